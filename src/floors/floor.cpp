@@ -1,0 +1,3 @@
+#include "floors/floor.h"
+
+Floor floorArray[kFloorCount];

@@ -1,0 +1,67 @@
+#pragma once
+// A dungeon floor of 80 by 19 tiles, and the 35 floors of the game.
+#include <cstdint>
+#include <vector>
+
+#include "items/item_data.h"
+#include "shell/colour.h"
+
+constexpr int32_t kFloorWidth = 80;
+constexpr int32_t kFloorHeight = 19;
+constexpr int32_t kFloorCount = 35;
+constexpr int32_t kMaxTileItems = 22;
+
+enum LayoutType : int32_t {
+    kLayoutRooms = 1,
+    kLayoutRoughlyDug = 2,
+    kLayoutCavern = 3,
+    kLayoutCorridorComplex = 4,
+    kLayoutPrebuilt = 5,
+};
+
+enum FloorWeather : int32_t { kWeatherNone = 0, kWeatherSnowing = 1, kWeatherFreezingDrizzle = 2 };
+
+class Tile {
+public:
+    std::vector<ItemData> items;  // oldest first, at most kMaxTileItems
+    int32_t gold = 0;
+    char glyph = '#';
+    uint8_t inViewMark = 0;
+    ColourCode colour = 0;
+    uint8_t rememberedDrawn = 0;
+    uint8_t wasInView = 0;
+    uint8_t visibleNow = 0;
+    uint8_t remembered = 0;
+    uint8_t doorCandidate = 0;
+    int32_t monsterPresent = 0;
+    uint8_t mark = 0;
+    int32_t trapKind = 0;
+    int32_t featureState = 0;
+    char topGlyph = ' ';
+    ColourCode topColour = 0;
+};
+
+class Floor {
+public:
+    // Tiles are stored column by column: (x, y) is element x*19+y.
+    Tile tiles[kFloorWidth * kFloorHeight];
+    int32_t openTileCount = 0;
+    int32_t feeling = 0;
+    int32_t layoutType = 0;
+    int32_t weather = kWeatherNone;
+
+    // ---- the tile model, sight and drawing ----
+
+    // ---- layout generators ----
+
+    // ---- features, population, prebuilt and fixed floors ----
+
+    Tile& At(int32_t x, int32_t y) { return tiles[x * kFloorHeight + y]; }
+    const Tile& At(int32_t x, int32_t y) const { return tiles[x * kFloorHeight + y]; }
+    static bool OnMap(int32_t x, int32_t y) {
+        return static_cast<uint32_t>(x) < static_cast<uint32_t>(kFloorWidth) &&
+               static_cast<uint32_t>(y) < static_cast<uint32_t>(kFloorHeight);
+    }
+};
+
+extern Floor floorArray[kFloorCount];

@@ -1,0 +1,69 @@
+#pragma once
+// One monster, and the single list that holds the monsters of every floor.
+#include <cstdint>
+
+#include "shell/colour.h"
+
+class Monster {
+public:
+    int32_t x = 0;
+    int32_t y = 0;
+    ColourCode colour = 0;
+    char glyph = 0;
+    char name[70] = {};
+    int32_t alive = 1;
+    int32_t level = 0;
+    int32_t previousX = 0;
+    int32_t previousY = 0;
+    int32_t floor = 0;
+    int64_t experience = 0;
+    int32_t hp = 0;
+    int32_t maxHp = 0;
+    int32_t damageBound1 = 0;
+    int32_t damageBound2 = 0;
+    int32_t dodge = 0;
+    int32_t meleeArmour = 0;
+    int32_t rangedArmour = 0;
+    int32_t armourFloor = 0;
+    int32_t speed = 0;
+    int32_t actThreshold = 0;
+    int32_t energy = 0;
+    int32_t regenerationCount = 0;
+    int32_t regenerationPeriod = 0;
+    int32_t regenerationAmount = 0;
+    int32_t toHitThreshold = 0;
+    int32_t ability = 0;
+    int32_t ranged = 0;
+    int32_t living = 0;
+    int32_t lastMove = 0;
+    uint8_t awake = 0;
+    uint8_t hunting = 0;
+    int32_t stunTurns = 0;
+    int32_t tauntTurns = 0;
+    int32_t bleedDamage = 0;
+    int32_t bleedTurns = 0;
+    uint8_t trickVariant = 0;
+    Monster* next = nullptr;
+
+    // One pass of game time: status counters, then turns while energy allows.
+    void TickMonster();
+    void RegenerateMonster();
+    // False while hit points are above 0; otherwise handles the death, frees the
+    // record and returns true. The record must not be used after a true result.
+    bool KillMonster();
+    void ReportMonsterHealth();
+    void SpillMonsterBlood(bool afterCritical);
+    void MatchMonsterToFloorColour();
+};
+
+// Head of the one monster list; null when there are no monsters.
+extern Monster* monsterListHead;
+// How far monsters see; follows the player's sight radius (3, 7 or 10).
+extern int32_t monsterVisionRange;
+
+// List services. They work on the whole list, so they are free functions.
+void DrawMonsters();
+void PurgeDeadMonsters();
+void FreeAllMonsters();
+bool IsMonsterAt(int32_t x, int32_t y, int32_t floor);
+Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor);

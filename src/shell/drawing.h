@@ -1,0 +1,30 @@
+#pragma once
+// Everything the game draws goes through these functions. Colours are
+// ColourCodes; coded text may switch colour with '@' and a letter.
+#include <cstdint>
+#include <string>
+
+#include "shell/colour.h"
+
+// The curses attribute (colour pair and bold) for a colour code.
+int ColourAttr(ColourCode code);
+void InitColorPairs();
+
+void DrawText(std::string text, int32_t x, int32_t y, ColourCode colour);
+void DrawNumber(int32_t number, int32_t x, int32_t y, ColourCode colour);
+void DrawChar(char character, int32_t x, int32_t y, ColourCode colour);
+// Text with colour markup; background is 0, or 128 for a highlighted row.
+void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background);
+
+void ClearScreen();
+void MoveCursor(int32_t x, int32_t y);
+void MoveCursorToPlayer();
+// The full redraw at the end of a turn, and the one without message flush and warning.
+void RedrawScreen();
+void RedrawScreenQuiet();
+bool AccessibilityMarkerExists();
+void SetCursorVeryVisible();
+void WaitMilliseconds(uint32_t milliseconds);
+
+// Set by ClearScreen; makes the status panel redraw its separator row.
+extern uint8_t separatorDirty;

@@ -1,0 +1,34 @@
+#pragma once
+// The three message lines under the map and the 200-line message history.
+// Text arrives one word at a time through PrintMessage.
+#include <string>
+
+constexpr int kHistoryLines = 200;
+
+class MessageLog {
+public:
+    MessageLog();
+
+    // ---- shell/: the message functions ----
+    void PrintMessage(const std::string& word);
+    void FlushMessages(bool noPrompt);
+    void ShowMessageBuffer();
+    static char LastColourCode(std::string text);
+    static void PadToWidth(std::string& text);
+    static int VisibleLength(std::string text);
+    static std::string StripColourCodes(const std::string& text);
+
+    // ---- events/: the per-turn world update and what happens on the player's tile ----
+    void UpdateWorld();
+    int StepOnTile();
+
+    std::string line[3];
+    bool used[3] = {false, false, false};
+    std::string blank;
+    std::string history[kHistoryLines];
+};
+
+extern MessageLog messageLog;
+
+// Prints "Press space. ", flushes, and waits for the space bar; returns 32.
+int WaitForSpace();

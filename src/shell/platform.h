@@ -1,0 +1,28 @@
+#pragma once
+// The few operating-system services the game needs, behind one small layer so
+// that the rest of the code never talks to the platform directly.
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+// Milliseconds since an arbitrary fixed point (system start), low 32 bits.
+uint32_t PlatformTickCount();
+
+// Sleeps the calling thread for the given number of milliseconds.
+void PlatformSleep(uint32_t milliseconds);
+
+// True when the named file can be opened for reading.
+bool PlatformCanRead(const std::string& path);
+
+// Removes a file; true when it was removed.
+bool PlatformRemoveFile(const std::string& path);
+
+// Creates a folder. Returns 0 when this call created it, 1 when it already
+// existed, -1 on any other failure.
+int PlatformMakeDirectory(const std::string& path);
+
+// The local date and time now.
+std::tm PlatformLocalTime();
+
+// Value of an environment variable, or the empty string when it is unset.
+std::string PlatformEnvironment(const char* name);

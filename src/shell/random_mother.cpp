@@ -1,0 +1,70 @@
+#include "shell/random_mother.h"
+
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include "shell/platform.h"
+
+int32_t randomSeed = 0;
+
+RandomMother rng;
+
+namespace {
+// A test seam: HOLLOWMERE_SEED (decimal) fixes the seed so runs can be repeated.
+bool SeedFromEnvironment(uint32_t& seed) {
+    const std::string text = PlatformEnvironment("HOLLOWMERE_SEED");
+    if (text.empty()) return false;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
+    if (end == text.c_str() || *end != '\0') return false;
+    seed = static_cast<uint32_t>(value);
+    return true;
+}
+}  // namespace
+
+RandomMother::RandomMother() {
+    uint32_t seed = 0;
+    if (!SeedFromEnvironment(seed)) seed = GetTickSeed();
+    RandomInit(seed);
+}
+
+void RandomMother::RandomInit(uint32_t seed) {
+    uint32_t s = seed;
+    uint32_t* targets[5] = {&x[0], &x[1], &x[2], &x[3], &carry};
+    for (uint32_t* target : targets) {
+        s = s * 29943829u - 1u;
+        *target = s;
+    }
+    for (int i = 0; i < 19; ++i) BRandom();
+}
+
+uint32_t RandomMother::BRandom() {
+    const uint64_t sum = 2111111111ull * x[3] + 1492ull * x[2] + 1776ull * x[1] + 5115ull * x[0] + carry;
+    x[3] = x[2];
+    x[2] = x[1];
+    x[1] = x[0];
+    carry = static_cast<uint32_t>(sum >> 32);
+    x[0] = static_cast<uint32_t>(sum);
+    return x[0];
+}
+
+int32_t RandomMother::Random(int32_t n) {
+    if (n <= 0) return INT32_MIN;
+    if (n == 1) return 0;
+    const uint64_t product = static_cast<uint64_t>(static_cast<uint32_t>(n)) * BRandom();
+    return static_cast<int32_t>(product >> 32);
+}
+
+uint32_t GetTickSeed() {
+    const uint32_t tick = PlatformTickCount();
+    randomSeed = static_cast<int32_t>(tick);
+    return tick;
+}
+
+int32_t GetFractionPercent(float v) {
+    const int32_t whole = static_cast<int32_t>(v);
+    const float fraction = v - static_cast<float>(whole);
+    if (fraction == 0.0f) return 0;
+    return 1 - static_cast<int32_t>(-100.0f * fraction);
+}
