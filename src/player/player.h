@@ -95,6 +95,7 @@ public:
     bool PlaceOnUpStairs();
 
     // ---- items/: inventory, equipment, burden ----
+    bool WearsArmourProperty(int32_t effectId);
 
     // ---- item_use/: potions, food, wands, shooting, throwing, targeting ----
 

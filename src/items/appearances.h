@@ -1,0 +1,37 @@
+#pragma once
+// The unidentified looks of potions, wands, rings and amulets.
+#include <cstdint>
+#include <string>
+
+#include "shell/colour.h"
+
+class AppearanceName {
+public:
+    int32_t kind = -1;
+    std::string name = "Noname";
+    uint8_t taken = 0;
+    ColourCode colour = 0;
+};
+
+class AccessoryAppearance {
+public:
+    int32_t kind = -1;
+    std::string name = "Noname";
+    uint8_t taken = 0;
+    ColourCode colour = 0;
+    uint8_t ringFlag = 1;
+};
+
+extern AccessoryAppearance accessoryAppearances[35];
+extern AppearanceName potionAppearances[30];
+extern AppearanceName wandAppearances[30];
+
+void ShufflePotionNames();
+void ShuffleWandNames();
+void ShuffleAccessoryNames();
+std::string PotionAppearanceName(int32_t kind);
+std::string WandAppearanceName(int32_t kind);
+std::string AccessoryAppearanceName(int32_t kind);
+ColourCode PotionAppearanceColor(int32_t kind);
+ColourCode WandAppearanceColor(int32_t kind);
+ColourCode AccessoryAppearanceColor(int32_t kind);
