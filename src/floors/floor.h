@@ -6,6 +6,8 @@
 #include "items/item_data.h"
 #include "shell/colour.h"
 
+#include <iosfwd>
+
 constexpr int32_t kFloorWidth = 80;
 constexpr int32_t kFloorHeight = 19;
 constexpr int32_t kFloorCount = 35;
@@ -39,6 +41,12 @@ public:
     int32_t featureState = 0;
     char topGlyph = ' ';
     ColourCode topColour = 0;
+
+    // Adds one item; durability -1, blessing -2 and prefix -2 ask for rolled values.
+    void PutItemOnTile(int32_t kind, int32_t durability, int32_t blessing, uint8_t identified, uint8_t fresh,
+                       int32_t prefix, uint8_t empty);
+    void WriteTile(std::ostream& stream) const;
+    bool ReadTile(std::istream& stream);
 };
 
 class Floor {
@@ -51,8 +59,24 @@ public:
     int32_t weather = kWeatherNone;
 
     // ---- the tile model, sight and drawing ----
+    bool IsBlocked(int32_t x, int32_t y) const;
+    void MarkSeen(int32_t x, int32_t y);
+    void ClearTileMarks();
+    void WriteFloor(std::ostream& stream) const;
+    bool ReadFloor(std::istream& stream);
+    void DrawFloor();
+    void RedrawSeenTiles();
+    void ForgetOrRevealMap(bool forget);
 
     // ---- layout generators ----
+    void GenerateLayout(int32_t floorNumber);
+    void PlaceStairs(int32_t mode);
+    void WallBorder();
+    void SetTileColours(int32_t mode);
+    void GenerateRoomFloor();
+    void GenerateRoughDungeon(int32_t corridorLength);
+    void GenerateCavern();
+    void GenerateCorridorComplex();
 
     // ---- features, population, prebuilt and fixed floors ----
 
@@ -65,3 +89,10 @@ public:
 };
 
 extern Floor floorArray[kFloorCount];
+
+// Recomputes the top glyph and colour of every tile in view on the player's floor.
+void RefreshTopItems();
+// True when floor f has a remembered altar, deep smith or sage.
+bool FloorHasKnownLandmark(int32_t f);
+// A digging direction: 2 north, 3 south, 4 west, 5 east.
+int32_t RandomDirection();

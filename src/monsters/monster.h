@@ -67,3 +67,11 @@ void PurgeDeadMonsters();
 void FreeAllMonsters();
 bool IsMonsterAt(int32_t x, int32_t y, int32_t floor);
 Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor);
+
+// Creates one monster of a fitting kind on (x, y) of the floor; 1 when made, 0 when not.
+// variant: -1 never, 0 one in 80, 1 always a random variant, 2 always "superior".
+// level: -1 to work it out, else the wanted level.
+int32_t SpawnMonster(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level);
+// Creates a unique demon on (x, y) of the floor; mode 0 makes the floor's own demon.
+void CreateUniqueDemon(int32_t x, int32_t y, int32_t floor, int32_t mode);
+bool IsUniqueDemon(const char* name);
