@@ -1,13 +1,5 @@
-// placeholder: the item kind table until the item data loader is built.
+// placeholder: the item appearances, prefixes and worn properties until they are built.
 #include <cstring>
-
-#include "items/item_kind.h"
-
-ItemKindTable itemKinds;
-
-ItemKind::ItemKind() { std::strcpy(name, "Default"); }
-bool ItemKindTable::LoadItemKinds() { return true; }
-void ItemKindTable::MapItemColours() {}
 
 #include "items/appearances.h"
 #include "items/item_prefixes.h"

@@ -1,12 +1,9 @@
-// placeholder: the monster kind table and monster list until they are built.
+// placeholder: the monster list and monster services until they are built.
 #include "monsters/monster.h"
-#include "monsters/monster_kind.h"
 
-MonsterKindTable monsterKinds;
 Monster* monsterListHead = nullptr;
 int32_t monsterVisionRange = 7;
 
-void MonsterKindTable::LoadMonsterKinds() {}
 void Monster::TickMonster() {}
 void Monster::RegenerateMonster() {}
 bool Monster::KillMonster() { return false; }
