@@ -99,7 +99,10 @@ DataFileResult MonsterKindTable::ReadMonsterKinds(const std::string& fileName) {
     reader.Read(version);
     if (version != gameVersion) return DataFileResult::kWrongVersion;
     for (MonsterKind& kind : kinds) {
+        const size_t start = reader.Position();
         ReadMonsterKindRecord(reader, kind);
+        // A kind cut off by the end of the file has no name or no speed: never spawn it.
+        if (reader.Position() - start < static_cast<size_t>(kMonsterKindRecordSize)) kind.hitPoints = 0;
         MakeKindSafe(kind);
         kind.colour = MonsterColourFromIndex(kind.colourIndex);
     }
