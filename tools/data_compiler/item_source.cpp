@@ -405,6 +405,14 @@ void CheckKits(const Rules& rules) {
 void CheckRandomCoverage(const Rules& rules) {
     const int32_t windowed[] = {kItemArmour, kItemCloth, kItemWeapon, kItemAmmunition, kItemValuable, kItemMaterial};
     for (int32_t type : windowed) {
+        // Kinds of the type at each depth; the arrow is taken at any depth, so it does not count.
+        std::vector<int> atDepth(51, 0);
+        for (const ItemKind& kind : rules.source.kinds) {
+            if (kind.inUse != 0 && kind.type == type && kind.special == 0 && std::string(kind.name) != "arrow" &&
+                kind.depthLevel >= 0 && kind.depthLevel <= 50) {
+                ++atDepth[kind.depthLevel];
+            }
+        }
         const bool weaponLike = type == kItemWeapon || type == kItemAmmunition;
         std::set<std::pair<int32_t, int32_t>> reported;
         for (int32_t level = -5; level <= 80; ++level) {
@@ -425,13 +433,9 @@ void CheckRandomCoverage(const Rules& rules) {
                     }
                     lo = std::max(lo, 0);
                     if (lo > hi) std::swap(lo, hi);
-                    bool found = false;
-                    for (const ItemKind& kind : rules.source.kinds) {
-                        const bool isArrow = std::string(kind.name) == "arrow";
-                        found = found || (kind.inUse != 0 && kind.type == type && kind.special == 0 && !isArrow &&
-                                          kind.depthLevel >= lo && kind.depthLevel <= hi);
-                    }
-                    if (!found && reported.insert({lo, hi}).second) {
+                    int found = 0;
+                    for (int32_t depth = lo; depth <= std::min(hi, 50); ++depth) found += atDepth[depth];
+                    if (found == 0 && reported.insert({lo, hi}).second) {
                         rules.BrokeFile("random coverage", std::string("no ") + TypeName(type) + " kind at depths " +
                                                                std::to_string(lo) + ".." + std::to_string(hi) +
                                                                " (asked for at item level " + std::to_string(level) + ")");
