@@ -13,37 +13,30 @@ ColourCode ItemColourFromIndex(int32_t colourIndex) {
     return colourIndex >= 0 && colourIndex < 15 ? kCodes[colourIndex] : 8;
 }
 
-void ReadItemKindRecord(FieldReader& reader, ItemKind& kind) {
-    reader.Read(kind.colourIndex);
-    reader.Read(kind.maxDurability);
-    reader.Read(kind.power);
-    reader.Read(kind.secondValue);
-    reader.ReadBytes(kind.name, sizeof kind.name);
-    reader.Read(kind.glyph);
-    reader.Read(kind.baseValue);
-    reader.Read(kind.depthLevel);
-    reader.Read(kind.subtype);
-    reader.Read(kind.type);
-    reader.Read(kind.special);
-    reader.Read(kind.inUse);
-    reader.Read(kind.weight);
+namespace {
+
+// The fields of a kind record in the file's order, for reading and for writing.
+template <typename Stream, typename Kind>
+void TransferItemKindRecord(Stream& stream, Kind& kind) {
+    stream.Field(kind.colourIndex);
+    stream.Field(kind.maxDurability);
+    stream.Field(kind.power);
+    stream.Field(kind.secondValue);
+    stream.Bytes(kind.name, sizeof kind.name);
+    stream.Field(kind.glyph);
+    stream.Field(kind.baseValue);
+    stream.Field(kind.depthLevel);
+    stream.Field(kind.subtype);
+    stream.Field(kind.type);
+    stream.Field(kind.special);
+    stream.Field(kind.inUse);
+    stream.Field(kind.weight);
 }
 
-void WriteItemKindRecord(FieldWriter& writer, const ItemKind& kind) {
-    writer.Write(kind.colourIndex);
-    writer.Write(kind.maxDurability);
-    writer.Write(kind.power);
-    writer.Write(kind.secondValue);
-    writer.WriteBytes(kind.name, sizeof kind.name);
-    writer.Write(kind.glyph);
-    writer.Write(kind.baseValue);
-    writer.Write(kind.depthLevel);
-    writer.Write(kind.subtype);
-    writer.Write(kind.type);
-    writer.Write(kind.special);
-    writer.Write(kind.inUse);
-    writer.Write(kind.weight);
-}
+}  // namespace
+
+void ReadItemKindRecord(FieldReader& reader, ItemKind& kind) { TransferItemKindRecord(reader, kind); }
+void WriteItemKindRecord(FieldWriter& writer, const ItemKind& kind) { TransferItemKindRecord(writer, kind); }
 
 DataFileResult ItemKindTable::ReadItemKinds(const std::string& fileName) {
     std::vector<uint8_t> bytes;

@@ -11,51 +11,37 @@ ColourCode MonsterColourFromIndex(int32_t colourIndex) {
     return colourIndex >= 0 && colourIndex < 15 ? kCodes[colourIndex] : 8;
 }
 
-void ReadMonsterKindRecord(FieldReader& reader, MonsterKind& kind) {
-    reader.Read(kind.meleeArmour);
-    reader.Read(kind.rangedArmour);
-    reader.Read(kind.colourIndex);
-    reader.Read(kind.dodge);
-    reader.Read(kind.experience);
-    reader.Read(kind.hitPoints);
-    reader.Read(kind.damageBound2);
-    reader.Read(kind.damageBound1);
-    reader.Read(kind.toHitThreshold);
-    reader.ReadBytes(kind.name, sizeof kind.name);
-    reader.Read(kind.glyph);
-    reader.Read(kind.ranged);
-    reader.Read(kind.living);
-    reader.Read(kind.regenerationAmount);
-    reader.Read(kind.regenerationPeriod);
-    reader.Read(kind.ability);
-    reader.Read(kind.speed);
-    reader.Read(kind.actThreshold);
-    reader.Read(kind.spare);
-    reader.Read(kind.level);
+namespace {
+
+// The fields of a kind record in the file's order, for reading and for writing.
+template <typename Stream, typename Kind>
+void TransferMonsterKindRecord(Stream& stream, Kind& kind) {
+    stream.Field(kind.meleeArmour);
+    stream.Field(kind.rangedArmour);
+    stream.Field(kind.colourIndex);
+    stream.Field(kind.dodge);
+    stream.Field(kind.experience);
+    stream.Field(kind.hitPoints);
+    stream.Field(kind.damageBound2);
+    stream.Field(kind.damageBound1);
+    stream.Field(kind.toHitThreshold);
+    stream.Bytes(kind.name, sizeof kind.name);
+    stream.Field(kind.glyph);
+    stream.Field(kind.ranged);
+    stream.Field(kind.living);
+    stream.Field(kind.regenerationAmount);
+    stream.Field(kind.regenerationPeriod);
+    stream.Field(kind.ability);
+    stream.Field(kind.speed);
+    stream.Field(kind.actThreshold);
+    stream.Field(kind.spare);
+    stream.Field(kind.level);
 }
 
-void WriteMonsterKindRecord(FieldWriter& writer, const MonsterKind& kind) {
-    writer.Write(kind.meleeArmour);
-    writer.Write(kind.rangedArmour);
-    writer.Write(kind.colourIndex);
-    writer.Write(kind.dodge);
-    writer.Write(kind.experience);
-    writer.Write(kind.hitPoints);
-    writer.Write(kind.damageBound2);
-    writer.Write(kind.damageBound1);
-    writer.Write(kind.toHitThreshold);
-    writer.WriteBytes(kind.name, sizeof kind.name);
-    writer.Write(kind.glyph);
-    writer.Write(kind.ranged);
-    writer.Write(kind.living);
-    writer.Write(kind.regenerationAmount);
-    writer.Write(kind.regenerationPeriod);
-    writer.Write(kind.ability);
-    writer.Write(kind.speed);
-    writer.Write(kind.actThreshold);
-    writer.Write(kind.spare);
-    writer.Write(kind.level);
-}
+}  // namespace
+
+void ReadMonsterKindRecord(FieldReader& reader, MonsterKind& kind) { TransferMonsterKindRecord(reader, kind); }
+void WriteMonsterKindRecord(FieldWriter& writer, const MonsterKind& kind) { TransferMonsterKindRecord(writer, kind); }
 
 namespace {
 

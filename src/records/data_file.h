@@ -55,6 +55,13 @@ public:
 
     size_t Position() const { return position; }
 
+    // The names a record's field list uses, so that one list serves reading and writing.
+    template <typename T>
+    void Field(T& field) {
+        Read(field);
+    }
+    void Bytes(void* destination, size_t count) { ReadBytes(destination, count); }
+
 private:
     const std::vector<uint8_t>& data;
     size_t position = 0;
@@ -74,6 +81,12 @@ public:
         const uint8_t* start = static_cast<const uint8_t*>(source);
         bytes.insert(bytes.end(), start, start + count);
     }
+
+    template <typename T>
+    void Field(const T& field) {
+        Write(field);
+    }
+    void Bytes(const void* source, size_t count) { WriteBytes(source, count); }
 
     std::vector<uint8_t> bytes;
 };

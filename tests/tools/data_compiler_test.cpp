@@ -95,7 +95,7 @@ TEST(DataCompiler, BrokenItemSourcesAreRefusedWithTheirRule) {
     // Removing every iron piece leaves armour windows empty and the smith without tier 3 armour.
     std::string noIron = items;
     for (const char* name : {"\"chain coif\"", "\"iron helmet\"", "\"iron knuckles\"", "\"iron leggings\"",
-                             "\"iron boots\"", "\"iron chainmail\"", "\"iron kite shield\"", "\"spiked pauldrons\""}) {
+                             "\"iron boots\"", "\"iron chainmail\"", "\"iron kite shield\"", "\"steel cuirass\""}) {
         noIron = ReplaceLine(noIron, name, "");
     }
     const Diagnostics gap = CheckItems(noIron);
@@ -162,6 +162,7 @@ TEST(DataCompiler, BrokenMonsterSourcesAreRefusedWithTheirRule) {
         {"falling danger", "\"winter ant\"", "  \"winter ant\" a white 1 8 2-4 586 16 1/1 1000/1000 1 30/1 pack melee living", "rising danger"},
         {"a kind out of its place", "\"bat\"", "  \"wolf\" b brown 1 4 2-3 593 18 0/0 1500/1000 1 30/1 none melee living", "kind names"},
         {"two kinds that look alike", "\"bat\"", "  \"bat\" r brown 1 4 2-3 593 18 0/0 1500/1000 1 30/1 none melee living", "look apart"},
+        {"a terrain kind no floor has", "\"snow diver\"", "  \"snow diver\" B red 32 135 31-47 376 152 16/16 1500/1000 911 30/3 terrain melee living", "terrain colour"},
         {"a missing column", "\"bat\"", "  \"bat\" b brown 1 4 2-3 593 18 0/0 1500/1000 1 30/1 none melee", "syntax"},
     };
     for (const Case& c : cases) {

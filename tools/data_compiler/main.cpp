@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <iterator>
 #include <memory>
 
 #include "data_compiler/floor_source.h"
@@ -33,35 +34,20 @@ bool SameItemKind(const ItemKind& a, const ItemKind& b) {
            a.power == b.power && a.secondValue == b.secondValue;
 }
 
-// Reads the written file back with the game's own loader.
-void VerifyMonsterFile(const MonsterSource& source, const std::string& target, Diagnostics& diagnostics) {
-    auto table = std::make_unique<MonsterKindTable>();
-    if (table->ReadMonsterKinds(target) != DataFileResult::kRead) {
+// Reads the written file back with the game's own loader: every kind of the
+// source as it was, every other record an unused kind.
+template <typename Table, typename Kind>
+void VerifyKindFile(const std::vector<Kind>& kinds, const std::string& target, Diagnostics& diagnostics,
+                    DataFileResult (Table::*read)(const std::string&), bool (*same)(const Kind&, const Kind&)) {
+    auto table = std::make_unique<Table>();
+    if (((*table).*read)(target) != DataFileResult::kRead) {
         diagnostics.Add(target, 0, "read back", "the game cannot read the file written");
         return;
     }
-    const MonsterKind unused;
-    for (int32_t index = 0; index < kMonsterKindCount; ++index) {
-        const bool inSource = static_cast<size_t>(index) < source.kinds.size();
-        if (!SameMonsterKind((*table)[index], inSource ? source.kinds[index] : unused)) {
-            diagnostics.Add(target, 0, inSource ? "read back" : "unused records",
-                            "kind " + std::to_string(index) + " reads back differently");
-        }
-    }
-}
-
-void VerifyItemFile(const ItemSource& source, const std::string& target, Diagnostics& diagnostics) {
-    auto table = std::make_unique<ItemKindTable>();
-    if (table->ReadItemKinds(target) != DataFileResult::kRead) {
-        diagnostics.Add(target, 0, "read back", "the game cannot read the file written");
-        return;
-    }
-    const ItemKind unused;
-    for (int32_t index = 0; index < kItemKindCount; ++index) {
-        const bool inSource = static_cast<size_t>(index) < source.kinds.size();
-        const ItemKind& read = (*table)[index];
-        if (!SameItemKind(read, inSource ? source.kinds[index] : unused) ||
-            (!inSource && (read.inUse != 0 || read.type != -1))) {
+    const Kind unused;
+    for (size_t index = 0; index < std::size(table->kinds); ++index) {
+        const bool inSource = index < kinds.size();
+        if (!same(table->kinds[index], inSource ? kinds[index] : unused)) {
             diagnostics.Add(target, 0, inSource ? "read back" : "unused records",
                             "kind " + std::to_string(index) + " reads back differently");
         }
@@ -115,9 +101,9 @@ int main(int argc, char** argv) {
         if (!WriteBinaryFile(target, bytes)) {
             diagnostics.Add(target, 0, "write", "the file cannot be written");
         } else if (what == "monsters") {
-            VerifyMonsterFile(monsters, target, diagnostics);
+            VerifyKindFile(monsters.kinds, target, diagnostics, &MonsterKindTable::ReadMonsterKinds, SameMonsterKind);
         } else if (what == "items") {
-            VerifyItemFile(items, target, diagnostics);
+            VerifyKindFile(items.kinds, target, diagnostics, &ItemKindTable::ReadItemKinds, SameItemKind);
         } else {
             std::vector<uint8_t> packed;
             if (!ReadFileStart(target, bytes.size() + 1, packed) ||

@@ -208,6 +208,9 @@ void CheckMonsterSource(const MonsterSource& source, Diagnostics& diagnostics) {
         if (!std::isalpha(glyph) && glyph != '#') {
             broke("value range", "the glyph is a letter (the killer code), or '#' for a wall-shaped kind");
         }
+        if (kind.ability == kAbilityTerrain && kind.colour != 11 && kind.colour != 7 && kind.colour != 15) {
+            broke("terrain colour", "a terrain kind appears only on floors of its colour: light-cyan, grey or white");
+        }
         if (i > 0 && kind.level < source.kinds[i - 1].level) {
             broke("rising danger", "level " + std::to_string(kind.level) + " after level " +
                                        std::to_string(source.kinds[i - 1].level) + ": kinds come in order of rising level");
