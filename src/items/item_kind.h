@@ -26,21 +26,6 @@ enum ItemType : int32_t {
     kItemMaterial = 9,
 };
 
-// Weapons 0..2; armour 3..8 (cloth 4..8 with the same numbers); accessories 9..10.
-enum ItemSubtype : int32_t {
-    kSubtypeOneHanded = 0,
-    kSubtypeTwoHanded = 1,
-    kSubtypeRanged = 2,
-    kSubtypeShield = 3,
-    kSubtypeHelmet = 4,  // cloth: cap
-    kSubtypeGauntlets = 5,  // cloth: gloves
-    kSubtypeLeggings = 6,  // cloth: trousers
-    kSubtypeBoots = 7,  // cloth: socks
-    kSubtypeChest = 8,  // cloth: shirt
-    kSubtypeRing = 9,
-    kSubtypeAmulet = 10,
-};
-
 class ItemKind {
 public:
     ItemKind();
@@ -55,7 +40,7 @@ public:
     int32_t weight = 0;
     int32_t depthLevel = -1;
     int32_t type = -1;
-    int32_t subtype = 0;
+    int32_t subtype = 0;  // weapons 0..2, armour 3..8, cloth 4..8, rings 9 and amulets 10
     int32_t power = 0;  // damage minimum, armour, warmth of cloth, effect or property id, material tier
     int32_t secondValue = 0;  // damage maximum, warmth of food, craft class of a material
     ColourCode colour = kUnusedItemColour;

@@ -1,7 +1,6 @@
-// placeholder: the monster list and monster services until they are built.
+// placeholder: the monster behaviour until it is built.
 #include "monsters/monster.h"
 
-Monster* monsterListHead = nullptr;
 int32_t monsterVisionRange = 7;
 
 void Monster::TickMonster() {}
@@ -9,9 +8,3 @@ void Monster::RegenerateMonster() {}
 bool Monster::KillMonster() { return false; }
 void Monster::ReportMonsterHealth() {}
 void Monster::SpillMonsterBlood(bool) {}
-void Monster::MatchMonsterToFloorColour() {}
-void DrawMonsters() {}
-void PurgeDeadMonsters() {}
-void FreeAllMonsters() {}
-bool IsMonsterAt(int32_t, int32_t, int32_t) { return false; }
-Monster* FindMonsterAt(int32_t, int32_t, int32_t) { return nullptr; }

@@ -43,7 +43,7 @@ protected:
         kind.inUse = 1;
         kind.colourIndex = 14;
         kind.type = kItemWeapon;
-        kind.subtype = kSubtypeOneHanded;
+        kind.subtype = 0;  // one-handed
         kind.power = 3;
         kind.secondValue = 8;
         kind.depthLevel = 12;

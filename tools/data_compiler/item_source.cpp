@@ -10,6 +10,21 @@
 
 namespace {
 
+// Weapons 0..2; armour 3..8 (cloth 4..8 with the same numbers); accessories 9..10.
+enum ItemSubtype : int32_t {
+    kSubtypeOneHanded = 0,
+    kSubtypeTwoHanded = 1,
+    kSubtypeRanged = 2,
+    kSubtypeShield = 3,
+    kSubtypeHelmet = 4,  // cloth: cap
+    kSubtypeGauntlets = 5,  // cloth: gloves
+    kSubtypeLeggings = 6,  // cloth: trousers
+    kSubtypeBoots = 7,  // cloth: socks
+    kSubtypeChest = 8,  // cloth: shirt
+    kSubtypeRing = 9,
+    kSubtypeAmulet = 10,
+};
+
 enum class Column { kName, kSubtype, kGlyph, kColour, kDepth, kDamage, kPower, kSecond, kDurability, kWeight, kValue };
 
 struct Section {

@@ -5,29 +5,8 @@
 #include <cstring>
 #include <set>
 
+#include "monsters/monster_descriptions.h"
 #include "shell/game.h"
-
-const std::vector<std::string> kMonsterKindNames = {
-    "rat", "bat", "arctic chameleon", "winter ant", "spear-horn deer", "frost crab", "carrion vulture",
-    "blood pixie", "mud monster", "unknown larva", "goblin duelist", "kobold archer", "twisted cat", "toxic snake",
-    "war raven", "blink worm", "slush ooze", "thorny beetle", "gnome marksman", "yeti child", "tar sludge", "walrus",
-    "giant ant", "jelly slime", "sabre-clawed wolverine", "cave kangaroo", "halfling slinger", "animated snowman",
-    "glacial leech", "translucent dire fox", "horror spider", "three-armed skeleton", "cold-heart harpy",
-    "snow piranha", "blue orc", "cryomancer", "polar crocodile", "unstable golem", "wolf", "lynx", "zombie",
-    "dragonfly", "floating eye", "deep dwarf", "yeti", "enchanted icicle", "rust predator", "ettin",
-    "centaur archer", "frostbite wisp", "orc slavemaster", "troll spearthrower", "polar bear", "snow leopard",
-    "ghoul", "swarm of iceflies", "chupacabra", "snow serpent", "spike beast", "rothe", "ogre", "ice walker", "imp",
-    "fiery fog", "black elf archer", "doppelganger", "sharpshooter", "floating wall", "hrimthurs", "liquid wight",
-    "earth elemental", "hellhound", "ice ooze", "genie", "air elemental", "wintry treant", "clay golem",
-    "rolling boulder", "strange tentacle", "fairy bowman", "shadow", "fluff dragon", "fire elemental", "snow diver",
-    "pyromancer", "dust cloud", "recycler", "mummy", "animated sword", "demonic crossbowman", "ice elemental",
-    "wyvern", "snow walker", "minotaur", "orb of destruction", "gargoyle", "razor-wing penguin", "black elf hunter",
-    "iceman", "ghastly assassin", "demon", "manifestation of energy", "wraith", "ice statue", "illusion",
-    "spike golem", "fiend", "chilling fog", "ghost", "mammoth", "pale siren", "degrader", "ice-water drake",
-    "poltergeist", "balor", "mindflayer", "lich", "blood beast", "electric creature", "lost soul", "iron archon",
-    "behemoth", "revenant", "fallen angel", "vampire", "flying skull", "red dragon", "gelid mutant", "efreet",
-    "chimera", "wyrm", "massive tentacle", "abomination", "frozen sphinx", "titan", "frost devil",
-};
 
 const std::vector<std::string> kMonsterAbilityNames = {
     "none",       "confusion",     "drain-life", "blink",         "sickness",      "poison",
@@ -151,6 +130,20 @@ std::vector<std::pair<char, ColourCode>> Looks(const MonsterKind& kind) {
 
 }  // namespace
 
+const std::vector<std::string>& MonsterKindNames() {
+    static const std::vector<std::string> names = [] {
+        FillMonsterDescriptions("rat");  // the first lookup fills the table
+        std::vector<std::string> kinds;
+        for (const MonsKuvaus& row : monsterDescriptions) {
+            bool demon = false;
+            for (const char* name : kDemonNames) demon = demon || row.name == name;
+            if (!demon) kinds.push_back(row.name);
+        }
+        return kinds;
+    }();
+    return names;
+}
+
 MonsterSource ParseMonsterSource(const std::string& text, const std::string& file, Diagnostics& diagnostics) {
     MonsterSource source;
     source.file = file;
@@ -169,9 +162,10 @@ void CheckMonsterSource(const MonsterSource& source, Diagnostics& diagnostics) {
     if (count > static_cast<size_t>(kMonsterKindCount)) {
         diagnostics.Add(file, 0, "kind count", "the file holds 250 kinds at most, the source has " + std::to_string(count));
     }
-    if (count != kMonsterKindNames.size()) {
+    const std::vector<std::string>& expected = MonsterKindNames();
+    if (count != expected.size()) {
         diagnostics.Add(file, 0, "kind names",
-                        "there are " + std::to_string(kMonsterKindNames.size()) + " kinds, the source has " +
+                        "the description table names " + std::to_string(expected.size()) + " kinds, the source has " +
                             std::to_string(count));
     }
 
@@ -185,8 +179,9 @@ void CheckMonsterSource(const MonsterSource& source, Diagnostics& diagnostics) {
         auto broke = [&](const char* rule, const std::string& message) {
             diagnostics.Add(file, line, rule, "\"" + name + "\": " + message);
         };
-        if (i < kMonsterKindNames.size() && name != kMonsterKindNames[i]) {
-            broke("kind names", "kind " + std::to_string(i) + " is \"" + kMonsterKindNames[i] + "\" in the order of rising danger");
+        if (i < expected.size() && name != expected[i]) {
+            broke("kind names", "kind " + std::to_string(i) + " is \"" + expected[i] +
+                                    "\" in the description table's order of rising danger");
         }
         for (const char* demon : kDemonNames) {
             if (name == demon) broke("demon name", "a unique demon is not a kind");

@@ -12,8 +12,9 @@ struct MonsterSource {
     std::vector<int> lines;          // the source line of each kind
 };
 
-// The ordinary kinds in their fixed order of rising danger.
-extern const std::vector<std::string> kMonsterKindNames;
+// The ordinary kinds in their fixed order of rising danger: the rows of the
+// game's description table without the five unique demons.
+const std::vector<std::string>& MonsterKindNames();
 // Ability names of the source, by MonsterAbility id.
 extern const std::vector<std::string> kMonsterAbilityNames;
 
