@@ -8,6 +8,7 @@
 #include "data_compiler/floor_source.h"
 #include "data_compiler/item_source.h"
 #include "data_compiler/monster_source.h"
+#include "records/run_length.h"
 
 namespace {
 
@@ -55,13 +56,21 @@ TEST(DataCompiler, TheGamesSourcesKeepEveryRule) {
     EXPECT_TRUE(monsters.Ok()) << monsters.Format();
     const Diagnostics items = CheckItems(Source("items.txt"));
     EXPECT_TRUE(items.Ok()) << items.Format();
-    if (std::filesystem::exists(std::string(HOLLOWMERE_SOURCE_DIR) + "/data/floors.txt")) {
-        Diagnostics floors;
-        const std::vector<FloorMap> maps = ParseFloorSource(Source("floors.txt"), "floors.txt", floors);
-        CheckFloorMaps(maps, "floors.txt", floors);
-        EXPECT_TRUE(floors.Ok()) << floors.Format();
-        EXPECT_EQ(maps.size(), 50u);
-    }
+    Diagnostics floors;
+    const std::vector<FloorMap> maps = ParseFloorSource(Source("floors.txt"), "floors.txt", floors);
+    CheckFloorMaps(maps, "floors.txt", floors);
+    EXPECT_TRUE(floors.Ok()) << floors.Format();
+    EXPECT_EQ(maps.size(), 50u);
+}
+
+TEST(DataCompiler, TheBuiltFloorsFileUnpacksToTheMapsText) {
+    const std::string unpacked = (std::filesystem::temp_directory_path() / "hollowmere_floors_unpacked").string();
+    const std::string packed = std::string(HOLLOWMERE_PLAY_DIR) + "/floors.hmd";
+    ASSERT_TRUE(RleDecompressFile(packed.c_str(), unpacked.c_str()));
+    std::string text;
+    ASSERT_TRUE(ReadTextFile(unpacked, text));
+    std::filesystem::remove(unpacked);
+    EXPECT_EQ(text, Source("floors.txt"));
 }
 
 TEST(DataCompiler, BrokenItemSourcesAreRefusedWithTheirRule) {
