@@ -6,13 +6,21 @@
 ItemKindTable itemKinds;
 
 ItemKind::ItemKind() { std::strcpy(name, "Default"); }
-bool ItemKindTable::LoadItemKinds() { return true; }
+// placeholder: until the item data file is read, kind 0 stands in as the
+// "arrow" kind that start-up looks for.
+bool ItemKindTable::LoadItemKinds() {
+    std::strcpy(kinds[0].name, "arrow");
+    kinds[0].inUse = 1;
+    kinds[0].type = kItemAmmunition;
+    return true;
+}
 void ItemKindTable::MapItemColours() {}
 
 #include "items/appearances.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
 #include "player/player.h"
+#include "shell/game.h"
 
 AccessoryAppearance accessoryAppearances[35];
 AppearanceName potionAppearances[30];
@@ -34,3 +42,10 @@ ColourCode AccessoryAppearanceColor(int32_t) { return 0; }
 int32_t GetAccessoryBlessing(int32_t) { return 0; }
 int32_t GetWornAccessoryProperty(int32_t) { return 0; }
 bool Player::WearsArmourProperty(int32_t) { return false; }
+// placeholder
+int32_t Player::ArrowCount() {
+    for (const ItemData& item : inventory) {
+        if (item.kind == arrowKindIndex) return item.quantity;
+    }
+    return 0;
+}

@@ -18,3 +18,9 @@ void PurgeDeadMonsters() {}
 void FreeAllMonsters() {}
 bool IsMonsterAt(int32_t, int32_t, int32_t) { return false; }
 Monster* FindMonsterAt(int32_t, int32_t, int32_t) { return nullptr; }
+
+#include "monsters/monster_descriptions.h"
+
+std::vector<MonsKuvaus> monsterDescriptions;
+// placeholder
+std::string FillMonsterDescriptions(std::string) { return "Hmm, one can't say anything about this being. Strange."; }
