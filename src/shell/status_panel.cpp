@@ -1,5 +1,6 @@
 #include "shell/status_panel.h"
 
+#include <algorithm>
 #include <string>
 
 #include "items/item_kind.h"
@@ -118,6 +119,7 @@ void DrawStatusPanel() {
         DrawText(label.text, column, 24, label.colour);
         column += length;
     }
-    // Wipes what a longer run of labels left behind.
-    DrawCodedText(std::string(30, ' ').c_str(), column, 24, 0);
+    // Wipes what a longer run of labels left behind, up to the end of the row:
+    // a label that no longer applies must not stay on screen.
+    DrawCodedText(std::string(static_cast<std::size_t>(std::max(30, kRowWidth - column)), ' ').c_str(), column, 24, 0);
 }

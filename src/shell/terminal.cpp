@@ -14,8 +14,6 @@ namespace {
 
 // A blocking read wakes up this often to look at the termination flag.
 constexpr int kKeyWaitSliceMs = 100;
-// Slices in a row after which the wait hook is called.
-constexpr int kSlicesPerHookCall = 10;
 // Reads that fail at once, many times in a row, mean the terminal is gone.
 constexpr int kLostInputFailures = 200;
 
@@ -96,7 +94,6 @@ void RefreshScreen() { wrefresh(mainWindow); }
 void Beep() { beep(); }
 
 int ReadKey() {
-    int slices = 0;
     int lostInput = 0;
     for (;;) {
         if (pendingTerminationSignal != 0) ActOnTermination(pendingTerminationSignal);
@@ -114,7 +111,7 @@ int ReadKey() {
         } else {
             lostInput = 0;
         }
-        if (++slices % kSlicesPerHookCall == 0 && keyWaitHook != nullptr) keyWaitHook();
+        if (keyWaitHook != nullptr) keyWaitHook();
     }
 }
 

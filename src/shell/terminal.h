@@ -65,7 +65,7 @@ extern volatile std::sig_atomic_t pendingTerminationSignal;
 // Installs the handlers of SIGTERM and SIGHUP that only set the flag above.
 void CatchTerminationSignals();
 
-// Called each time the key read has waited a while without a key. Tests use it
+// Called each time the key read has waited a tenth of a second without a key. Tests use it
 // to fail instead of waiting for ever for a key they forgot to feed.
 using KeyWaitHook = void (*)();
 void SetKeyWaitHook(KeyWaitHook hook);
