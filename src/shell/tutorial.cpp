@@ -40,7 +40,7 @@ std::vector<TutorialRow> PageTwo() {
         {3, true, "@C      @Yyellow@C text means blessed, @Bblue@C text uncursed, @Rred@C text cursed, and"},
         {4, true, "@C      @Igray@C text means that you don't know the item's status yet. You see the"},
         {5, false, "      colors in the inventory and equipment screens. Blessed items are more"},
-        {6, false, "      powerful; cursed ones are worse than regular ones and can't be unequipped."},
+        {6, false, "      powerful, cursed ones are worse than normal ones and can't be unequipped."},
         {8, false, "     -Look at or examine things with 'l' in the dungeon. Items can also be"},
         {9, false, "      examined in the inventory screen to see what they do. The effects of"},
         {10, true, "@C      @Wprefixed@C and @Widentified@C items can be obscure, though."},

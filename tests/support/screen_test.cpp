@@ -107,6 +107,9 @@ void ScreenTest::TearDown() {
 }
 
 void ScreenTest::Send(const std::string& bytes) {
+    // A death test's child that quit has put the shared terminal back in line
+    // mode; the game's own mode comes first.
+    reset_prog_mode();
     int pendingBefore = 0;
     ioctl(slave_, FIONREAD, &pendingBefore);
     ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
