@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct SessionOptions {
@@ -16,6 +17,28 @@ struct SessionOptions {
     // HOLLOWMERE_SEED: the same seed gives the same game.
     unsigned seed = 1;
     std::map<std::string, std::string> environment;
+
+    SessionOptions& WithArguments(std::vector<std::string> list) {
+        arguments = std::move(list);
+        return *this;
+    }
+    SessionOptions& WithSize(int width, int height) {
+        columns = width;
+        rows = height;
+        return *this;
+    }
+    SessionOptions& WithTerminal(std::string name) {
+        terminal = std::move(name);
+        return *this;
+    }
+    SessionOptions& WithSeed(unsigned value) {
+        seed = value;
+        return *this;
+    }
+    SessionOptions& WithVariable(const std::string& name, const std::string& value) {
+        environment[name] = value;
+        return *this;
+    }
 };
 
 // One screen cell as tmux shows it: the character, its foreground colour
