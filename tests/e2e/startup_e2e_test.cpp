@@ -1,6 +1,8 @@
 // The built program in a tmux session: start-up, the title menu and the ways start-up refuses to go on.
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include "support/game_session.h"
 
 namespace {
@@ -151,3 +153,61 @@ TEST(Startup, NameModeNeedsAUsableName) {
 }
 
 }  // namespace
+
+// Character creation asks its own questions between '1' and the dungeon; its
+// keys go where the comment below says.
+TEST(NewGame, TheFirstPlayOpensTheTutorialThenTheGameGreets) {
+    GameSession game;
+    game.Start();
+    ASSERT_TRUE(game.WaitForText("Welcome to the Hollowmere!")) << game.Dump();
+    game.Type("1");
+    // (character creation)
+    EXPECT_SHOWN(game, 2, 0, "  This seems to be your first time playing Hollowmere! Here's a few tips");
+    game.Type("123");
+    EXPECT_SHOWN(game, 24, 11, "     Read the page, then press '4' to start playing.     ");
+    game.Type("4");
+    EXPECT_SHOWN(game, 22, 0, std::string(80, '-'));
+    EXPECT_SHOWN(game, 23, 0, "HP: ");
+    game.Type("m");
+    EXPECT_SHOWN(game, 0, 32, "Message Buffer");
+    EXPECT_SHOWN(game, 24, 0, "Good luck in the depths. Press '?' for help.");
+    game.Type("z");
+    EXPECT_SHOWN(game, 23, 0, "HP: ");
+    game.Type("Q");
+    EXPECT_SHOWN(game, 20, 0, "Do you really want to quit without saving? (Y/n)");
+    game.Type("yY");
+    ExpectExitCode(game, 1);
+}
+
+TEST(NewGame, OnlyTheVeryFirstPlayOpensTheTutorial) {
+    GameSession game;
+    game.WriteFile("Mortems/.keep", "");
+    game.Start();
+    ASSERT_TRUE(game.WaitForText("Welcome to the Hollowmere!")) << game.Dump();
+    game.Type("1");
+    // (character creation)
+    EXPECT_SHOWN(game, 23, 0, "HP: ");
+    game.Type("QY");
+    ExpectExitCode(game, 1);
+}
+
+TEST(NewGame, NameModeWithoutASaveGoesStraightToANewCharacter) {
+    GameSession game;
+    game.Start(SessionOptions().WithArguments({"-name", "Tester"}));
+    // (character creation)
+    EXPECT_SHOWN(game, 23, 0, "HP: ");  // no title menu, and never the first-play tutorial
+    game.Type("QY");
+    ExpectExitCode(game, 1);
+}
+
+TEST(Signals, InterruptsAreIgnoredAndTerminationEndsANamedGameAtTheKeyRead) {
+    GameSession game;
+    game.Start(SessionOptions().WithArguments({"-name", "Tester"}));
+    // (character creation)
+    ASSERT_TRUE(game.WaitForText(23, 0, "HP: ")) << game.Dump();
+    game.Signal(SIGINT);
+    game.Type("?");
+    EXPECT_SHOWN(game, 0, 34, "Help Screen");
+    game.Signal(SIGTERM);
+    ExpectExitCode(game, 1);
+}

@@ -1,5 +1,6 @@
 #include "support/game_session.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -212,6 +213,16 @@ bool GameSession::WaitForText(const std::string& text, double seconds) const {
             return false;
         },
         seconds);
+}
+
+void GameSession::Signal(int signalNumber) const {
+    // The pane runs the shell script, and the program is that shell's child.
+    const std::string shell = Tmux("list-panes -t game -F '#{pane_pid}'");
+    std::ifstream children("/proc/" + std::to_string(std::atoi(shell.c_str())) + "/task/" +
+                           std::to_string(std::atoi(shell.c_str())) + "/children");
+    pid_t program = 0;
+    if (!(children >> program) || program <= 0) throw std::runtime_error("the program is not running");
+    kill(program, signalNumber);
 }
 
 std::optional<int> GameSession::WaitForExit(double seconds) const {
