@@ -52,7 +52,8 @@ void RefreshScreen();
 void Beep();
 
 // Waits for one key and returns it: a character 0..255 (Enter as kKeyEnter,
-// Backspace as kKeyBackspace) or one of the key codes above.
+// Backspace as kKeyBackspace) or one of the key codes above. Compare the whole
+// code, never its low byte: Page Up (339) is not 'S'.
 int ReadKey();
 // The same without waiting: kNoKey when no key is pending.
 int PollKey();
