@@ -101,6 +101,7 @@ bool ChooseNamedGame() {
 
 void SetUpNewGame() {
     DrawText("Generating dungeon, please wait...", 23, 10, 15);
+    RefreshScreen();
     std::string mortemName;
     int32_t firstPlayValue = -1;
     PostMortemFileName(mortemName, firstPlayValue);

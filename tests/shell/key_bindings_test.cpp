@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "player/player.h"
+#include "shell/command_line.h"
+#include "support/screen_test.h"
+#include "support/working_directory.h"
 
 namespace {
 
@@ -63,6 +69,32 @@ TEST(KeybindingFile, TheShippedFileBindsEveryCommandTheWayTheTutorialTellsIt) {
         if (command == kCommandNone || command == kCommandNever) continue;
         EXPECT_EQ(file.keys[command], kStandard[command]) << "command " << command;
     }
+}
+
+}  // namespace
+
+namespace {
+
+class KeybindingReading : public ScreenTest {};
+
+TEST_F(KeybindingReading, ANamedCharactersOwnFileWinsAndANegativeDelayIsNoDelay) {
+    const ScopedWorkingDirectory directory;
+    std::ofstream("Keybindings.txt") << "30 5Q82467913<>";
+    ReadKeybindings();
+    EXPECT_EQ(runDelayMs, 30);
+    EXPECT_EQ(keyTable[kCommandNorth], '8');
+    EXPECT_EQ(keyTable[kCommandPickUp], 0);
+
+    programArgs = {"-name", "Tester"};
+    ReadKeybindings();  // no file of its own yet: the common one
+    EXPECT_EQ(runDelayMs, 30);
+
+    std::filesystem::create_directories("Data/Tester");
+    std::ofstream("Data/Tester/Tester.txt") << "-5 .Qkjhlyubn";
+    ReadKeybindings();
+    EXPECT_EQ(runDelayMs, 0);
+    EXPECT_EQ(keyTable[kCommandNorth], 'k');
+    EXPECT_EQ(player.dotBound, 1);
 }
 
 }  // namespace
