@@ -104,4 +104,15 @@ TEST_F(Drawing, BerserkRageTintsEveryDrawerRedUntilTheScreenIsCleared) {
     EXPECT_EQ(rng.x[0], before.x[0]);  // untinted drawing draws no random number
 }
 
+TEST_F(Drawing, AQuickRestRedrawsOnlyTheStatusPanel) {
+    player.runKey = '5';
+    player.x = 4;
+    RedrawScreen();
+    EXPECT_EQ(CharAt(0, 4), ' ');
+    EXPECT_EQ(TextAt(23, 0, 3), "HP:");
+    player.runKey = kNoRunKey;
+    RedrawScreen();
+    EXPECT_EQ(CharAt(0, 4), '@');
+}
+
 }  // namespace

@@ -2,11 +2,14 @@
 
 #include <curses.h>
 
+#include <fstream>
+
 #include "floors/floor.h"
 #include "player/player.h"
 #include "shell/key_bindings.h"
 #include "shell/random_mother.h"
 #include "support/screen_test.h"
+#include "support/working_directory.h"
 
 namespace {
 
@@ -77,6 +80,30 @@ TEST_F(KeyReader, KeypadKeysStartAQuickMoveOnlyWithTheNumberLayout) {
     EXPECT_EQ(player.quickMoveDigit, 0);
     EXPECT_EQ(CommandFor('w'), kCommandQuickMove);
     EXPECT_EQ(player.quickMoveDigit, 0);  // the quick-move key asks for its direction itself
+}
+
+TEST_F(KeyReader, DeleteParksTheCursorForScreenReadersWhenAsked) {
+    EXPECT_EQ(CommandFor(KEY_DC), -1);  // without the marker file it means nothing
+
+    const ScopedWorkingDirectory directory;
+    std::ofstream("sokeille.txt") << "";
+    player.x = 7;
+    player.y = 3;
+    int row = 0;
+    int column = 0;
+    Press(KEY_DC);
+    EXPECT_TRUE(RunUntilItWaitsForAKey([] { ReadCommandKey(); }));
+    getyx(stdscr, row, column);
+    EXPECT_EQ(row, 24);
+    EXPECT_EQ(column, 0);
+
+    Press(KEY_DC);
+    Type("8");
+    EXPECT_EQ(ReadCommandKey(), 0);  // the key that ends the wait is no command
+    EXPECT_EQ(currentCommand, kCommandNone);
+    getyx(stdscr, row, column);
+    EXPECT_EQ(row, 3);
+    EXPECT_EQ(column, 7);
 }
 
 TEST_F(KeyReader, ABoundDotIsNoLongerTheRestKey) {
