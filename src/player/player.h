@@ -111,6 +111,8 @@ public:
     bool WearsArmourProperty(int32_t effectId);
     // The quantity of the first inventory entry of the arrow kind; 0 when there is none.
     int32_t ArrowCount();
+    // After a hit of the main (false) or second (true) weapon: a possessed one may summon a monster.
+    void PossessedWeaponSummon(bool secondHand);
 
     // ---- item_use/: potions, food, wands, shooting, throwing, targeting ----
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell/command_line.h"
+#include "shell/terminal.h"  // ReadKey, the one key read, and the key codes
 
 struct _win_st;
 

@@ -28,7 +28,7 @@
 #include "shell/title_screen.h"
 #include "shell/tutorial.h"
 
-int32_t gameVersion = 0;
+int32_t gameVersion = 106;  // start-up sets it again before anything else
 _win_st* mainWindow = nullptr;
 int32_t arrowKindIndex = -1;
 uint8_t gameInPlay = 0;

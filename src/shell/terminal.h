@@ -48,8 +48,8 @@ int TerminalRows();
 void TerminalSetCursor(int visibility);
 // Ends curses (once) and restores the terminal, so that plain text can be written.
 void TerminalEnd();
-void RefreshScreen();
 void Beep();
+// (RefreshScreen, which brings what has been drawn onto the terminal, is in drawing.h.)
 
 // Waits for one key and returns it: a character 0..255 (Enter as kKeyEnter,
 // Backspace as kKeyBackspace) or one of the key codes above. Compare the whole
