@@ -93,9 +93,24 @@ public:
     bool AccumulateEnergy();
     void CountPlayerTurn();
     bool PlaceOnUpStairs();
+    // Carries out currentCommand; 1 when it used the action, 0 when not.
+    int32_t ExecuteCommand();
+    // The command index of a confused step: a random direction, or 0 to stay.
+    int32_t Stagger();
+    void RegeneratePlayer();
+    void WarnLowHp();
+    void UpdateWarmthColour();
+    bool IsHostileMonsterInSight();
+    // May end a quick move (runKey := kNoRunKey) at openings, junctions and doors.
+    void CheckQuickMoveStop();
+
+    // ---- shell/: the help screen ----
+    void ShowHelpScreen();
 
     // ---- items/: inventory, equipment, burden ----
     bool WearsArmourProperty(int32_t effectId);
+    // The quantity of the first inventory entry of the arrow kind; 0 when there is none.
+    int32_t ArrowCount();
     // After a hit of the main (false) or second (true) weapon: a possessed one may summon a monster.
     void PossessedWeaponSummon(bool secondHand);
 
@@ -104,6 +119,8 @@ public:
     // ---- events/: features used in place ----
 
     // ---- skills/: learning and using skills ----
+    // Sets up the training's starting skill; loaded is false for a new game.
+    void ApplyTrainingSkills(bool loaded);
 
     // ---- folk/: sages, smiths, altars ----
 
@@ -212,3 +229,6 @@ public:
 };
 
 extern Player player;
+
+// Asks the new-game questions and makes the character (player/).
+void CreateCharacter();
