@@ -5,3 +5,7 @@
 void MessageLog::UpdateWorld() {}
 // placeholder
 int MessageLog::StepOnTile() { return 0; }
+#include "player/player.h"
+
+// placeholder: there is no feature to use yet.
+int32_t Player::UseDungeonFeature() { return 0; }

@@ -2,3 +2,8 @@
 #include "floors/dungeon_generation.h"
 
 void GenerateDungeon() {}
+
+#include "floors/floor_feelings.h"
+
+// placeholder: arriving tells nothing yet.
+void PrintFeelingMessage() {}

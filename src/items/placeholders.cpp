@@ -9,3 +9,17 @@ int32_t Player::ArrowCount() {
     }
     return 0;
 }
+// placeholder: nothing is too heavy yet.
+bool Player::IsOverburdened() { return false; }
+// placeholder: nothing can be taken yet.
+int32_t Player::PickUpScreen() { return 0; }
+// placeholder
+int32_t Player::InventoryScreen() { return 0; }
+// placeholder: nothing changes.
+int32_t Player::EquipmentScreen(bool, int8_t) { return 0; }
+// placeholder
+void Player::SortInventory() {}
+// placeholder
+void Player::SwapToReadiedWeapons() {}
+// placeholder
+void Player::ToggleAmmoAutoPickup() {}
