@@ -1,6 +1,7 @@
 #pragma once
 // Pieces shared by the character's commands: the executor, the steps, the
 // stairs and the quick move.
+#include <array>
 #include <cstdint>
 
 class Floor;
@@ -29,6 +30,13 @@ void KickIceBlock(Floor& floor, int32_t x, int32_t y);
 int32_t MoveOrAttack(int32_t command);
 // Command 16: the equipment screen and what newly worn prefixes do.
 int32_t ChangeEquipment();
+// The prefixes of the items in the slots whose prefixes take effect when put on
+// (main and second weapon, shield, chest, boots, helmet, leggings, gauntlets); -1 where there is none.
+using WornPrefixes = std::array<int32_t, 8>;
+WornPrefixes RememberWornPrefixes();
+// After the equipment changed: each item now in those slots whose prefix was
+// not among the remembered ones takes effect, and the player is told.
+void ApplyNewlyWornPrefixes(const WornPrefixes& before);
 // Puts the character on the first tile of its floor with the glyph, scanning
 // column by column, and marks the tile occupied; false, with nothing changed, when there is none.
 bool PlaceOnFirstGlyph(char glyph);

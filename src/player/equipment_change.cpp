@@ -1,6 +1,5 @@
 // The equipment command: the equipment screen, then what newly worn prefixes do.
 #include <algorithm>
-#include <array>
 
 #include "floors/field_of_view.h"
 #include "floors/floor.h"
@@ -14,9 +13,8 @@ namespace {
 
 constexpr int32_t kPrefixBloodBane = 31;
 
-// The weapon and armour slots whose prefixes take effect when worn.
-constexpr std::array<int32_t, 8> kPrefixSlots = {kSlotMainWeapon, kSlotSecondWeapon, kSlotShield, kSlotChest,
-                                                 kSlotBoots,      kSlotHelmet,       kSlotLeggings, kSlotGauntlets};
+constexpr WornPrefixes kPrefixSlots = {kSlotMainWeapon, kSlotSecondWeapon, kSlotShield,   kSlotChest,
+                                       kSlotBoots,      kSlotHelmet,       kSlotLeggings, kSlotGauntlets};
 
 int32_t SlotPrefix(const Player& p, int32_t slot) {
     const int32_t index = p.equipSlots[slot];
@@ -38,20 +36,14 @@ void RedrawMap(Player& p) {
 
 }  // namespace
 
-int32_t ChangeEquipment() {
+WornPrefixes RememberWornPrefixes() {
+    WornPrefixes prefixes{};
+    for (std::size_t k = 0; k < kPrefixSlots.size(); ++k) prefixes[k] = SlotPrefix(player, kPrefixSlots[k]);
+    return prefixes;
+}
+
+void ApplyNewlyWornPrefixes(const WornPrefixes& before) {
     Player& p = player;
-    std::array<int32_t, kPrefixSlots.size()> before{};
-    for (std::size_t k = 0; k < kPrefixSlots.size(); ++k) before[k] = SlotPrefix(p, kPrefixSlots[k]);
-
-    if (p.EquipmentScreen(true, 0) == 0) {
-        RedrawMap(p);
-        RedrawScreen();
-        return 0;
-    }
-    p.RecomputePlayerStats();
-    RedrawMap(p);
-    RedrawScreenQuiet();
-
     int32_t newlyPrefixed = 0;
     for (int32_t index = 0; index < static_cast<int32_t>(p.inventory.size()); ++index) {
         const int32_t prefix = p.inventory[static_cast<std::size_t>(index)].prefix;
@@ -73,5 +65,18 @@ int32_t ChangeEquipment() {
         PrintWords("You have equipped items that have a prefix. You can examine them in the inventory screen to check "
                    "their effects. ");
     }
+}
+
+int32_t ChangeEquipment() {
+    const WornPrefixes before = RememberWornPrefixes();
+    if (player.EquipmentScreen(true, 0) == 0) {
+        RedrawMap(player);
+        RedrawScreen();
+        return 0;
+    }
+    player.RecomputePlayerStats();
+    RedrawMap(player);
+    RedrawScreenQuiet();
+    ApplyNewlyWornPrefixes(before);
     return 1;
 }
