@@ -34,3 +34,10 @@ ColourCode AccessoryAppearanceColor(int32_t) { return 0; }
 int32_t GetAccessoryBlessing(int32_t) { return 0; }
 int32_t GetWornAccessoryProperty(int32_t) { return 0; }
 bool Player::WearsArmourProperty(int32_t) { return false; }
+
+#include "items/item_names.h"
+
+const char* ItemKindDisplayName(int32_t kind, int32_t, uint8_t) {
+    if (kind < 0 || kind >= kItemKindCount) return "Undefined";
+    return itemKinds[kind].name;
+}

@@ -10,3 +10,9 @@ void Player::RecomputePlayerStats() {}
 bool Player::AccumulateEnergy() { return true; }
 void Player::CountPlayerTurn() { ++turns; }
 bool Player::PlaceOnUpStairs() { return false; }
+// placeholder: the death check only looks at the hit points until death is built.
+void Player::CheckPlayerDeath(const std::string&, int32_t) {
+    if (hp > 0) return;
+}
+// placeholder: no monster counts as in sight until quick moves are built.
+bool Player::IsHostileMonsterInSight() { return false; }

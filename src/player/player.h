@@ -1,6 +1,7 @@
 #pragma once
 // The one player character and everything that belongs to it.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "items/item_data.h"
@@ -94,6 +95,43 @@ public:
     void CountPlayerTurn();
     bool PlaceOnUpStairs();
 
+    // Death check after any damage; the cause uses HE, HIS, HIM and HIMSELF.
+    void CheckPlayerDeath(const std::string& cause, int32_t killerCode);
+    bool IsHostileMonsterInSight();
+
+    // Regeneration after every action, and the one-time low hit-point warning.
+    void RegeneratePlayer();
+    void WarnLowHp();
+
+    // Ailments: one tick each per world update, in this order, then TickBerserk last.
+    void TickPoison();
+    void TickBleeding();
+    void TickFever();
+    void TickSickness();
+    void TickDizziness();
+    void TickSleep();
+    void TickParalysis();
+    void TickClumsiness();
+    void TickFrostbite();
+    void TickSlowness();
+    void TickImmobility();
+    void TickHorror();
+    void TickBerserk();
+    // Sight radius and monster vision for the floor at currentFloor + floorStep.
+    void UpdateSightRadius(int32_t floorStep);
+
+    // Body temperature and clothes.
+    void UpdateBodyTemperature();
+    std::string ComputeTemperatureTrend(int32_t& change);
+    void UpdateWarmthColour();
+    int32_t SumClothWarmth();
+    bool WetClothes(int32_t amount, int32_t pieces);
+    void DryClothes(int32_t heat);
+
+    // Fighting styles.
+    void ChooseFightingStyle();
+    void ExplodeTrappedArmour(int32_t itemIndex);
+
     // ---- items/: inventory, equipment, burden ----
     bool WearsArmourProperty(int32_t effectId);
 
@@ -102,6 +140,8 @@ public:
     // ---- events/: features used in place ----
 
     // ---- skills/: learning and using skills ----
+    // Gives the training its starting skill and eases its attribute boost; loaded is 1 after loading a save.
+    void ApplyTrainingSkills(uint8_t loaded);
 
     // ---- folk/: sages, smiths, altars ----
 
@@ -210,3 +250,6 @@ public:
 };
 
 extern Player player;
+
+// The style the fighting-style key switches back to; -1 until the command is first used.
+extern int32_t previousFightingStyle;

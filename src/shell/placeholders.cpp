@@ -5,8 +5,10 @@
 
 #include "shell/drawing.h"
 #include "shell/game.h"
+#include "shell/key_reader.h"
 #include "shell/message_log.h"
 #include "shell/platform.h"
+#include "shell/status_panel.h"
 
 std::vector<std::string> programArgs;
 int32_t gameVersion = 106;
@@ -31,6 +33,12 @@ void RedrawScreenQuiet() {}
 bool AccessibilityMarkerExists() { return PlatformCanRead("sokeille.txt"); }
 void SetCursorVeryVisible() {}
 void WaitMilliseconds(uint32_t milliseconds) { PlatformSleep(milliseconds); }
+void SoundBell() {}
+void DrawStatusPanel() {}
+
+char keyTable[kCommandCount] = {};
+// Answers every wait for the space bar at once until the key reader is built.
+int32_t ReadKey() { return ' '; }
 
 MessageLog::MessageLog() : blank(80, ' ') {}
 void MessageLog::PrintMessage(const std::string&) {}
