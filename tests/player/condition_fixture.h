@@ -138,7 +138,13 @@ protected:
     }
 };
 
-#define REQUIRE_MESSAGE_LOG()                                                          \
-    if (!MessageLogKeepsWords()) GTEST_SKIP() << "waits for the message log to keep words"
-#define REQUIRE_ACCESSORY(slot, property)                                              \
-    if (!WearAccessory(slot, property)) GTEST_SKIP() << "waits for the worn-accessory service"
+#define REQUIRE_MESSAGE_LOG()                                      \
+    if (!MessageLogKeepsWords()) {                                 \
+        GTEST_SKIP() << "waits for the message log to keep words"; \
+    }                                                              \
+    static_assert(true)
+#define REQUIRE_ACCESSORY(slot, property)                          \
+    if (!WearAccessory(slot, property)) {                          \
+        GTEST_SKIP() << "waits for the worn-accessory service";    \
+    }                                                              \
+    static_assert(true)
