@@ -47,6 +47,14 @@ void TakeAilmentDamage(double share) {
     player.hp -= damage;
 }
 
+// One chance in odds that the ailment hurts this turn.
+void MaybeHurt(int32_t odds, double share, const char* message, const char* cause) {
+    if (rng.Random(odds) != 0) return;
+    TakeAilmentDamage(share);
+    PrintWords(message);
+    player.CheckPlayerDeath(cause, kDungeonKiller);
+}
+
 void WaitAfterPressSpace() {
     messageLog.FlushMessages(false);
     WaitForSpaceKey();
@@ -60,11 +68,7 @@ void Player::TickPoison() {
         PrintWords("You aren't poisoned anymore. ");
         return;
     }
-    if (rng.Random(5) == 0) {
-        TakeAilmentDamage(0.06);
-        PrintWords("The poison burns in your veins. ");
-        CheckPlayerDeath("HE was killed by a fatal blood poisoning.", kDungeonKiller);
-    }
+    MaybeHurt(5, 0.06, "The poison burns in your veins. ", "HE was killed by a fatal blood poisoning.");
 }
 
 void Player::TickBleeding() {
@@ -103,11 +107,7 @@ void Player::TickSickness() {
         PrintWords("You feel healthier. ");
         return;
     }
-    if (rng.Random(20) == 0) {
-        TakeAilmentDamage(0.115);
-        PrintWords("You feel very sick. ");
-        CheckPlayerDeath("HE died of sickness.", kDungeonKiller);
-    }
+    MaybeHurt(20, 0.115, "You feel very sick. ", "HE died of sickness.");
 }
 
 void Player::TickDizziness() {
