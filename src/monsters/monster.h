@@ -62,16 +62,50 @@ extern Monster* monsterListHead;
 extern int32_t monsterVisionRange;
 
 // List services. They work on the whole list, so they are free functions.
+// Appends a record, or a run of records already linked behind it, at the tail of the list.
+void AppendMonsters(Monster* first);
 void DrawMonsters();
 void PurgeDeadMonsters();
 void FreeAllMonsters();
 bool IsMonsterAt(int32_t x, int32_t y, int32_t floor);
 Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor);
 
+// The words that make a kind name a variant's name, in front of it: "superior ", "quick ",
+// "fierce ", "tough ", "agile ".
+constexpr int32_t kMonsterVariantCount = 5;
+extern const char* const monsterVariantWords[kMonsterVariantCount];
+
+// What a new monster is made of: a kind's fields, possibly turned into a variant.
+struct MonsterTemplate {
+    int32_t kind = -1;  // the kind drawn; -1 when no kind can qualify
+    ColourCode colour = 0;
+    char name[70] = {};
+    char glyph = 0;
+    int32_t damageBound1 = 0;
+    int32_t damageBound2 = 0;
+    int32_t hitPoints = 0;
+    int32_t dodge = 0;
+    int32_t toHitThreshold = 0;
+    int32_t level = 0;
+    int32_t speed = 0;
+    int32_t actThreshold = 0;
+    int64_t experience = 0;
+    int32_t regenerationPeriod = 0;
+    int32_t regenerationAmount = 0;
+    int32_t meleeArmour = 0;
+    int32_t rangedArmour = 0;
+    int32_t ability = 0;
+    int32_t ranged = 0;
+    int32_t living = 0;
+};
+
 // Creates one monster of a fitting kind on (x, y) of the floor; 1 when made, 0 when not.
 // variant: -1 never, 0 one in 80, 1 always a random variant, 2 always "superior".
 // level: -1 to work it out, else the wanted level.
 int32_t SpawnMonster(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level);
-// Creates a unique demon on (x, y) of the floor; mode 0 makes the floor's own demon.
-void CreateUniqueDemon(int32_t x, int32_t y, int32_t floor, int32_t mode);
+// Draws a kind near the level that suits a floor of the wanted colour; variant as for SpawnMonster.
+MonsterTemplate ChooseMonsterKind(int32_t level, int32_t variant, ColourCode wantedColour);
+// Creates a unique demon on (x, y) of the floor: copy kind 0 makes the floor's own demon,
+// 1 to 4 a copy of the final demon.
+void CreateUniqueDemon(int32_t x, int32_t y, int32_t floor, int32_t copyKind);
 bool IsUniqueDemon(const char* name);

@@ -7,6 +7,7 @@
 #include "player/player_messages.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
+#include "shell/bounded_draw.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
 
@@ -38,10 +39,7 @@ bool IsWornCloth(int32_t inventoryIndex) {
 void DrawPieceOrder(int32_t (&order)[kPieceCount]) {
     bool taken[kPieceCount] = {};
     for (int32_t k = 0; k < kPieceCount; ++k) {
-        int32_t piece = rng.Random(kPieceCount);
-        // Bounded, though a free piece turns up long before.
-        for (int32_t tries = 0; taken[piece] && tries < 10000; ++tries) piece = rng.Random(kPieceCount);
-        for (int32_t candidate = 0; taken[piece] && candidate < kPieceCount; ++candidate) piece = candidate;
+        const int32_t piece = DrawUntilFits(kPieceCount, [&taken](int32_t v) { return !taken[v]; });
         taken[piece] = true;
         order[k] = piece;
     }

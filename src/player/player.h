@@ -134,6 +134,8 @@ public:
 
     // ---- items/: inventory, equipment, burden ----
     bool WearsArmourProperty(int32_t effectId);
+    // After a hit of the main (false) or second (true) weapon: a possessed one may summon a monster.
+    void PossessedWeaponSummon(bool secondHand);
 
     // ---- item_use/: potions, food, wands, shooting, throwing, targeting ----
 

@@ -17,6 +17,8 @@ void DrawChar(char character, int32_t x, int32_t y, ColourCode colour);
 void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background);
 
 void ClearScreen();
+// Brings what has been drawn onto the terminal (a curses refresh).
+void RefreshScreen();
 void MoveCursor(int32_t x, int32_t y);
 void MoveCursorToPlayer();
 // The full redraw at the end of a turn, and the one without message flush and warning.

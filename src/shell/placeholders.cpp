@@ -26,6 +26,7 @@ void DrawNumber(int32_t number, int32_t x, int32_t y, ColourCode colour) {
 void DrawChar(char character, int32_t x, int32_t y, ColourCode) { mvaddch(y, x, static_cast<unsigned char>(character)); }
 void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t) { mvaddstr(y, x, text); }
 void ClearScreen() {}
+void RefreshScreen() { refresh(); }
 void MoveCursor(int32_t, int32_t) {}
 void MoveCursorToPlayer() {}
 void RedrawScreen() {}

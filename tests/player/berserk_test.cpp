@@ -4,15 +4,6 @@ namespace {
 
 class BerserkTest : public ConditionTest {
 protected:
-    // Monsters can be found on their tiles once the monster list is built.
-    bool MonsterListFindsMonsters() {
-        Monster* probe = AddMonster(1, 1);
-        const bool found = FindMonsterAt(1, 1, 0) == probe;
-        monsterListHead = probe->next;
-        delete probe;
-        return found;
-    }
-
     void SeeTile(int32_t x, int32_t y) { floorArray[0].At(x, y).visibleNow = 1; }
 };
 
@@ -24,7 +15,6 @@ TEST_F(BerserkTest, MaskWaitsWithoutAMonsterInSight) {
 }
 
 TEST_F(BerserkTest, MaskTakesOverAtTheSightOfALivingMonster) {
-    if (!MonsterListFindsMonsters()) GTEST_SKIP() << "waits for the monster list";
     player.berserkBoon = 1;
     Monster* stalker = AddMonster(12, 10);
     stalker->ability = 24;
@@ -48,7 +38,6 @@ TEST_F(BerserkTest, MaskTakesOverAtTheSightOfALivingMonster) {
 
 // Boons 4 and 8 give boosts that last no longer than the rage.
 TEST_F(BerserkTest, FasterAndImprovedBoonsGiveBoostsWithinTheRage) {
-    if (!MonsterListFindsMonsters()) GTEST_SKIP() << "waits for the monster list";
     AddMonster(11, 10);
     SeeTile(11, 10);
     bool sawFaster = false;

@@ -15,6 +15,7 @@
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
 #include "skills/skill_table.h"
+#include "support/fresh_world.h"
 
 class ConditionTest : public ::testing::Test {
 protected:
@@ -24,23 +25,16 @@ protected:
     static constexpr int32_t kAccessoryKind = 12;  // kinds 12.. are accessories of property kind - 12 + 1
 
     void SetUp() override {
-        player = Player();
+        ResetWorld(kSeed);
         messageLog = MessageLog();
-        for (Floor& floor : floorArray) floor = Floor();
-        itemKinds = ItemKindTable();
         for (SkillDef& skill : skillTable) skill = SkillDef();
         for (char& key : keyTable) key = 0;
         keyTable[0] = '5';
         keyTable[32] = 'F';
-        monsterListHead = nullptr;
         monsterVisionRange = 7;
         previousFightingStyle = -1;
-        rng.RandomInit(kSeed);
 
-        Floor& floor = floorArray[0];
-        for (int32_t x = 1; x < kFloorWidth - 1; ++x) {
-            for (int32_t y = 1; y < kFloorHeight - 1; ++y) floor.At(x, y).glyph = '.';
-        }
+        OpenArea(0, 1, 1, kFloorWidth - 2, kFloorHeight - 2);
         player.x = 10;
         player.y = 10;
 
@@ -49,11 +43,8 @@ protected:
     }
 
     void TearDown() override {
-        while (monsterListHead) {
-            Monster* next = monsterListHead->next;
-            delete monsterListHead;
-            monsterListHead = next;
-        }
+        FreeAllMonsters();
+        monsterListHead = nullptr;
     }
 
     static void DefineKind(int32_t kind, int32_t type, int32_t power, const char* name) {
@@ -100,8 +91,7 @@ protected:
         monster->maxHp = 10;
         monster->living = 1;
         monster->awake = 1;
-        monster->next = monsterListHead;
-        monsterListHead = monster;
+        AppendMonsters(monster);
         return monster;
     }
 

@@ -1,0 +1,37 @@
+// A weapon with the "possessed" prefix now and then calls up a monster beside its wielder.
+#include "floors/floor.h"
+#include "folk/sage.h"
+#include "items/item_prefixes.h"
+#include "monsters/monster.h"
+#include "player/player.h"
+#include "shell/message_log.h"
+#include "shell/random_mother.h"
+
+namespace {
+constexpr int32_t kPossessedPrefix = 23;
+}  // namespace
+
+void Player::PossessedWeaponSummon(bool secondHand) {
+    const int32_t roll = rng.Random(40);
+    if (roll != 0) return;
+    const int32_t index = equipSlots[secondHand ? kSlotSecondWeapon : kSlotMainWeapon];
+    if (index < 0 || static_cast<size_t>(index) >= inventory.size()) return;
+    const int32_t prefix = inventory[static_cast<size_t>(index)].prefix;
+    if (prefix < 0 || prefix >= kItemPrefixCount || itemPrefixes[prefix].id != kPossessedPrefix) return;
+    if (currentFloor < 0 || currentFloor >= kFloorCount) return;
+
+    for (int32_t dx = -1; dx <= 1; ++dx) {
+        for (int32_t dy = -1; dy <= 1; ++dy) {
+            if (dx == 0 && dy == 0) continue;
+            const int32_t tx = x + dx;
+            const int32_t ty = y + dy;
+            if (!Floor::OnMap(tx, ty) || floorArray[currentFloor].At(tx, ty).glyph != '.') continue;
+            if (IsMonsterAt(tx, ty, currentFloor) || IsSageAt(x, y, dx, dy, currentFloor)) continue;
+            SpawnMonster(tx, ty, currentFloor, false, -1, -1);
+            for (const char* word : {"Your ", "possessed ", "weapon ", "summons ", "a ", "monster! "}) {
+                messageLog.PrintMessage(word);
+            }
+            return;
+        }
+    }
+}

@@ -1,0 +1,91 @@
+// The one list of monster records over all floors: appending, drawing, purging the
+// dead, freeing everything, and the two position look-ups.
+#include "floors/floor.h"
+#include "monsters/monster.h"
+#include "player/player.h"
+#include "shell/drawing.h"
+
+Monster* monsterListHead = nullptr;
+
+namespace {
+
+bool OnFloorArray(int32_t floor) { return floor >= 0 && floor < kFloorCount; }
+
+// A tile of the player's floor on which a monster or its absence can be seen right now.
+bool ShowsOccupantNow(const Monster& monster) {
+    if (monster.floor != player.currentFloor || !OnFloorArray(monster.floor)) return false;
+    if (monster.x < 1 || monster.x > 79 || monster.y < 1 || monster.y > 18) return false;
+    const Tile& tile = floorArray[monster.floor].At(monster.x, monster.y);
+    return tile.visibleNow == 1 && tile.glyph != '#' && tile.glyph != '\'' && tile.rememberedDrawn == 0;
+}
+
+bool IsPlayerTile(const Monster& monster) {
+    return monster.floor == player.currentFloor && monster.x == player.x && monster.y == player.y;
+}
+
+// Clears the tile, redraws its terrain when in view, and frees the record.
+void DisposeOfDeadMonster(Monster* dead) {
+    if (OnFloorArray(dead->floor) && Floor::OnMap(dead->x, dead->y)) {
+        Tile& tile = floorArray[dead->floor].At(dead->x, dead->y);
+        // The player may stand where a monster died (it was on the arrival stairs);
+        // that tile stays occupied.
+        if (tile.monsterPresent == 1 && !IsPlayerTile(*dead)) tile.monsterPresent = 0;
+        if (ShowsOccupantNow(*dead)) DrawChar(tile.glyph, dead->x, dead->y, tile.colour);
+    }
+    if (player.target == dead) player.target = nullptr;
+    delete dead;
+}
+
+}  // namespace
+
+void AppendMonsters(Monster* first) {
+    if (first == nullptr) return;
+    if (monsterListHead == nullptr) {
+        monsterListHead = first;
+        return;
+    }
+    Monster* last = monsterListHead;
+    while (last->next != nullptr) last = last->next;
+    last->next = first;
+}
+
+void DrawMonsters() {
+    for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
+        if (!ShowsOccupantNow(*monster)) continue;
+        DrawChar(monster->glyph, monster->x, monster->y, monster->colour);
+        RefreshScreen();
+    }
+}
+
+void PurgeDeadMonsters() {
+    Monster** link = &monsterListHead;
+    while (*link != nullptr) {
+        Monster* record = *link;
+        if (record->alive != 0) {
+            link = &record->next;
+            continue;
+        }
+        *link = record->next;
+        DisposeOfDeadMonster(record);
+    }
+}
+
+void FreeAllMonsters() {
+    Monster* record = monsterListHead;
+    monsterListHead = nullptr;
+    while (record != nullptr) {
+        Monster* next = record->next;
+        delete record;
+        record = next;
+    }
+    player.target = nullptr;
+}
+
+bool IsMonsterAt(int32_t x, int32_t y, int32_t floor) { return FindMonsterAt(x, y, floor) != nullptr; }
+
+Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor) {
+    for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
+        if (monster->x == x && monster->y == y && monster->floor == floor) return monster;
+    }
+    return nullptr;
+}

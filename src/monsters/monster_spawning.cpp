@@ -1,0 +1,192 @@
+// Bringing an ordinary monster into being: its level, its kind, cavern and floor-colour
+// adaptation, its tile, and the companions of a pack.
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <string_view>
+
+#include "floors/floor.h"
+#include "folk/sage.h"
+#include "monsters/monster.h"
+#include "player/player.h"
+#include "shell/random_mother.h"
+
+namespace {
+
+constexpr int32_t kAbilityChameleon = 25;
+constexpr int32_t kAbilityPack = 26;
+constexpr int32_t kHighestWantedLevel = 50;
+
+bool OnFloorArray(int32_t floor) { return floor >= 0 && floor < kFloorCount; }
+
+// The colour of the corner wall tells a floor's colour scheme.
+ColourCode CornerWallColour(int32_t floor) { return floorArray[floor].At(0, 0).colour; }
+
+int32_t WantedLevel(int32_t floor, bool byDepth) {
+    if (!byDepth) return 3 * player.level - 1;
+    const float depth = static_cast<float>(floor) * 1.43f;
+    int32_t wanted = static_cast<int32_t>(depth);
+    const int32_t roundUpPercent = GetFractionPercent(depth);
+    if (roundUpPercent > 0) {
+        const int32_t roll = rng.Random(100);
+        if (roll <= roundUpPercent) ++wanted;
+    }
+    return wanted;
+}
+
+int32_t LevelJitter() {
+    int32_t jitter = 0;
+    const int32_t upChance = rng.Random(500);
+    if (upChance == 0) jitter = rng.Random(5);
+    const int32_t downChance = rng.Random(500);
+    if (downChance == 0) {
+        const int32_t down = rng.Random(5);
+        jitter -= down;
+    }
+    const int32_t swingChance = rng.Random(20);
+    if (swingChance == 0) {
+        const int32_t swing = rng.Random(3);
+        jitter = 2 * swing - 2;
+    }
+    return jitter;
+}
+
+// A snowman under the player calls up tougher monsters, magic writing weaker ones.
+int32_t JitterFromPlayersTile(int32_t floor) {
+    if (!OnFloorArray(player.currentFloor) || !Floor::OnMap(player.x, player.y)) return 0;
+    const char underfoot = floorArray[player.currentFloor].At(player.x, player.y).glyph;
+    int32_t jitter = 0;
+    if (floor < 32 && underfoot == ':') jitter += 4;
+    if (floor > 3 && underfoot == '?') jitter -= 4;
+    return jitter;
+}
+
+ColourCode WantedKindColour(int32_t floor) {
+    const ColourCode corner = CornerWallColour(floor);
+    if (corner == 3) return 11;
+    if (corner == 7) return 7;
+    return 15;
+}
+
+// Everything a monster takes from its template unchanged.
+void CopyTemplate(Monster& monster, const MonsterTemplate& from) {
+    std::memcpy(monster.name, from.name, sizeof monster.name);
+    monster.name[sizeof monster.name - 1] = '\0';
+    monster.colour = from.colour;
+    monster.glyph = from.glyph;
+    monster.hp = from.hitPoints;
+    monster.maxHp = from.hitPoints;
+    monster.damageBound1 = from.damageBound1;
+    monster.damageBound2 = from.damageBound2;
+    monster.meleeArmour = from.meleeArmour;
+    monster.rangedArmour = from.rangedArmour;
+    monster.armourFloor = (monster.meleeArmour + monster.rangedArmour) / 4;
+    monster.dodge = from.dodge;
+    monster.toHitThreshold = from.toHitThreshold;
+    monster.speed = from.speed;
+    monster.actThreshold = from.actThreshold;
+    monster.regenerationPeriod = from.regenerationPeriod;
+    monster.regenerationAmount = from.regenerationAmount;
+    monster.level = from.level;
+    monster.ability = from.ability;
+    monster.ranged = from.ranged;
+    monster.living = from.living;
+    monster.experience = std::max<int64_t>(from.experience, 0);
+    monster.next = nullptr;
+}
+
+int32_t LessSixPercent(int32_t value) { return value - static_cast<int32_t>(static_cast<float>(value) * 0.06f); }
+
+// Cavern dwellers are a little weaker.
+void ScaleForCavern(Monster& monster) {
+    monster.hp = static_cast<int32_t>(static_cast<float>(monster.hp) * 0.94f);
+    monster.maxHp = monster.hp;
+    monster.damageBound1 = LessSixPercent(monster.damageBound1);
+    monster.damageBound2 = LessSixPercent(monster.damageBound2);
+    monster.meleeArmour = LessSixPercent(monster.meleeArmour);
+    monster.rangedArmour = LessSixPercent(monster.rangedArmour);
+    monster.armourFloor = (monster.meleeArmour + monster.rangedArmour) / 4;
+}
+
+bool FreeForCompanion(int32_t x, int32_t y, int32_t floor) {
+    if (!Floor::OnMap(x, y)) return false;
+    const Tile& tile = floorArray[floor].At(x, y);
+    // The occupied flag also keeps a companion off the player's square.
+    return tile.glyph == '.' && tile.monsterPresent == 0 && !IsMonsterAt(x, y, floor) &&
+           !IsSageAt(x, y, 0, 0, floor);
+}
+
+// A companion on the first free neighbour of (x, y), linked behind `after`; null when none.
+Monster* AddCompanion(const Monster& leader, const MonsterTemplate& from, Monster& after) {
+    for (int32_t dx = -1; dx <= 1; ++dx) {
+        for (int32_t dy = -1; dy <= 1; ++dy) {
+            if (dx == 0 && dy == 0) continue;
+            const int32_t x = leader.x + dx;
+            const int32_t y = leader.y + dy;
+            if (!FreeForCompanion(x, y, leader.floor)) continue;
+            Monster* companion = new (std::nothrow) Monster;
+            if (companion == nullptr) return nullptr;
+            CopyTemplate(*companion, from);
+            companion->x = x;
+            companion->y = y;
+            companion->floor = leader.floor;
+            floorArray[leader.floor].At(x, y).monsterPresent = 1;
+            after.next = companion;
+            return companion;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int32_t SpawnMonster(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level) {
+    if (!OnFloorArray(floor) || !Floor::OnMap(x, y)) return 0;
+    Floor& map = floorArray[floor];
+    if (map.At(x, y).monsterPresent != 0) return 0;
+    Monster* monster = new (std::nothrow) Monster;
+    if (monster == nullptr) return 0;
+
+    const int32_t wanted = WantedLevel(floor, byDepth);
+    int32_t jitter = LevelJitter();
+    if (!byDepth) jitter += JitterFromPlayersTile(floor);
+    if (wanted + jitter > kHighestWantedLevel) jitter = kHighestWantedLevel - wanted;
+    if (wanted + jitter < 0) jitter = -wanted;
+    const ColourCode wantedColour = WantedKindColour(floor);
+
+    monster->floor = floor;
+    monster->x = x;
+    monster->y = y;
+    const MonsterTemplate from = ChooseMonsterKind(level != -1 ? level : wanted + jitter, variant, wantedColour);
+    if (from.kind < 0) {
+        // No kind of the data fits this level and floor: nothing is made.
+        delete monster;
+        return 0;
+    }
+    CopyTemplate(*monster, from);
+    if (map.layoutType == kLayoutCavern) ScaleForCavern(*monster);
+    monster->MatchMonsterToFloorColour();
+    map.At(x, y).monsterPresent = 1;
+
+    if (monster->ability == kAbilityPack && byDepth) {
+        Monster* first = AddCompanion(*monster, from, *monster);
+        if (first != nullptr) AddCompanion(*monster, from, *first);
+    }
+    AppendMonsters(monster);
+    return 1;
+}
+
+void Monster::MatchMonsterToFloorColour() {
+    const std::string_view ownName(name, strnlen(name, sizeof name));
+    if (ability != kAbilityChameleon && ownName != "floating wall" && ownName != "rolling boulder") return;
+    if (!OnFloorArray(floor)) return;
+    const ColourCode corner = CornerWallColour(floor);
+    if (glyph == '#') {
+        colour = corner;
+    } else {
+        colour = corner == 3 ? 11 : 15;
+    }
+    for (const char* word : monsterVariantWords) {
+        if (ownName.find(word) != std::string_view::npos) colour |= 64;
+    }
+}

@@ -1,0 +1,157 @@
+// Choosing the kind of a new monster near a wanted level, and turning it into one of
+// the five variants.
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "monsters/monster.h"
+#include "monsters/monster_kind.h"
+#include "shell/bounded_draw.h"
+#include "shell/random_mother.h"
+
+const char* const monsterVariantWords[kMonsterVariantCount] = {"superior ", "quick ", "fierce ", "tough ", "agile "};
+
+namespace {
+
+// In the order of monsterVariantWords.
+enum Variant { kSuperior, kQuick, kFierce, kTough, kAgile };
+
+constexpr int32_t kAbilityTerrainSpecific = 22;
+constexpr int32_t kAbilityStalker = 24;
+constexpr int32_t kAbilityPack = 26;
+
+int32_t TopKindLevel() {
+    int32_t top = 0;
+    for (const MonsterKind& kind : monsterKinds.kinds) top = std::max(top, kind.level);
+    return top;
+}
+
+bool SuitsFloorColour(const MonsterKind& kind, ColourCode wantedColour) {
+    if (kind.ability == kAbilityTerrainSpecific) return kind.colour == wantedColour;
+    if (kind.ability == kAbilityStalker) {
+        if (kind.colour == 11) return wantedColour == 11;
+        if (kind.colour == 15) return wantedColour != 11;
+    }
+    return true;
+}
+
+int32_t TimesSingle(int32_t value, float factor) { return static_cast<int32_t>(static_cast<float>(value) * factor); }
+int32_t TimesDouble(int32_t value, double factor) { return static_cast<int32_t>(static_cast<double>(value) * factor); }
+int64_t ExperienceTimesOneAndAHalf(int64_t experience) {
+    return static_cast<int64_t>(static_cast<double>(experience) * 1.5);
+}
+
+// The kind's name; a name that fills all 64 bytes of the record ends there.
+std::string KindName(const MonsterKind& kind) { return std::string(kind.name, strnlen(kind.name, sizeof kind.name)); }
+
+void SetName(MonsterTemplate& result, const std::string& name) {
+    const size_t length = std::min(name.size(), sizeof result.name - 1);
+    std::memcpy(result.name, name.data(), length);
+    result.name[length] = '\0';
+}
+
+MonsterTemplate TemplateOfKind(int32_t index, int32_t level) {
+    const MonsterKind& kind = monsterKinds[index];
+    MonsterTemplate result;
+    result.kind = index;
+    result.colour = kind.colour;
+    SetName(result, KindName(kind));
+    result.glyph = kind.glyph;
+    result.damageBound1 = kind.damageBound1;
+    result.damageBound2 = kind.damageBound2;
+    result.hitPoints = kind.hitPoints;
+    result.dodge = kind.dodge;
+    result.toHitThreshold = kind.toHitThreshold;
+    result.level = level;
+    result.speed = kind.speed;
+    result.actThreshold = kind.actThreshold;
+    result.experience = kind.experience;
+    result.regenerationPeriod = kind.regenerationPeriod;
+    result.regenerationAmount = kind.regenerationAmount;
+    result.meleeArmour = kind.meleeArmour;
+    result.rangedArmour = kind.rangedArmour;
+    result.ability = kind.ability;
+    result.ranged = kind.ranged;
+    result.living = kind.living;
+    return result;
+}
+
+// f is the level factor: 1.5 up to level 9, 0.05 less for every further ten levels.
+void ApplyVariant(MonsterTemplate& result, Variant variant, int32_t level, float f) {
+    const MonsterKind& kind = monsterKinds[result.kind];
+    SetName(result, monsterVariantWords[variant] + KindName(kind));
+    switch (variant) {
+        case kSuperior:
+            result.hitPoints = TimesSingle(result.hitPoints, f);
+            result.damageBound1 = TimesSingle(result.damageBound1, f);
+            result.damageBound2 = TimesSingle(result.damageBound2, f);
+            result.dodge += 80;
+            result.toHitThreshold = TimesDouble(result.toHitThreshold, 0.8);
+            result.experience *= 2;
+            result.regenerationAmount = TimesSingle(result.regenerationAmount, f);
+            result.meleeArmour = TimesDouble(result.meleeArmour, 1.125);
+            result.rangedArmour = TimesDouble(result.rangedArmour, 1.125);
+            result.level = level + 10;
+            break;
+        case kQuick:
+            result.speed *= 2;
+            result.experience = ExperienceTimesOneAndAHalf(result.experience);
+            result.level = level + 8;
+            break;
+        case kFierce: {
+            const float fiercer = f + 0.2f;
+            result.damageBound1 = TimesSingle(result.damageBound1, fiercer);
+            result.damageBound2 = TimesSingle(result.damageBound2, fiercer);
+            result.experience = ExperienceTimesOneAndAHalf(result.experience);
+            result.level = level + 8;
+            break;
+        }
+        case kTough:
+            result.hitPoints = TimesSingle(result.hitPoints, f + 0.2f);
+            result.experience = ExperienceTimesOneAndAHalf(result.experience);
+            result.meleeArmour = TimesDouble(result.meleeArmour, 1.25);
+            result.rangedArmour = TimesDouble(result.rangedArmour, 1.25);
+            result.level = level + 8;
+            break;
+        case kAgile:
+            result.dodge += 150;
+            result.toHitThreshold = TimesDouble(result.toHitThreshold, 0.7);
+            result.experience = ExperienceTimesOneAndAHalf(result.experience);
+            result.level = level + 8;
+            break;
+    }
+    // Stalkers hide in the floor's colours even as variants.
+    if (kind.ability != kAbilityStalker) result.colour = kind.colour + ((kind.colour == 4 || kind.colour == 12) ? 16 : 64);
+}
+
+}  // namespace
+
+MonsterTemplate ChooseMonsterKind(int32_t level, int32_t variant, ColourCode wantedColour) {
+    if (variant > 2) variant = 1;
+    if (variant < -1) variant = -1;
+    bool makeVariant = variant >= 1;
+    if (variant == 0) {
+        const int32_t roll = rng.Random(80);
+        makeVariant = roll == 0;
+    }
+
+    const int64_t top = TopKindLevel();
+    const int32_t matchLevel = static_cast<int32_t>(std::max<int64_t>(std::min<int64_t>(int64_t{level} + 1, top), 1));
+    const float factor = 1.5f - 0.05f * static_cast<float>(matchLevel / 10);
+
+    const int32_t index = DrawUntilFits(kMonsterKindCount, [&](int32_t k) {
+        const MonsterKind& kind = monsterKinds[k];
+        if (kind.hitPoints <= 0 || !SuitsFloorColour(kind, wantedColour)) return false;
+        if (makeVariant && kind.ability == kAbilityPack) return false;
+        return kind.level >= int64_t{matchLevel} - 2 && kind.level <= int64_t{matchLevel} + 2;
+    });
+    if (index < 0) return MonsterTemplate{};
+
+    MonsterTemplate result = TemplateOfKind(index, matchLevel);
+    if (makeVariant) {
+        const int32_t roll = rng.Random(6);
+        static const Variant kByRoll[] = {kSuperior, kQuick, kFierce, kTough, kAgile, kSuperior};
+        ApplyVariant(result, variant == 2 ? kSuperior : kByRoll[roll], matchLevel, factor);
+    }
+    return result;
+}

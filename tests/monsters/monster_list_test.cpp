@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "support/fresh_world.h"
+#include "support/offscreen_curses.h"
+
+namespace {
+
+class MonsterList : public ::testing::Test {
+protected:
+    void SetUp() override { ResetWorld(); }
+    void TearDown() override { ResetWorld(); }
+
+    // Appends a bare record standing on (x, y) of the floor, with its tile marked.
+    static Monster* Place(int32_t x, int32_t y, int32_t floor, char glyph = 'r') {
+        Monster* monster = new Monster;
+        monster->x = x;
+        monster->y = y;
+        monster->floor = floor;
+        monster->glyph = glyph;
+        floorArray[floor].At(x, y).monsterPresent = 1;
+        AppendMonsters(monster);
+        return monster;
+    }
+};
+
+TEST_F(MonsterList, EmptyListFindsNothingAndPurgesNothing) {
+    PurgeDeadMonsters();
+    EXPECT_EQ(monsterListHead, nullptr);
+    EXPECT_FALSE(IsMonsterAt(5, 5, 0));
+    EXPECT_EQ(FindMonsterAt(5, 5, 0), nullptr);
+}
+
+TEST_F(MonsterList, LookupsMatchPositionAndFloorInListOrderAndCountTheDead) {
+    Monster* first = Place(5, 5, 2);
+    Monster* second = Place(5, 5, 2);
+    Place(6, 5, 3);
+    first->alive = 0;
+
+    EXPECT_TRUE(IsMonsterAt(5, 5, 2));  // a dead record counts until it is purged
+    EXPECT_EQ(FindMonsterAt(5, 5, 2), first);
+    EXPECT_FALSE(IsMonsterAt(5, 5, 3));
+    EXPECT_FALSE(IsMonsterAt(6, 5, 2));
+    EXPECT_TRUE(IsMonsterAt(6, 5, 3));
+
+    PurgeDeadMonsters();
+    EXPECT_EQ(FindMonsterAt(5, 5, 2), second);
+}
+
+TEST_F(MonsterList, PurgeUnlinksEveryDeadRecordAndFreesTheirTiles) {
+    Monster* a = Place(1, 1, 0);
+    Monster* b = Place(2, 1, 0);
+    Monster* c = Place(3, 1, 0);
+    Monster* d = Place(4, 1, 0);
+    a->alive = 0;
+    c->alive = 0;
+    d->alive = 0;
+    player.target = c;
+
+    PurgeDeadMonsters();
+
+    EXPECT_EQ(monsterListHead, b);
+    EXPECT_EQ(b->next, nullptr);
+    EXPECT_EQ(floorArray[0].At(1, 1).monsterPresent, 0);
+    EXPECT_EQ(floorArray[0].At(2, 1).monsterPresent, 1);
+    EXPECT_EQ(floorArray[0].At(3, 1).monsterPresent, 0);
+    EXPECT_EQ(floorArray[0].At(4, 1).monsterPresent, 0);
+    EXPECT_EQ(player.target, nullptr);  // never left pointing at a freed record
+
+    b->alive = 0;
+    PurgeDeadMonsters();
+    EXPECT_EQ(monsterListHead, nullptr);
+}
+
+TEST_F(MonsterList, PurgeKeepsThePlayersTileOccupied) {
+    player.currentFloor = 4;
+    player.x = 10;
+    player.y = 7;
+    Place(10, 7, 4)->alive = 0;  // died on the square the player arrived on
+    Place(10, 7, 5)->alive = 0;  // same square, another floor
+
+    PurgeDeadMonsters();
+
+    EXPECT_EQ(floorArray[4].At(10, 7).monsterPresent, 1);
+    EXPECT_EQ(floorArray[5].At(10, 7).monsterPresent, 0);
+}
+
+TEST_F(MonsterList, FreeAllEmptiesTheList) {
+    for (int32_t x = 1; x < 6; ++x) Place(x, 1, 0);
+    FreeAllMonsters();
+    EXPECT_EQ(monsterListHead, nullptr);
+    EXPECT_FALSE(IsMonsterAt(1, 1, 0));
+}
+
+TEST_F(MonsterList, OnlyMonstersSeenNowOnThePlayersFloorAreDrawn) {
+    OffscreenCurses screen;
+    ASSERT_TRUE(screen.Ready());
+    player.currentFloor = 1;
+    Floor& map = floorArray[1];
+    OpenArea(1, 0, 0, 79, 18);
+    for (Tile& tile : map.tiles) tile.visibleNow = 1;
+    map.At(6, 2).glyph = '\'';
+    map.At(7, 2).glyph = '#';
+    map.At(8, 2).visibleNow = 0;
+    map.At(9, 2).rememberedDrawn = 1;
+
+    Place(5, 2, 1, 'a');   // drawn
+    Place(0, 3, 1, 'b');   // column 0 is never a map square
+    Place(4, 0, 1, 'c');   // nor row 0
+    Place(6, 2, 1, 'd');   // inside an ice block
+    Place(7, 2, 1, 'e');   // inside a wall
+    Place(8, 2, 1, 'f');   // out of view
+    Place(9, 2, 1, 'g');   // shown from memory
+    Place(10, 2, 2, 'h');  // another floor
+
+    DrawMonsters();
+
+    EXPECT_EQ(screen.At(5, 2), 'a');
+    EXPECT_EQ(screen.At(0, 3), ' ');
+    EXPECT_EQ(screen.At(4, 0), ' ');
+    for (int32_t x = 6; x <= 10; ++x) EXPECT_EQ(screen.At(x, 2), ' ') << "column " << x;
+}
+
+TEST_F(MonsterList, PurgeRedrawsTheTerrainOfADeadMonsterInView) {
+    OffscreenCurses screen;
+    ASSERT_TRUE(screen.Ready());
+    player.currentFloor = 1;
+    OpenArea(1, 1, 1, 20, 5);
+    floorArray[1].At(3, 3).visibleNow = 1;
+    floorArray[1].At(4, 3).glyph = ',';
+    Place(3, 3, 1, 'a');
+    Place(4, 3, 1, 'b');  // out of view: its square is left as it is
+    DrawMonsters();
+    floorArray[1].At(4, 3).visibleNow = 1;
+    DrawMonsters();
+    floorArray[1].At(4, 3).visibleNow = 0;
+
+    monsterListHead->alive = 0;
+    monsterListHead->next->alive = 0;
+    PurgeDeadMonsters();
+
+    EXPECT_EQ(screen.At(3, 3), '.');
+    EXPECT_EQ(screen.At(4, 3), 'b');
+}
+
+}  // namespace
