@@ -1,6 +1,4 @@
 // Worn cloth keeps the cold out; wet cloth keeps it out less, and dries slowly.
-#include <cstdio>
-
 #include "items/item_kind.h"
 #include "items/item_names.h"
 #include "player/player.h"
@@ -10,6 +8,7 @@
 #include "shell/bounded_draw.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
+#include "shell/text_format.h"
 
 namespace {
 
@@ -45,10 +44,9 @@ void DrawPieceOrder(int32_t (&order)[kPieceCount]) {
     }
 }
 
+// The sentence goes to the log in one piece, as every sentence with a name in it does.
 void PrintWithItemName(const char* format, const ItemData& item) {
-    char text[160];
-    std::snprintf(text, sizeof text, format, ItemKindDisplayName(item.kind, item.prefix, item.identified));
-    messageLog.PrintMessage(text);
+    messageLog.PrintMessage(FormatText(format, ItemKindDisplayName(item.kind, item.prefix, item.identified)));
 }
 
 }  // namespace

@@ -6,16 +6,16 @@
 #include "player/player.h"
 #include "player/player_messages.h"
 #include "shell/drawing.h"
-#include "shell/key_reader.h"
+#include "shell/key_bindings.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
 #include "shell/status_panel.h"
+#include "shell/terminal.h"
 
 int32_t previousFightingStyle = -1;
 
 namespace {
 
-constexpr int32_t kFightingStyleCommand = 32;
 constexpr int32_t kPrefixPutrid = 6;
 constexpr ColourCode kPromptColour = 11;
 
@@ -48,26 +48,25 @@ std::string PadTo80(std::string text) {
 
 void Player::ChooseFightingStyle() {
     if (previousFightingStyle == -1) previousFightingStyle = kStyleNormal;
-    const char commandKey = keyTable[kFightingStyleCommand];
 
     for (int32_t row = 19; row <= 21; ++row) BlankRow(row);
     DrawText(std::string("You are using the ") + Style(fightingStyle).name + " fighting style. Choose the new style:",
              0, 19, kPromptColour);
     DrawText("(1) Normal | (2) Aggressive | (3) Defensive | (4) Accurate | (5) Fast           ", 0, 20,
              kPromptColour);
-    DrawText(std::string("Or press '") + commandKey + "' again to switch to the previously used " +
+    DrawText(std::string("Or press '") + KeyLabel(kCommandFightingStyle) + "' again to switch to the previously used " +
                  Style(previousFightingStyle).name + " fighting style.",
              0, 21, kPromptColour);
 
     for (;;) {
-        const int32_t key = ReadKey();
+        const int key = ReadKey();
         if (key >= '1' && key <= '5') {
             const int32_t chosen = key - '0';
             if (chosen != fightingStyle) previousFightingStyle = fightingStyle;
             fightingStyle = chosen;
             break;
         }
-        if (commandKey > 0 && key == commandKey) {
+        if (IsBoundKey(key, kCommandFightingStyle)) {
             const int32_t current = fightingStyle;
             fightingStyle = previousFightingStyle;
             previousFightingStyle = current;

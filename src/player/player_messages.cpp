@@ -1,7 +1,7 @@
 #include "player/player_messages.h"
 
-#include "shell/key_reader.h"
 #include "shell/message_log.h"
+#include "shell/terminal.h"
 
 void PrintWords(const std::string& text) {
     size_t start = 0;
@@ -19,6 +19,6 @@ void PrintWords(const std::string& text) {
 }
 
 void WaitForSpaceKey() {
-    while (ReadKey() != ' ') {
+    while (ReadKey() != kKeySpace) {
     }
 }

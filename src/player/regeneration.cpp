@@ -6,10 +6,11 @@
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
 #include "shell/drawing.h"
-#include "shell/key_reader.h"
+#include "shell/key_bindings.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
-#include "skills/skill_table.h"
+#include "shell/terminal.h"
+#include "skills/skill_def.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ void Player::RegeneratePlayer() {
     if (hp < hpAtEntry) hp = hpAtEntry;
     if (sp < spAtEntry && !wildRegenerationAtEntry) sp = spAtEntry;
 
-    if (runKey == static_cast<uint8_t>(keyTable[0])) {
+    if (IsBoundKey(runKey, kCommandRest)) {
         const bool hpJustFilled = hp == maxHp && hpAtEntry != maxHp;
         const bool spJustFilled = hpAtEntry == maxHp && sp == maxSp && spAtEntry != maxSp;
         if (hpJustFilled || spJustFilled) runKey = kNoRunKey;
@@ -115,7 +116,7 @@ void Player::WarnLowHp() {
         PrintWords("@R**LOW HP!**@C ");
         PrintWords("Press space. ");
         messageLog.FlushMessages(false);
-        SoundBell();
+        Beep();
         WaitForSpaceKey();
         lowHpWarned = 1;
     }

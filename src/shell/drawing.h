@@ -27,8 +27,6 @@ void RedrawScreenQuiet();
 bool AccessibilityMarkerExists();
 void SetCursorVeryVisible();
 void WaitMilliseconds(uint32_t milliseconds);
-// Sounds the terminal bell.
-void SoundBell();
 
 // Set by ClearScreen; makes the status panel redraw its separator row.
 extern uint8_t separatorDirty;

@@ -1,12 +1,21 @@
 #pragma once
-// Key bindings and the reading of keys.
+// Turning key presses into commands, replaying the steps of a quick move, and
+// the direction prompt of the targeting and skill screens.
 #include <cstdint>
 
-constexpr int32_t kCommandCount = 36;
+// The command chosen by the last ReadCommandKey (a CommandIndex).
+extern int32_t currentCommand;
+// Run polls in a row in which the character did not move.
+extern int32_t runStuckTurns;
+// The character's position at the previous run poll.
+extern int32_t runLastX;
+extern int32_t runLastY;
 
-// The key symbol bound to each command index; 0 = unbound.
-extern char keyTable[kCommandCount];
+// One action's worth of input: replays a running quick move or quick rest, or
+// waits for a key. Returns 1 when a command was chosen (in currentCommand),
+// 0 when the key meant nothing (currentCommand is then kCommandNone).
+int32_t ReadCommandKey();
 
-// Reads one key, waiting for it. Keys of 256 and above that the game does not
-// translate never equal a character.
-int32_t ReadKey();
+// Asks "Select a numpad or arrow key direction." on row 21 and returns the
+// keypad digit of the chosen direction, '1' to '9' ('5' for the character's own square).
+char AskDirection();

@@ -1,5 +1,5 @@
 #pragma once
-// The separator and the two status rows under the messages.
+// The status panel: the separator on row 22 and the character's state on rows 23 and 24.
 
-// Redraws rows 22 to 24 from the player's current state.
+// Rebuilds and draws rows 22 (only after a screen clear), 23 and 24 from the player record.
 void DrawStatusPanel();

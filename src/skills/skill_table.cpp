@@ -1,14 +1,12 @@
-#include "skills/skill_table.h"
+#include "skills/skill_def.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "player/player.h"
 #include "shell/drawing.h"
+#include "shell/text_format.h"
 
 SkillDef skillTable[kSkillCount];
-
-SkillDef::SkillDef() { name[0] = ' '; }
 
 namespace {
 
@@ -271,44 +269,57 @@ void InitSkillTable() {
         skill.spCost = row.spCost;
         skill.effect = row.effect;
         skill.inUse = 1;
-        skill.reqStrength = row.strength;
-        skill.reqVitality = row.vitality;
-        skill.reqStamina = row.stamina;
-        skill.reqDexterity = row.dexterity;
-        skill.reqAgility = row.agility;
-        skill.reqLevel = row.level;
+        skill.requirements[kReqStrength] = row.strength;
+        skill.requirements[kReqVitality] = row.vitality;
+        skill.requirements[kReqStamina] = row.stamina;
+        skill.requirements[kReqDexterity] = row.dexterity;
+        skill.requirements[kReqAgility] = row.agility;
+        skill.requirements[kReqLevel] = row.level;
         skill.description = row.description;
     }
-    for (int32_t i = 0; i < kSkillCount; ++i) skillTable[i].defaultOrder = i;
+    for (int32_t i = 0; i < kSkillCount; ++i) skillTable[i].orderIndex = i;
 }
 
 bool IsSkillLearned(int32_t effect) {
     for (const SkillDef& skill : skillTable) {
-        if (skill.inUse && skill.effect == effect && skill.learned) return true;
+        if (skill.inUse != 0 && skill.effect == effect && skill.learned != 0) return true;
     }
     return false;
 }
 
 namespace {
 
-int32_t Shortfall(int32_t requirement, int32_t value) { return requirement > value ? requirement - value : 0; }
+// The character's own values in requirement order, without temporary boosts.
+void CharacterValues(int32_t (&values)[kRequirementCount]) {
+    values[kReqStrength] = player.strength;
+    values[kReqVitality] = player.vitality;
+    values[kReqStamina] = player.stamina;
+    values[kReqDexterity] = player.dexterity;
+    values[kReqAgility] = player.agility;
+    values[kReqLevel] = player.level;
+}
 
 }  // namespace
 
 int32_t SkillDef::CountMissingRequirementPoints() const {
-    return Shortfall(reqStrength, player.strength) + Shortfall(reqVitality, player.vitality) +
-           Shortfall(reqStamina, player.stamina) + Shortfall(reqDexterity, player.dexterity) +
-           Shortfall(reqAgility, player.agility) + Shortfall(reqLevel, player.level);
+    int32_t values[kRequirementCount];
+    CharacterValues(values);
+    int32_t missing = 0;
+    for (int32_t i = 0; i < kRequirementCount; ++i) {
+        if (requirements[i] > values[i]) missing += requirements[i] - values[i];
+    }
+    return missing;
 }
 
 int32_t SkillDef::GetLearnStatus() const {
     if (!inUse) return -1;
     if (learned) return 1;
-    if (reqStrength > player.strength || reqVitality > player.vitality || reqStamina > player.stamina ||
-        reqDexterity > player.dexterity || reqAgility > player.agility) {
-        return -1;
+    int32_t values[kRequirementCount];
+    CharacterValues(values);
+    for (int32_t i = kReqStrength; i <= kReqAgility; ++i) {
+        if (requirements[i] > values[i]) return -1;
     }
-    if (reqLevel > player.level) return -2;
+    if (requirements[kReqLevel] > values[kReqLevel]) return -2;
     if (player.skillPoints == 0) return -3;
     return 1;
 }
@@ -321,9 +332,8 @@ constexpr int32_t kLastColumn = 79;
 // One requirement line: the second half starts in the same column whether the
 // requirement has one digit or two.
 void DrawRequirementLine(const char* format, int32_t requirement, int32_t value, int32_t row) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, requirement, requirement < 10 ? " " : "", value);
-    DrawText(text, kInfoColumn, row, value < requirement ? 12 : 10);
+    DrawText(FormatText(format, requirement, requirement < 10 ? " " : "", value), kInfoColumn, row,
+             value < requirement ? 12 : 10);
 }
 
 }  // namespace
@@ -332,12 +342,12 @@ void SkillDef::DrawSkillInfo() const {
     const std::string clear(39, ' ');
     for (int32_t row = 4; row <= 24; ++row) DrawText(clear, kInfoColumn, row, 0);
 
-    DrawRequirementLine("Strength req: %d%s      Strength now: %d", reqStrength, player.strength, 4);
-    DrawRequirementLine("Vitality req: %d%s      Vitality now: %d", reqVitality, player.vitality, 5);
-    DrawRequirementLine("Dexterity req: %d%s     Dexterity now: %d", reqDexterity, player.dexterity, 6);
-    DrawRequirementLine("Agility req: %d%s       Agility now: %d", reqAgility, player.agility, 7);
-    DrawRequirementLine("Stamina req: %d%s       Stamina now: %d", reqStamina, player.stamina, 8);
-    DrawRequirementLine("Level req: %d%s         Level now: %d", reqLevel, player.level, 9);
+    DrawRequirementLine("Strength req: %d%s      Strength now: %d", requirements[kReqStrength], player.strength, 4);
+    DrawRequirementLine("Vitality req: %d%s      Vitality now: %d", requirements[kReqVitality], player.vitality, 5);
+    DrawRequirementLine("Dexterity req: %d%s     Dexterity now: %d", requirements[kReqDexterity], player.dexterity, 6);
+    DrawRequirementLine("Agility req: %d%s       Agility now: %d", requirements[kReqAgility], player.agility, 7);
+    DrawRequirementLine("Stamina req: %d%s       Stamina now: %d", requirements[kReqStamina], player.stamina, 8);
+    DrawRequirementLine("Level req: %d%s         Level now: %d", requirements[kReqLevel], player.level, 9);
 
     if (learned) {
         DrawText("You know this skill", kInfoColumn, 11, 10);

@@ -2,6 +2,8 @@
 
 namespace {
 
+using namespace conditions;
+
 using Tick = void (Player::*)();
 
 struct Ailment {
@@ -43,7 +45,6 @@ TEST_F(AilmentTest, EachTickCountsDownByOneAndStopsAtZero) {
 }
 
 TEST_F(AilmentTest, EachAilmentSaysWhenItEnds) {
-    REQUIRE_MESSAGE_LOG();
     for (const Ailment& ailment : kAilments) {
         SCOPED_TRACE(ailment.name);
         SetUp();
@@ -88,6 +89,7 @@ TEST_F(AilmentTest, DamageFollowsTheShareOfMaximumHitPoints) {
         for (int32_t turn = 0; turn < 200; ++turn) {
             const int32_t before = player.hp;
             (player.*c.tick)();
+            messageLog = MessageLog();
             if (player.hp == before) continue;
             ++hits;
             EXPECT_GE(before - player.hp, c.low);
@@ -139,7 +141,6 @@ TEST_F(AilmentTest, FrostbiteHealsWithWarmthAndGivesTheLossesBack) {
 }
 
 TEST_F(AilmentTest, ImmobilityStrugglesEveryTurn) {
-    REQUIRE_MESSAGE_LOG();
     player.immobility = 2;
     player.TickImmobility();
     player.TickImmobility();
@@ -148,7 +149,7 @@ TEST_F(AilmentTest, ImmobilityStrugglesEveryTurn) {
 
 TEST_F(AilmentTest, AntidoteRingEndsWeakPoisonInOneTurn) {
     player.poison = 2;
-    REQUIRE_ACCESSORY(kSlotLeftRing, 24);
+    WearAccessory(kSlotLeftRing, 24);
     WearAccessory(kSlotRightRing, 24);  // two rings still help only once
     player.TickPoison();
     EXPECT_EQ(player.poison, 0);
@@ -158,7 +159,7 @@ TEST_F(AilmentTest, AntidoteRingEndsWeakPoisonInOneTurn) {
 }
 
 TEST_F(AilmentTest, HealthRingShortensFeverAndSickness) {
-    REQUIRE_ACCESSORY(kSlotRightRing, 23);
+    WearAccessory(kSlotRightRing, 23);
     player.fever = 20;
     player.sickness = 20;
     player.TickFever();
@@ -183,47 +184,69 @@ TEST_F(AilmentTest, HelpingAmuletsShortenTheirAilments) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.property);
         SetUp();
-        REQUIRE_ACCESSORY(kSlotAmulet, c.property);
+        WearAccessory(kSlotAmulet, c.property);
         player.*c.counter = 10;
         (player.*c.tick)();
         EXPECT_EQ(player.*c.counter, c.after);
-        if (MessageLogKeepsWords()) {
-            EXPECT_EQ(Messages().rfind("Your amulet glows.", 0), 0u) << Messages();
-        }
+        EXPECT_EQ(Messages().rfind("Your amulet glows.", 0), 0u) << Messages();
     }
 }
 
 TEST_F(AilmentTest, ParalysisEndsAtOnceWithTheFreedomAmulet) {
-    REQUIRE_MESSAGE_LOG();
-    REQUIRE_ACCESSORY(kSlotAmulet, 3);
+    WearAccessory(kSlotAmulet, 3);
     player.paralysis = 50;
     player.TickParalysis();
     EXPECT_EQ(Messages(), "Your amulet glows. You aren't paralyzed anymore.");
 }
 
-TEST_F(AilmentTest, CursedAccessoriesBringDizzinessAndSleep) {
-    REQUIRE_ACCESSORY(kSlotRightRing, 9);
-    WearAccessory(kSlotAmulet, 8);
-    int32_t dizzyTurn = -1;
-    int32_t sleepTurn = -1;
-    for (int32_t turn = 0; turn < 5000 && (dizzyTurn < 0 || sleepTurn < 0); ++turn) {
-        const int32_t dizzy = player.dizziness;
-        const int32_t asleep = player.sleep;
+class CursedAccessoryTest : public ConditionScreenTest {};
+
+// Each onset stops play until the space bar is pressed.
+TEST_F(CursedAccessoryTest, DizzinessRingMakesTheCharacterDizzyNowAndThen) {
+    WearAccessory(kSlotRightRing, 9);
+    Type(" ");
+    int32_t turn = 0;
+    while (player.dizziness == 0 && turn++ < 5000) {
         player.TickDizziness();
-        player.TickSleep();
-        if (dizzyTurn < 0 && dizzy == 0 && player.dizziness > 0) {
-            dizzyTurn = turn;
-            EXPECT_GE(player.dizziness, 9);
-            EXPECT_LE(player.dizziness, 23);
-        }
-        if (sleepTurn < 0 && asleep == 0 && player.sleep > 0) {
-            sleepTurn = turn;
-            EXPECT_GE(player.sleep, 49);
-            EXPECT_LE(player.sleep, 148);
-        }
+        messageLog = MessageLog();
     }
-    EXPECT_GE(dizzyTurn, 0);
-    EXPECT_GE(sleepTurn, 0);
+    EXPECT_GE(player.dizziness, 9);
+    EXPECT_LE(player.dizziness, 23);
+    EXPECT_GT(turn, 1) << "one chance in 500 a turn";
+}
+
+TEST_F(CursedAccessoryTest, DizzinessOnsetIsAnnounced) {
+    WearAccessory(kSlotLeftRing, 9);
+    Type(" ");
+    while (player.dizziness == 0) player.TickDizziness();
+    EXPECT_NE(Messages().find("For some reason you feel dizzy. Very dizzy. Press space."), std::string::npos);
+}
+
+TEST_F(CursedAccessoryTest, ClearMindAmuletKeepsTheRingFromDizzying) {
+    WearAccessory(kSlotRightRing, 9);
+    WearAccessory(kSlotAmulet, 1);
+    const RandomMother before = rng;
+    for (int32_t turn = 0; turn < 100; ++turn) player.TickDizziness();
+    EXPECT_EQ(player.dizziness, 0);
+    EXPECT_EQ(rng.x[0], before.x[0]);
+}
+
+TEST_F(CursedAccessoryTest, DrowsyAmuletPutsTheCharacterToSleep) {
+    WearAccessory(kSlotAmulet, 8);
+    Type(" ");
+    while (player.sleep == 0) {
+        player.TickSleep();
+        messageLog = MessageLog();
+    }
+    EXPECT_GE(player.sleep, 49);
+    EXPECT_LE(player.sleep, 148);
+}
+
+TEST_F(CursedAccessoryTest, NoNewSleepWhileParalysed) {
+    WearAccessory(kSlotAmulet, 8);
+    player.paralysis = 10000;
+    for (int32_t turn = 0; turn < 3000; ++turn) player.TickSleep();
+    EXPECT_EQ(player.sleep, 0);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 namespace {
 
-class BerserkTest : public ConditionTest {
+using namespace conditions;
+
+class BerserkTest : public ConditionScreenTest {
 protected:
     void SeeTile(int32_t x, int32_t y) { floorArray[0].At(x, y).visibleNow = 1; }
 };
@@ -29,6 +31,7 @@ TEST_F(BerserkTest, MaskTakesOverAtTheSightOfALivingMonster) {
     EXPECT_EQ(player.berserkBoon, 1) << "an unawakened stalker, an unseen and a non-living monster do not count";
 
     stalker->awake = 1;
+    Type("  ");  // the rage fills more than one page of messages
     player.TickBerserk();
     EXPECT_GE(player.berserkBoon, 2);
     EXPECT_LE(player.berserkBoon, 9);
@@ -46,6 +49,8 @@ TEST_F(BerserkTest, FasterAndImprovedBoonsGiveBoostsWithinTheRage) {
         player.berserkBoon = 1;
         player.speedBoost = player.strengthBoost = player.dexterityBoost = player.agilityBoost = 0;
         rng.RandomInit(seed);
+        messageLog = MessageLog();
+        Type("  ");
         player.TickBerserk();
         if (player.berserkBoon == kBoonFaster) {
             sawFaster = true;
@@ -72,6 +77,7 @@ TEST_F(BerserkTest, RageRunsOutAndLeavesTheCharacterSlowed) {
     player.TickBerserk();
     EXPECT_EQ(player.berserkTurns, 1);
     EXPECT_EQ(player.berserkBoon, kBoonPiercing);
+    Type(" ");
     player.TickBerserk();
     EXPECT_EQ(player.berserkTurns, 0);
     EXPECT_EQ(player.berserkBoon, 0);
@@ -83,9 +89,9 @@ TEST_F(BerserkTest, RageRunsOutAndLeavesTheCharacterSlowed) {
 }
 
 TEST_F(BerserkTest, EndOfRageIsAnnounced) {
-    REQUIRE_MESSAGE_LOG();
     player.berserkBoon = kBoonStronger;
     player.berserkTurns = 1;
+    Type(" ");
     player.TickBerserk();
     EXPECT_NE(Messages().find("You aren't berserking anymore. You feel exhausted and slow after the raging."),
               std::string::npos)

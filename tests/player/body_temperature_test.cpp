@@ -2,6 +2,8 @@
 
 namespace {
 
+using namespace conditions;
+
 class BodyTemperatureTest : public ConditionTest {
 protected:
     static int32_t Change() {
@@ -45,7 +47,7 @@ TEST_F(BodyTemperatureTest, ChangePerTurnFollowsDepthFeelingAndVictory) {
 }
 
 TEST_F(BodyTemperatureTest, AmuletsCoolOrWarm) {
-    REQUIRE_ACCESSORY(kSlotAmulet, 5);
+    WearAccessory(kSlotAmulet, 5);
     EXPECT_EQ(Change(), -4);
     player.equipSlots[kSlotAmulet] = -1;
     WearAccessory(kSlotAmulet, 6);
@@ -98,7 +100,21 @@ TEST_F(BodyTemperatureTest, NoChangeCoolsByOneHalfTheTime) {
     EXPECT_GT(expected, 5980);
 }
 
-TEST_F(BodyTemperatureTest, CampfireWarmsAndCanStartBoiling) {
+class TemperatureAlarmTest : public ConditionScreenTest {
+protected:
+    static void LightCampfire() {
+        Tile& tile = floorArray[player.currentFloor].At(player.x, player.y);
+        tile.glyph = '~';
+        tile.featureState = 100;
+    }
+    static int32_t Change() {
+        int32_t change = 0;
+        player.ComputeTemperatureTrend(change);
+        return change;
+    }
+};
+
+TEST_F(TemperatureAlarmTest, CampfireWarmsAndCanStartBoiling) {
     LightCampfire();
     player.currentFloor = 0;
     player.UpdateBodyTemperature();
@@ -110,6 +126,7 @@ TEST_F(BodyTemperatureTest, CampfireWarmsAndCanStartBoiling) {
     EXPECT_EQ(player.bodyTemperature, 9999);
 
     player.bodyTemperature = 9991;
+    Type("  ");
     player.UpdateBodyTemperature();
     EXPECT_EQ(player.bodyTemperature, 10004);
     EXPECT_EQ(player.hp, 28) << "the first turn past the boiling point does no harm";
@@ -124,8 +141,9 @@ TEST_F(BodyTemperatureTest, CampfireWarmsAndCanStartBoiling) {
     EXPECT_EQ(player.bodyTemperature, 10005);
 }
 
-TEST_F(BodyTemperatureTest, FreezingHurtsFromTheSecondTurnAndBringsOneFrostbite) {
+TEST_F(TemperatureAlarmTest, FreezingHurtsFromTheSecondTurnAndBringsOneFrostbite) {
     player.bodyTemperature = 0;
+    Type(" ");
     player.UpdateBodyTemperature();
     EXPECT_EQ(player.bodyTemperature, -2);
     EXPECT_EQ(player.hp, 28);
@@ -144,6 +162,14 @@ TEST_F(BodyTemperatureTest, FreezingHurtsFromTheSecondTurnAndBringsOneFrostbite)
     EXPECT_EQ(player.hp, 22);
 }
 
+TEST_F(TemperatureAlarmTest, StartOfFreezingStopsPlayAndClearsTheMessageRows) {
+    player.bodyTemperature = 1;
+    Type("a ");
+    EXPECT_FALSE(RunUntilItWaitsForAKey([] { player.UpdateBodyTemperature(); }));
+    EXPECT_EQ(Row(19), std::string(80, ' '));
+    EXPECT_NE(Messages().find("You start freezing. Press space."), std::string::npos);
+}
+
 TEST_F(BodyTemperatureTest, ColdDamageIsTwoPercentOfTheMaximum) {
     player.bodyTemperature = -100;
     player.frostbite = 1;
@@ -153,7 +179,6 @@ TEST_F(BodyTemperatureTest, ColdDamageIsTwoPercentOfTheMaximum) {
 }
 
 TEST_F(BodyTemperatureTest, BandMessagesFollowTheCrossedLine) {
-    REQUIRE_MESSAGE_LOG();
     struct Case {
         int32_t before;
         bool slain;

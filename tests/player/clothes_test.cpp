@@ -2,6 +2,8 @@
 
 namespace {
 
+using namespace conditions;
+
 class ClothesTest : public ConditionTest {
 protected:
     static constexpr int32_t kClothSlots[] = {kSlotClothShirt, kSlotClothSocks, kSlotClothCap, kSlotClothTrousers,
@@ -124,7 +126,7 @@ TEST_F(ClothesTest, CampfireAndDryingAmuletSpeedUpDrying) {
 
     tile.featureState = 0;
     player.inventory[worn].prefix = 10;
-    REQUIRE_ACCESSORY(kSlotAmulet, 35);
+    WearAccessory(kSlotAmulet, 35);
     player.DryClothes(0);
     EXPECT_EQ(player.inventory[worn].prefix, 4);
 }
@@ -144,7 +146,6 @@ TEST_F(ClothesTest, LastDropIsWrungOutOnlyWhenTheCharacterIsFree) {
 }
 
 TEST_F(ClothesTest, WringingOutIsReportedWithTheItemName) {
-    REQUIRE_MESSAGE_LOG();
     Wear(kSlotClothShirt, kClothKind, 0);
     player.DryClothes(0);
     EXPECT_EQ(Messages(), "You manage to wring your linen shirt dry.");

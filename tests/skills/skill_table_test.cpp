@@ -1,4 +1,4 @@
-#include "skills/skill_table.h"
+#include "skills/skill_def.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ protected:
 TEST_F(SkillTableTest, FreshRecordIsBlankAndUnused) {
     const SkillDef skill;
     EXPECT_STREQ(skill.name, " ");
-    EXPECT_EQ(skill.defaultOrder, -1);
+    EXPECT_EQ(skill.orderIndex, -1);
     EXPECT_EQ(skill.inUse, 0);
     EXPECT_EQ(skill.learned, 0);
     EXPECT_TRUE(skill.description.empty());
@@ -37,7 +37,7 @@ TEST_F(SkillTableTest, FreshRecordIsBlankAndUnused) {
 TEST_F(SkillTableTest, EveryEffectAppearsOnceInDefaultOrder) {
     std::set<int32_t> effects;
     for (int32_t i = 0; i < kSkillCount; ++i) {
-        EXPECT_EQ(skillTable[i].defaultOrder, i);
+        EXPECT_EQ(skillTable[i].orderIndex, i);
         EXPECT_EQ(skillTable[i].inUse, 1);
         effects.insert(skillTable[i].effect);
     }
@@ -68,12 +68,12 @@ TEST_F(SkillTableTest, RowsHoldTheirCostsEffectsAndRequirements) {
         EXPECT_STREQ(skill.name, row.name);
         EXPECT_EQ(skill.spCost, row.cost);
         EXPECT_EQ(skill.effect, row.effect);
-        EXPECT_EQ(skill.reqStrength, row.str);
-        EXPECT_EQ(skill.reqVitality, row.vit);
-        EXPECT_EQ(skill.reqStamina, row.sta);
-        EXPECT_EQ(skill.reqDexterity, row.dex);
-        EXPECT_EQ(skill.reqAgility, row.agi);
-        EXPECT_EQ(skill.reqLevel, row.level);
+        EXPECT_EQ(skill.requirements[kReqStrength], row.str);
+        EXPECT_EQ(skill.requirements[kReqVitality], row.vit);
+        EXPECT_EQ(skill.requirements[kReqStamina], row.sta);
+        EXPECT_EQ(skill.requirements[kReqDexterity], row.dex);
+        EXPECT_EQ(skill.requirements[kReqAgility], row.agi);
+        EXPECT_EQ(skill.requirements[kReqLevel], row.level);
     }
     EXPECT_EQ(skillTable[32].description,
               "Releases frozen stalactites from the|ceiling very close to you to block|corridors. The stalactites "
@@ -106,10 +106,10 @@ TEST_F(SkillTableTest, DescriptionsFitTheInformationWindow) {
 TEST_F(SkillTableTest, RefillingKeepsLearnedFlagsAndRestoresTheRest) {
     skillTable[5].learned = 1;
     skillTable[5].description += "||extra";
-    skillTable[5].reqLevel = 0;
+    skillTable[5].requirements[kReqLevel] = 0;
     InitSkillTable();
     EXPECT_EQ(skillTable[5].learned, 1);
-    EXPECT_EQ(skillTable[5].reqLevel, 3);
+    EXPECT_EQ(skillTable[5].requirements[kReqLevel], 3);
     EXPECT_EQ(skillTable[5].description.find("extra"), std::string::npos);
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "player/player.h"
-#include "skills/skill_table.h"
+#include "skills/skill_def.h"
 
 namespace {
 
@@ -39,23 +39,23 @@ TEST_F(TrainingSkillsTest, EachTrainingGetsItsSkillAndItsEasedBoost) {
         SCOPED_TRACE(c.training);
         SetUp();
         player.training = c.training;
-        player.ApplyTrainingSkills(0);
+        player.ApplyTrainingSkills(false);
 
         const SkillDef& starting = skillTable[c.startingPosition];
         EXPECT_EQ(starting.learned, 1);
         EXPECT_EQ(player.quickSkill, c.startingPosition);
-        EXPECT_EQ(starting.reqStrength + starting.reqVitality + starting.reqStamina + starting.reqDexterity +
-                      starting.reqAgility + starting.reqLevel,
+        EXPECT_EQ(starting.requirements[kReqStrength] + starting.requirements[kReqVitality] + starting.requirements[kReqStamina] + starting.requirements[kReqDexterity] +
+                      starting.requirements[kReqAgility] + starting.requirements[kReqLevel],
                   0);
         EXPECT_TRUE(EndsWith(starting.description, kStartingText));
 
         const SkillDef& eased = skillTable[c.easedPosition];
         EXPECT_EQ(eased.learned, 0);
-        EXPECT_EQ(eased.reqStrength, c.str);
-        EXPECT_EQ(eased.reqDexterity, c.dex);
-        EXPECT_EQ(eased.reqAgility, c.agi);
-        EXPECT_EQ(eased.reqStamina, 12);
-        EXPECT_EQ(eased.reqLevel, 3);
+        EXPECT_EQ(eased.requirements[kReqStrength], c.str);
+        EXPECT_EQ(eased.requirements[kReqDexterity], c.dex);
+        EXPECT_EQ(eased.requirements[kReqAgility], c.agi);
+        EXPECT_EQ(eased.requirements[kReqStamina], 12);
+        EXPECT_EQ(eased.requirements[kReqLevel], 3);
         EXPECT_TRUE(EndsWith(eased.description, kEasedText));
 
         int32_t learned = 0;
@@ -66,21 +66,21 @@ TEST_F(TrainingSkillsTest, EachTrainingGetsItsSkillAndItsEasedBoost) {
 
 TEST_F(TrainingSkillsTest, LoadedGameKeepsLearnedFlagsAndQuickSkill) {
     player.quickSkill = 4;
-    player.ApplyTrainingSkills(1);
+    player.ApplyTrainingSkills(true);
     EXPECT_EQ(skillTable[37].learned, 0);
     EXPECT_EQ(player.quickSkill, 4);
-    EXPECT_EQ(skillTable[37].reqLevel, 0);
+    EXPECT_EQ(skillTable[37].requirements[kReqLevel], 0);
     EXPECT_TRUE(EndsWith(skillTable[37].description, kStartingText));
 }
 
 TEST_F(TrainingSkillsTest, UnknownTrainingAndUnusedRecordsAreLeftAlone) {
     player.training = 4;
-    player.ApplyTrainingSkills(0);
+    player.ApplyTrainingSkills(false);
     for (const SkillDef& skill : skillTable) EXPECT_EQ(skill.learned, 0);
 
     player.training = kTrainingWarrior;
     skillTable[37].inUse = 0;
-    player.ApplyTrainingSkills(0);
+    player.ApplyTrainingSkills(false);
     EXPECT_EQ(skillTable[37].learned, 0);
     EXPECT_EQ(player.quickSkill, -1);
 }
