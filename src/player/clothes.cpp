@@ -2,7 +2,6 @@
 #include "items/item_kind.h"
 #include "items/item_names.h"
 #include "player/player.h"
-#include "player/player_messages.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
 #include "shell/bounded_draw.h"
