@@ -1,4 +1,6 @@
 // placeholder: the item services that are not built yet.
+#include "items/item_kind.h"
+#include "items/item_names.h"
 #include "player/player.h"
 #include "shell/game.h"
 
@@ -23,3 +25,9 @@ void Player::SortInventory() {}
 void Player::SwapToReadiedWeapons() {}
 // placeholder
 void Player::ToggleAmmoAutoPickup() {}
+
+// placeholder: the bare kind name until item names are built.
+const char* ItemKindDisplayName(int32_t kind, int32_t, uint8_t) {
+    if (kind < 0 || kind >= kItemKindCount) return "Undefined";
+    return itemKinds[kind].name;
+}

@@ -3,7 +3,6 @@
 #include "monsters/monster.h"
 #include "player/commands.h"
 #include "player/player.h"
-#include "player/player_messages.h"
 #include "shell/message_log.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "floors/floor.h"
 #include "player/commands.h"
 #include "player/player.h"
-#include "player/player_messages.h"
+#include "shell/message_log.h"
 #include "shell/drawing.h"
 #include "shell/random_mother.h"
 

@@ -3,7 +3,7 @@
 #include "floors/floor.h"
 #include "floors/floor_feelings.h"
 #include "player/commands.h"
-#include "player/player_messages.h"
+#include "shell/message_log.h"
 #include "shell/random_mother.h"
 
 void KickIceBlock(Floor& floor, int32_t x, int32_t y) {

@@ -4,6 +4,7 @@
 #include "floors/floor.h"
 #include "player/commands.h"
 #include "player/player.h"
+#include "player/surroundings.h"
 #include "shell/key_bindings.h"
 
 namespace {
@@ -47,10 +48,7 @@ int32_t StepTowards(int32_t command) {
 
 }  // namespace
 
-Floor* CurrentFloor() {
-    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return nullptr;
-    return &floorArray[player.currentFloor];
-}
+Floor* CurrentFloor() { return FloorAt(player.currentFloor); }
 
 char GlyphBesidePlayer(int32_t dx, int32_t dy) {
     const Floor* floor = CurrentFloor();

@@ -1,6 +1,7 @@
 #pragma once
 // The one player character and everything that belongs to it.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "items/item_data.h"
@@ -121,10 +122,6 @@ public:
     int32_t AscendStairs();
     // Starts a quick move or a quick rest; 1 when its first step or rest was made.
     int32_t QuickMove();
-    // Sight radius and monster vision for the floor at currentFloor + floorStep.
-    void UpdateSightRadius(int32_t floorStep);
-    void ChooseFightingStyle();
-    void ExplodeTrappedArmour(int32_t itemIndex);
     // One melee attack turn against the monster; 0 when there is none, else 1.
     int32_t MeleeAttack(Monster* monster, bool flash);
     // The quick move's attack in a direction (a CommandIndex 2..9): 0 when no monster
@@ -132,6 +129,37 @@ public:
     int32_t AttackUnlessHorrified(int32_t command);
     // The character information pages.
     void ShowCharacterInfo();
+
+    // Death check after any damage; the cause uses HE, HIS, HIM and HIMSELF.
+    void CheckPlayerDeath(const std::string& cause, int32_t killerCode);
+
+    // Ailments: one tick each per world update, in this order, then TickBerserk last.
+    void TickPoison();
+    void TickBleeding();
+    void TickFever();
+    void TickSickness();
+    void TickDizziness();
+    void TickSleep();
+    void TickParalysis();
+    void TickClumsiness();
+    void TickFrostbite();
+    void TickSlowness();
+    void TickImmobility();
+    void TickHorror();
+    void TickBerserk();
+    // Sight radius and monster vision for the floor at currentFloor + floorStep.
+    void UpdateSightRadius(int32_t floorStep);
+
+    // Body temperature and clothes.
+    void UpdateBodyTemperature();
+    std::string ComputeTemperatureTrend(int32_t& change);
+    int32_t SumClothWarmth();
+    bool WetClothes(int32_t amount, int32_t pieces);
+    void DryClothes(int32_t heat);
+
+    // Fighting styles.
+    void ChooseFightingStyle();
+    void ExplodeTrappedArmour(int32_t itemIndex);
 
     // ---- shell/: the help screen ----
     void ShowHelpScreen();
@@ -170,7 +198,7 @@ public:
     int32_t UseSkill();
     int32_t UseQuickSkill();
     void CycleQuickSkill();
-    // Sets up the training's starting skill; loaded is false for a new game.
+    // Gives the training its starting skill and eases its attribute boost; loaded is false for a new game.
     void ApplyTrainingSkills(bool loaded);
 
     // ---- folk/: sages, smiths, altars ----
@@ -288,3 +316,6 @@ extern Player player;
 
 // Asks the new-game questions and makes the character (player/).
 void CreateCharacter();
+
+// The style the fighting-style key switches back to; -1 until the command is first used.
+extern int32_t previousFightingStyle;

@@ -5,24 +5,13 @@
 
 #include "floors/floor.h"
 #include "items/item_kind.h"
+#include "items/item_prefixes.h"
 #include "items/worn_properties.h"
 #include "player/player.h"
 #include "shell/message_log.h"
 #include "skills/skill_def.h"
 
 namespace {
-
-constexpr int32_t kPrefixHeavy = 7;
-constexpr int32_t kPrefixAntiWeight = 8;
-constexpr int32_t kPrefixSwift = 19;
-constexpr int32_t kPrefixSlow = 20;
-
-constexpr int32_t kRingHeavyLifting = 11;
-constexpr int32_t kRingSpeed = 17;
-constexpr int32_t kRingDodge = 18;
-constexpr int32_t kRingNaturalArmour = 21;
-constexpr int32_t kRingClumsy = 22;
-constexpr int32_t kRingStyle = 26;
 
 constexpr int32_t kSkillEnhancedSpeed = 36;
 constexpr int32_t kSkillEnhancedAccuracy = 37;
@@ -82,7 +71,7 @@ void Player::RecomputePlayerStats() {
 
     carriedWeight = CarriedWeight(*this);
 
-    carryingCapacity = strengthNow * (RingHas(kRingHeavyLifting) ? 33 : 25);
+    carryingCapacity = strengthNow * (RingHas(kPropertyCarrying) ? 33 : 25);
     if (WearsArmourProperty(kPrefixAntiWeight) || SlotHasPrefix(*this, kSlotMainWeapon, kPrefixAntiWeight) ||
         SlotHasPrefix(*this, kSlotSecondWeapon, kPrefixAntiWeight)) {
         carryingCapacity += 25;
@@ -107,7 +96,7 @@ void Player::RecomputePlayerStats() {
     if (IsSkillLearned(kSkillEnhancedAccuracy)) toHit -= 100;
     if (fightingStyle == kStyleAccurate) {
         toHit -= static_cast<int32_t>(10 * dexterityNow * 0.4);
-        if (RingHas(kRingStyle)) toHit += static_cast<int32_t>(10 * dexterityNow * -0.2);
+        if (RingHas(kPropertyStyleMastery)) toHit += static_cast<int32_t>(10 * dexterityNow * -0.2);
     }
     if (fightingStyle == kStyleFast) toHit -= static_cast<int32_t>(10 * dexterityNow * -0.3);
     if (burdened == 1) toHit += 75;
@@ -119,8 +108,8 @@ void Player::RecomputePlayerStats() {
 
     int32_t evasion = 10 * agilityNow + 4 * (level - 12);
     if (IsSkillLearned(kSkillEnhancedEvasion)) evasion += 100;
-    if (RingHas(kRingDodge)) evasion += 5 * agilityNow;
-    if (RingHas(kRingClumsy)) evasion -= 5 * agilityNow;
+    if (RingHas(kPropertyDodge)) evasion += 5 * agilityNow;
+    if (RingHas(kPropertyFrailty)) evasion -= 5 * agilityNow;
     evasion += 12 * traits[kTraitExtraDodge];
     if (burdened == 1) evasion -= 100;
     if (activeSkill == kSkillWildRage) evasion += 100;
@@ -135,7 +124,7 @@ void Player::RecomputePlayerStats() {
     const int32_t agilitySpeed = 105 * agilityNow;
     const bool fastLearned = IsSkillLearned(kSkillEnhancedSpeed);
     int32_t pace = (fastLearned ? 11000 : 10000) + 100 * agilityNow;
-    if (RingHas(kRingSpeed)) pace += agilitySpeed;
+    if (RingHas(kPropertySpeed)) pace += agilitySpeed;
     if (SlotItem(*this, kSlotMainWeapon) != nullptr) {
         for (int32_t slot : {kSlotMainWeapon, kSlotSecondWeapon}) {
             if (SlotHasPrefix(*this, slot, kPrefixSwift)) pace += agilitySpeed;
@@ -146,7 +135,7 @@ void Player::RecomputePlayerStats() {
     if (burdened == 1) pace = 10000;
     if (fightingStyle == kStyleFast) {
         pace -= static_cast<int32_t>(agilitySpeed * -0.5);
-        if (RingHas(kRingStyle)) pace += static_cast<int32_t>(agilitySpeed * 0.25);
+        if (RingHas(kPropertyStyleMastery)) pace += static_cast<int32_t>(agilitySpeed * 0.25);
     }
     if (fightingStyle == kStyleAccurate) pace = fastLearned ? 11000 : 10000;
     pace += TemperatureSpeedChange(bodyTemperature, agilitySpeed);
@@ -162,11 +151,11 @@ void Player::RecomputePlayerStats() {
     spRegen.amount = maxSp / 70 + traits[kTraitSpRegeneration] + staminaPart;
 
     int32_t armour = std::min(agilityNow / 3, 7) + static_cast<int32_t>(static_cast<float>(level) * 0.79f);
-    if (RingHas(kRingNaturalArmour)) armour += static_cast<int32_t>(static_cast<float>(agilityNow) * 0.24f);
-    if (RingHas(kRingClumsy)) armour -= agilityNow / 3;
+    if (RingHas(kPropertyArmour)) armour += static_cast<int32_t>(static_cast<float>(agilityNow) * 0.24f);
+    if (RingHas(kPropertyFrailty)) armour -= agilityNow / 3;
     if (fightingStyle == kStyleDefensive) {
         armour += static_cast<int32_t>(armour * 0.17);
-        if (RingHas(kRingStyle)) armour += static_cast<int32_t>(armour * 0.15);
+        if (RingHas(kPropertyStyleMastery)) armour += static_cast<int32_t>(armour * 0.15);
     }
     if (fightingStyle == kStyleAggressive) armour -= static_cast<int32_t>(armour * 0.3);
     naturalArmour = armour;

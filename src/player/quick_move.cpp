@@ -5,7 +5,6 @@
 #include "folk/sage.h"
 #include "player/commands.h"
 #include "player/player.h"
-#include "player/player_messages.h"
 #include "shell/drawing.h"
 #include "shell/key_bindings.h"
 #include "shell/message_log.h"

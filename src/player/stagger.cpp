@@ -1,7 +1,7 @@
 // A confused character's move: a random direction that is not into a wall, or staying put.
 #include "player/commands.h"
 #include "player/player.h"
-#include "player/player_messages.h"
+#include "shell/message_log.h"
 #include "shell/key_bindings.h"
 #include "shell/random_mother.h"
 

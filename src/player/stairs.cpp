@@ -8,7 +8,6 @@
 #include "monsters/monster.h"
 #include "player/commands.h"
 #include "player/player.h"
-#include "player/player_messages.h"
 #include "records/endings.h"
 #include "shell/drawing.h"
 #include "shell/message_log.h"

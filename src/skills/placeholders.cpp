@@ -1,8 +1,6 @@
-// placeholder: the skill services until the skills are built.
+// placeholder: the skill screens until they are built.
 #include "player/player.h"
 
-// placeholder
-void Player::ApplyTrainingSkills(bool) {}
 // placeholder: nothing is learned.
 int32_t Player::LearnSkill(bool) { return 0; }
 // placeholder: nothing is used.

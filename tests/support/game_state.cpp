@@ -33,10 +33,12 @@ void ResetGameState() {
     for (Floor& floor : floorArray) floor = Floor();
     if (monsterListHead != nullptr) FreeAllMonsters();
     monsterListHead = nullptr;
+    monsterVisionRange = 7;
     sages.clear();
     itemKinds = ItemKindTable();
     for (SkillDef& skill : skillTable) skill = SkillDef();
     UseStandardKeys();
+    previousFightingStyle = -1;
     runDelayMs = 0;
     currentCommand = 0;
     runStuckTurns = 0;
