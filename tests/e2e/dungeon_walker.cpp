@@ -65,10 +65,16 @@ Sight DungeonWalker::Look() const {
         const auto [column, row] = game_.Cursor();
         now.x = column;
         now.y = row;
-        if (now.rows == previous.rows && now.x == previous.x && now.y == previous.y) return now;
+        if (now.rows == previous.rows && now.x == previous.x && now.y == previous.y) break;
         previous = now;
         Nap(60);
     }
+    if (previous.x >= 0 && previous.x < kMapWidth && previous.y >= 0 && previous.y < kMapHeight) {
+        knownX_ = previous.x;
+        knownY_ = previous.y;
+    }
+    previous.x = knownX_;
+    previous.y = knownY_;
     return previous;
 }
 
@@ -102,7 +108,7 @@ bool DungeonWalker::EnterTheDungeon() {
     for (int screens = 0; screens < 40; ++screens) {
         Nap(150);
         const Sight sight = Look();
-        if (sight.InGame() && sight.x >= 0 && sight.y < kMapHeight) return true;
+        if (sight.InGame() && sight.x >= 0) return true;
         if (Shows(sight, "What is your name?")) {
             game_.Type("Tester");
             game_.Press("Enter");
@@ -119,19 +125,23 @@ bool DungeonWalker::EnterTheDungeon() {
 
 bool DungeonWalker::WalkUntil(const std::function<bool(const Sight&)>& arrived,
                               const std::function<bool(const Sight&, int, int)>& wanted, int most) const {
+    // Squares stood on are explored; squares a step did not reach are not tried again.
+    std::vector<bool> visited(kMapWidth * kMapHeight, false);
+    std::vector<bool> refused(kMapWidth * kMapHeight, false);
     for (int steps = 0; steps <= most; ++steps) {
-        Sight sight = Look();
+        const Sight sight = Look();
         if (sight.MessageRows().find("-More-") != std::string::npos ||
             sight.MessageRows().find("Press space") != std::string::npos) {
             Press(" ");
             continue;
         }
         if (arrived(sight)) return true;
-        if (steps == most) return false;
-        // Breadth first from the player: the nearest wanted square, or else the nearest
-        // walkable one beside the unknown.
-        std::vector<int> from(kMapWidth * kMapHeight, -1);
+        if (steps == most || sight.x < 0) return false;
         const int start = sight.x * kMapHeight + sight.y;
+        visited[static_cast<std::size_t>(start)] = true;
+        // Breadth first from the player: the nearest wanted square, or else the
+        // nearest unexplored walkable one beside the unknown.
+        std::vector<int> from(kMapWidth * kMapHeight, -1);
         from[static_cast<std::size_t>(start)] = start;
         std::deque<int> queue{start};
         int goal = -1;
@@ -150,18 +160,21 @@ bool DungeonWalker::WalkUntil(const std::function<bool(const Sight&)>& arrived,
                 const char glyph = sight.At(nx, ny);
                 if (glyph == ' ') besideUnknown = true;
                 const int next = nx * kMapHeight + ny;
-                if (!IsWalkable(glyph) || from[static_cast<std::size_t>(next)] >= 0) continue;
+                if (!IsWalkable(glyph) || from[static_cast<std::size_t>(next)] >= 0 || refused[static_cast<std::size_t>(next)]) {
+                    continue;
+                }
                 from[static_cast<std::size_t>(next)] = here;
                 queue.push_back(next);
             }
-            if (besideUnknown && edge < 0 && here != start) edge = here;
+            if (besideUnknown && edge < 0 && !visited[static_cast<std::size_t>(here)]) edge = here;
         }
         const int target = goal >= 0 ? goal : edge;
         if (target < 0) return false;
         int first = target;
         while (from[static_cast<std::size_t>(first)] != start) first = from[static_cast<std::size_t>(first)];
         const char key = KeyOfStep(first / kMapHeight - sight.x, first % kMapHeight - sight.y);
-        Press(std::string(1, key));
+        const Sight after = Press(std::string(1, key));
+        if (after.x == sight.x && after.y == sight.y) refused[static_cast<std::size_t>(first)] = true;
     }
     return false;
 }

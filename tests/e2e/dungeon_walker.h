@@ -19,7 +19,7 @@ extern const WalkKey kWalkKeys[8];
 // The key of the step (dx, dy); 0 when there is none.
 char KeyOfStep(int dx, int dy);
 
-// One settled screen: the rows and where the player stands (the cursor).
+// One settled screen: the rows and where the player stands.
 struct Sight {
     std::vector<std::string> rows;
     int x = -1;
@@ -55,6 +55,10 @@ public:
 
 private:
     GameSession& game_;
+    // Where the player was last seen: the game parks the cursor on the player's
+    // square after every turn, but a refusal leaves it in the message rows.
+    mutable int knownX_ = -1;
+    mutable int knownY_ = -1;
 };
 
 // Ground the walker treats as free to walk on.
