@@ -1,5 +1,6 @@
 #include "e2e/dungeon_walker.h"
 
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <deque>
@@ -67,7 +68,7 @@ Sight DungeonWalker::Look() const {
         now.y = row;
         if (now.rows == previous.rows && now.x == previous.x && now.y == previous.y) break;
         previous = now;
-        Nap(60);
+        Nap(30);
     }
     if (previous.x >= 0 && previous.x < kMapWidth && previous.y >= 0 && previous.y < kMapHeight) {
         knownX_ = previous.x;
@@ -89,7 +90,7 @@ Sight DungeonWalker::Press(const std::string& key, double patience) const {
     while (std::chrono::steady_clock::now() < deadline) {
         const auto [column, row] = game_.Cursor();
         if (game_.Screen() != before.rows || column != before.x || row != before.y) break;
-        Nap(20);
+        Nap(10);
     }
     return Look();
 }
@@ -128,6 +129,8 @@ bool DungeonWalker::WalkUntil(const std::function<bool(const Sight&)>& arrived,
     // Squares stood on are explored; squares a step did not reach are not tried again.
     std::vector<bool> visited(kMapWidth * kMapHeight, false);
     std::vector<bool> refused(kMapWidth * kMapHeight, false);
+    // Monsters are drawn only while in view; where one was seen, the way stays barred.
+    std::vector<bool> monster(kMapWidth * kMapHeight, false);
     for (int steps = 0; steps <= most; ++steps) {
         const Sight sight = Look();
         if (sight.MessageRows().find("-More-") != std::string::npos ||
@@ -139,6 +142,12 @@ bool DungeonWalker::WalkUntil(const std::function<bool(const Sight&)>& arrived,
         if (steps == most || sight.x < 0) return false;
         const int start = sight.x * kMapHeight + sight.y;
         visited[static_cast<std::size_t>(start)] = true;
+        for (int x = 0; x < kMapWidth; ++x) {
+            for (int y = 0; y < kMapHeight; ++y) {
+                const char glyph = sight.At(x, y);
+                if (std::isalpha(static_cast<unsigned char>(glyph)) || glyph == '&') monster[static_cast<std::size_t>(x * kMapHeight + y)] = true;
+            }
+        }
         // Breadth first from the player: the nearest wanted square, or else the
         // nearest unexplored walkable one beside the unknown.
         std::vector<int> from(kMapWidth * kMapHeight, -1);
@@ -160,7 +169,8 @@ bool DungeonWalker::WalkUntil(const std::function<bool(const Sight&)>& arrived,
                 const char glyph = sight.At(nx, ny);
                 if (glyph == ' ') besideUnknown = true;
                 const int next = nx * kMapHeight + ny;
-                if (!IsWalkable(glyph) || from[static_cast<std::size_t>(next)] >= 0 || refused[static_cast<std::size_t>(next)]) {
+                if (!IsWalkable(glyph) || from[static_cast<std::size_t>(next)] >= 0 || refused[static_cast<std::size_t>(next)] ||
+                    monster[static_cast<std::size_t>(next)]) {
                     continue;
                 }
                 from[static_cast<std::size_t>(next)] = here;
