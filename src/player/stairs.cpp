@@ -32,8 +32,9 @@ bool IsSealedDown(int32_t floor) {
 // What the monsters of a floor did while the player was elsewhere.
 void CatchUp(int32_t floor) {
     for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
-        if (monster->floor != floor) continue;
-        for (int32_t round = 0; round < kCatchUpRounds; ++round) {
+        // A monster below 1 hit point is only waiting to be removed: it neither acts nor heals.
+        if (monster->floor != floor || monster->hp < 1) continue;
+        for (int32_t round = 0; round < kCatchUpRounds && monster->hp >= 1; ++round) {
             monster->TickMonster();
             monster->RegenerateMonster();
         }
