@@ -19,25 +19,6 @@ namespace {
 
 class CommandExecutor : public ScreenTest {
 protected:
-    static int32_t Run(int32_t command) {
-        currentCommand = command;
-        return player.ExecuteCommand();
-    }
-    // Everything printed so far, oldest first, without colour codes and with single blanks.
-    static std::string Said() {
-        std::string text;
-        for (int k = kHistoryLines - 1; k >= 0; --k) text += MessageLog::StripColourCodes(messageLog.history[k]);
-        for (const std::string& line : messageLog.line) text += MessageLog::StripColourCodes(line);
-        for (std::size_t more = text.find("-More-"); more != std::string::npos; more = text.find("-More-")) {
-            text.erase(more, 6);
-        }
-        std::string single;
-        for (char c : text) {
-            if (c == ' ' && !single.empty() && single.back() == ' ') continue;
-            single += c;
-        }
-        return single;
-    }
     bool RowsBlank(int first, int last) const {
         for (int row = first; row <= last; ++row) {
             if (Row(row) != std::string(80, ' ')) return false;
@@ -47,31 +28,31 @@ protected:
 };
 
 TEST_F(CommandExecutor, RestingCountsTowardsRegenerationAndEndsAQuickRestAfterFifty) {
-    EXPECT_EQ(Run(kCommandRest), 1);
+    EXPECT_EQ(RunCommand(kCommandRest), 1);
     EXPECT_EQ(player.hpRegen.count, 1);
     EXPECT_EQ(player.spRegen.count, 2);
     EXPECT_EQ(player.quickRestCount, 50);  // no quick rest under way: not counted
 
     player.runKey = '5';
     player.quickRestCount = 48;
-    EXPECT_EQ(Run(kCommandRest), 1);
+    EXPECT_EQ(RunCommand(kCommandRest), 1);
     EXPECT_EQ(player.runKey, '5');
-    EXPECT_EQ(Run(kCommandRest), 1);
+    EXPECT_EQ(RunCommand(kCommandRest), 1);
     EXPECT_EQ(player.quickRestCount, 50);
     EXPECT_EQ(player.runKey, kNoRunKey);
 }
 
 TEST_F(CommandExecutor, CommandsWithoutAKeyAndUnknownIndices) {
-    EXPECT_EQ(Run(kCommandNone), 0);
-    EXPECT_EQ(Run(kCommandNever), 1);  // never produced, but it takes the action
-    EXPECT_EQ(Run(-1), 0);
-    EXPECT_EQ(Run(kCommandCount), 0);
+    EXPECT_EQ(RunCommand(kCommandNone), 0);
+    EXPECT_EQ(RunCommand(kCommandNever), 1);  // never produced, but it takes the action
+    EXPECT_EQ(RunCommand(-1), 0);
+    EXPECT_EQ(RunCommand(kCommandCount), 0);
     // Commands whose screens are still to come use no action.
     for (int32_t command : {kCommandInventory, kCommandShoot, kCommandChat, kCommandSwapWeapons,
                             kCommandToggleAmmoPickup, kCommandLook, kCommandThrow, kCommandUseFeature, kCommandPray,
                             kCommandLearnSkills, kCommandUseSkills, kCommandSave, kCommandQuickSkill,
                             kCommandCycleQuickSkill, kCommandTarget}) {
-        EXPECT_EQ(Run(command), 0) << command;
+        EXPECT_EQ(RunCommand(command), 0) << command;
     }
     EXPECT_EQ(player.turns, 0);
 }
@@ -82,7 +63,7 @@ TEST_F(CommandExecutor, AConfusedCharacterCannotShootThrowOrQuickMove) {
         messageLog.PrintMessage("Earlier. ");
         messageLog.FlushMessages(false);
         DrawText("old text", 0, 20, 11);
-        EXPECT_EQ(Run(command), 0) << command;
+        EXPECT_EQ(RunCommand(command), 0) << command;
         EXPECT_EQ(Row(19), "You are too confused to do that" + std::string(49, ' ')) << command;
         EXPECT_EQ(ColourAt(19, 0), 11);
         EXPECT_TRUE(RowsBlank(20, 21)) << Dump();
@@ -94,7 +75,7 @@ TEST_F(CommandExecutor, AConfusedCharacterCannotShootThrowOrQuickMove) {
 TEST_F(CommandExecutor, AnImmobileCharacterRestsInsteadOfMovingAndCannotTakeTheStairs) {
     DrawMap(0, {"...", "<P>", "..."}, 10, 5);
     player.immobility = 2;
-    EXPECT_EQ(Run(kCommandNorth), 1);
+    EXPECT_EQ(RunCommand(kCommandNorth), 1);
     EXPECT_EQ(player.y, 6);
     EXPECT_EQ(player.hpRegen.count, 1);
     EXPECT_EQ(player.spRegen.count, 2);
@@ -102,7 +83,7 @@ TEST_F(CommandExecutor, AnImmobileCharacterRestsInsteadOfMovingAndCannotTakeTheS
 
     player.x = 11;
     for (int32_t command : {kCommandAscend, kCommandDescend}) {
-        EXPECT_EQ(Run(command), 0);
+        EXPECT_EQ(RunCommand(command), 0);
         EXPECT_EQ(TextAt(19, 0, 15), "You can't move!");
         EXPECT_EQ(player.currentFloor, 0);
     }
@@ -121,7 +102,7 @@ TEST_F(CommandExecutor, MovingIntoAMonsterAttacksItWhateverHoldsTheCharacterBack
     for (const Case& c : cases) {
         player.immobility = c.immobility;
         player.berserkBoon = c.berserkBoon;
-        EXPECT_EQ(Run(kCommandEast), 1) << c.why;
+        EXPECT_EQ(RunCommand(kCommandEast), 1) << c.why;
         EXPECT_EQ(player.x, 11) << c.why;
         EXPECT_EQ(player.hpRegen.count, 0) << c.why;  // an attack, not a rest
     }
@@ -130,12 +111,12 @@ TEST_F(CommandExecutor, MovingIntoAMonsterAttacksItWhateverHoldsTheCharacterBack
 TEST_F(CommandExecutor, HorrorStopsTheHandOnlyAgainstFearfulMonsters) {
     DrawMap(0, {".PM"}, 10, 5);
     player.horror = 5;
-    EXPECT_EQ(Run(kCommandEast), 1);  // an ordinary monster is hit
+    EXPECT_EQ(RunCommand(kCommandEast), 1);  // an ordinary monster is hit
     monsterListHead->ability = 31;
-    EXPECT_EQ(Run(kCommandEast), 0);
+    EXPECT_EQ(RunCommand(kCommandEast), 0);
     EXPECT_EQ(TextAt(19, 0, 41), "You're too horrified to hit that monster!");
     player.horror = 0;
-    EXPECT_EQ(Run(kCommandEast), 1);
+    EXPECT_EQ(RunCommand(kCommandEast), 1);
 }
 
 TEST_F(CommandExecutor, APreparedDoubleOrMadStrikeFlashesAndIsSpent) {
@@ -143,7 +124,7 @@ TEST_F(CommandExecutor, APreparedDoubleOrMadStrikeFlashesAndIsSpent) {
         DrawMap(0, {".P", "M."}, 10, 5);
         player.preparedSkill = skill;
         player.dizziness = 0;
-        EXPECT_EQ(Run(kCommandSouthWest), 1);
+        EXPECT_EQ(RunCommand(kCommandSouthWest), 1);
         EXPECT_EQ(CharAt(6, 10), '*');
         EXPECT_EQ(ColourAt(6, 10), 5);
         EXPECT_EQ(player.preparedSkill, 0);
@@ -155,21 +136,18 @@ TEST_F(CommandExecutor, APreparedDoubleOrMadStrikeFlashesAndIsSpent) {
 
 TEST_F(CommandExecutor, SagesAndBurdensStopAStepButNotAnAttack) {
     DrawMap(0, {"...", ".P.", "..."}, 10, 5);
-    sages.push_back(cSage());
-    sages.back().x = 12;
-    sages.back().y = 6;
-    sages.back().floor = 0;
-    EXPECT_EQ(Run(kCommandEast), 0);
+    AddSage(12, 6, 0);
+    EXPECT_EQ(RunCommand(kCommandEast), 0);
     EXPECT_EQ(player.x, 11);
     EXPECT_FALSE(messageLog.used[0]);  // silently
-    EXPECT_EQ(Run(kCommandWest), 1);
+    EXPECT_EQ(RunCommand(kCommandWest), 1);
 }
 
 TEST_F(CommandExecutor, PickingUpOnAnEmptyBagOpensTheBag) {
     DrawMap(0, {"P|"}, 10, 5);
-    EXPECT_EQ(Run(kCommandPickUp), 0);  // nothing lies here to take
+    EXPECT_EQ(RunCommand(kCommandPickUp), 0);  // nothing lies here to take
     player.x = 11;
-    EXPECT_EQ(Run(kCommandPickUp), 1);
+    EXPECT_EQ(RunCommand(kCommandPickUp), 1);
 }
 
 TEST_F(CommandExecutor, NewlyWornPrefixesTakeEffectAndAreAnnounced) {
@@ -215,7 +193,7 @@ TEST_F(CommandExecutor, NewlyWornPrefixesTakeEffectAndAreAnnounced) {
 
 TEST_F(CommandExecutor, LeavingTheEquipmentScreenUnchangedUsesNoAction) {
     DrawMap(0, {".P."}, 10, 5);
-    EXPECT_EQ(Run(kCommandEquipment), 0);
+    EXPECT_EQ(RunCommand(kCommandEquipment), 0);
     EXPECT_EQ(CharAt(5, 11), '@');  // the map is drawn again
 }
 

@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "floors/floor.h"
+#include "folk/sage.h"
 #include "monsters/monster.h"
 #include "player/player.h"
+#include "shell/key_reader.h"
+#include "shell/message_log.h"
 
 // Draws the picture with its top-left character at (x0, y0) of the floor and
 // puts the player on its 'P' (on that floor) and a monster on each 'M'.
@@ -64,4 +67,34 @@ inline std::vector<std::string> TurnRight(const std::vector<std::string>& rows) 
         for (std::size_t i = 0; i < width; ++i) turned[i][height - 1 - j] = rows[j][i];
     }
     return turned;
+}
+
+// Carries out a command as the turn loop would after reading its key.
+inline int32_t RunCommand(int32_t command) {
+    currentCommand = command;
+    return player.ExecuteCommand();
+}
+
+// Everything printed so far, oldest first, without colour codes, "-More-" and runs of blanks.
+inline std::string Said() {
+    std::string text;
+    for (int k = kHistoryLines - 1; k >= 0; --k) text += MessageLog::StripColourCodes(messageLog.history[k]);
+    for (const std::string& line : messageLog.line) text += MessageLog::StripColourCodes(line);
+    for (std::size_t more = text.find("-More-"); more != std::string::npos; more = text.find("-More-")) {
+        text.erase(more, 6);
+    }
+    std::string single;
+    for (char c : text) {
+        if (c == ' ' && !single.empty() && single.back() == ' ') continue;
+        single += c;
+    }
+    return single;
+}
+
+inline void AddSage(int32_t x, int32_t y, int32_t floor) {
+    cSage sage;
+    sage.x = x;
+    sage.y = y;
+    sage.floor = floor;
+    sages.push_back(sage);
 }

@@ -17,18 +17,7 @@
 
 namespace {
 
-class Movement : public ScreenTest {
-protected:
-    static int32_t Run(int32_t command) {
-        currentCommand = command;
-        return player.ExecuteCommand();
-    }
-    static std::string Said() {
-        std::string text;
-        for (const std::string& line : messageLog.line) text += MessageLog::StripColourCodes(line);
-        return text;
-    }
-};
+class Movement : public ScreenTest {};
 
 struct Direction {
     int32_t command;
@@ -45,7 +34,7 @@ TEST_F(Movement, EveryDirectionStepsOntoOpenGround) {
     for (const Direction& d : kDirections) {
         DrawMap(0, kOpenRoom, 10, 5);
         player.trapLock = 1;
-        EXPECT_EQ(Run(d.command), 1) << d.command;
+        EXPECT_EQ(RunCommand(d.command), 1) << d.command;
         EXPECT_EQ(player.x, 12 + d.dx) << d.command;
         EXPECT_EQ(player.y, 7 + d.dy) << d.command;
         EXPECT_EQ(floorArray[0].At(12, 7).monsterPresent, 0);
@@ -56,7 +45,7 @@ TEST_F(Movement, EveryDirectionStepsOntoOpenGround) {
     // Whatever lies on the ground is walked onto: stairs, slush, a found trap, a bag, a campfire.
     for (char glyph : {'<', '>', ',', '^', '|', '~'}) {
         DrawMap(0, {"P" + std::string(1, glyph)}, 10, 5);
-        EXPECT_EQ(Run(kCommandEast), 1) << glyph;
+        EXPECT_EQ(RunCommand(kCommandEast), 1) << glyph;
         EXPECT_EQ(player.x, 11) << glyph;
     }
 }
@@ -66,7 +55,7 @@ TEST_F(Movement, WallsAndDeepSmithsBlockWithoutCost) {
         for (const Direction& d : kDirections) {
             DrawMap(0, {"...", ".P.", "..."}, 10, 5);
             floorArray[0].At(11 + d.dx, 6 + d.dy).glyph = glyph;
-            EXPECT_EQ(Run(d.command), 0) << glyph << " " << d.command;
+            EXPECT_EQ(RunCommand(d.command), 0) << glyph << " " << d.command;
             EXPECT_EQ(player.x, 11);
             EXPECT_EQ(player.y, 6);
             EXPECT_EQ(floorArray[0].At(11, 6).monsterPresent, 1);
@@ -74,14 +63,14 @@ TEST_F(Movement, WallsAndDeepSmithsBlockWithoutCost) {
     }
     // The map's edge is a wall too.
     DrawMap(0, {"P."}, 0, 0);
-    EXPECT_EQ(Run(kCommandNorthWest), 0);
+    EXPECT_EQ(RunCommand(kCommandNorthWest), 0);
     EXPECT_EQ(player.x, 0);
 }
 
 TEST_F(Movement, ADiagonalRunEndsAtTheFirstWall) {
     DrawMap(0, {"#..", ".P.", "..."}, 10, 5);
     player.runKey = '7';
-    EXPECT_EQ(Run(kCommandNorthWest), 0);
+    EXPECT_EQ(RunCommand(kCommandNorthWest), 0);
     EXPECT_EQ(player.runKey, kNoRunKey);
 }
 
@@ -107,7 +96,7 @@ TEST_F(Movement, ARunTurnsAtASimpleBendInEveryDirection) {
             DrawMap(0, drawn, 20, 5);
             const XY from{player.x, player.y};
             player.runKey = static_cast<uint8_t>(keyTable[run]);
-            EXPECT_EQ(Run(run), 1) << run << MapAround(0, 19, 4, 7, 7);
+            EXPECT_EQ(RunCommand(run), 1) << run << MapAround(0, 19, 4, 7, 7);
             EXPECT_EQ(player.x, turnTo.x) << run;
             EXPECT_EQ(player.y, turnTo.y) << run;
             int32_t turned = kCommandNone;
@@ -125,7 +114,7 @@ TEST_F(Movement, ARunOnlyFollowsCorridors) {
     // Not a corridor: more than three floor tiles around. The run stops at the wall.
     DrawMap(0, {"#####", "##P..", "##..."}, 20, 5);
     player.runKey = '8';
-    EXPECT_EQ(Run(kCommandNorth), 0);
+    EXPECT_EQ(RunCommand(kCommandNorth), 0);
     EXPECT_EQ(player.runKey, kNoRunKey);
 
     // Three floor tiles, but the third is no side: the run keeps pressing north,
@@ -133,7 +122,7 @@ TEST_F(Movement, ARunOnlyFollowsCorridors) {
     for (Tile& tile : floorArray[0].tiles) tile = Tile();
     DrawMap(0, {"###.#", "##P##", "##.##"}, 20, 5);
     player.runKey = '8';
-    EXPECT_EQ(Run(kCommandNorth), 0);
+    EXPECT_EQ(RunCommand(kCommandNorth), 0);
     EXPECT_EQ(player.runKey, '8');
     EXPECT_EQ(player.x, 22);
 
@@ -141,7 +130,7 @@ TEST_F(Movement, ARunOnlyFollowsCorridors) {
     for (Tile& tile : floorArray[0].tiles) tile = Tile();
     player.runKey = kNoRunKey;
     DrawMap(0, {"#####", "##P.#", "##.##"}, 20, 5);
-    EXPECT_EQ(Run(kCommandNorth), 0);
+    EXPECT_EQ(RunCommand(kCommandNorth), 0);
     EXPECT_EQ(player.x, 22);
 }
 
@@ -160,7 +149,7 @@ TEST_F(Movement, KickingAnIceBlockUsesTheActionAndMayShatterIt) {
         DrawMap(0, {"P'"}, 10, 5);
         floorArray[0].feeling = c.feeling;
         rng.RandomInit(FindSeed([&](RandomMother& probe) { return probe.Random(20) == c.roll; }));
-        EXPECT_EQ(Run(kCommandEast), 1);
+        EXPECT_EQ(RunCommand(kCommandEast), 1);
         EXPECT_EQ(player.x, 10);
         EXPECT_EQ(floorArray[0].At(10, 5).monsterPresent, 1);
         EXPECT_EQ(floorArray[0].At(11, 5).glyph, c.shatters ? '.' : '\'');
@@ -173,7 +162,7 @@ TEST_F(Movement, KickingAnIceBlockUsesTheActionAndMayShatterIt) {
     DrawMap(0, {".'", "P."}, 10, 5);
     floorArray[0].feeling = kFeelingNone;
     rng.RandomInit(FindSeed([](RandomMother& probe) { return probe.Random(20) == 0; }));
-    EXPECT_EQ(Run(kCommandNorthEast), 1);
+    EXPECT_EQ(RunCommand(kCommandNorthEast), 1);
     EXPECT_EQ(floorArray[0].At(11, 5).glyph, '.');
     EXPECT_EQ(player.x, 10);
 }
@@ -210,20 +199,20 @@ TEST_F(Movement, ABerserkCharacterOnlyClosesIn) {
     DrawMap(0, {".....", ".P..M", "....."}, 10, 5);
     SeeWholeFloor(0);
     player.berserkBoon = kBoonStronger;
-    EXPECT_EQ(Run(kCommandWest), 0);
+    EXPECT_EQ(RunCommand(kCommandWest), 0);
     EXPECT_EQ(player.x, 11);
     EXPECT_EQ(TextAt(19, 0, 45), "You can only move to attack while berserking!");
-    EXPECT_EQ(Run(kCommandNorth), 0);      // sideways is no closer
-    EXPECT_EQ(Run(kCommandNorthEast), 0);  // 3 away becomes 2 + 1
-    EXPECT_EQ(Run(kCommandEast), 1);
+    EXPECT_EQ(RunCommand(kCommandNorth), 0);      // sideways is no closer
+    EXPECT_EQ(RunCommand(kCommandNorthEast), 0);  // 3 away becomes 2 + 1
+    EXPECT_EQ(RunCommand(kCommandEast), 1);
     EXPECT_EQ(player.x, 12);
 
     // A monster out of view does not hold the rage back; nor does a rage that has not broken out.
     for (Tile& tile : floorArray[0].tiles) tile.visibleNow = 0;
-    EXPECT_EQ(Run(kCommandWest), 1);
+    EXPECT_EQ(RunCommand(kCommandWest), 1);
     SeeWholeFloor(0);
     player.berserkBoon = 1;
-    EXPECT_EQ(Run(kCommandWest), 1);
+    EXPECT_EQ(RunCommand(kCommandWest), 1);
 }
 
 }  // namespace

@@ -84,10 +84,7 @@ TEST_F(QuickMoves, ADirectionMakesTheFirstStepAndStartsTheRun) {
 TEST_F(QuickMoves, WhatStopsTheFirstStep) {
     // A wall, a sage, and a monster (attacked, but no step is reported).
     DrawMap(0, {"#.M", ".P.", "..."}, 10, 5);
-    sages.push_back(cSage());
-    sages.back().x = 12;
-    sages.back().y = 6;
-    sages.back().floor = 0;
+    AddSage(12, 6, 0);
     for (const char* key : {"7", "6", "9"}) {
         Type(key);
         EXPECT_EQ(player.QuickMove(), 0) << key;

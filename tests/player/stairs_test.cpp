@@ -15,10 +15,6 @@ namespace {
 
 class Stairs : public ScreenTest {
 protected:
-    static int32_t Run(int32_t command) {
-        currentCommand = command;
-        return player.ExecuteCommand();
-    }
     // The player on a staircase of the floor, with the other kind of staircase
     // on the floors above and below, twice, so that the first in scan order counts.
     static void StandOn(int32_t floor, char glyph) {
@@ -36,7 +32,7 @@ TEST_F(Stairs, DownToTheFirstUpStaircaseAndBackUp) {
     player.deepestFloor = 0;
     Monster target;
     player.target = &target;
-    EXPECT_EQ(Run(kCommandDescend), 1);
+    EXPECT_EQ(RunCommand(kCommandDescend), 1);
     EXPECT_EQ(player.currentFloor, 1);
     EXPECT_EQ(player.x, 30);
     EXPECT_EQ(player.y, 9);  // the upper of the two in the first column that holds one
@@ -46,7 +42,7 @@ TEST_F(Stairs, DownToTheFirstUpStaircaseAndBackUp) {
     EXPECT_EQ(floorArray[1].At(30, 9).monsterPresent, 1);
     EXPECT_EQ(CharAt(9, 30), '@');
 
-    EXPECT_EQ(Run(kCommandAscend), 1);
+    EXPECT_EQ(RunCommand(kCommandAscend), 1);
     EXPECT_EQ(player.currentFloor, 0);
     EXPECT_EQ(player.x, 33);
     EXPECT_EQ(player.y, 9);
@@ -61,7 +57,7 @@ TEST_F(Stairs, NoStaircaseOnTheOtherFloorKeepsThePosition) {
         if (tile.glyph == '<') tile.glyph = '.';
     }
     player.deepestFloor = 9;
-    EXPECT_EQ(Run(kCommandDescend), 1);
+    EXPECT_EQ(RunCommand(kCommandDescend), 1);
     EXPECT_EQ(player.currentFloor, 4);
     EXPECT_EQ(player.x, 33);
     EXPECT_EQ(floorArray[4].At(33, 9).monsterPresent, 1);
@@ -70,10 +66,10 @@ TEST_F(Stairs, NoStaircaseOnTheOtherFloorKeepsThePosition) {
 
 TEST_F(Stairs, DescendingNeedsADownStaircaseAndSlainDemons) {
     StandOn(2, '<');
-    EXPECT_EQ(Run(kCommandDescend), 0);  // the wrong staircase
+    EXPECT_EQ(RunCommand(kCommandDescend), 0);  // the wrong staircase
     EXPECT_EQ(player.currentFloor, 2);
     StandOn(34, '>');
-    EXPECT_EQ(Run(kCommandDescend), 0);  // the last floor's staircase leads nowhere
+    EXPECT_EQ(RunCommand(kCommandDescend), 0);  // the last floor's staircase leads nowhere
     EXPECT_EQ(player.currentFloor, 34);
 
     for (int32_t demon = 0; demon < 4; ++demon) {
@@ -81,11 +77,11 @@ TEST_F(Stairs, DescendingNeedsADownStaircaseAndSlainDemons) {
         SCOPED_TRACE(floor);
         messageLog = MessageLog();
         StandOn(floor, '>');
-        EXPECT_EQ(Run(kCommandDescend), 1);  // the action is spent
+        EXPECT_EQ(RunCommand(kCommandDescend), 1);  // the action is spent
         EXPECT_EQ(player.currentFloor, floor);
         EXPECT_EQ(MessageLog::StripColourCodes(messageLog.line[0]), "A demonic power stops you! ");
         player.demonSlainFlags[demon] = 1;
-        EXPECT_EQ(Run(kCommandDescend), 1);
+        EXPECT_EQ(RunCommand(kCommandDescend), 1);
         EXPECT_EQ(player.currentFloor, floor + 1);
     }
 }
@@ -103,7 +99,7 @@ TEST_F(Stairs, ClimbingOutBeforeTheFinalDemonIsSlainIsCowardice) {
         player.startMode = c.startMode;
         StandOn(c.floor, '<');
         DrawText(std::string(80, ' '), 0, 19, 0);
-        EXPECT_EQ(Run(kCommandAscend), c.refused ? 0 : 1);
+        EXPECT_EQ(RunCommand(kCommandAscend), c.refused ? 0 : 1);
         EXPECT_EQ(player.currentFloor, c.refused ? c.floor : c.floor - 1);
         if (c.refused) {
             EXPECT_EQ(TextAt(19, 0, 41), "You would be executed for your cowardice!");
