@@ -29,9 +29,9 @@ int32_t Player::Stagger() { return 0; }
 bool Player::IsHostileMonsterInSight() { return false; }
 // placeholder
 void Player::CheckQuickMoveStop() {}
-// placeholder
-void CreateCharacter() {}
 // placeholder: the death check only looks at the hit points until death is built.
 void Player::CheckPlayerDeath(const std::string&, int32_t) {
     if (hp > 0) return;
 }
+// placeholder: no bonus and always a miss until melee is built.
+int32_t Player::RollToHit(bool, int32_t, bool bonusOnly) { return bonusOnly ? 0 : 1; }
