@@ -26,7 +26,8 @@ constexpr int32_t kRingRegeneration = 27;
 constexpr int32_t kAmuletDegeneration = 34;
 constexpr int32_t kSkillEnhancedDeadliness = 38;
 constexpr int32_t kSkillWarriorsRendingStrike = 42;
-constexpr int32_t kLastScreenRow = 24;
+// The ailment list ends above the page's prompt on the last row.
+constexpr int32_t kLastAilmentRow = 23;
 
 std::string Percent(int32_t value) { return FormatText("%d%c", value, '%'); }
 
@@ -315,8 +316,8 @@ void Player::ShowTraitsAndEffectsPage() {
     DrawText("Ailments & effects:", 4, 10, 3);
     int32_t row = 11;
     for (const char* entry : AilmentsAndEffects()) {
-        // A long list stops at the last row of the screen.
-        if (row > kLastScreenRow) break;
+        // A long list stops short of the prompt instead of running off the screen.
+        if (row > kLastAilmentRow) break;
         DrawText(entry, 7, row++, 11);
     }
     ReadKey();
