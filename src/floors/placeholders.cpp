@@ -1,5 +1,4 @@
 // placeholder: floor services until the dungeon is built.
-#include "floors/dungeon_generation.h"
 #include "floors/field_of_view.h"
 #include "floors/floor.h"
 
@@ -14,4 +13,20 @@ void Floor::DrawFloor() {}
 void Floor::RedrawSeenTiles() {}
 void RefreshTopItems() {}
 void ComputeFieldOfView(Floor*, int32_t, int32_t, int32_t) {}
-void GenerateDungeon() {}
+void Tile::PutItemOnTile(int32_t kind, int32_t durability, int32_t blessing, uint8_t identified, uint8_t, int32_t prefix,
+                         uint8_t empty) {
+    if (kind == -1 || static_cast<int32_t>(items.size()) >= kMaxTileItems) return;
+    ItemData item;
+    item.kind = kind;
+    item.durability = durability;
+    item.blessing = blessing == -2 ? 0 : blessing;
+    item.identified = identified;
+    item.prefix = prefix == -2 ? -1 : prefix;
+    item.empty = empty;
+    items.push_back(item);
+}
+void Floor::GenerateLayout(int32_t) {}
+void Floor::PlaceStairs(int32_t) {}
+void Floor::WallBorder() {}
+void Floor::SetTileColours(int32_t) {}
+int32_t RandomDirection() { return 2; }
