@@ -143,7 +143,7 @@ MonsterTemplate ChooseMonsterKind(int32_t level, int32_t variant, ColourCode wan
         const MonsterKind& kind = monsterKinds[k];
         if (kind.hitPoints <= 0 || !SuitsFloorColour(kind, wantedColour)) return false;
         if (makeVariant && kind.ability == kAbilityPack) return false;
-        return kind.level >= matchLevel - 2 && kind.level <= matchLevel + 2;
+        return kind.level >= int64_t{matchLevel} - 2 && kind.level <= int64_t{matchLevel} + 2;
     });
     if (index < 0) return MonsterTemplate{};
 

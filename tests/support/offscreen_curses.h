@@ -27,6 +27,7 @@ public:
     OffscreenCurses& operator=(const OffscreenCurses&) = delete;
 
     bool Ready() const { return screen_ != nullptr; }
+    void Clear() const { erase(); }
     // The character at column x, row y; ' ' where nothing was drawn.
     char At(int x, int y) const { return static_cast<char>(mvinch(y, x) & A_CHARTEXT); }
 
