@@ -61,6 +61,22 @@ bool IsOpenSpot(const Floor& floor, int32_t x, int32_t y) {
     return true;
 }
 
+int32_t WithRareChanges(int32_t count, int32_t windfall, int32_t odds, int32_t spread) {
+    const int32_t windfallChance = rng.Random(5000);
+    if (windfallChance == 0) count += windfall;
+    const int32_t moreChance = rng.Random(odds);
+    if (moreChance == 0) {
+        const int32_t more = rng.Random(spread);
+        count += more;
+    }
+    const int32_t fewerChance = rng.Random(odds);
+    if (fewerChance == 0) {
+        const int32_t fewer = rng.Random(spread);
+        count -= fewer;
+    }
+    return count;
+}
+
 bool TopWallsHaveColour(const Floor& floor, ColourCode colour) {
     for (int32_t x = 0; x < kFloorWidth; ++x) {
         for (int32_t y = 0; y < kFloorHeight; ++y) {
@@ -156,19 +172,8 @@ void Floor::PlaceBags() {
 }
 
 void Floor::PlaceHiddenTraps() {
-    int32_t count = rng.Random(4);
-    const int32_t manyChance = rng.Random(5000);
-    if (manyChance == 0) count += 20;
-    const int32_t moreChance = rng.Random(40);
-    if (moreChance == 0) {
-        const int32_t more = rng.Random(8);
-        count += more;
-    }
-    const int32_t fewerChance = rng.Random(40);
-    if (fewerChance == 0) {
-        const int32_t fewer = rng.Random(8);
-        count -= fewer;
-    }
+    const int32_t base = rng.Random(4);
+    const int32_t count = WithRareChanges(base, 20, 40, 8);
     const auto fits = [this](int32_t x, int32_t y) { return IsFloorTile(*this, x, y); };
     for (int32_t i = 0; i < count; ++i) {
         XY spot;

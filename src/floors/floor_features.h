@@ -42,6 +42,10 @@ void PlaceWithRisingOdds(int32_t step, const PlaceOne& placeOne) {
     }
 }
 
+// A count's rare changes, drawn in this order: 1 in 5000 it grows by
+// `windfall`, 1 in `odds` by Random(spread), 1 in `odds` it shrinks by Random(spread).
+int32_t WithRareChanges(int32_t count, int32_t windfall, int32_t odds, int32_t spread);
+
 // The highest floor below floorNumber, and no higher up than `top`, that has a
 // tile with this glyph; 0 when there is none.
 int32_t LastFloorWithGlyph(int32_t floorNumber, int32_t top, char glyph);

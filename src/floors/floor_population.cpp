@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "floors/floor.h"
+#include "floors/floor_features.h"
 #include "floors/floor_population.h"
 #include "floors/tile_draws.h"
 #include "folk/sage.h"
@@ -134,19 +135,8 @@ int32_t RandomItemKind(float level, int32_t category) {
 
 void Floor::ScatterItemsAndGold(int32_t depth) {
     const int32_t floorNumber = depth - 1;
-    int32_t items = rng.Random(6) + 3;
-    const int32_t hoardChance = rng.Random(5000);
-    if (hoardChance == 0) items += 10;
-    const int32_t moreChance = rng.Random(80);
-    if (moreChance == 0) {
-        const int32_t more = rng.Random(6);
-        items += more;
-    }
-    const int32_t fewerChance = rng.Random(80);
-    if (fewerChance == 0) {
-        const int32_t fewer = rng.Random(6);
-        items -= fewer;
-    }
+    const int32_t base = rng.Random(6) + 3;
+    int32_t items = WithRareChanges(base, 10, 80, 6);
     int32_t goldPiles = 0;
     for (;;) {
         const int32_t roll = rng.Random(100);
@@ -191,19 +181,8 @@ void Floor::ScatterItemsAndGold(int32_t depth) {
 }
 
 void Floor::SpawnFloorMonsters(int32_t floorNumber, int32_t count) {
-    int32_t number = rng.Random(7) + 14 - static_cast<int32_t>(1.25 * (floorNumber / 7));
-    const int32_t hordeChance = rng.Random(5000);
-    if (hordeChance == 0) number += 20;
-    const int32_t moreChance = rng.Random(50);
-    if (moreChance == 0) {
-        const int32_t more = rng.Random(10);
-        number += more;
-    }
-    const int32_t fewerChance = rng.Random(50);
-    if (fewerChance == 0) {
-        const int32_t fewer = rng.Random(10);
-        number -= fewer;
-    }
+    const int32_t base = rng.Random(7) + 14 - static_cast<int32_t>(1.25 * (floorNumber / 7));
+    int32_t number = WithRareChanges(base, 20, 50, 10);
     if (count != -1) number = count;
 
     const bool startingFloor = floorNumber == (player.startMode == 1 ? 7 : 0);
