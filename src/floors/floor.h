@@ -6,6 +6,7 @@
 
 #include "items/item_data.h"
 #include "shell/colour.h"
+#include "shell/xy.h"
 
 #include <iosfwd>
 
@@ -46,9 +47,20 @@ public:
     // Adds one item; durability -1, blessing -2 and prefix -2 ask for rolled values.
     void PutItemOnTile(int32_t kind, int32_t durability, int32_t blessing, uint8_t identified, uint8_t fresh,
                        int32_t prefix, uint8_t empty);
+    // How the first (oldest) item looks on the map; only for a tile with items.
+    char FirstItemGlyph() const;
+    ColourCode FirstItemColour() const;
+    // The top glyph and colour from what lies here now: the first item, gold, or the dimmed terrain.
+    void RefreshTopItem();
     void WriteTile(std::ostream& stream) const;
+    // False, with the tile unchanged, when the record is short or damaged.
     bool ReadTile(std::istream& stream);
 };
+
+class DigSpots;
+class ScratchGrid;
+struct PathSegment;
+struct RoomPlan;
 
 class Floor {
 public:
@@ -60,10 +72,17 @@ public:
     int32_t weather = kWeatherNone;
 
     // ---- the tile model, sight and drawing ----
+    // Makes this a new floor: every tile a bare wall, feeling and weather 0.
+    void ResetToNewFloor();
     bool IsBlocked(int32_t x, int32_t y) const;
     void MarkSeen(int32_t x, int32_t y);
     void ClearTileMarks();
+    // The glyph at (x, y); a place off the map reads as wall.
+    char GlyphAt(int32_t x, int32_t y) const { return OnMap(x, y) ? At(x, y).glyph : '#'; }
+    // How many tiles of the (2*radius+1)-square block around (x, y) hold the glyph; off-map cells never do.
+    int32_t CountGlyphAround(int32_t x, int32_t y, int32_t radius, char glyph) const;
     void WriteFloor(std::ostream& stream) const;
+    // False when the record is short or damaged; the load must then be abandoned.
     bool ReadFloor(std::istream& stream);
     void DrawFloor();
     void RedrawSeenTiles();
@@ -71,13 +90,41 @@ public:
 
     // ---- layout generators ----
     void GenerateLayout(int32_t floorNumber);
-    void PlaceStairs(int32_t mode);
+    // Mode 2 puts '<', mode 3 '>'; false when the floor has no tile that fits.
+    bool PlaceStairs(int32_t mode);
     void WallBorder();
     void SetTileColours(int32_t mode);
+    // Rooms, which every layout shares.
+    void CarveRoom(int32_t x, int32_t y, int32_t w, int32_t h, bool noChecker);
+    // A wall with at least 3 open tiles around it; false when the floor has none.
+    // The spots must have been built from this floor as it is now.
+    bool PickWallBesideFloor(const DigSpots& spots, XY& spot) const;
+    void CommitScratchPath(const ScratchGrid& scratch);
+    // Room floors.
     void GenerateRoomFloor();
-    void GenerateRoughDungeon(int32_t corridorLength);
+    // A path and its room are drawn first and marked on the scratch grid afterwards.
+    PathSegment GrowScratchPath(XY& position);
+    RoomPlan PlanScratchRoom(int32_t x, int32_t y) const;
+    void MarkScratchRoom(const RoomPlan& room, ScratchGrid& scratch, char letter) const;
+    bool IsScratchPathValid(const ScratchGrid& scratch, int32_t startX, int32_t startY) const;
+    void PlaceIceBlocks();
+    // The roughly dug dungeon.
+    void GenerateRoughDungeon(int32_t budget);
+    bool IsAreaSolid(int32_t x, int32_t y, int32_t w, int32_t h) const;
+    bool IsGoodDigSpot(int32_t x, int32_t y);
+    bool CanBranchCorridor(int32_t x, int32_t y, int32_t direction);
+    bool TryDigCorridor(XY& position);
+    XY DigCorridor(int32_t direction, int32_t length, int32_t x, int32_t y);
+    bool AttachRoom(int32_t x, int32_t y, int32_t w, int32_t h);
+    // The cavern and the corridor complex.
     void GenerateCavern();
+    void CountReachableTiles(int32_t x, int32_t y);
     void GenerateCorridorComplex();
+    int32_t ExtendCorridorComplex(XY& position, ScratchGrid& scratch, int32_t step);
+    XY MarkScratchLine(int32_t direction, int32_t length, int32_t x, int32_t y, ScratchGrid& scratch, char letter) const;
+    int32_t CountOpenInArea(int32_t x, int32_t y, int32_t w, int32_t h) const;
+    bool IsSegmentClear(int32_t direction, int32_t length, int32_t x, int32_t y) const;
+    bool IsComplexBalanced() const;
 
     // ---- features, population, prebuilt and fixed floors ----
     // Floor numbers are 0..34; a depth is the floor number + 1.
@@ -122,3 +169,16 @@ void RefreshTopItems();
 bool FloorHasKnownLandmark(int32_t f);
 // A digging direction: 2 north, 3 south, 4 west, 5 east.
 int32_t RandomDirection();
+// One step in a digging direction (rows grow downwards); no step for any other value.
+inline XY DirectionStep(int32_t direction) {
+    switch (direction) {
+        case 2: return {0, -1};
+        case 3: return {0, 1};
+        case 4: return {-1, 0};
+        case 5: return {1, 0};
+        default: return {0, 0};
+    }
+}
+// The layout types of floor blocks 1 to 3, drawn once per process on the first GenerateLayout.
+extern int32_t layoutShuffle[3];
+extern uint8_t layoutShufflePending;

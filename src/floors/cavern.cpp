@@ -1,0 +1,121 @@
+// The cavern: random rock smoothed by a cellular automaton, kept only when
+// its open share lies in a narrow band and all of it is one connected cave.
+#include "floors/floor.h"
+#include "shell/random_mother.h"
+
+namespace {
+
+constexpr int32_t kSmoothingPasses = 3;
+
+// The rock of a cave being grown, with a margin of two cells around the map
+// that holds no rock, so that cells off the map are left out of every count.
+class CaveRock {
+public:
+    static constexpr int32_t kMargin = 2;
+    static constexpr int32_t kColumns = kFloorWidth + 2 * kMargin;
+    static constexpr int32_t kRows = kFloorHeight + 2 * kMargin;
+
+    uint8_t& At(int32_t x, int32_t y) { return rock[x + kMargin][y + kMargin]; }
+
+    // One pass over the inner tiles, each from the state before the pass: rock
+    // where 5 or more of its 3x3 block are rock, or at most 2 of the 21 cells of
+    // its 5x5 block without the corners.
+    void Smooth() {
+        // Down each column: rock among the 3 and the 5 cells centred on each row.
+        uint8_t tall3[kColumns][kRows] = {};
+        uint8_t tall5[kColumns][kRows] = {};
+        for (int32_t i = 0; i < kColumns; ++i) {
+            for (int32_t j = kMargin; j < kRows - kMargin; ++j) {
+                tall3[i][j] = static_cast<uint8_t>(rock[i][j - 1] + rock[i][j] + rock[i][j + 1]);
+                tall5[i][j] = static_cast<uint8_t>(tall3[i][j] + rock[i][j - 2] + rock[i][j + 2]);
+            }
+        }
+        uint8_t next[kColumns][kRows];
+        for (int32_t i = 0; i < kColumns; ++i)
+            for (int32_t j = 0; j < kRows; ++j) next[i][j] = rock[i][j];
+        for (int32_t i = 1 + kMargin; i < kFloorWidth - 1 + kMargin; ++i) {
+            for (int32_t j = 1 + kMargin; j < kFloorHeight - 1 + kMargin; ++j) {
+                const int32_t near = tall3[i - 1][j] + tall3[i][j] + tall3[i + 1][j];
+                const int32_t corners =
+                    rock[i - 2][j - 2] + rock[i + 2][j - 2] + rock[i - 2][j + 2] + rock[i + 2][j + 2];
+                const int32_t wide =
+                    tall5[i - 2][j] + tall5[i - 1][j] + tall5[i][j] + tall5[i + 1][j] + tall5[i + 2][j] - corners;
+                next[i][j] = (near >= 5 || wide <= 2) ? 1 : 0;
+            }
+        }
+        for (int32_t i = 0; i < kColumns; ++i)
+            for (int32_t j = 0; j < kRows; ++j) rock[i][j] = next[i][j];
+    }
+
+private:
+    uint8_t rock[kColumns][kRows] = {};
+};
+
+bool IsOnBorder(int32_t x, int32_t y) {
+    return x == 0 || y == 0 || x == kFloorWidth - 1 || y == kFloorHeight - 1;
+}
+
+}  // namespace
+
+void Floor::GenerateCavern() {
+    ResetToNewFloor();
+    CaveRock cave;
+    for (;;) {
+        for (int32_t x = 0; x < kFloorWidth; ++x) {
+            for (int32_t y = 0; y < kFloorHeight; ++y) {
+                const int32_t draw = rng.Random(100);
+                cave.At(x, y) = draw < 40 ? 1 : 0;
+            }
+        }
+        for (int32_t x = 0; x < kFloorWidth; ++x)
+            for (int32_t y = 0; y < kFloorHeight; ++y)
+                if (IsOnBorder(x, y)) cave.At(x, y) = 1;
+        for (int32_t pass = 0; pass < kSmoothingPasses; ++pass) cave.Smooth();
+
+        int32_t open = 0;
+        XY lastOpen = {-1, -1};
+        for (int32_t x = 0; x < kFloorWidth; ++x) {
+            for (int32_t y = 0; y < kFloorHeight; ++y) {
+                if (cave.At(x, y)) continue;
+                ++open;
+                lastOpen = {x, y};
+            }
+        }
+        const float openShare = static_cast<float>(open) / static_cast<float>(kFloorWidth * kFloorHeight - open);
+        if (openShare > 0.79 || openShare < 0.765) continue;
+
+        for (int32_t x = 0; x < kFloorWidth; ++x)
+            for (int32_t y = 0; y < kFloorHeight; ++y) At(x, y).glyph = cave.At(x, y) ? '#' : '.';
+        // One cave: the flood from the last open tile reaches every open tile.
+        ClearTileMarks();
+        openTileCount = 0;
+        CountReachableTiles(lastOpen.x, lastOpen.y);
+        if (openTileCount != open) continue;
+
+        ClearTileMarks();
+        layoutType = kLayoutCavern;
+        if (!PlaceStairs(2) || !PlaceStairs(3)) continue;
+        SetTileColours(-1);
+        return;
+    }
+}
+
+// Flood fill over open tiles, diagonals included, marking each tile reached.
+void Floor::CountReachableTiles(int32_t x, int32_t y) {
+    XY pending[kFloorWidth * kFloorHeight + 1];
+    int32_t pendingCount = 0;
+    pending[pendingCount++] = {x, y};
+    while (pendingCount > 0) {
+        const XY from = pending[--pendingCount];
+        for (int32_t i = from.x - 1; i <= from.x + 1; ++i) {
+            for (int32_t j = from.y - 1; j <= from.y + 1; ++j) {
+                if (!OnMap(i, j)) continue;
+                Tile& tile = At(i, j);
+                if (tile.glyph != '.' || tile.mark) continue;
+                tile.mark = 1;
+                ++openTileCount;
+                pending[pendingCount++] = {i, j};
+            }
+        }
+    }
+}

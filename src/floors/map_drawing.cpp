@@ -1,0 +1,117 @@
+// The map on screen and the player's memory of it. The map is drawn
+// incrementally: walls in view are drawn once, and a tile that leaves view is
+// drawn once more in its remembered form, dimmed unless something lies on it.
+#include "floors/floor.h"
+#include "player/player.h"
+#include "shell/drawing.h"
+
+namespace {
+
+constexpr int32_t kConfusingFeeling = 6;
+constexpr ColourCode kRememberedColour = 8;
+constexpr ColourCode kGoldColour = 14;
+constexpr ColourCode kLandmarkStairColour = 6;
+
+void DrawFirstItem(const Tile& tile, int32_t x, int32_t y) {
+    DrawChar(tile.FirstItemGlyph(), x, y, tile.FirstItemColour());
+}
+
+// A staircase toward a floor with a known altar, smith or sage takes the landmark colour for good.
+void ColourStairsByLandmark(Tile& tile, int32_t floorNumber) {
+    if (tile.colour == kLandmarkStairColour) return;
+    int32_t neighbour = -1;
+    if (tile.glyph == '>') neighbour = floorNumber + 1;
+    if (tile.glyph == '<' && floorNumber > 0) neighbour = floorNumber - 1;
+    if (neighbour >= 0 && FloorHasKnownLandmark(neighbour)) tile.colour = kLandmarkStairColour;
+}
+
+}  // namespace
+
+void Floor::DrawFloor() {
+    player.mapDrawnFlag = 1;
+    const bool confusing = feeling == kConfusingFeeling;
+    for (int32_t x = 0; x < kFloorWidth; ++x) {
+        for (int32_t y = 0; y < kFloorHeight; ++y) {
+            Tile& tile = At(x, y);
+            tile.visibleNow = 0;
+            // A confusing floor hides what lies out of sight.
+            if (confusing && !tile.inViewMark && (!tile.items.empty() || tile.gold > 0)) DrawChar(' ', x, y, 0);
+
+            if (tile.inViewMark) {
+                if (tile.monsterPresent == 1) {
+                    // The monster's own drawing covers the tile.
+                } else if (!tile.items.empty()) {
+                    DrawFirstItem(tile, x, y);
+                } else if (tile.gold != 0) {
+                    DrawChar('$', x, y, kGoldColour);
+                } else if (!tile.mark) {
+                    ColourStairsByLandmark(tile, player.currentFloor);
+                    DrawChar(tile.glyph, x, y, tile.colour);
+                    if (tile.glyph == '#') tile.mark = 1;
+                }
+                tile.rememberedDrawn = 0;
+                tile.wasInView = 1;
+                if (!confusing) tile.remembered = 1;
+                tile.visibleNow = 1;
+            } else if (tile.wasInView && !tile.rememberedDrawn) {
+                if (tile.items.empty() && tile.gold == 0) {
+                    if (confusing) {
+                        DrawChar(' ', x, y, 0);
+                    } else {
+                        DrawChar(tile.glyph, x, y, kRememberedColour);
+                    }
+                    tile.mark = 0;
+                } else if (confusing) {
+                    DrawChar(' ', x, y, 0);
+                } else if (tile.items.empty()) {
+                    DrawChar('$', x, y, kGoldColour);
+                } else {
+                    DrawFirstItem(tile, x, y);
+                }
+                tile.rememberedDrawn = 1;
+                tile.visibleNow = 0;
+            }
+            tile.inViewMark = 0;
+        }
+    }
+}
+
+void Floor::RedrawSeenTiles() {
+    ClearTileMarks();
+    for (int32_t x = 0; x < kFloorWidth; ++x) {
+        for (int32_t y = 0; y < kFloorHeight; ++y) {
+            const Tile& tile = At(x, y);
+            if (tile.remembered) DrawChar(tile.topGlyph, x, y, tile.topColour);
+        }
+    }
+    player.mapDrawnFlag = 1;
+}
+
+void Floor::ForgetOrRevealMap(bool forget) {
+    if (forget) {
+        // Found traps are hidden again, in the floor colour of the floor's scheme.
+        const ColourCode walls = At(0, 0).colour;
+        for (Tile& tile : tiles) {
+            tile.remembered = 0;
+            if (tile.glyph != '^') continue;
+            tile.glyph = '.';
+            if (walls == 3) tile.colour = 11;
+            if (walls == 7 || walls == 15) tile.colour = 15;
+        }
+        return;
+    }
+    for (int32_t x = 0; x < kFloorWidth; ++x) {
+        for (int32_t y = 0; y < kFloorHeight; ++y) {
+            const char glyph = At(x, y).glyph;
+            if (glyph != '.' && glyph != ',' && glyph != '|') continue;
+            if (x == 1 && y == 1) continue;
+            for (int32_t i = x - 1; i <= x + 1; ++i) {
+                for (int32_t j = y - 1; j <= y + 1; ++j) {
+                    if (!OnMap(i, j)) continue;
+                    At(i, j).remembered = 1;
+                    At(i, j).RefreshTopItem();
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,133 @@
+// The items lying on a tile: adding one, and how the top one shows on the map.
+#include "floors/floor.h"
+#include "items/appearances.h"
+#include "items/item_kind.h"
+#include "items/item_prefixes.h"
+#include "items/worn_properties.h"
+#include "player/player.h"
+#include "shell/game.h"
+#include "shell/random_mother.h"
+
+namespace {
+
+bool IsKindIndex(int32_t kind) { return kind >= 0 && kind < kItemKindCount; }
+
+// Weapons, armour and cloth wear, can be cursed and take a rolled durability.
+bool IsWearable(int32_t type) { return type == kItemWeapon || type == kItemArmour || type == kItemCloth; }
+
+bool Stacks(int32_t type) {
+    return type != kItemArmour && type != kItemWeapon && type != kItemAccessory && type != kItemCloth &&
+           type != kItemWand;
+}
+
+bool IdentifiedWhenFound(int32_t type) {
+    return type == kItemPotion || type == kItemWand || type == kItemAmmunition || type == kItemFood ||
+           type == kItemValuable || type == kItemMaterial;
+}
+
+int32_t RollBlessing(int32_t kind, const ItemKind& kindData) {
+    if (IsWearable(kindData.type)) {
+        if (kindData.special || kind == arrowKindIndex) return 0;
+        const int32_t roll = rng.Random(100);
+        if (roll < 12) return -1;
+        if (roll < 20) return 1;
+        return 0;
+    }
+    if (kindData.type == kItemAccessory) return GetAccessoryBlessing(kind);
+    return 0;
+}
+
+// A roll of Random(n) that only takes something away: nothing is drawn and 0 lost when n < 1.
+int32_t RollLoss(int32_t n) { return n >= 1 ? rng.Random(n) : 0; }
+
+int32_t RollDurability(const ItemKind& kindData) {
+    const int32_t maximum = kindData.maxDurability;
+    int32_t durability = maximum;
+    if (kindData.type == kItemWand) durability -= RollLoss(maximum / 2 + 1);
+    if (IsWearable(kindData.type)) {
+        durability -= RollLoss(maximum / 2);
+        if (durability < 1) durability = 1;
+    }
+    return durability;
+}
+
+int32_t RollPrefix(const ItemKind& kindData) {
+    if ((kindData.type == kItemArmour || kindData.type == kItemWeapon) && !kindData.special)
+        return RollItemPrefix(kindData.type, kindData.name, false);
+    if (kindData.type == kItemCloth) {
+        if (rng.Random(5) != 0) return -1;
+        const int32_t wetness = rng.Random(500);
+        return wetness + 250;
+    }
+    return -1;
+}
+
+}  // namespace
+
+void Tile::PutItemOnTile(int32_t kind, int32_t durability, int32_t blessing, uint8_t identified, uint8_t fresh,
+                         int32_t prefix, uint8_t empty) {
+    if (!IsKindIndex(kind)) return;
+    if (static_cast<int32_t>(items.size()) >= kMaxTileItems) return;
+    const ItemKind& kindData = itemKinds[kind];
+
+    if (Stacks(kindData.type)) {
+        for (ItemData& item : items) {
+            if (item.kind == kind) {
+                ++item.quantity;
+                return;
+            }
+        }
+    }
+
+    ItemData item;
+    item.kind = kind;
+    item.empty = empty;
+    item.blessing = blessing != -2 ? blessing : RollBlessing(kind, kindData);
+    item.identified = identified;
+    if (fresh == 1) item.identified = IdentifiedWhenFound(kindData.type) ? 1 : 0;
+    item.durability = durability != -1 ? durability : RollDurability(kindData);
+    item.quantity = 1;
+    if (kindData.type == kItemAmmunition && fresh == 1) {
+        const int32_t extra = rng.Random(25);
+        item.quantity = extra + 5;
+    }
+    item.prefix = prefix != -2 ? prefix : RollPrefix(kindData);
+    items.push_back(item);
+}
+
+char Tile::FirstItemGlyph() const {
+    const int32_t kind = items.front().kind;
+    return IsKindIndex(kind) ? static_cast<char>(itemKinds[kind].glyph) : '?';
+}
+
+// Unidentified-looking things show the colour of their appearance.
+ColourCode Tile::FirstItemColour() const {
+    const int32_t kind = items.front().kind;
+    if (!IsKindIndex(kind)) return 8;
+    switch (itemKinds[kind].type) {
+        case kItemPotion: return PotionAppearanceColor(kind);
+        case kItemWand: return WandAppearanceColor(kind);
+        case kItemAccessory: return AccessoryAppearanceColor(kind);
+        default: return itemKinds[kind].colour;
+    }
+}
+
+void Tile::RefreshTopItem() {
+    if (!items.empty()) {
+        topGlyph = FirstItemGlyph();
+        topColour = FirstItemColour();
+    } else if (gold > 0) {
+        topGlyph = '$';
+        topColour = 14;
+    } else {
+        topGlyph = glyph;
+        topColour = 8;
+    }
+}
+
+// Tiles out of view keep what they had: what the player remembers.
+void RefreshTopItems() {
+    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return;
+    for (Tile& tile : floorArray[player.currentFloor].tiles)
+        if (tile.visibleNow) tile.RefreshTopItem();
+}

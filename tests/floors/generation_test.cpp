@@ -1,0 +1,322 @@
+#include <functional>
+
+#include "floor_fixture.h"
+
+namespace {
+
+using Generation = FloorTest;
+
+struct Layout {
+    const char* name;
+    int32_t type;
+    std::function<void(Floor&)> generate;
+};
+
+const Layout kLayouts[] = {
+    {"rooms", kLayoutRooms, [](Floor& floor) { floor.GenerateRoomFloor(); }},
+    {"roughly dug", kLayoutRoughlyDug, [](Floor& floor) { floor.GenerateRoughDungeon(2000 + rng.Random(2000)); }},
+    {"cavern", kLayoutCavern, [](Floor& floor) { floor.GenerateCavern(); }},
+    {"corridor complex", kLayoutCorridorComplex, [](Floor& floor) { floor.GenerateCorridorComplex(); }},
+};
+
+XY FindGlyph(const Floor& floor, char glyph, int& count) {
+    XY found = {-1, -1};
+    count = 0;
+    for (int32_t x = 0; x < kFloorWidth; ++x) {
+        for (int32_t y = 0; y < kFloorHeight; ++y) {
+            if (floor.At(x, y).glyph != glyph) continue;
+            ++count;
+            found = {x, y};
+        }
+    }
+    return found;
+}
+
+// Whether '>' can be walked to from '<' (diagonal steps allowed), with ice blocks
+// kicked out of the way or standing in it.
+bool DownReachable(const Floor& floor, bool kickIce) {
+    int count = 0;
+    const XY up = FindGlyph(floor, '<', count);
+    uint8_t seen[kFloorWidth * kFloorHeight] = {};
+    XY pending[kFloorWidth * kFloorHeight];
+    int32_t pendingCount = 0;
+    pending[pendingCount++] = up;
+    seen[up.x * kFloorHeight + up.y] = 1;
+    while (pendingCount > 0) {
+        const XY at = pending[--pendingCount];
+        if (floor.At(at.x, at.y).glyph == '>') return true;
+        for (int32_t i = at.x - 1; i <= at.x + 1; ++i) {
+            for (int32_t j = at.y - 1; j <= at.y + 1; ++j) {
+                if (!Floor::OnMap(i, j) || seen[i * kFloorHeight + j]) continue;
+                const char glyph = floor.At(i, j).glyph;
+                if (glyph == '#' || (glyph == '\'' && !kickIce)) continue;
+                seen[i * kFloorHeight + j] = 1;
+                pending[pendingCount++] = {i, j};
+            }
+        }
+    }
+    return false;
+}
+
+// Many seeds per layout: a walled border, one staircase each way more than three
+// tiles apart, one colour scheme, and a down staircase that can be reached.
+TEST_F(Generation, EveryLayoutKeepsItsInvariantsOverManySeeds) {
+    constexpr int kSeeds = 40;
+    for (const Layout& layout : kLayouts) {
+        int reachableWithoutKicking = 0;
+        for (int seed = 0; seed < kSeeds; ++seed) {
+            SCOPED_TRACE(std::string(layout.name) + " seed " + std::to_string(seed));
+            rng.RandomInit(static_cast<uint32_t>(seed));
+            Floor& floor = floorArray[7];
+            layout.generate(floor);
+            ASSERT_EQ(floor.layoutType, layout.type);
+
+            for (int32_t x = 0; x < kFloorWidth; ++x) {
+                for (int32_t y = 0; y < kFloorHeight; ++y) {
+                    const bool border = x == 0 || y == 0 || x == kFloorWidth - 1 || y == kFloorHeight - 1;
+                    if (border) {
+                        ASSERT_EQ(floor.At(x, y).glyph, '#') << x << "," << y;
+                    }
+                }
+            }
+
+            int ups = 0;
+            int downs = 0;
+            const XY up = FindGlyph(floor, '<', ups);
+            const XY down = FindGlyph(floor, '>', downs);
+            ASSERT_EQ(ups, 1);
+            ASSERT_EQ(downs, 1);
+            EXPECT_TRUE(std::abs(up.x - down.x) > 3 || std::abs(up.y - down.y) > 3);
+
+            const ColourCode wall = floor.At(0, 0).colour;
+            ASSERT_TRUE(wall == 3 || wall == 7 || wall == 15);
+            const ColourCode open = wall == 3 ? 11 : 15;
+            for (const Tile& tile : floor.tiles) {
+                const bool terrain = tile.glyph == '.' || tile.glyph == '<' || tile.glyph == '>';
+                ASSERT_EQ(tile.colour, tile.glyph == '#' ? wall : terrain ? open : tile.colour);
+            }
+
+            EXPECT_TRUE(DownReachable(floor, true));
+            reachableWithoutKicking += DownReachable(floor, false);
+        }
+        // A cavern has no ice: all of it is one open cave.
+        if (layout.type == kLayoutCavern) {
+            EXPECT_EQ(reachableWithoutKicking, kSeeds);
+        }
+    }
+}
+
+TEST_F(Generation, SameSeedSameFloor) {
+    for (const Layout& layout : kLayouts) {
+        rng.RandomInit(99);
+        layout.generate(floorArray[8]);
+        rng.RandomInit(99);
+        layout.generate(floorArray[9]);
+        for (int i = 0; i < kFloorWidth * kFloorHeight; ++i) {
+            ASSERT_EQ(floorArray[8].tiles[i].glyph, floorArray[9].tiles[i].glyph) << layout.name;
+            ASSERT_EQ(floorArray[8].tiles[i].colour, floorArray[9].tiles[i].colour) << layout.name;
+        }
+    }
+}
+
+// A floor whose tiles were left from an earlier game is rebuilt from wall.
+TEST_F(Generation, GeneratorsStartFromANewFloor) {
+    Floor& floor = floorArray[3];
+    for (const Layout& layout : kLayouts) {
+        OpenBlock(floor, 0, 0, kFloorWidth, kFloorHeight);
+        floor.At(5, 5).PutItemOnTile(kSword, 3, 0, 0, 0, -1, 0);
+        floor.At(6, 6).remembered = 1;
+        floor.feeling = 6;
+        rng.RandomInit(5);
+        layout.generate(floor);
+        EXPECT_TRUE(floor.At(5, 5).items.empty()) << layout.name;
+        EXPECT_EQ(floor.At(6, 6).remembered, 0) << layout.name;
+        EXPECT_EQ(floor.feeling, 0) << layout.name;
+    }
+}
+
+TEST_F(Generation, MiddleBlocksGetTheThreeOtherLayoutsInSomeOrder) {
+    layoutShufflePending = 1;
+    rng.RandomInit(77);
+    int32_t types[kFloorCount] = {};
+    for (int32_t f = 0; f < kFloorCount; ++f) {
+        floorArray[f].GenerateLayout(f);
+        types[f] = floorArray[f].layoutType;
+    }
+    EXPECT_EQ(layoutShufflePending, 0);
+    for (int32_t f = 0; f < 7; ++f) EXPECT_EQ(types[f], kLayoutRooms);
+    int32_t seen[5] = {};
+    for (int32_t block = 1; block <= 3; ++block) {
+        for (int32_t f = block * 7; f < block * 7 + 7; ++f) EXPECT_EQ(types[f], layoutShuffle[block - 1]) << f;
+        ++seen[layoutShuffle[block - 1]];
+    }
+    EXPECT_EQ(seen[kLayoutRoughlyDug], 1);
+    EXPECT_EQ(seen[kLayoutCavern], 1);
+    EXPECT_EQ(seen[kLayoutCorridorComplex], 1);
+    for (int32_t f = 28; f < kFloorCount; ++f) EXPECT_TRUE(types[f] >= 1 && types[f] <= 4);
+    layoutShufflePending = 1;
+}
+
+TEST_F(Generation, WallBorderWallsOnlyOpenFloor) {
+    Floor& floor = floorArray[0];
+    OpenBlock(floor, 0, 0, kFloorWidth, kFloorHeight);
+    floor.At(0, 5).glyph = '\'';
+    floor.At(79, 7).glyph = '<';
+    floor.WallBorder();
+    EXPECT_EQ(floor.At(0, 0).glyph, '#');
+    EXPECT_EQ(floor.At(40, 18).glyph, '#');
+    EXPECT_EQ(floor.At(0, 5).glyph, '\'');
+    EXPECT_EQ(floor.At(79, 7).glyph, '<');
+    EXPECT_EQ(floor.At(1, 1).glyph, '.');
+}
+
+TEST_F(Generation, StairsNeedOpenGroundAndKeepTheirDistance) {
+    Floor& floor = floorArray[0];
+    // A floor without a tile that has eight open neighbours gets no staircase.
+    OpenBlock(floor, 10, 5, 2, 10);
+    EXPECT_FALSE(floor.PlaceStairs(2));
+    int count = 0;
+    FindGlyph(floor, '<', count);
+    EXPECT_EQ(count, 0);
+
+    // One 3x3 room: '<' fits in its middle, but '>' has nowhere to go.
+    floor.ResetToNewFloor();
+    OpenBlock(floor, 20, 5, 3, 3);
+    EXPECT_TRUE(floor.PlaceStairs(2));
+    EXPECT_EQ(floor.At(21, 6).glyph, '<');
+    EXPECT_FALSE(floor.PlaceStairs(3));
+
+    // A second room four tiles away takes it.
+    OpenBlock(floor, 24, 5, 3, 3);
+    EXPECT_TRUE(floor.PlaceStairs(3));
+    EXPECT_EQ(floor.At(25, 6).glyph, '>');
+}
+
+TEST_F(Generation, ColourSchemesPaintTerrainOnlyAndAlwaysDrawOnce) {
+    struct Case {
+        int32_t mode;
+        ColourCode wall;
+        ColourCode open;
+    };
+    for (const Case& c : {Case{0, 7, 15}, Case{1, 15, 15}, Case{2, 3, 11}}) {
+        Floor& floor = floorArray[0];
+        floor.ResetToNewFloor();
+        DrawRows(floor, 1, 1, {".'<>_~"});
+        floor.At(6, 1).colour = 14;
+        RandomMother before = rng;
+        floor.SetTileColours(c.mode);
+        before.BRandom();
+        EXPECT_EQ(rng.BRandom(), before.BRandom()) << "mode " << c.mode << " draws once";
+        EXPECT_EQ(floor.At(0, 0).colour, c.wall);
+        for (int32_t x = 1; x <= 4; ++x) EXPECT_EQ(floor.At(x, 1).colour, c.open) << x;
+        EXPECT_EQ(floor.At(5, 1).colour, 0);
+        EXPECT_EQ(floor.At(6, 1).colour, 14);
+    }
+}
+
+TEST_F(Generation, RandomDirectionMapsFourDraws) {
+    RandomMother copy = rng;
+    const int32_t expected[4] = {2, 3, 5, 4};
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(RandomDirection(), expected[copy.Random(4)]);
+}
+
+// Seeds whose first draws pick a room's pattern: Random(400), then Random(50).
+uint32_t SeedFor(bool checker, bool shaped) {
+    for (uint32_t seed = 0;; ++seed) {
+        RandomMother probe;
+        probe.RandomInit(seed);
+        const bool checkerDraw = probe.Random(400) == 0;
+        if (checker) {
+            if (checkerDraw) return seed;
+            continue;
+        }
+        if (!checkerDraw && (probe.Random(50) == 0) == shaped) return seed;
+    }
+}
+
+TEST_F(Generation, RoomPatterns) {
+    Floor& floor = floorArray[0];
+    rng.RandomInit(SeedFor(true, false));
+    floor.CarveRoom(10, 5, 5, 6, false);
+    const char* checker[] = {".....", ".'.'.", "..'..", ".'.'.", "..'..", "....."};
+    for (int32_t j = 0; j < 6; ++j)
+        for (int32_t i = 0; i < 5; ++i) EXPECT_EQ(floor.At(10 + i, 5 + j).glyph, checker[j][i]) << i << "," << j;
+
+    // The first room of a room floor never gets the checkerboard.
+    floor.ResetToNewFloor();
+    rng.RandomInit(SeedFor(true, false));
+    floor.CarveRoom(10, 5, 5, 5, true);
+    EXPECT_EQ(floor.CountGlyphAround(12, 7, 2, '\''), 0);
+
+    // A special shape: a 3x3 room has a pillar, a 3x5 room none.
+    floor.ResetToNewFloor();
+    rng.RandomInit(SeedFor(false, true));
+    floor.CarveRoom(10, 5, 3, 3, true);
+    EXPECT_EQ(floor.At(11, 6).glyph, '#');
+    EXPECT_EQ(floor.CountGlyphAround(11, 6, 1, '.'), 8);
+    floor.ResetToNewFloor();
+    rng.RandomInit(SeedFor(false, true));
+    floor.CarveRoom(10, 5, 3, 5, true);
+    EXPECT_EQ(floor.CountGlyphAround(11, 7, 2, '.'), 15);
+}
+
+TEST_F(Generation, BlocksReachingTheEdgeCountAsBorderWithoutBeingRead) {
+    Floor& floor = floorArray[0];
+    OpenBlock(floor, 1, 1, 78, 17, '#');
+    EXPECT_TRUE(floor.IsAreaSolid(1, 1, 78, 17));
+    EXPECT_FALSE(floor.IsAreaSolid(-1, 5, 1, 3));
+    EXPECT_FALSE(floor.IsAreaSolid(77, 5, 6, 3));
+    EXPECT_FALSE(floor.IsAreaSolid(5, 16, 3, 4));
+    EXPECT_TRUE(floor.IsAreaSolid(-5, -5, 0, 3));
+    EXPECT_EQ(floor.CountOpenInArea(-1, 5, 1, 3), 1);
+    EXPECT_EQ(floor.CountOpenInArea(78, 17, 5, 5), 1);
+    EXPECT_EQ(floor.CountOpenInArea(5, 5, 0, 5), 0);
+    floor.At(6, 6).glyph = '.';
+    EXPECT_EQ(floor.CountOpenInArea(5, 5, 3, 3), 1);
+    EXPECT_FALSE(floor.IsAreaSolid(5, 5, 3, 3));
+    // Segments that run off the map only read it as wall.
+    EXPECT_TRUE(floor.IsSegmentClear(2, 8, 40, 2));
+    EXPECT_FALSE(floor.IsSegmentClear(3, 4, 5, 3));
+}
+
+TEST_F(Generation, CorridorsJoinOpenGroundHeadOnButNotAtAGraze) {
+    Floor& floor = floorArray[0];
+    // A room at columns 20..24; a corridor dug east along row 8 from column 12 meets its side.
+    OpenBlock(floor, 20, 5, 5, 7);
+    const XY joined = floor.DigCorridor(5, 8, 12, 8);
+    EXPECT_EQ(joined.x, 20);
+    EXPECT_EQ(joined.y, 8);
+    for (int32_t x = 12; x < 20; ++x) EXPECT_EQ(floor.At(x, 8).glyph, '.') << x;
+
+    // Along row 4, the room's corner is only diagonally ahead: the corridor stops short.
+    const XY grazed = floor.DigCorridor(5, 8, 12, 4);
+    EXPECT_EQ(grazed.x, 19);
+    EXPECT_EQ(floor.At(19, 4).glyph, '#');
+    EXPECT_EQ(floor.At(18, 4).glyph, '.');
+}
+
+TEST_F(Generation, FloodCountsDiagonallyConnectedFloor) {
+    Floor& floor = floorArray[0];
+    DrawRows(floor, 10, 5, {"..#", "##.", "###", "..."});
+    floor.openTileCount = 0;
+    floor.CountReachableTiles(12, 6);
+    EXPECT_EQ(floor.openTileCount, 3);  // the two at the top joined by a diagonal step
+    floor.CountReachableTiles(10, 8);
+    EXPECT_EQ(floor.openTileCount, 6);
+    floor.ClearTileMarks();
+    for (const Tile& tile : floor.tiles) ASSERT_EQ(tile.mark, 0);
+}
+
+TEST_F(Generation, DoorwaysTurnToIceButEveryFifthStaysOpen) {
+    Floor& floor = floorArray[0];
+    // Six straight one-tile passages, each with a doorway in its middle.
+    for (int32_t k = 0; k < 6; ++k) {
+        OpenBlock(floor, 10 + 4 * k, 5, 1, 5);
+        floor.At(10 + 4 * k, 7).doorCandidate = 1;
+    }
+    floor.PlaceIceBlocks();
+    const char expected[] = {'\'', '\'', '\'', '\'', '.', '\''};
+    for (int32_t k = 0; k < 6; ++k) EXPECT_EQ(floor.At(10 + 4 * k, 7).glyph, expected[k]) << k;
+}
+
+}  // namespace
