@@ -52,14 +52,7 @@ bool IsFloorTile(const Floor& floor, int32_t x, int32_t y) { return floor.At(x, 
 
 }  // namespace
 
-bool IsOpenSpot(const Floor& floor, int32_t x, int32_t y) {
-    for (int32_t dx = -1; dx <= 1; ++dx) {
-        for (int32_t dy = -1; dy <= 1; ++dy) {
-            if (!Floor::OnMap(x + dx, y + dy) || floor.At(x + dx, y + dy).glyph != '.') return false;
-        }
-    }
-    return true;
-}
+bool IsOpenSpot(const Floor& floor, int32_t x, int32_t y) { return floor.CountGlyphAround(x, y, 1, '.') == 9; }
 
 int32_t WithRareChanges(int32_t count, int32_t windfall, int32_t odds, int32_t spread) {
     const int32_t windfallChance = rng.Random(5000);

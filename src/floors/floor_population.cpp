@@ -186,14 +186,6 @@ void Floor::SpawnFloorMonsters(int32_t floorNumber, int32_t count) {
     if (count != -1) number = count;
 
     const bool startingFloor = floorNumber == (player.startMode == 1 ? 7 : 0);
-    const auto nearUpStairs = [this](int32_t x, int32_t y) {
-        for (int32_t dx = -2; dx <= 2; ++dx) {
-            for (int32_t dy = -2; dy <= 2; ++dy) {
-                if (OnMap(x + dx, y + dy) && At(x + dx, y + dy).glyph == '<') return true;
-            }
-        }
-        return false;
-    };
     const int32_t variant = count == -1 ? 0 : -1;
     // A floor that has no room left, or data that makes no monster, ends the
     // search after a long run of misses.
@@ -202,7 +194,7 @@ void Floor::SpawnFloorMonsters(int32_t floorNumber, int32_t count) {
         const XY spot = DrawTile(1);
         const bool free = At(spot.x, spot.y).glyph == '.' && !IsSageAt(spot.x, spot.y, 0, 0, floorNumber) &&
                           !IsMonsterAt(spot.x, spot.y, floorNumber) &&
-                          !(startingFloor && nearUpStairs(spot.x, spot.y));
+                          !(startingFloor && CountGlyphAround(spot.x, spot.y, 2, '<') > 0);
         if (free && SpawnMonster(spot.x, spot.y, floorNumber, true, variant, -1) != 0) {
             --number;
             misses = 0;

@@ -10,18 +10,6 @@ namespace {
 constexpr int32_t kStainBlood = 0;
 constexpr int32_t kStainSnow = 1;
 
-// '.' and '^' tiles in the 3x3 block around (x, y), which lies inside the map.
-int32_t CountOpenAround(const Floor& floor, int32_t x, int32_t y) {
-    int32_t count = 0;
-    for (int32_t dx = -1; dx <= 1; ++dx) {
-        for (int32_t dy = -1; dy <= 1; ++dy) {
-            const char glyph = floor.At(x + dx, y + dy).glyph;
-            if (glyph == '.' || glyph == '^') ++count;
-        }
-    }
-    return count;
-}
-
 void PaintStain(Tile& tile, int32_t mode) {
     if (mode == kStainBlood) {
         const int32_t shade = rng.Random(2);
@@ -59,7 +47,7 @@ bool TryStainPatch(Floor& floor, int32_t x, int32_t y, int32_t mode) {
                 takesPart = second == 0;
             }
             if (!takesPart) continue;
-            openCount += CountOpenAround(floor, px, py);
+            openCount += floor.CountGlyphAround(px, py, 1, '.') + floor.CountGlyphAround(px, py, 1, '^');
             Tile& tile = floor.At(px, py);
             if ((tile.glyph != '.' && tile.glyph != '#' && tile.glyph != '^') || openCount < 1) continue;
             PaintStain(tile, mode);
