@@ -1,10 +1,18 @@
 #pragma once
 // The 250 monster kinds, loaded from the monster data file at start-up.
 #include <cstdint>
+#include <string>
 
+#include "records/data_file.h"
 #include "shell/colour.h"
 
 constexpr int32_t kMonsterKindCount = 250;
+// One kind record in "monsters.hmd"; the file is the version and 250 records.
+constexpr int32_t kMonsterKindRecordSize = 138;
+constexpr int32_t kMonsterFileSize = 4 + kMonsterKindCount * kMonsterKindRecordSize;
+
+// MonsterAbility: the special ability of a kind, 0 none.
+constexpr int32_t kHighestMonsterAbility = 32;
 
 class MonsterKind {
 public:
@@ -41,6 +49,14 @@ public:
 
     // Reads "monsters.hmd"; a missing or wrong-version file ends the program.
     void LoadMonsterKinds();
+    // Reads the named file into the table without ending the program.
+    DataFileResult ReadMonsterKinds(const std::string& fileName);
 };
 
 extern MonsterKindTable monsterKinds;
+
+// The ColourCode of a colour index of the monster data file.
+ColourCode MonsterColourFromIndex(int32_t colourIndex);
+// One kind record, field by field in the file's order (the derived colour is not in it).
+void ReadMonsterKindRecord(FieldReader& reader, MonsterKind& kind);
+void WriteMonsterKindRecord(FieldWriter& writer, const MonsterKind& kind);

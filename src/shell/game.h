@@ -14,5 +14,7 @@ extern int32_t arrowKindIndex;
 void InitGame();
 // True when the named file can be opened for reading.
 bool FileExists(const std::string& fileName);
+// The one way the game reads a key: waits for a key press and returns its code.
+int ReadKey();
 // Frees the monsters, ends curses and exits with code 1. Never returns.
 [[noreturn]] void QuitGame();

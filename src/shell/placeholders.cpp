@@ -39,6 +39,7 @@ void MessageLog::FlushMessages(bool) {}
 void MessageLog::ShowMessageBuffer() {}
 int WaitForSpace() { return 32; }
 
+int ReadKey() { return wgetch(stdscr); }
 bool FileExists(const std::string& fileName) { return PlatformCanRead(fileName); }
 void QuitGame() {
     if (!isendwin()) endwin();

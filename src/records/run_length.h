@@ -1,0 +1,18 @@
+#pragma once
+// The run-length code of the save files and of the prebuilt floors file.
+//
+// A byte equal to the byte before it is followed by one count byte (0..255)
+// of further copies. The "byte before" starts as 0, so a 0 at the very start
+// already counts as a repeat. There is no header and no end marker.
+#include <cstdint>
+#include <vector>
+
+std::vector<uint8_t> RunLengthPack(const std::vector<uint8_t>& raw);
+std::vector<uint8_t> RunLengthUnpack(const std::vector<uint8_t>& packed);
+
+// Pack or unpack the file `source` into `target` (created or truncated).
+// False when the source cannot be opened or read, or when the target cannot
+// be opened or fully written (the caller then discards the target). A source
+// that cannot be read leaves the target untouched.
+bool CompressFile(const char* source, const char* target);
+bool RleDecompressFile(const char* source, const char* target);

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "items/item_kind.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ItemKindFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("hollowmere_item_kinds_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string Write(const std::vector<uint8_t>& bytes) const {
+        const std::string path = (folder / "items.hmd").string();
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return path;
+    }
+
+    // Every record is `kind`; the version as given.
+    static std::vector<uint8_t> FileOf(const ItemKind& kind, int32_t version = 106) {
+        FieldWriter writer;
+        writer.Write(version);
+        for (int32_t i = 0; i < kItemKindCount; ++i) WriteItemKindRecord(writer, kind);
+        return writer.bytes;
+    }
+
+    static ItemKind Dagger() {
+        ItemKind kind;
+        std::memset(kind.name, 0, sizeof kind.name);
+        std::strcpy(kind.name, "iron dagger");
+        kind.inUse = 1;
+        kind.colourIndex = 14;
+        kind.type = kItemWeapon;
+        kind.subtype = 0;  // one-handed
+        kind.power = 3;
+        kind.secondValue = 8;
+        kind.depthLevel = 12;
+        kind.weight = 0x01020304;
+        kind.baseValue = 40;
+        kind.glyph = ')';
+        kind.maxDurability = 24;
+        return kind;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(ItemKindFile, ConstructedKindsHaveTheirDefaults) {
+    const ItemKind kind;
+    EXPECT_STREQ(kind.name, "Default");
+    EXPECT_EQ(kind.depthLevel, -1);
+    EXPECT_EQ(kind.type, -1);
+    EXPECT_EQ(kind.colour, 192);
+    EXPECT_EQ(kind.inUse, 0);
+    EXPECT_EQ(kind.subtype, 0);
+}
+
+TEST_F(ItemKindFile, RecordFieldsLieAtTheirFileOffsets) {
+    ItemKind kind = Dagger();
+    kind.special = 1;
+    FieldWriter writer;
+    WriteItemKindRecord(writer, kind);
+    const std::vector<uint8_t>& b = writer.bytes;
+    ASSERT_EQ(b.size(), static_cast<size_t>(kItemKindRecordSize));
+    const std::pair<size_t, int> firstBytes[] = {{0, 14}, {4, 24}, {8, 3},  {12, 8},   {80, ')'}, {81, 40},
+                                                 {85, 12}, {89, 0}, {93, 1}, {97, 1},  {98, 1},   {99, 0x04},
+                                                 {102, 0x01}};
+    for (const auto& [offset, value] : firstBytes) EXPECT_EQ(b[offset], value) << "offset " << offset;
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[16])), "iron dagger");
+}
+
+TEST_F(ItemKindFile, ColoursAreGivenOnlyToKindsInUse) {
+    auto table = std::make_unique<ItemKindTable>();
+    ItemKind unused;
+    unused.colourIndex = 5;
+    (*table)[0] = unused;
+    const std::pair<int32_t, ColourCode> cases[] = {{0, 4}, {3, 8}, {6, 3}, {12, 11}, {13, 15}, {14, 7}, {99, 8}, {-2, 8}};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        ItemKind kind = Dagger();
+        kind.colourIndex = cases[i].first;
+        (*table)[static_cast<int32_t>(i) + 1] = kind;
+    }
+    table->MapItemColours();
+    EXPECT_EQ((*table)[0].colour, 192);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ((*table)[static_cast<int32_t>(i) + 1].colour, cases[i].second) << "index " << cases[i].first;
+    }
+}
+
+TEST_F(ItemKindFile, MissingFileAndWrongVersionChangeNoKind) {
+    auto table = std::make_unique<ItemKindTable>();
+    EXPECT_EQ(table->ReadItemKinds((folder / "none.hmd").string()), DataFileResult::kCannotOpen);
+    EXPECT_EQ(table->version, 0);
+    EXPECT_EQ(table->ReadItemKinds(Write(FileOf(Dagger(), 107))), DataFileResult::kWrongVersion);
+    EXPECT_EQ(table->version, 107) << "the version read stays";
+    EXPECT_STREQ((*table)[0].name, "Default");
+}
+
+TEST_F(ItemKindFile, AShortFileLeavesTheMissingFieldsAsTheyWere) {
+    std::vector<uint8_t> bytes = FileOf(Dagger());
+    // Record 249 ends two bytes into its weight; record 248 is whole.
+    bytes.resize(bytes.size() - 2);
+    auto table = std::make_unique<ItemKindTable>();
+    (*table)[249].weight = 0x7F000000;
+    ASSERT_EQ(table->ReadItemKinds(Write(bytes)), DataFileResult::kRead);
+    EXPECT_EQ((*table)[248].weight, 0x01020304);
+    EXPECT_EQ((*table)[249].weight, 0x7F000304) << "the two bytes that remain replace the low bytes";
+    EXPECT_EQ((*table)[249].inUse, 1);
+
+    // A file cut inside record 10's name: the rest keeps the constructor defaults.
+    bytes.resize(4 + 10 * kItemKindRecordSize + 20);
+    table = std::make_unique<ItemKindTable>();
+    ASSERT_EQ(table->ReadItemKinds(Write(bytes)), DataFileResult::kRead);
+    EXPECT_EQ((*table)[9].inUse, 1);
+    EXPECT_EQ((*table)[10].inUse, 0);
+    EXPECT_EQ((*table)[10].type, -1);
+    EXPECT_STREQ((*table)[10].name, "ironult") << "four bytes of the name over \"Default\"";
+    EXPECT_STREQ((*table)[11].name, "Default");
+    EXPECT_EQ((*table)[11].depthLevel, -1);
+}
+
+TEST_F(ItemKindFile, ANameWithoutItsZeroIsCutToTheField) {
+    ItemKind kind = Dagger();
+    std::memset(kind.name, 'q', sizeof kind.name);
+    auto table = std::make_unique<ItemKindTable>();
+    ASSERT_EQ(table->ReadItemKinds(Write(FileOf(kind))), DataFileResult::kRead);
+    EXPECT_EQ(std::strlen((*table)[0].name), 63u);
+}
+
+TEST_F(ItemKindFile, LoaderEndsTheProgramWhenTheFileIsMissingOrWrong) {
+    const fs::path here = fs::current_path();
+    EXPECT_EXIT(
+        {
+            fs::current_path(folder);
+            itemKinds.LoadItemKinds();
+        },
+        ::testing::ExitedWithCode(1), "");
+    Write(FileOf(Dagger(), 107));
+    EXPECT_EXIT(
+        {
+            fs::current_path(folder);
+            itemKinds.LoadItemKinds();
+        },
+        ::testing::ExitedWithCode(1), "");
+    fs::current_path(here);
+}
+
+TEST(ItemKinds, TheBuiltFileHoldsTheKindsTheGameLooksUp) {
+    const std::string path = std::string(HOLLOWMERE_PLAY_DIR) + "/items.hmd";
+    ASSERT_EQ(fs::file_size(path), static_cast<uintmax_t>(kItemFileSize));
+    const auto saved = std::make_unique<ItemKindTable>(itemKinds);
+    const fs::path here = fs::current_path();
+    fs::current_path(HOLLOWMERE_PLAY_DIR);
+    ASSERT_TRUE(itemKinds.LoadItemKinds());
+    itemKinds.MapItemColours();
+    fs::current_path(here);
+
+    EXPECT_EQ(itemKinds.version, 106);
+    auto find = [](const char* name) {
+        for (int32_t i = 0; i < kItemKindCount; ++i) {
+            if (std::strcmp(itemKinds[i].name, name) == 0) return i;
+        }
+        return -1;
+    };
+    const int32_t arrow = find("arrow");
+    ASSERT_GE(arrow, 0);
+    EXPECT_EQ(itemKinds[arrow].type, kItemAmmunition);
+    EXPECT_EQ(itemKinds[arrow].weight, 0);
+    EXPECT_LT(find("crude willow bow"), find("crude copper sword"));
+    int32_t potions = 0;
+    for (int32_t i = 0; i < kItemKindCount; ++i) {
+        const ItemKind& kind = itemKinds[i];
+        if (kind.inUse == 0) {
+            EXPECT_EQ(kind.type, -1) << i;
+            EXPECT_EQ(kind.colour, 192) << i;
+        } else {
+            EXPECT_EQ(kind.colour, ItemColourFromIndex(kind.colourIndex)) << kind.name;
+        }
+        potions += kind.type == kItemPotion ? 1 : 0;
+    }
+    EXPECT_EQ(potions, 26);
+    itemKinds = *saved;
+}
+
+}  // namespace
