@@ -54,6 +54,15 @@ bool IsFloorTile(const Floor& floor, int32_t x, int32_t y) { return floor.At(x, 
 
 bool IsOpenSpot(const Floor& floor, int32_t x, int32_t y) { return floor.CountGlyphAround(x, y, 1, '.') == 9; }
 
+bool HasOpenSpot(const Floor& floor) {
+    for (int32_t x = 1; x < kFloorWidth - 1; ++x) {
+        for (int32_t y = 1; y < kFloorHeight - 1; ++y) {
+            if (IsOpenSpot(floor, x, y)) return true;
+        }
+    }
+    return false;
+}
+
 int32_t WithRareChanges(int32_t count, int32_t windfall, int32_t odds, int32_t spread) {
     const int32_t windfallChance = rng.Random(5000);
     if (windfallChance == 0) count += windfall;

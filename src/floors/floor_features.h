@@ -18,6 +18,9 @@ constexpr int32_t kSpotSearchDraws = 50000;
 // A '.' tile whose whole 3x3 block is '.'; cells off the map are not floor.
 bool IsOpenSpot(const Floor& floor, int32_t x, int32_t y);
 
+// Whether the floor has an open spot anywhere.
+bool HasOpenSpot(const Floor& floor);
+
 // Up to kSpotSearchDraws tiles (DrawTile with this margin) for an open spot
 // that also passes extra(x, y).
 template <class Extra>

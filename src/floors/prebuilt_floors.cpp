@@ -10,6 +10,8 @@
 #include "folk/sage.h"
 #include "items/item_kind.h"
 #include "monsters/monster.h"
+#include "records/data_file.h"
+#include "records/run_length.h"
 #include "shell/random_mother.h"
 
 namespace {
@@ -174,6 +176,17 @@ void SkipToMap(std::istream& maps, int32_t mapNumber) {
 }
 
 }  // namespace
+
+void UnpackPrebuiltMaps(std::string& text) {
+    // Far more than fifty maps of text could ever pack into.
+    constexpr size_t kLargestFloorsFile = 1u << 20;
+    std::vector<uint8_t> packed;
+    if (!ReadFileStart("floors.hmd", kLargestFloorsFile, packed)) {
+        ShowDataFileFailure({{20, 20, "Couldn't open decompressed floors file!"}, {28, 5, "Press a key to exit."}});
+    }
+    const std::vector<uint8_t> raw = RunLengthUnpack(packed);
+    text.assign(raw.begin(), raw.end());
+}
 
 void ChoosePrebuiltMaps(std::vector<int32_t>& maps) {
     // Draws five until they are distinct; the draws of more than a few rounds

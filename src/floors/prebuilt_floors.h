@@ -12,3 +12,7 @@ constexpr int32_t kPrebuiltFloorCount = 5;
 
 // Empties the list and fills it with five distinct map numbers 0..49.
 void ChoosePrebuiltMaps(std::vector<int32_t>& maps);
+
+// Reads the floors file "floors.hmd" and unpacks its map text into `text`, in
+// memory. A file that cannot be read ends the program with its failure screen.
+void UnpackPrebuiltMaps(std::string& text);
