@@ -81,6 +81,14 @@ void CheckDungeon(uint32_t seed, int32_t startMode) {
         }
         EXPECT_GE(CountGlyph(floor, '<'), 1);
         EXPECT_EQ(CountGlyph(floor, '>') >= 1, f != 34);
+        if (floor.layoutType >= kLayoutRooms && floor.layoutType <= kLayoutCorridorComplex) {
+            // '>' more than three tiles from '<' in x or in y.
+            for (int32_t x = 0; x < kFloorWidth; ++x) {
+                for (int32_t y = 0; y < kFloorHeight; ++y) {
+                    EXPECT_TRUE(floor.At(x, y).glyph != '>' || floor.CountGlyphAround(x, y, 3, '<') == 0) << x << "," << y;
+                }
+            }
+        }
 
         // Layout types: rooms, then one type per middle block, none repeated.
         if (demon) {
