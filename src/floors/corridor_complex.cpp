@@ -51,28 +51,33 @@ bool EndInSmallRoom(const Floor& floor, ScratchGrid& scratch, XY position) {
     return touches == 3;
 }
 
-// One attempt at a new path on the scratch grid; true when it may be dug.
-bool PlanPath(Floor& floor, const DigSpots& spots, ScratchGrid& scratch, bool grownSinceStart) {
+enum class Attempt { kDug, kFailed, kNowhereToStart };
+
+// One attempt at a new path on the scratch grid.
+Attempt PlanPath(Floor& floor, const DigSpots& spots, ScratchGrid& scratch, bool grownSinceStart) {
     XY position;
     if (!grownSinceStart) {
-        if (!floor.PickWallBesideFloor(spots, position)) return false;
+        if (!floor.PickWallBesideFloor(spots, position)) return Attempt::kNowhereToStart;
     } else {
+        // No wall beside a straight corridor: until the floor changes no attempt can start,
+        // and it can't change without one.
+        if (spots.WallsBesideCorridor() == 0) return Attempt::kNowhereToStart;
         auto besideCorridor = [&spots](int32_t x, int32_t y) { return spots.IsWallBesideCorridor(x, y); };
-        if (!SearchSpot(-1, besideCorridor, position)) return false;
+        if (!SearchSpot(-1, besideCorridor, position)) return Attempt::kNowhereToStart;
     }
     for (int32_t step = 1; step <= 4; ++step) {
         const int32_t result = floor.ExtendCorridorComplex(position, scratch, step);
-        if (result == kJoinsOpenGround) return true;
-        if (result == 0) return false;
+        if (result == kJoinsOpenGround) return Attempt::kDug;
+        if (result == 0) return Attempt::kFailed;
     }
     for (int32_t k = 0;;) {
         const int32_t draw = rng.Random(10);
-        if (draw < k + 5) return EndInSmallRoom(floor, scratch, position);
+        if (draw < k + 5) return EndInSmallRoom(floor, scratch, position) ? Attempt::kDug : Attempt::kFailed;
         const int32_t result = floor.ExtendCorridorComplex(position, scratch, 3);
-        if (result == kJoinsOpenGround) return true;
-        if (result == 0) return false;
+        if (result == kJoinsOpenGround) return Attempt::kDug;
+        if (result == 0) return Attempt::kFailed;
         ++k;
-        if (k > 5) return false;
+        if (k > 5) return Attempt::kFailed;
     }
 }
 
@@ -119,12 +124,15 @@ void Floor::GenerateCorridorComplex() {
             startOver = false;
         } else {
             scratch.RefreshFromFloor(*this);
-            if (PlanPath(*this, spots, scratch, grownSinceStart)) {
+            const Attempt attempt = PlanPath(*this, spots, scratch, grownSinceStart);
+            if (attempt == Attempt::kDug) {
                 CommitScratchPath(scratch);
                 spots.Build(*this);
                 attempts = 0;
                 grownSinceStart = true;
             }
+            // Every further attempt would fail the same way: skip to the finish test.
+            if (attempt == Attempt::kNowhereToStart && attempts < kFinishAfterAttempts) attempts = kFinishAfterAttempts - 1;
         }
         ++attempts;
         if (attempts == kFinishAfterAttempts) {

@@ -10,6 +10,8 @@ void DigSpots::Build(const Floor& floor) {
             sums[i * kRows + j] = sums[(i - 1) * kRows + j] + column;
         }
     }
+    wallsBesideFloor = 0;
+    wallsBesideCorridor = 0;
     for (int32_t x = -1; x <= kFloorWidth; ++x) {
         for (int32_t y = -1; y <= kFloorHeight; ++y) {
             uint8_t kind = 0;
@@ -20,6 +22,8 @@ void DigSpots::Build(const Floor& floor) {
                 if (near == 3 && OpenAround(x, y, 2) == 5) kind |= kBesideCorridor;
             }
             kinds[(x + 1) * (kFloorHeight + 2) + y + 1] = kind;
+            if (kind & kBesideFloor) ++wallsBesideFloor;
+            if (kind & kBesideCorridor) ++wallsBesideCorridor;
         }
     }
 }

@@ -26,6 +26,9 @@ public:
     // A wall with exactly 3 open tiles in its 3x3 block and 5 in its 5x5 block:
     // beside a straight stretch of corridor.
     bool IsWallBesideCorridor(int32_t x, int32_t y) const { return Kind(x, y) & kBesideCorridor; }
+    // How many places of each kind the floor has.
+    int32_t WallsBesideFloor() const { return wallsBesideFloor; }
+    int32_t WallsBesideCorridor() const { return wallsBesideCorridor; }
 
 private:
     static constexpr int32_t kMargin = 4;
@@ -43,4 +46,6 @@ private:
     // sums[i * kRows + j]: open tiles in padded columns before i and rows before j.
     int32_t sums[kColumns * kRows] = {};
     uint8_t kinds[(kFloorWidth + 2) * (kFloorHeight + 2)] = {};
+    int32_t wallsBesideFloor = 0;
+    int32_t wallsBesideCorridor = 0;
 };

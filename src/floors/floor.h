@@ -96,6 +96,8 @@ public:
     void SetTileColours(int32_t mode);
     // Rooms, which every layout shares.
     void CarveRoom(int32_t x, int32_t y, int32_t w, int32_t h, bool noChecker);
+    // Makes this a new floor with one room of 3 to 5 tiles a side near its middle.
+    void CarveFirstRoom(bool noChecker);
     // A wall with at least 3 open tiles around it; false when the floor has none.
     // The spots must have been built from this floor as it is now.
     bool PickWallBesideFloor(const DigSpots& spots, XY& spot) const;

@@ -74,17 +74,6 @@ const char* const kLairTexts[5] = {
     "heart pounding rapidly.",
 };
 
-// Every word goes to the log on its own, with its trailing blank.
-void PrintWords(const std::string& text) {
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(' ', start);
-        if (end == std::string::npos) end = text.size();
-        if (end > start) messageLog.PrintMessage(text.substr(start, end - start) + " ");
-        start = end + 1;
-    }
-}
-
 }  // namespace
 
 void Floor::ChooseFeeling(int32_t depth) {
@@ -131,6 +120,6 @@ std::vector<std::string> ArrivalTexts() {
 void PrintFeelingMessage() {
     const std::vector<std::string> texts = ArrivalTexts();
     if (texts.empty()) return;
-    for (const std::string& text : texts) PrintWords(text);
+    for (const std::string& text : texts) PrintWords(text + " ");
     WaitForSpace();
 }

@@ -104,6 +104,16 @@ void Floor::CarveRoom(int32_t x, int32_t y, int32_t w, int32_t h, bool noChecker
     }
 }
 
+void Floor::CarveFirstRoom(bool noChecker) {
+    ResetToNewFloor();
+    openTileCount = 0;
+    const int32_t x = rng.Random(80) / 2 + 20;
+    const int32_t y = rng.Random(19) / 2 + 4;
+    const int32_t w = rng.Random(3) + 3;
+    const int32_t h = rng.Random(3) + 3;
+    CarveRoom(x, y, w, h, noChecker);
+}
+
 // A room at the end of a path. After a vertical path the room is shifted
 // sideways, after a horizontal one up or down, so that the path meets it.
 RoomPlan Floor::PlanScratchRoom(int32_t x, int32_t y) const {

@@ -90,13 +90,7 @@ void MarkPath(const Floor& floor, const PathPlan& plan, ScratchGrid& scratch) {
 }
 
 bool BuildRoomFloor(Floor& floor, DigSpots& spots, ScratchGrid& scratch) {
-    floor.ResetToNewFloor();
-    floor.openTileCount = 0;
-    const int32_t x = rng.Random(80) / 2 + 20;
-    const int32_t y = rng.Random(19) / 2 + 4;
-    const int32_t w = rng.Random(3) + 3;
-    const int32_t h = rng.Random(3) + 3;
-    floor.CarveRoom(x, y, w, h, true);
+    floor.CarveFirstRoom(true);
 
     scratch.CopyFloor(floor);
     spots.Build(floor);
@@ -139,6 +133,7 @@ void Floor::GenerateRoomFloor() {
 }
 
 bool Floor::PickWallBesideFloor(const DigSpots& spots, XY& spot) const {
+    if (spots.WallsBesideFloor() == 0) return false;
     return SearchSpot(-1, [&spots](int32_t x, int32_t y) { return spots.IsWallBesideFloor(x, y); }, spot);
 }
 

@@ -32,13 +32,7 @@ void FreezeDoorways(Floor& floor) {
 }
 
 bool BuildRoughDungeon(Floor& floor, DigSpots& spots, int32_t budget) {
-    floor.ResetToNewFloor();
-    floor.openTileCount = 0;
-    const int32_t x = rng.Random(80) / 2 + 20;
-    const int32_t y = rng.Random(19) / 2 + 4;
-    const int32_t w = rng.Random(3) + 3;
-    const int32_t h = rng.Random(3) + 3;
-    floor.CarveRoom(x, y, w, h, false);
+    floor.CarveFirstRoom(false);
 
     spots.Build(floor);
     bool dug = false;

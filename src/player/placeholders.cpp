@@ -1,12 +1,37 @@
-// placeholder: the player record's operations until they are built.
+// placeholder: the player's commands and conditions until they are built.
 #include "player/player.h"
+#include "shell/game.h"
+#include "shell/key_bindings.h"
+#include "shell/key_reader.h"
+#include "shell/message_log.h"
 
-Player player;
-
-Player::Player() {
-    for (int32_t& slot : equipSlots) slot = -1;
+// placeholder: only the commands that the shell itself answers.
+int32_t Player::ExecuteCommand() {
+    switch (currentCommand) {
+        case kCommandRest:
+            return 1;
+        case kCommandQuit:
+            QuitWithoutSaving();
+            return 0;
+        case kCommandHelp:
+            ShowHelpScreen();
+            return 0;
+        case kCommandMessages:
+            messageLog.ShowMessageBuffer();
+            return 0;
+        default:
+            return 0;
+    }
 }
-void Player::RecomputePlayerStats() {}
-bool Player::AccumulateEnergy() { return true; }
-void Player::CountPlayerTurn() { ++turns; }
-bool Player::PlaceOnUpStairs() { return false; }
+// placeholder
+int32_t Player::Stagger() { return 0; }
+// placeholder
+bool Player::IsHostileMonsterInSight() { return false; }
+// placeholder
+void Player::CheckQuickMoveStop() {}
+// placeholder
+void CreateCharacter() {}
+// placeholder: the death check only looks at the hit points until death is built.
+void Player::CheckPlayerDeath(const std::string&, int32_t) {
+    if (hp > 0) return;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The one player character and everything that belongs to it.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "items/item_data.h"
@@ -93,9 +94,55 @@ public:
     bool AccumulateEnergy();
     void CountPlayerTurn();
     bool PlaceOnUpStairs();
+    // Carries out currentCommand; 1 when it used the action, 0 when not.
+    int32_t ExecuteCommand();
+    // The command index of a confused step: a random direction, or 0 to stay.
+    int32_t Stagger();
+    void RegeneratePlayer();
+    void WarnLowHp();
+    void UpdateWarmthColour();
+    bool IsHostileMonsterInSight();
+    // May end a quick move (runKey := kNoRunKey) at openings, junctions and doors.
+    void CheckQuickMoveStop();
+
+    // Death check after any damage; the cause uses HE, HIS, HIM and HIMSELF.
+    void CheckPlayerDeath(const std::string& cause, int32_t killerCode);
+
+    // Ailments: one tick each per world update, in this order, then TickBerserk last.
+    void TickPoison();
+    void TickBleeding();
+    void TickFever();
+    void TickSickness();
+    void TickDizziness();
+    void TickSleep();
+    void TickParalysis();
+    void TickClumsiness();
+    void TickFrostbite();
+    void TickSlowness();
+    void TickImmobility();
+    void TickHorror();
+    void TickBerserk();
+    // Sight radius and monster vision for the floor at currentFloor + floorStep.
+    void UpdateSightRadius(int32_t floorStep);
+
+    // Body temperature and clothes.
+    void UpdateBodyTemperature();
+    std::string ComputeTemperatureTrend(int32_t& change);
+    int32_t SumClothWarmth();
+    bool WetClothes(int32_t amount, int32_t pieces);
+    void DryClothes(int32_t heat);
+
+    // Fighting styles.
+    void ChooseFightingStyle();
+    void ExplodeTrappedArmour(int32_t itemIndex);
+
+    // ---- shell/: the help screen ----
+    void ShowHelpScreen();
 
     // ---- items/: inventory, equipment, burden ----
     bool WearsArmourProperty(int32_t effectId);
+    // The quantity of the first inventory entry of the arrow kind; 0 when there is none.
+    int32_t ArrowCount();
     // After a hit of the main (false) or second (true) weapon: a possessed one may summon a monster.
     void PossessedWeaponSummon(bool secondHand);
 
@@ -104,6 +151,8 @@ public:
     // ---- events/: features used in place ----
 
     // ---- skills/: learning and using skills ----
+    // Gives the training its starting skill and eases its attribute boost; loaded is false for a new game.
+    void ApplyTrainingSkills(bool loaded);
 
     // ---- folk/: sages, smiths, altars ----
 
@@ -212,3 +261,9 @@ public:
 };
 
 extern Player player;
+
+// Asks the new-game questions and makes the character (player/).
+void CreateCharacter();
+
+// The style the fighting-style key switches back to; -1 until the command is first used.
+extern int32_t previousFightingStyle;

@@ -4,6 +4,7 @@
 
 #include "shell/drawing.h"
 #include "shell/game.h"
+#include "shell/terminal.h"
 
 bool ReadFileStart(const std::string& fileName, size_t maxBytes, std::vector<uint8_t>& bytes) {
     bytes.clear();

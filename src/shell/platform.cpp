@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <csignal>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 uint32_t PlatformTickCount() {
@@ -46,4 +48,30 @@ std::tm PlatformLocalTime() {
 std::string PlatformEnvironment(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string() : std::string(value);
+}
+
+void PlatformIgnoreSignal(int signalNumber) { std::signal(signalNumber, SIG_IGN); }
+
+void PlatformSetSignalHandler(int signalNumber, void (*handler)(int)) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;  // no SA_RESTART: a waiting read returns so the flag is seen
+    sigaction(signalNumber, &action, nullptr);
+}
+
+void PlatformWaitForKeyOnStdin() {
+    termios saved{};
+    const bool isTerminal = tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (isTerminal) {
+        termios raw = saved;
+        raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+        raw.c_cc[VMIN] = 1;
+        raw.c_cc[VTIME] = 0;
+        tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+    }
+    char byte = 0;
+    while (read(STDIN_FILENO, &byte, 1) < 0 && errno == EINTR) {
+    }
+    if (isTerminal) tcsetattr(STDIN_FILENO, TCSANOW, &saved);
 }

@@ -26,3 +26,11 @@ std::tm PlatformLocalTime();
 
 // Value of an environment variable, or the empty string when it is unset.
 std::string PlatformEnvironment(const char* name);
+
+// Signals: ignore one, or route it to a handler that may only set a flag.
+void PlatformIgnoreSignal(int signalNumber);
+void PlatformSetSignalHandler(int signalNumber, void (*handler)(int));
+
+// Waits for one key on standard input while curses is not running (the
+// terminal is put in non-canonical mode for the read and restored after it).
+void PlatformWaitForKeyOnStdin();

@@ -39,23 +39,6 @@ void RandomMother::RandomInit(uint32_t seed) {
     for (int i = 0; i < 19; ++i) BRandom();
 }
 
-uint32_t RandomMother::BRandom() {
-    const uint64_t sum = 2111111111ull * x[3] + 1492ull * x[2] + 1776ull * x[1] + 5115ull * x[0] + carry;
-    x[3] = x[2];
-    x[2] = x[1];
-    x[1] = x[0];
-    carry = static_cast<uint32_t>(sum >> 32);
-    x[0] = static_cast<uint32_t>(sum);
-    return x[0];
-}
-
-int32_t RandomMother::Random(int32_t n) {
-    if (n <= 0) return INT32_MIN;
-    if (n == 1) return 0;
-    const uint64_t product = static_cast<uint64_t>(static_cast<uint32_t>(n)) * BRandom();
-    return static_cast<int32_t>(product >> 32);
-}
-
 uint32_t GetTickSeed() {
     const uint32_t tick = PlatformTickCount();
     randomSeed = static_cast<int32_t>(tick);

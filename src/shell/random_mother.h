@@ -2,6 +2,7 @@
 // The one source of chance in the game: a four-lag multiply-with-carry
 // generator. Every random decision anywhere goes through rng.Random(n), so the
 // order in which the game draws numbers is part of its behaviour.
+#include <climits>
 #include <cstdint>
 
 class RandomMother {
@@ -10,9 +11,23 @@ public:
     RandomMother();
 
     void RandomInit(uint32_t seed);
-    uint32_t BRandom();
+    // Inline: generation draws over a million numbers per floor.
+    uint32_t BRandom() {
+        const uint64_t sum = 2111111111ull * x[3] + 1492ull * x[2] + 1776ull * x[1] + 5115ull * x[0] + carry;
+        x[3] = x[2];
+        x[2] = x[1];
+        x[1] = x[0];
+        carry = static_cast<uint32_t>(sum >> 32);
+        x[0] = static_cast<uint32_t>(sum);
+        return x[0];
+    }
     // 0..n-1 for n >= 2; 0 for n == 1 and INT32_MIN for n <= 0, both without drawing.
-    int32_t Random(int32_t n);
+    int32_t Random(int32_t n) {
+        if (n <= 0) return INT32_MIN;
+        if (n == 1) return 0;
+        const uint64_t product = static_cast<uint64_t>(static_cast<uint32_t>(n)) * BRandom();
+        return static_cast<int32_t>(product >> 32);
+    }
 
     uint32_t x[4] = {0, 0, 0, 0};  // x[0] is the newest output
     uint32_t carry = 0;

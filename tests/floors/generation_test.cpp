@@ -1,6 +1,7 @@
 #include <functional>
 
 #include "floor_fixture.h"
+#include "floors/dig_spots.h"
 
 namespace {
 
@@ -317,6 +318,59 @@ TEST_F(Generation, DoorwaysTurnToIceButEveryFifthStaysOpen) {
     floor.PlaceIceBlocks();
     const char expected[] = {'\'', '\'', '\'', '\'', '.', '\''};
     for (int32_t k = 0; k < 6; ++k) EXPECT_EQ(floor.At(10 + 4 * k, 7).glyph, expected[k]) << k;
+}
+
+}  // namespace
+
+namespace {
+
+// The quick spot tests the generators use must agree with counting tile by tile.
+TEST_F(Generation, DigSpotsAgreeWithCountingTiles) {
+    Floor& floor = floorArray[2];
+    rng.RandomInit(3);
+    floor.GenerateRoughDungeon(2500);
+    floor.At(1, 1).glyph = '.';  // open ground next to the border as well
+    DigSpots spots;
+    spots.Build(floor);
+    int32_t besideFloor = 0;
+    for (int32_t x = -1; x <= kFloorWidth; ++x) {
+        for (int32_t y = -1; y <= kFloorHeight; ++y) {
+            for (int32_t radius = 1; radius <= 3; ++radius)
+                ASSERT_EQ(spots.OpenAround(x, y, radius), floor.CountGlyphAround(x, y, radius, '.')) << x << "," << y;
+            const bool wall = Floor::OnMap(x, y) && floor.At(x, y).glyph == '#';
+            const int32_t near = floor.CountGlyphAround(x, y, 1, '.');
+            const bool onMapBlock = x >= 1 && y >= 1 && x <= 78 && y <= 17;
+            ASSERT_EQ(spots.IsWallBesideFloor(x, y), wall && onMapBlock && near >= 3) << x << "," << y;
+            ASSERT_EQ(spots.IsWallBesideCorridor(x, y), wall && near == 3 && floor.CountGlyphAround(x, y, 2, '.') == 5);
+            besideFloor += spots.IsWallBesideFloor(x, y);
+        }
+    }
+    EXPECT_EQ(spots.WallsBesideFloor(), besideFloor);
+
+    XY spot;
+    floor.ResetToNewFloor();
+    spots.Build(floor);
+    EXPECT_FALSE(floor.PickWallBesideFloor(spots, spot)) << "a floor of solid rock";
+}
+
+// The draws of each layout are behaviour: these floors must not change unless the
+// change is meant, and then the fingerprints are updated with it.
+TEST_F(Generation, FloorsOfFixedSeedsStayTheSame) {
+    const uint64_t expected[] = {0x0aec8d3cc48a733cull, 0xcfe238355fd2598aull, 0x98517ed22a87fd0full,
+                                 0x13e98859cf7f8030ull};
+    for (size_t i = 0; i < std::size(kLayouts); ++i) {
+        rng.RandomInit(2024);
+        Floor& floor = floorArray[10];
+        kLayouts[i].generate(floor);
+        uint64_t hash = 1469598103934665603ull;
+        for (const Tile& tile : floor.tiles) {
+            hash = (hash ^ static_cast<unsigned char>(tile.glyph)) * 1099511628211ull;
+            hash = (hash ^ tile.colour) * 1099511628211ull;
+            hash = (hash ^ tile.doorCandidate) * 1099511628211ull;
+        }
+        hash = (hash ^ rng.BRandom()) * 1099511628211ull;
+        EXPECT_EQ(hash, expected[i]) << kLayouts[i].name << std::hex << " 0x" << hash;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "shell/game.h"
+
 class OffscreenCurses {
 public:
     OffscreenCurses()
@@ -14,11 +16,13 @@ public:
         set_term(screen_);
         resizeterm(25, 80);
         erase();
+        mainWindow = stdscr;  // the game draws into mainWindow
     }
     ~OffscreenCurses() {
         if (screen_ != nullptr) {
             endwin();
             delscreen(screen_);
+            mainWindow = nullptr;
         }
         if (output_ != nullptr) std::fclose(output_);
         if (input_ != nullptr) std::fclose(input_);

@@ -100,6 +100,10 @@ TEST(DataCompiler, BrokenItemSourcesAreRefusedWithTheirRule) {
         const Diagnostics diagnostics = CheckItems(c.text);
         EXPECT_TRUE(diagnostics.Broke(c.rule)) << c.what << "\n" << diagnostics.Format();
     }
+    // A missing kind is reported at the head of the section it belongs in.
+    EXPECT_NE(CheckItems(cases[0].text).Format().find("items.txt:" + std::to_string(LineOf(items, "[ammunition]")) +
+                                                      ": named kinds: no kind is named \"arrow\""),
+              std::string::npos);
 
     // Removing every iron piece leaves armour windows empty and the smith without tier 3 armour.
     std::string noIron = items;

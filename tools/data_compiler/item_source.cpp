@@ -160,6 +160,11 @@ struct Rules {
         diagnostics.Add(source.file, source.lines[index], rule, "\"" + std::string(source.kinds[index].name) + "\": " + message);
     }
     void BrokeFile(const char* rule, const std::string& message) const { diagnostics.Add(source.file, 0, rule, message); }
+    // Something of a type is missing or too much: point at the type's section.
+    void BrokeSection(int32_t type, const char* rule, const std::string& message) const {
+        const auto head = source.sectionLines.find(type);
+        diagnostics.Add(source.file, head == source.sectionLines.end() ? 0 : head->second, rule, message);
+    }
 
     // The kind with this exact name, or -1.
     int Find(const std::string& name) const {
@@ -265,9 +270,9 @@ void CheckAppearances(const Rules& rules) {
             }
         }
     }
-    auto limit = [&](int count, int most, const char* what) {
+    auto limit = [&](int32_t type, int count, int most, const char* what) {
         if (count > most) {
-            rules.BrokeFile("appearance limits", std::to_string(count) + " " + what + ": there are " +
+            rules.BrokeSection(type, "appearance limits", std::to_string(count) + " " + what + ": there are " +
                                                      std::to_string(most) + " unidentified looks for them");
         }
     };
@@ -275,17 +280,17 @@ void CheckAppearances(const Rules& rules) {
     int amulets = 0;
     for (const auto& entry : ringProperties) rings += entry.second;
     for (const auto& entry : amuletProperties) amulets += entry.second;
-    limit(potions, 30, "potion kinds");
-    limit(wands, 30, "wand kinds");
-    limit(rings, 23, "ring kinds");
-    limit(amulets, 12, "amulet kinds");
+    limit(kItemPotion, potions, 30, "potion kinds");
+    limit(kItemWand, wands, 30, "wand kinds");
+    limit(kItemAccessory, rings, 23, "ring kinds");
+    limit(kItemAccessory, amulets, 12, "amulet kinds");
     for (int32_t effect = 1; effect <= 26; ++effect) {
         if (potionEffects[effect] != 1) {
-            rules.BrokeFile("potion effects", std::to_string(potionEffects[effect]) + " potion kinds of effect " +
+            rules.BrokeSection(kItemPotion, "potion effects", std::to_string(potionEffects[effect]) + " potion kinds of effect " +
                                                   std::to_string(effect) + ": each effect has one");
         }
         if (wandEffects[effect] != 1) {
-            rules.BrokeFile("wand effects", std::to_string(wandEffects[effect]) + " wand kinds of effect " +
+            rules.BrokeSection(kItemWand, "wand effects", std::to_string(wandEffects[effect]) + " wand kinds of effect " +
                                                 std::to_string(effect) + ": each effect has one");
         }
     }
@@ -293,7 +298,7 @@ void CheckAppearances(const Rules& rules) {
         const bool amulet = property <= 8 || property >= 32;
         const int count = amulet ? amuletProperties[property] : ringProperties[property];
         if (count != 1) {
-            rules.BrokeFile("accessory properties", std::to_string(count) + (amulet ? " amulet" : " ring") +
+            rules.BrokeSection(kItemAccessory, "accessory properties", std::to_string(count) + (amulet ? " amulet" : " ring") +
                                                         " kinds of property " + std::to_string(property) +
                                                         ": each property has one");
         }
@@ -337,7 +342,7 @@ void CheckNamedKinds(const Rules& rules) {
     for (const NamedKind& wanted : named) {
         const int index = rules.Find(wanted.name);
         if (index < 0) {
-            rules.BrokeFile("named kinds", std::string("no kind is named \"") + wanted.name + "\"");
+            rules.BrokeSection(wanted.type, "named kinds", std::string("no kind is named \"") + wanted.name + "\"");
             continue;
         }
         const ItemKind& kind = rules.source.kinds[index];
@@ -451,7 +456,7 @@ void CheckRandomCoverage(const Rules& rules) {
                     int found = 0;
                     for (int32_t depth = lo; depth <= std::min(hi, 50); ++depth) found += atDepth[depth];
                     if (found == 0 && reported.insert({lo, hi}).second) {
-                        rules.BrokeFile("random coverage", std::string("no ") + TypeName(type) + " kind at depths " +
+                        rules.BrokeSection(type, "random coverage", std::string("no ") + TypeName(type) + " kind at depths " +
                                                                std::to_string(lo) + ".." + std::to_string(hi) +
                                                                " (asked for at item level " + std::to_string(level) + ")");
                     }
@@ -462,7 +467,7 @@ void CheckRandomCoverage(const Rules& rules) {
     for (int32_t type : {kItemPotion, kItemWand, kItemAccessory, kItemFood}) {
         bool found = false;
         for (const ItemKind& kind : rules.source.kinds) found = found || (kind.inUse != 0 && kind.type == type);
-        if (!found) rules.BrokeFile("random coverage", std::string("no ") + TypeName(type) + " kind at all");
+        if (!found) rules.BrokeSection(type, "random coverage", std::string("no ") + TypeName(type) + " kind at all");
     }
 }
 
@@ -490,13 +495,13 @@ void CheckCrafting(const Rules& rules) {
     };
     for (int32_t tier = 1; tier <= 5; ++tier) {
         if (perTier[tier] < 2) {
-            rules.BrokeFile("crafting", std::to_string(perTier[tier]) + " material kinds of tier " + std::to_string(tier) +
+            rules.BrokeSection(kItemMaterial, "crafting", std::to_string(perTier[tier]) + " material kinds of tier " + std::to_string(tier) +
                                             ": exchange needs at least two");
         }
         for (int32_t subtype = kSubtypeHelmet; subtype <= kSubtypeChest; ++subtype) {
             const int found = firstAt(kItemArmour, subtype, 10 * tier - 5);
             if (found < 0) {
-                rules.BrokeFile("crafting", "no armour of subtype " + std::to_string(subtype) + " at depth " +
+                rules.BrokeSection(kItemArmour, "crafting", "no armour of subtype " + std::to_string(subtype) + " at depth " +
                                                 std::to_string(10 * tier - 5) + " for tier " + std::to_string(tier));
             } else if (std::string(rules.source.kinds[found].name).rfind(armourTiers[tier - 1], 0) != 0) {
                 rules.Broke(found, "crafting", std::string("tier ") + std::to_string(tier) + " armour is " +
@@ -506,7 +511,7 @@ void CheckCrafting(const Rules& rules) {
         for (int32_t subtype : {kSubtypeOneHanded, kSubtypeTwoHanded, kSubtypeRanged}) {
             for (int32_t depth : {10 * tier - 5, 10 * tier - 10}) {
                 if (firstAt(kItemWeapon, subtype, depth) < 0) {
-                    rules.BrokeFile("crafting", "no weapon of subtype " + std::to_string(subtype) + " at depth " +
+                    rules.BrokeSection(kItemWeapon, "crafting", "no weapon of subtype " + std::to_string(subtype) + " at depth " +
                                                     std::to_string(depth) + " for tier " + std::to_string(tier));
                 }
             }
@@ -541,7 +546,7 @@ void CheckPairedNames(const Rules& rules) {
     for (const Pair& pair : pairs) {
         const int index = rules.Find(pair.name);
         if (index < 0) {
-            rules.BrokeFile("paired names", std::string("no kind is named \"") + pair.name + "\"");
+            rules.BrokeSection(pair.type, "paired names", std::string("no kind is named \"") + pair.name + "\"");
         } else if (rules.source.kinds[index].type != pair.type || rules.source.kinds[index].subtype != pair.subtype) {
             rules.Broke(index, "paired names", std::string("a pair of these is a ") + TypeName(pair.type) +
                                                    " of subtype " + std::to_string(pair.subtype));
@@ -562,7 +567,11 @@ ItemSource ParseItemSource(const std::string& text, const std::string& file, Dia
             for (const Section& candidate : Sections()) {
                 if (first == std::string("[") + candidate.word + "]") section = &candidate;
             }
-            if (section == nullptr) diagnostics.Add(file, line.number, "syntax", "unknown section " + first);
+            if (section == nullptr) {
+                diagnostics.Add(file, line.number, "syntax", "unknown section " + first);
+            } else {
+                source.sectionLines.emplace(section->type, line.number);
+            }
             continue;
         }
         if (section == nullptr) {

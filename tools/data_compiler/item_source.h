@@ -1,5 +1,6 @@
 #pragma once
 // The item kinds source: sections of one line a kind, compiled into "items.hmd".
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@ struct ItemSource {
     std::string file;
     std::vector<ItemKind> kinds;  // in file order: kind 0 first
     std::vector<int> lines;       // the source line of each kind
+    std::map<int32_t, int> sectionLines;  // the line of each type's section head
 };
 
 // Reads the kinds; syntax errors go to the diagnostics.

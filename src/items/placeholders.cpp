@@ -1,0 +1,19 @@
+// placeholder: the item services that are not built yet.
+#include "items/item_kind.h"
+#include "items/item_names.h"
+#include "player/player.h"
+#include "shell/game.h"
+
+// placeholder
+int32_t Player::ArrowCount() {
+    for (const ItemData& item : inventory) {
+        if (item.kind == arrowKindIndex) return item.quantity;
+    }
+    return 0;
+}
+
+// placeholder: the bare kind name until item names are built.
+const char* ItemKindDisplayName(int32_t kind, int32_t, uint8_t) {
+    if (kind < 0 || kind >= kItemKindCount) return "Undefined";
+    return itemKinds[kind].name;
+}

@@ -1,0 +1,27 @@
+// Dark floors shorten the sight of the character and of the monsters alike;
+// bright floors lengthen it.
+#include "monsters/monster.h"
+#include "player/player.h"
+#include "player/surroundings.h"
+
+namespace {
+
+bool IsLitSpecially(int32_t feeling) { return feeling == kFeelingDark || feeling == kFeelingBright; }
+
+}  // namespace
+
+void Player::UpdateSightRadius(int32_t floorStep) {
+    const int32_t from = FloorFeelingAt(currentFloor);
+    const int32_t to = FloorFeelingAt(currentFloor + floorStep);
+    if (from == to || (!IsLitSpecially(from) && !IsLitSpecially(to))) return;
+    if (to == kFeelingDark) {
+        sightRadius = 2;
+        monsterVisionRange = 3;
+    } else if (to == kFeelingBright) {
+        sightRadius = 9;
+        monsterVisionRange = 10;
+    } else {
+        sightRadius = 6;
+        monsterVisionRange = 7;
+    }
+}

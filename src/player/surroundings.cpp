@@ -1,0 +1,25 @@
+#include "player/surroundings.h"
+
+#include "floors/floor.h"
+#include "player/player.h"
+
+Floor* FloorAt(int32_t index) {
+    if (index < 0 || index >= kFloorCount) return nullptr;
+    return &floorArray[index];
+}
+
+int32_t FloorFeelingAt(int32_t index) {
+    const Floor* floor = FloorAt(index);
+    return floor ? floor->feeling : 0;
+}
+
+Tile* PlayerTile() {
+    Floor* floor = FloorAt(player.currentFloor);
+    if (!floor || !Floor::OnMap(player.x, player.y)) return nullptr;
+    return &floor->At(player.x, player.y);
+}
+
+bool OnBurningCampfire() {
+    const Tile* tile = PlayerTile();
+    return tile && tile->glyph == '~' && tile->featureState > 0;
+}

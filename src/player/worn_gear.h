@@ -1,0 +1,20 @@
+#pragma once
+// Questions about what the character wears.
+#include <cstdint>
+
+#include "items/item_data.h"
+#include "items/worn_properties.h"
+#include "player/player.h"
+
+// The item in an equipment slot, or null when the slot is empty.
+inline ItemData* EquippedItem(int32_t slot) {
+    const int32_t index = player.equipSlots[slot];
+    if (index < 0 || index >= static_cast<int32_t>(player.inventory.size())) return nullptr;
+    return &player.inventory[index];
+}
+
+inline bool AmuletHas(int32_t property) { return GetWornAccessoryProperty(1) == property; }
+// True when the right ring or the left ring has the property.
+inline bool RingHas(int32_t property) {
+    return GetWornAccessoryProperty(2) == property || GetWornAccessoryProperty(3) == property;
+}

@@ -1,0 +1,49 @@
+// placeholder: the game records until they are built. Each keeps its final name
+// and signature and only as much behaviour as start-up and the title menu need.
+#include "records/high_scores.h"
+#include "records/post_mortem.h"
+#include "records/save_game.h"
+#include "shell/command_line.h"
+#include "shell/drawing.h"
+#include "shell/game.h"
+#include "shell/platform.h"
+#include "shell/terminal.h"
+#include "shell/title_screen.h"
+
+HighScoreTable highScores;
+
+// placeholder
+void HighScoreTable::LoadHighScores() {}
+
+// placeholder: an empty table.
+void HighScoreTable::ShowHallOfFame() {
+    ClearScreen();
+    DrawText("Hall of Fame", 34, 0, 15);
+    DrawText("No high scores yet. Press a key to return.", 20, 10, 11);
+    ReadKey();
+    if (FirstArgument() == "-scores") QuitGame();
+    ClearScreen();
+    DrawTitleScreen();
+}
+
+// placeholder: no save can be read yet.
+bool LoadGame(const char*) {
+    DrawText("Couldn't open the save file. Are you sure that it exists?", 11, 5, 11);
+    DrawText("Press a key to return to the main menu", 19, 6, 11);
+    ReadKey();
+    return false;
+}
+
+// placeholder
+int32_t SaveAndQuitPrompt() { return 0; }
+
+// placeholder: nothing can be saved yet.
+void OnTerminate(int) { QuitGame(); }
+
+// placeholder: only the folder, which tells a first play.
+void PostMortemFileName(std::string& name, int32_t& firstPlay) {
+    name.clear();
+    firstPlay = -1;
+    if (IsNameMode()) return;
+    if (PlatformMakeDirectory("Mortems") == 0) firstPlay = 0;
+}

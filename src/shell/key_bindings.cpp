@@ -1,0 +1,113 @@
+#include "shell/key_bindings.h"
+
+#include <fstream>
+#include <string>
+
+#include "player/player.h"
+#include "shell/command_line.h"
+#include "shell/drawing.h"
+#include "shell/game.h"
+#include "shell/terminal.h"
+
+KeyTable keyTable{};
+int32_t runDelayMs = 0;
+
+namespace {
+
+constexpr int kSpoiledSymbol = 189;
+constexpr std::streamsize kLongestComment = 10000;
+
+[[noreturn]] void KeybindingFailure(const char* text, int32_t x) {
+    DrawText(text, x, 20, 4);
+    DrawText("Press a key to exit.", 28, 5, 4);
+    ReadKey();
+    QuitGame();
+}
+
+}  // namespace
+
+XY DirectionStep(int32_t command) {
+    static constexpr XY kSteps[8] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+    if (command < kCommandNorth || command > kCommandSouthEast) return XY{};
+    return kSteps[command - kCommandNorth];
+}
+
+bool IsBoundKey(int key, int32_t command) {
+    if (command < 0 || command >= kCommandCount) return false;
+    const signed char symbol = keyTable[command];
+    return symbol != 0 && key == static_cast<int>(symbol);
+}
+
+char KeyLabel(int32_t command) {
+    if (command < 0 || command >= kCommandCount || keyTable[command] == 0) return ' ';
+    return static_cast<char>(keyTable[command]);
+}
+
+KeybindingFile ParseKeybindings(std::istream& in) {
+    KeybindingFile file;
+    if (!(in >> file.delayMs)) {
+        // Without the delay nothing would be bound, and the game could not even be quit.
+        file.outcome = KeybindingFile::kSpoiled;
+        file.delayMs = 0;
+        return file;
+    }
+    int32_t k = 0;
+    while (k < kCommandCount) {
+        if (k == kCommandNone || k == kCommandNever) {
+            ++k;
+            continue;
+        }
+        char c = 0;
+        if (!(in >> c)) break;
+        if (static_cast<unsigned char>(c) == kSpoiledSymbol) {
+            file.outcome = KeybindingFile::kSpoiled;
+            return file;
+        }
+        if (c == '#') {
+            in.ignore(kLongestComment, '\n');
+            continue;
+        }
+        file.keys[k] = static_cast<signed char>(c);
+        if (c == '.') file.dotBound = true;
+        ++k;
+    }
+    for (int symbol = 32; symbol <= 126; ++symbol) {
+        int count = 0;
+        for (signed char key : file.keys) count += key == symbol ? 1 : 0;
+        if (count >= 2) {
+            file.outcome = KeybindingFile::kSymbolBoundTwice;
+            file.collidingSymbol = static_cast<char>(symbol);
+            return file;
+        }
+    }
+    return file;
+}
+
+void ReadKeybindings() {
+    player.dotBound = 0;
+    std::string path = "Keybindings.txt";
+    if (IsNameMode()) {
+        const std::string own = CharacterFilePath(NamedCharacter(), ".txt");
+        if (FileExists(own)) path = own;
+    }
+    std::ifstream in(path);
+    if (!in) KeybindingFailure("You don't have the keybindings.txt file!", 20);
+    const KeybindingFile file = ParseKeybindings(in);
+    switch (file.outcome) {
+        case KeybindingFile::kSpoiled:
+            KeybindingFailure("You've messed up your Keybindings.txt!", 21);
+        case KeybindingFile::kSymbolBoundTwice:
+            DrawText("You can't bind one symbol to two or more commands.", 15, 20, 4);
+            DrawText("Please edit your Keybindings.txt and restart the game.", 13, 21, 4);
+            DrawChar(file.collidingSymbol, 0, 22, 4);
+            DrawText("is the colliding symbol.", 23, 22, 4);
+            DrawText("Press a key to exit.", 28, 5, 4);
+            ReadKey();
+            QuitGame();
+        case KeybindingFile::kReadable:
+            break;
+    }
+    keyTable = file.keys;
+    runDelayMs = file.delayMs < 0 ? 0 : file.delayMs;
+    player.dotBound = file.dotBound ? 1 : 0;
+}

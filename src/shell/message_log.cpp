@@ -1,0 +1,140 @@
+#include "shell/message_log.h"
+
+#include <utility>
+
+#include "player/player.h"
+#include "shell/drawing.h"
+#include "shell/terminal.h"
+
+MessageLog messageLog;
+
+namespace {
+
+constexpr int kLineWidth = 80;       // lines 1 and 2 take a word while the result stays narrower
+constexpr int kLastLineWidth = 72;   // line 3 keeps room for "-More-"
+constexpr int kPaddedWidth = 79;
+constexpr int kFirstMessageRow = 19;
+
+}  // namespace
+
+MessageLog::MessageLog() : blank(80, ' ') {}
+
+void MessageLog::PrintMessage(const std::string& word) {
+    if (VisibleLength(line[0] + word) < kLineWidth) {
+        // Every page of messages starts in bright cyan.
+        if (!used[0]) line[0] += "@C";
+        line[0] += word;
+        used[0] = true;
+        player.runKey = kNoRunKey;
+        return;
+    }
+    PadToWidth(line[0]);
+    if (VisibleLength(line[1] + word) < kLineWidth) {
+        // The colour in force at the end of the line above carries over.
+        if (!used[1]) line[1] += std::string("@") + LastColourCode(line[0]);
+        line[1] += word;
+        used[1] = true;
+        return;
+    }
+    PadToWidth(line[1]);
+    if (VisibleLength(line[2] + word) < kLastLineWidth) {
+        if (!used[2]) line[2] += std::string("@") + LastColourCode(line[1]);
+        line[2] += word;
+        used[2] = true;
+        return;
+    }
+    line[2] += "-More-";
+    const char colour = LastColourCode(line[2]);
+    FlushMessages(true);
+    ReadKey();
+    line[0] += std::string("@") + colour + word;
+    used[0] = true;
+}
+
+void MessageLog::FlushMessages(bool noPrompt) {
+    bool waitForSpace = false;
+    if (used[0] && (player.sleep > 0 || player.paralysis > 0) && !noPrompt) {
+        PrintMessage("Press ");
+        PrintMessage("space. ");
+        waitForSpace = true;
+    }
+    for (std::string& text : line) PadToWidth(text);
+    for (int k = 0; k < 3; ++k) {
+        if (used[k]) {
+            DrawCodedText(line[k].c_str(), 0, kFirstMessageRow + k, 0);
+        } else {
+            DrawText(blank, 0, kFirstMessageRow + k, 0);
+        }
+    }
+    if (used[0]) {
+        const int count = 1 + (used[1] ? 1 : 0) + (used[2] ? 1 : 0);
+        // Newest first: the last line of the page becomes entry 0.
+        for (int shift = 0; shift < count; ++shift) {
+            for (int i = kHistoryLines - 1; i > 0; --i) history[i] = std::move(history[i - 1]);
+            history[0].clear();
+        }
+        for (int k = 0; k < count; ++k) history[count - 1 - k] = line[k];
+    }
+    for (int k = 0; k < 3; ++k) {
+        line[k].clear();
+        used[k] = false;
+    }
+    if (waitForSpace) {
+        while (ReadKey() != kKeySpace) {
+        }
+    }
+}
+
+char MessageLog::LastColourCode(std::string text) {
+    char answer = 'C';
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '@') answer = text[i + 1];
+    }
+    return answer;
+}
+
+void MessageLog::PadToWidth(std::string& text) {
+    const int width = VisibleLength(text);
+    if (width < kPaddedWidth) text.append(static_cast<std::size_t>(kPaddedWidth - width), ' ');
+}
+
+int MessageLog::VisibleLength(std::string text) {
+    int length = 0;
+    for (const char c : text) length += c == '@' ? -1 : 1;
+    return length;
+}
+
+std::string MessageLog::StripColourCodes(const std::string& text) {
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '@') {
+            ++i;  // the markup letter goes with it
+            continue;
+        }
+        plain.push_back(text[i]);
+    }
+    return plain;
+}
+
+int WaitForSpace() {
+    messageLog.PrintMessage("Press ");
+    messageLog.PrintMessage("space. ");
+    messageLog.FlushMessages(false);
+    WaitForSpaceKey();
+    return kKeySpace;
+}
+
+void PrintWords(const std::string& text) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start);
+        if (end == std::string::npos) {
+            messageLog.PrintMessage(text.substr(start));
+            return;
+        }
+        while (end < text.size() && text[end] == ' ') ++end;
+        messageLog.PrintMessage(text.substr(start, end - start));
+        start = end;
+    }
+}

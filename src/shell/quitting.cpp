@@ -1,0 +1,36 @@
+// The one way the program ends, and the quit-without-saving command.
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "monsters/monster.h"
+#include "player/player.h"
+#include "shell/command_line.h"
+#include "shell/drawing.h"
+#include "shell/game.h"
+#include "shell/message_log.h"
+#include "shell/platform.h"
+#include "shell/terminal.h"
+
+void QuitGame() {
+    if (monsterListHead != nullptr) FreeAllMonsters();
+    TerminalEnd();
+    std::exit(1);
+}
+
+void QuitWithoutSaving() {
+    for (int32_t row = 19; row <= 21; ++row) DrawText(messageLog.blank, 0, row, 0);
+    DrawText("Do you really want to quit without saving? (Y/n)", 0, 20, 11);
+    for (;;) {
+        const int key = ReadKey();
+        if (key == 'Y') {
+            // A save that was never written cannot be removed; that is fine.
+            if (IsNameMode()) PlatformRemoveFile(CharacterFilePath(std::string(player.name, strnlen(player.name, sizeof player.name)), ".hmd"));
+            QuitGame();
+        }
+        if (key == 'n' || key == 'N') {
+            DrawText(messageLog.blank, 0, 20, 0);
+            return;
+        }
+    }
+}

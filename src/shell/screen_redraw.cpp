@@ -1,0 +1,48 @@
+// The two full redraws of the game screen.
+#include "floors/floor.h"
+#include "folk/sage.h"
+#include "monsters/monster.h"
+#include "player/player.h"
+#include "shell/drawing.h"
+#include "shell/key_bindings.h"
+#include "shell/message_log.h"
+#include "shell/status_panel.h"
+#include "shell/terminal.h"
+
+namespace {
+
+// The map, the monsters, the sages and the character, then a refresh.
+void DrawPlayfield() {
+    if (player.currentFloor >= 0 && player.currentFloor < kFloorCount) floorArray[player.currentFloor].DrawFloor();
+    DrawMonsters();
+    DrawSages();
+    player.UpdateWarmthColour();
+    DrawChar(player.glyph, player.x, player.y, player.glyphColour);
+    RefreshScreen();
+}
+
+}  // namespace
+
+void RedrawScreen() {
+    player.mapDrawnFlag = 1;
+    if (IsBoundKey(player.runKey, kCommandRest)) {
+        // A quick rest redraws only the panel, until something hostile shows up.
+        if (!player.IsHostileMonsterInSight()) {
+            DrawStatusPanel();
+            return;
+        }
+        player.runKey = kNoRunKey;
+    }
+    DrawPlayfield();
+    DrawStatusPanel();
+    if (player.hp > 0) player.WarnLowHp();
+    messageLog.FlushMessages(false);
+    MoveCursorToPlayer();
+}
+
+void RedrawScreenQuiet() {
+    player.mapDrawnFlag = 1;
+    DrawPlayfield();
+    DrawStatusPanel();
+    MoveCursorToPlayer();
+}

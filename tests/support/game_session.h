@@ -1,0 +1,97 @@
+#pragma once
+// End-to-end tests: the built program in a tmux session of its own, in a fresh
+// working directory that holds copies of the ready-to-play data files.
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct SessionOptions {
+    std::vector<std::string> arguments;
+    int columns = 80;
+    int rows = 25;
+    // TERM for the program; empty keeps tmux's own (which has colours).
+    std::string terminal;
+    // HOLLOWMERE_SEED: the same seed gives the same game.
+    unsigned seed = 1;
+    std::map<std::string, std::string> environment;
+
+    SessionOptions& WithArguments(std::vector<std::string> list) {
+        arguments = std::move(list);
+        return *this;
+    }
+    SessionOptions& WithSize(int width, int height) {
+        columns = width;
+        rows = height;
+        return *this;
+    }
+    SessionOptions& WithTerminal(std::string name) {
+        terminal = std::move(name);
+        return *this;
+    }
+    SessionOptions& WithSeed(unsigned value) {
+        seed = value;
+        return *this;
+    }
+    SessionOptions& WithVariable(const std::string& name, const std::string& value) {
+        environment[name] = value;
+        return *this;
+    }
+};
+
+// One screen cell as tmux shows it: the character, its foreground colour
+// (0..7, or -1 for the default) and whether it is bold.
+struct ShownCell {
+    char character = ' ';
+    int foreground = -1;
+    bool bold = false;
+};
+
+class GameSession {
+public:
+    // Makes the working directory with the data files; the program starts with Start.
+    GameSession();
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    const std::string& WorkingDirectory() const { return directory_; }
+    void WriteFile(const std::string& name, const std::string& content) const;
+    void RemoveFile(const std::string& name) const;
+    bool FileExists(const std::string& name) const;
+
+    void Start(const SessionOptions& options = {});
+    // Types text literally.
+    void Type(const std::string& text) const;
+    // Presses keys by tmux's names ("Down", "Enter", "Escape", "NPage" ...).
+    void Press(const std::string& keyName) const;
+
+    // The screen, one string per row, each padded to the pane's width.
+    std::vector<std::string> Screen() const;
+    // The screen with colours.
+    std::vector<std::vector<ShownCell>> ColouredScreen() const;
+    std::string Dump() const;
+
+    // Waits until the screen satisfies the test; false after the timeout.
+    bool WaitForScreen(const std::function<bool(const std::vector<std::string>&)>& test, double seconds = 20) const;
+    // Waits until the row holds the text at the column.
+    bool WaitForText(int row, int column, const std::string& text, double seconds = 20) const;
+    // Waits until the text shows anywhere.
+    bool WaitForText(const std::string& text, double seconds = 20) const;
+    // Sends a signal to the program (not to tmux or the shell around it).
+    void Signal(int signalNumber) const;
+    // The program's exit code (0..255) once it has ended; nothing after the timeout.
+    std::optional<int> WaitForExit(double seconds = 20) const;
+    // What sanitizers reported while the program ran (empty when nothing).
+    std::string SanitizerReports() const;
+
+private:
+    std::string Tmux(const std::string& arguments) const;
+
+    std::string directory_;
+    std::string socket_;
+    bool started_ = false;
+    int columns_ = 80;
+};
