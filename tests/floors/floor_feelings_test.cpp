@@ -5,6 +5,8 @@
 
 #include "floors/floor_feelings.h"
 #include "floors/floor_fixtures.h"
+#include "shell/message_log.h"
+#include "support/screen_test.h"
 
 namespace {
 
@@ -131,6 +133,26 @@ TEST_F(FloorFeelings, EveryDemonLairHasItsOwnText) {
               "A demonic voice growls: \"Solve my maze mortal, and I shall rip your intestines out myself!\". You "
               "feel your heart pounding rapidly.");
     EXPECT_EQ(seen[0].rfind("The stench of rotting meat", 0), 0u);
+}
+
+class FeelingMessageScreen : public ScreenTest {};
+
+TEST_F(FeelingMessageScreen, ArrivalIsToldWordByWordAndWaitsForSpace) {
+    player.currentFloor = 3;
+    floorArray[3].feeling = kFeelingDark;
+    floorArray[3].weather = 1;
+    Type("x");  // only the space bar goes on
+    EXPECT_TRUE(RunUntilItWaitsForAKey([] { PrintFeelingMessage(); }));
+    EXPECT_EQ(Row(19).substr(0, 62), "The lighting is very bad here. It's snowing here. Press space.") << Dump();
+    EXPECT_EQ(MessageLog::StripColourCodes(messageLog.history[0]).substr(0, 62),
+              "The lighting is very bad here. It's snowing here. Press space.");
+}
+
+TEST_F(FeelingMessageScreen, NothingToTellPrintsNothingAndDoesNotWait) {
+    player.currentFloor = 3;
+    EXPECT_FALSE(RunUntilItWaitsForAKey([] { PrintFeelingMessage(); }));
+    EXPECT_EQ(messageLog.history[0], "");
+    EXPECT_FALSE(messageLog.used[0]);
 }
 
 }  // namespace
