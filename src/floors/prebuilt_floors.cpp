@@ -16,7 +16,7 @@
 
 namespace {
 
-// One map row, as long as the longest line the maps file is read by.
+// How much of a line skipping to a map passes over at once.
 constexpr std::streamsize kLongestLine = 10000;
 constexpr int32_t kMonsterBudget = 23;
 

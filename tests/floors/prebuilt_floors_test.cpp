@@ -8,6 +8,8 @@
 
 #include "floors/floor_fixtures.h"
 #include "floors/prebuilt_floors.h"
+#include "support/screen_test.h"
+#include "support/working_directory.h"
 
 namespace {
 
@@ -168,6 +170,9 @@ TEST_F(PrebuiltFloors, TreasureGoldGrowsWithTheFloor) {
             EXPECT_TRUE(gold == 28 || gold == 29) << gold;  // Random(2) + 20 + 4 x 2
         }
     }
+    // On floor 0 the depth rounds to 0: a roll of Random(0) would be nonsense, so it adds nothing.
+    floorArray[0].LoadPrebuiltFloor(Text({MapRows("a")}), 0, 0);
+    EXPECT_EQ(floorArray[0].At(1, 1).gold, 20);
 }
 
 TEST_F(PrebuiltFloors, FallThroughTrapsOnTheFloorAboveBecomeIceDarts) {
@@ -223,6 +228,20 @@ TEST_F(PrebuiltFloors, FiveDistinctMapsAreChosen) {
         }
     }
     EXPECT_EQ(everSeen.size(), 50u);
+}
+
+class FloorsFileScreen : public ScreenTest {};
+
+TEST_F(FloorsFileScreen, AMissingFloorsFileEndsTheGameWithItsScreen) {
+    ScopedWorkingDirectory emptyFolder;
+    std::string text;
+    EXPECT_TRUE(RunUntilItWaitsForAKey([&text] { UnpackPrebuiltMaps(text); }));
+    EXPECT_EQ(TextAt(20, 20, 39), "Couldn't open decompressed floors file!") << Dump();
+    EXPECT_EQ(ColourAt(20, 20), 4);
+    EXPECT_EQ(TextAt(5, 28, 20), "Press a key to exit.");
+    EXPECT_EQ(ColourAt(5, 28), 4);
+    Type("k");
+    EXPECT_EXIT(UnpackPrebuiltMaps(text), ::testing::ExitedWithCode(1), "");
 }
 
 }  // namespace
