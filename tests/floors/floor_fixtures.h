@@ -13,6 +13,7 @@ inline void ResetDungeonWorld(uint32_t seed = 1) {
     ResetWorld(seed);
     altarCount = 0;
     arrowKindIndex = -1;
+    layoutShufflePending = 1;
 }
 
 // Every tile of the floor gets this glyph and colour.

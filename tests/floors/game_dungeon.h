@@ -41,7 +41,6 @@ inline void GenerateGameDungeon(uint32_t seed, int32_t startMode = 0) {
     monsterKinds = data.monsterKinds;
     itemKinds = data.itemKinds;
     arrowKindIndex = data.arrowKind;
-    layoutShufflePending = 1;  // a new process would draw the middle blocks' layouts afresh
     player.startMode = startMode;
     player.currentFloor = startMode == 1 ? 7 : 0;
     const std::filesystem::path here = std::filesystem::current_path();
