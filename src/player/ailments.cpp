@@ -1,10 +1,10 @@
 // The twelve ailments count down once per turn; while they last some of them hurt.
 #include "floors/floor.h"
 #include "player/player.h"
-#include "player/player_messages.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
 #include "shell/message_log.h"
+#include "shell/terminal.h"
 #include "shell/random_mother.h"
 
 namespace {

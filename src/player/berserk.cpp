@@ -5,7 +5,6 @@
 #include "floors/floor.h"
 #include "monsters/monster.h"
 #include "player/player.h"
-#include "player/player_messages.h"
 #include "player/surroundings.h"
 #include "shell/drawing.h"
 #include "shell/message_log.h"

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "player/player.h"
-#include "player/player_messages.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
 #include "shell/drawing.h"
 #include "shell/message_log.h"
+#include "shell/terminal.h"
 #include "shell/random_mother.h"
 
 namespace {

@@ -4,7 +4,6 @@
 
 #include "items/item_kind.h"
 #include "player/player.h"
-#include "player/player_messages.h"
 #include "shell/drawing.h"
 #include "shell/key_bindings.h"
 #include "shell/message_log.h"

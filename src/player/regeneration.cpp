@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "player/player.h"
-#include "player/player_messages.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
 #include "shell/drawing.h"

@@ -121,7 +121,20 @@ int WaitForSpace() {
     messageLog.PrintMessage("Press ");
     messageLog.PrintMessage("space. ");
     messageLog.FlushMessages(false);
-    while (ReadKey() != kKeySpace) {
-    }
+    WaitForSpaceKey();
     return kKeySpace;
+}
+
+void PrintWords(const std::string& text) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start);
+        if (end == std::string::npos) {
+            messageLog.PrintMessage(text.substr(start));
+            return;
+        }
+        while (end < text.size() && text[end] == ' ') ++end;
+        messageLog.PrintMessage(text.substr(start, end - start));
+        start = end;
+    }
 }

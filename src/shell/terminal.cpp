@@ -115,6 +115,11 @@ int ReadKey() {
     }
 }
 
+void WaitForSpaceKey() {
+    while (ReadKey() != kKeySpace) {
+    }
+}
+
 int PollKey() {
     if (pendingTerminationSignal != 0) ActOnTermination(pendingTerminationSignal);
     nodelay(mainWindow, TRUE);

@@ -57,6 +57,8 @@ void Beep();
 int ReadKey();
 // The same without waiting: kNoKey when no key is pending.
 int PollKey();
+// Reads keys until the space bar comes; every other key is ignored.
+void WaitForSpaceKey();
 // Reads a line of at most maxChars printable characters at (x, y), echoing it
 // in the colour; Backspace erases, Enter ends.
 std::string ReadLine(int32_t x, int32_t y, int32_t maxChars, ColourCode colour);
