@@ -26,11 +26,6 @@ enum BonusAttribute : int32_t {
     kBonusAgility = 4,
 };
 
-void WaitForSpaceKey() {
-    while (ReadKey() != kKeySpace) {
-    }
-}
-
 int32_t CountLearnableSkills() {
     int32_t count = 0;
     for (const SkillDef& skill : skillTable) {

@@ -13,11 +13,6 @@ constexpr int32_t kMenuColumn = 42;
 constexpr int32_t kFirstTraitRow = 3;
 constexpr int32_t kLevelColumn = kMenuColumn + 3 + kTraitLabelLevelColumn;
 
-void WaitForSpaceKey() {
-    while (ReadKey() != kKeySpace) {
-    }
-}
-
 void DrawTraitLevels() {
     for (int32_t row = 0; row < kTraitCount; ++row) {
         DrawNumber(player.traits[kTraitRows[row].index], kLevelColumn, kFirstTraitRow + row, 11);
