@@ -29,11 +29,6 @@ float PieceModifiers(const ItemData& item, bool ranged) {
     return change;
 }
 
-const ItemKind* KindOf(const ItemData* item) {
-    if (item == nullptr || item->kind < 0 || item->kind >= kItemKindCount) return nullptr;
-    return &itemKinds[item->kind];
-}
-
 }  // namespace
 
 int32_t Player::ComputeArmourValue(bool ranged) {

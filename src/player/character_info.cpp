@@ -31,12 +31,6 @@ constexpr int32_t kLastAilmentRow = 23;
 
 std::string Percent(int32_t value) { return FormatText("%d%c", value, '%'); }
 
-bool MainWeaponIsRanged() {
-    const ItemData* main = EquippedItem(kSlotMainWeapon);
-    if (main == nullptr || main->kind < 0 || main->kind >= kItemKindCount) return false;
-    return itemKinds[main->kind].subtype == 2;
-}
-
 // The points a regeneration timer gives each time, as the page reckons them:
 // doubled on a peaceful floor, with half the base amount more or less for each
 // weapon, ring and amulet that changes regeneration.

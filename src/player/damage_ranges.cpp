@@ -28,16 +28,6 @@ std::string rangedDamageBuffer;
 
 int32_t Trunc(double value) { return static_cast<int32_t>(value); }
 
-const ItemKind* KindOf(const ItemData* item) {
-    if (item == nullptr || item->kind < 0 || item->kind >= kItemKindCount) return nullptr;
-    return &itemKinds[item->kind];
-}
-
-bool IsRangedWeapon(const ItemData* item) {
-    const ItemKind* kind = KindOf(item);
-    return kind != nullptr && kind->subtype == 2;
-}
-
 // Attributes above 20 count two fifths; then 85 %, and 90 % of that in a fever.
 int32_t AttributeDamage(int32_t attribute) {
     if (attribute > 20) attribute = 20 + Trunc((attribute - 20) / 2.5);
@@ -111,7 +101,7 @@ void ScaleByStyleAndFloor(Range& range, double aggressiveShare) {
 const char* Player::FormatMeleeDamageRange(int32_t* highEnd) {
     const ItemData* main = EquippedItem(kSlotMainWeapon);
     const ItemData* second = EquippedItem(kSlotSecondWeapon);
-    const bool ranged = IsRangedWeapon(main);
+    const bool ranged = MainWeaponIsRanged();
     const int32_t attribute = AttributeDamage(ranged ? dexterity + dexterityBoost : strength + strengthBoost);
     Range first{level, attribute};
     Range other{level, attribute};
