@@ -285,7 +285,7 @@ void Player::ShowCharacterInfo() {
     ClearScreen();
     ShowFloorMemoryPage();
     ClearScreen();
-    if (hp > 0 && currentFloor != -1 && currentFloor >= 0 && currentFloor < kFloorCount) {
+    if (hp > 0 && currentFloor >= 0 && currentFloor < kFloorCount) {
         floorArray[currentFloor].RedrawSeenTiles();
         ComputeFieldOfView(&floorArray[currentFloor], x, y, sightRadius);
         RedrawScreen();
