@@ -1,6 +1,7 @@
 #pragma once
 // A dungeon floor of 80 by 19 tiles, and the 35 floors of the game.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "items/item_data.h"
@@ -128,6 +129,31 @@ public:
     bool IsComplexBalanced() const;
 
     // ---- features, population, prebuilt and fixed floors ----
+    // Floor numbers are 0..34; a depth is the floor number + 1.
+    bool PlaceAltar(int32_t floorNumber, bool forced);
+    bool PlaceSage(int32_t floorNumber, bool forced);
+    void PlaceDeepSmith(int32_t floorNumber);
+    void PlaceIcyPools();
+    void PlaceSnowmen();
+    void PlaceCampfires();
+    void PlaceMirrors();
+    void PlaceMagicWritings();
+    void PlaceVeilSpirits();
+    void PlaceBags();
+    void PlaceMasks();
+    void PlaceLightBalls();
+    void PlaceBloodStands();
+    void PlaceHiddenTraps();
+    void BuryItemsInSnow();
+    void PlaceSlush();
+    // Mode 0 blood (generation), 1 snow, 2 freezing drizzle (weather).
+    void StainFloorPatches(int32_t mode);
+    void ChooseFeeling(int32_t depth);
+    void ScatterItemsAndGold(int32_t depth);
+    // count -1 asks for the floor's own number of monsters.
+    void SpawnFloorMonsters(int32_t floorNumber, int32_t count);
+    void LoadPrebuiltFloor(const std::string& path, int32_t mapNumber, int32_t floorNumber);
+    void ParseFixedMapRow(const std::string& row, int32_t y, int32_t floorNumber);
 
     Tile& At(int32_t x, int32_t y) { return tiles[x * kFloorHeight + y]; }
     const Tile& At(int32_t x, int32_t y) const { return tiles[x * kFloorHeight + y]; }

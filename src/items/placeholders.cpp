@@ -31,3 +31,5 @@ const char* ItemKindDisplayName(int32_t kind, int32_t, uint8_t) {
     if (kind < 0 || kind >= kItemKindCount) return "Undefined";
     return itemKinds[kind].name;
 }
+// placeholder: the starting kit gives nothing until it is built.
+void Player::GiveStartingKit(int32_t) {}

@@ -11,11 +11,9 @@ int32_t Player::AttackUnlessHorrified(int32_t command) {
     const XY step = DirectionStep(command);
     return MeleeAttack(FindMonsterAt(x + step.x, y + step.y, currentFloor), false);
 }
-// placeholder
-void Player::ShowCharacterInfo() {}
-// placeholder
-void CreateCharacter() {}
 // placeholder: the death check only looks at the hit points until death is built.
 void Player::CheckPlayerDeath(const std::string&, int32_t) {
     if (hp > 0) return;
 }
+// placeholder: no bonus and always a miss until melee is built.
+int32_t Player::RollToHit(bool, int32_t, bool bonusOnly) { return bonusOnly ? 0 : 1; }

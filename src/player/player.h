@@ -127,8 +127,6 @@ public:
     // The quick move's attack in a direction (a CommandIndex 2..9): 0 when no monster
     // stands there, -1 when horror forbids the attack, 1 when an attack was made.
     int32_t AttackUnlessHorrified(int32_t command);
-    // The character information pages.
-    void ShowCharacterInfo();
 
     // Death check after any damage; the cause uses HE, HIS, HIM and HIMSELF.
     void CheckPlayerDeath(const std::string& cause, int32_t killerCode);
@@ -161,10 +159,33 @@ public:
     void ChooseFightingStyle();
     void ExplodeTrappedArmour(int32_t itemIndex);
 
+    // Progression: one level per call once experience reaches levelThreshold. quiet: no
+    // message, no pauses and no map redraw; restart: the page again after the skill list.
+    void LevelUp(bool quiet, bool restart);
+    // The training-room screen: one trait raised, then HP and SP refilled.
+    void ImproveTrait();
+    // The three character pages, then the map again (unless dead or on the surface).
+    void ShowCharacterInfo();
+    void ShowTraitsAndEffectsPage();
+    void ShowFloorMemoryPage();
+    // "low-high", or "low-high/low-high" with two weapons; the high end of the first
+    // range goes to highEnd (may be null). The text stays valid until the next call.
+    const char* FormatMeleeDamageRange(int32_t* highEnd);
+    // The thrown weapon's "low-high", or "-" (high end 0) when none is equipped.
+    const char* FormatRangedDamageRange(int32_t* highEnd);
+    // The armour of the worn pieces; ranged is true against missiles.
+    int32_t ComputeArmourValue(bool ranged);
+    // The carried weight as a whole percentage of what the character can carry.
+    int32_t ComputeBurdenPercent();
+    // Melee: with bonusOnly the to-hit bonus, drawing nothing; else 0 hit, 1 miss, 2 dodged.
+    int32_t RollToHit(bool thrown, int32_t dodge, bool bonusOnly);
+
     // ---- shell/: the help screen ----
     void ShowHelpScreen();
 
     // ---- items/: inventory, equipment, burden ----
+    // Adds the weaponry kit's items (1 to 6) to the inventory and equips them.
+    void GiveStartingKit(int32_t kit);
     bool WearsArmourProperty(int32_t effectId);
     // True, after "You are overburdened!" and a wait for space, when the load is too heavy to move.
     bool IsOverburdened();
@@ -192,8 +213,9 @@ public:
     int32_t UseDungeonFeature();
 
     // ---- skills/: learning and using skills ----
-    // The learning screen; 1 when a skill was learned.
+    // The learning screen; 1 when a skill was learned. Browse-only, nothing can be learned.
     int32_t LearnSkill(bool browseOnly);
+    void DrawLearnSkillsPage(int32_t page);
     // Non-zero when a skill was used.
     int32_t UseSkill();
     int32_t UseQuickSkill();
@@ -316,6 +338,8 @@ extern Player player;
 
 // Asks the new-game questions and makes the character (player/).
 void CreateCharacter();
+// The right half of the race (1), training (2) and attribute (3) screens; nothing for other pages.
+void ShowCreationHelp(int32_t page);
 
 // The style the fighting-style key switches back to; -1 until the command is first used.
 extern int32_t previousFightingStyle;

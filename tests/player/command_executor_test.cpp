@@ -47,14 +47,6 @@ TEST_F(CommandExecutor, CommandsWithoutAKeyAndUnknownIndices) {
     EXPECT_EQ(RunCommand(kCommandNever), 1);  // never produced, but it takes the action
     EXPECT_EQ(RunCommand(-1), 0);
     EXPECT_EQ(RunCommand(kCommandCount), 0);
-    // Commands whose screens are still to come use no action.
-    for (int32_t command : {kCommandInventory, kCommandShoot, kCommandChat, kCommandSwapWeapons,
-                            kCommandToggleAmmoPickup, kCommandLook, kCommandThrow, kCommandUseFeature, kCommandPray,
-                            kCommandLearnSkills, kCommandUseSkills, kCommandSave, kCommandQuickSkill,
-                            kCommandCycleQuickSkill, kCommandTarget}) {
-        EXPECT_EQ(RunCommand(command), 0) << command;
-    }
-    EXPECT_EQ(player.turns, 0);
 }
 
 TEST_F(CommandExecutor, AConfusedCharacterCannotShootThrowOrQuickMove) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "floors/floor.h"
+#include "floors/floor_features.h"
 #include "folk/sage.h"
 #include "items/item_kind.h"
 #include "monsters/monster.h"
@@ -35,6 +36,8 @@ void ResetGameState() {
     monsterListHead = nullptr;
     monsterVisionRange = 7;
     sages.clear();
+    altarCount = 0;
+    layoutShufflePending = 1;
     itemKinds = ItemKindTable();
     for (SkillDef& skill : skillTable) skill = SkillDef();
     UseStandardKeys();

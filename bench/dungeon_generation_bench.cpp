@@ -1,0 +1,93 @@
+// How long a new game's dungeon takes: all 35 floors generated and populated
+// from the game's own data files in the play folder.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "floors/dungeon_generation.h"
+#include "floors/floor.h"
+#include "folk/sage.h"
+#include "floors/floor_features.h"
+#include "items/item_kind.h"
+#include "monsters/monster.h"
+#include "monsters/monster_kind.h"
+#include "player/player.h"
+#include "shell/game.h"
+#include "shell/random_mother.h"
+
+namespace {
+
+bool LoadData() {
+    static const bool loaded = [] {
+        const std::string folder = HOLLOWMERE_PLAY_DIR;
+        if (monsterKinds.ReadMonsterKinds(folder + "/monsters.hmd") != DataFileResult::kRead) return false;
+        if (itemKinds.ReadItemKinds(folder + "/items.hmd") != DataFileResult::kRead) return false;
+        itemKinds.MapItemColours();
+        for (int32_t kind = 0; kind < kItemKindCount; ++kind) {
+            if (std::string(itemKinds[kind].name) == "arrow") arrowKindIndex = kind;
+        }
+        std::filesystem::current_path(folder);  // the floors file is read from the working directory
+        return true;
+    }();
+    return loaded;
+}
+
+// Back to the state before a new game: bare floors, no monsters, no sages.
+void ClearDungeon() {
+    FreeAllMonsters();
+    monsterListHead = nullptr;
+    for (Floor& floor : floorArray) floor = Floor{};
+    sages.clear();
+    altarCount = 0;
+    layoutShufflePending = 1;
+}
+
+double GenerateTimed(uint32_t seed) {
+    ClearDungeon();
+    rng.RandomInit(seed);
+    const auto start = std::chrono::steady_clock::now();
+    GenerateDungeon();
+    const auto end = std::chrono::steady_clock::now();
+    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+void BM_GenerateDungeon(benchmark::State& state) {
+    if (!LoadData()) {
+        state.SkipWithError("no data files in the play folder");
+        return;
+    }
+    uint32_t seed = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ClearDungeon();
+        rng.RandomInit(seed++);
+        state.ResumeTiming();
+        GenerateDungeon();
+    }
+}
+BENCHMARK(BM_GenerateDungeon)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The spread over many seeds: the median, the 99th percentile and the slowest dungeon.
+void BM_DungeonTimesOverSeeds(benchmark::State& state) {
+    if (!LoadData()) {
+        state.SkipWithError("no data files in the play folder");
+        return;
+    }
+    const uint32_t seeds = static_cast<uint32_t>(state.range(0));
+    std::vector<double> times;
+    for (auto _ : state) {
+        times.clear();
+        for (uint32_t seed = 1; seed <= seeds; ++seed) times.push_back(GenerateTimed(seed));
+    }
+    std::sort(times.begin(), times.end());
+    state.counters["median_ms"] = times[times.size() / 2];
+    state.counters["p99_ms"] = times[times.size() * 99 / 100];
+    state.counters["max_ms"] = times.back();
+}
+BENCHMARK(BM_DungeonTimesOverSeeds)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace

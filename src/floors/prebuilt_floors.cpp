@@ -1,0 +1,253 @@
+// Building a floor from a map of the floors file: the legend's terrain, the
+// treasure, features, traps and monsters it marks, then colours and stains.
+#include "floors/prebuilt_floors.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "floors/floor.h"
+#include "floors/floor_population.h"
+#include "folk/sage.h"
+#include "items/item_kind.h"
+#include "monsters/monster.h"
+#include "records/data_file.h"
+#include "records/run_length.h"
+#include "shell/random_mother.h"
+
+namespace {
+
+// How much of a line skipping to a map passes over at once.
+constexpr std::streamsize kLongestLine = 10000;
+constexpr int32_t kMonsterBudget = 23;
+
+// What an 'a' cell's roll of Random(8) gives: a category and the extra depth.
+struct TreasureRoll {
+    int32_t category;
+    float extraDepth;
+};
+constexpr TreasureRoll kTreasureRolls[7] = {
+    {kItemPotion, 3}, {kItemWand, 3}, {kItemAccessory, 3}, {kItemMaterial, 4},
+    {kItemCloth, 3},  {kItemWeapon, 3}, {kItemArmour, 3},
+};
+
+// Which of the once-per-floor landmarks of 'A' cells may still be placed.
+struct Allowances {
+    bool sage;
+    bool smith;
+    bool altar;
+};
+
+class PrebuiltBuilder {
+public:
+    PrebuiltBuilder(Floor& floor, int32_t floorNumber, Allowances allowed)
+        : floor(floor), floorNumber(floorNumber), depth(1.43f * static_cast<float>(floorNumber)),
+          wholeDepth(static_cast<int32_t>(depth)), allowed(allowed) {}
+
+    void ApplyCell(int32_t x, int32_t y, char cell);
+    int32_t budget = kMonsterBudget;
+
+private:
+    void AddGold(Tile& tile, int32_t base, int32_t perDepth) {
+        // Random(n) of no depth would be a roll of nothing: it adds 0.
+        const int32_t spread = wholeDepth > 0 ? rng.Random(wholeDepth) : 0;
+        tile.gold += spread + base + perDepth * wholeDepth;
+    }
+    // An item of the category, or gold of (base, perDepth) when the data has none.
+    void PutItemOrGold(Tile& tile, int32_t category, float level, int32_t base, int32_t perDepth) {
+        const int32_t kind = RandomItemKind(level, category);
+        if (kind == -1) {
+            AddGold(tile, base, perDepth);
+        } else {
+            tile.PutItemOnTile(kind, -1, -2, 0, 1, -2, 0);
+        }
+    }
+    void SpecialSpot(int32_t x, int32_t y, Tile& tile);
+
+    Floor& floor;
+    int32_t floorNumber;
+    float depth;
+    int32_t wholeDepth;
+    Allowances allowed;
+};
+
+void PrebuiltBuilder::SpecialSpot(int32_t x, int32_t y, Tile& tile) {
+    for (;;) {
+        const int32_t roll = rng.Random(34);
+        if (roll < 4) {
+            PutItemOrGold(tile, kItemWeapon, depth + 7, 40, 5);
+        } else if (roll < 8) {
+            PutItemOrGold(tile, kItemArmour, depth + 7, 40, 5);
+        } else if (roll < 12) {
+            AddGold(tile, 40, 5);
+        } else if (roll < 16) {
+            if (!allowed.sage) continue;
+            cSage sage;
+            sage.x = x;
+            sage.y = y;
+            sage.floor = floorNumber;
+            sage.priceLevel = 85 * ((floorNumber + 1) / 7 + 1);
+            sage.seen = 0;
+            sages.push_back(sage);
+            tile.monsterPresent = 1;
+            allowed.sage = false;
+        } else if (roll < 20) {
+            if (!allowed.smith) continue;
+            tile.glyph = '@';
+            tile.colour = 4;
+            allowed.smith = false;
+        } else if (roll < 24) {
+            if (!allowed.altar) continue;
+            tile.glyph = '_';
+            tile.colour = 7;
+            allowed.altar = false;
+        } else if (roll < 26) {
+            PutItemOrGold(tile, kItemCloth, depth + 7, 40, 5);
+        } else if (roll < 28) {
+            PutItemOrGold(tile, kItemMaterial, depth + 9, 40, 5);
+        } else if (roll == 28) {
+            PutItemOrGold(tile, kItemWand, depth + 6, 40, 5);
+        } else if (roll == 29) {
+            PutItemOrGold(tile, kItemAccessory, depth + 6, 40, 5);
+        } else if (roll == 30) {
+            PutItemOrGold(tile, kItemPotion, depth + 6, 40, 5);
+        } else {
+            tile.glyph = '`';  // a ball of light
+            tile.colour = 13;
+        }
+        return;
+    }
+}
+
+void PrebuiltBuilder::ApplyCell(int32_t x, int32_t y, char cell) {
+    Tile& tile = floor.At(x, y);
+    switch (cell) {
+    case ',':
+        tile.glyph = ',';
+        tile.colour = 5;
+        break;
+    case 'a': {
+        tile.glyph = '.';
+        const int32_t roll = rng.Random(8);
+        if (roll == 7) {
+            AddGold(tile, 20, 4);
+        } else {
+            PutItemOrGold(tile, kTreasureRolls[roll].category, depth + kTreasureRolls[roll].extraDepth, 20, 4);
+        }
+        break;
+    }
+    case 'A':
+        tile.glyph = '.';
+        SpecialSpot(x, y, tile);
+        break;
+    case '^':
+        tile.glyph = '.';
+        // Never a teleport trap (6) nor a fall through the floor (11).
+        while (tile.trapKind == 0 || tile.trapKind == 6 || tile.trapKind == 11) {
+            const int32_t kind = rng.Random(18);
+            tile.trapKind = kind + 1;
+        }
+        break;
+    case 'm':
+        tile.glyph = '.';
+        SpawnMonster(x, y, floorNumber, true, -1, -1);
+        budget -= 1;
+        break;
+    case 's':
+        tile.glyph = '.';
+        SpawnMonster(x, y, floorNumber, true, 1, -1);
+        budget -= 2;
+        break;
+    default:
+        tile.glyph = cell;
+        break;
+    }
+}
+
+// Skips to the line after the mapNumber-th separator: the first character of
+// each line other than white space is looked at, the rest of its line passed over.
+void SkipToMap(std::istream& maps, int32_t mapNumber) {
+    int32_t separators = 0;
+    while (separators < mapNumber) {
+        char first = 0;
+        if (!(maps >> first)) return;  // too few maps: what follows reads as wall
+        if (first == '!') ++separators;
+        maps.ignore(kLongestLine, '\n');
+    }
+}
+
+}  // namespace
+
+void UnpackPrebuiltMaps(std::string& text) {
+    // Far more than fifty maps of text could ever pack into.
+    constexpr size_t kLargestFloorsFile = 1u << 20;
+    std::vector<uint8_t> packed;
+    if (!ReadFileStart("floors.hmd", kLargestFloorsFile, packed)) {
+        ShowDataFileFailure({{20, 20, "Couldn't open decompressed floors file!"}, {28, 5, "Press a key to exit."}});
+    }
+    const std::vector<uint8_t> raw = RunLengthUnpack(packed);
+    text.assign(raw.begin(), raw.end());
+}
+
+void ChoosePrebuiltMaps(std::vector<int32_t>& maps) {
+    // Draws five until they are distinct; the draws of more than a few rounds
+    // are all but impossible, so a bound only guards against a broken generator.
+    for (int32_t round = 0; round < 100000; ++round) {
+        maps.clear();
+        for (int32_t i = 0; i < kPrebuiltFloorCount; ++i) maps.push_back(rng.Random(kPrebuiltMapCount));
+        std::vector<int32_t> sorted = maps;
+        std::sort(sorted.begin(), sorted.end());
+        if (std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()) return;
+    }
+    maps.clear();
+    for (int32_t i = 0; i < kPrebuiltFloorCount; ++i) maps.push_back(i);
+}
+
+void Floor::LoadPrebuiltFloor(const std::string& mapsText, int32_t mapNumber, int32_t floorNumber) {
+    const int32_t scheme = rng.Random(3);
+    At(0, 0).colour = scheme == 0 ? 7 : scheme == 1 ? 15 : 3;
+
+    // A sage, a deep smith and an altar come only when the last of their kind lies far enough above.
+    int32_t lastSageFloor = -1;
+    for (const cSage& sage : sages) lastSageFloor = std::max(lastSageFloor, sage.floor);
+    int32_t lastAltarFloor = -1;
+    int32_t lastSmithFloor = -1;
+    for (int32_t f = 0; f < std::min(floorNumber, kFloorCount); ++f) {
+        for (Tile& tile : floorArray[f].tiles) {
+            if (tile.glyph == '_') lastAltarFloor = f;
+            if (tile.glyph == '@') lastSmithFloor = f;
+            // Falling through the floor above would land inside the map's walls: an ice dart instead.
+            if (f == floorNumber - 1 && tile.trapKind == 11) tile.trapKind = 15;
+        }
+    }
+    const Allowances allowed{floorNumber - lastSageFloor >= 6, floorNumber - lastSmithFloor >= 8,
+                             floorNumber - lastAltarFloor >= 8};
+
+    std::istringstream maps(mapsText);
+    SkipToMap(maps, mapNumber);
+    PrebuiltBuilder builder(*this, floorNumber, allowed);
+    std::string line;
+    for (int32_t y = 0; y < kFloorHeight; ++y) {
+        if (!std::getline(maps, line)) line.clear();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        for (int32_t x = 0; x < kFloorWidth; ++x) {
+            // Cells the line does not reach, and the whole border, are wall: no
+            // odd map can let anyone walk off the floor.
+            const bool border = x == 0 || y == 0 || x == kFloorWidth - 1 || y == kFloorHeight - 1;
+            const char cell = border || static_cast<size_t>(x) >= line.size() ? '#' : line[static_cast<size_t>(x)];
+            builder.ApplyCell(x, y, cell);
+        }
+    }
+
+    if (builder.budget > 0) {
+        SpawnFloorMonsters(floorNumber, builder.budget);
+    } else if (builder.budget >= -1) {
+        const int32_t extra = rng.Random(4);
+        SpawnFloorMonsters(floorNumber, extra + 1);
+    }
+    layoutType = kLayoutPrebuilt;
+    SetTileColours(scheme);
+    for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
+        if (monster->floor == floorNumber) monster->MatchMonsterToFloorColour();
+    }
+    StainFloorPatches(0);
+}

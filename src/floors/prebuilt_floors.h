@@ -1,0 +1,18 @@
+#pragma once
+// Prebuilt floors: one floor in each block of seven is laid out from one of
+// the 50 hand-made maps of the floors file. The map text is a sequence of
+// lines; maps are 19 lines (rows) of 80 characters, separated by a line whose
+// first character other than blanks is '!'.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr int32_t kPrebuiltMapCount = 50;
+constexpr int32_t kPrebuiltFloorCount = 5;
+
+// Empties the list and fills it with five distinct map numbers 0..49.
+void ChoosePrebuiltMaps(std::vector<int32_t>& maps);
+
+// Reads the floors file "floors.hmd" and unpacks its map text into `text`, in
+// memory. A file that cannot be read ends the program with its failure screen.
+void UnpackPrebuiltMaps(std::string& text);
