@@ -193,6 +193,11 @@ TEST_F(Movement, AStaggerGoesAnywhereButIntoAWall) {
         stayed = stayed || command == kCommandRest;
     }
     EXPECT_TRUE(went && stayed);
+
+    // Walled in on every side, the character stays.
+    for (Tile& tile : floorArray[0].tiles) tile = Tile();
+    DrawMap(0, {"P"}, 10, 5);
+    EXPECT_EQ(player.Stagger(), kCommandRest);
 }
 
 TEST_F(Movement, ABerserkCharacterOnlyClosesIn) {
