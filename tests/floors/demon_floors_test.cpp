@@ -10,8 +10,8 @@ namespace {
 
 class DemonFloors : public ::testing::Test {
 protected:
-    void SetUp() override { ResetDungeonWorld(); }
-    void TearDown() override { ResetDungeonWorld(); }
+    void SetUp() override { ResetGameState(); }
+    void TearDown() override { ResetGameState(); }
 
     // Seeds the generator so that BuildSpecialFloor picks this variant.
     static void SeedForVariant(int32_t variant) {
@@ -67,7 +67,7 @@ bool InRedRegion(int32_t floorNumber, int32_t variant, int32_t x, int32_t y) {
 TEST_F(DemonFloors, EveryMapIsBuiltCellForCellWithItsLegend) {
     for (const MapFacts& facts : kMaps) {
         SCOPED_TRACE("floor " + std::to_string(facts.floorNumber) + " variant " + std::to_string(facts.variant));
-        ResetDungeonWorld();
+        ResetGameState();
         EXPECT_EQ(MapHash(facts.floorNumber, facts.variant), facts.hash);
         SeedForVariant(facts.variant);
         BuildSpecialFloor(facts.floorNumber);

@@ -14,7 +14,7 @@ protected:
     void SetUp() override {
         if (!LoadGameData().available) GTEST_SKIP() << "the play folder has no data files";
     }
-    void TearDown() override { ResetDungeonWorld(); }
+    void TearDown() override { ResetGameState(); }
 };
 
 // Every tile field, item and monster of the dungeon, and the sages, as one text.
@@ -179,7 +179,7 @@ TEST(AltarOrSageGuarantee, AFloorWithoutRoomPassesItToAnotherFloorOfTheBlock) {
     const PrebuiltFloorList prebuilt = {2, 9, 16, 23, 30};
     for (int32_t back = 0; back < 6; ++back) {
         SCOPED_TRACE(back);
-        ResetDungeonWorld();
+        ResetGameState();
         MakeOpenFloor(floorArray[25]);  // floors 21 to 26 are solid wall but floor 25
         // The floor drawn is 26 - back, drawn again while it is the prebuilt floor 23.
         rng.RandomInit(FindSeed([back](RandomMother& probe) { return probe.Random(6) == back; }));
@@ -191,7 +191,7 @@ TEST(AltarOrSageGuarantee, AFloorWithoutRoomPassesItToAnotherFloorOfTheBlock) {
         EXPECT_EQ(CountGlyph(floorArray[25], '_') + static_cast<int32_t>(sages.size()), 1);
         EXPECT_TRUE(sages.empty() || sages[0].floor == 25);
     }
-    ResetDungeonWorld();
+    ResetGameState();
 }
 
 }  // namespace

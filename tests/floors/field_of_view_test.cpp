@@ -1,4 +1,4 @@
-#include "floor_fixture.h"
+#include "floors/floor_fixtures.h"
 #include "floors/field_of_view.h"
 
 namespace {
@@ -15,7 +15,7 @@ bool Seen(const Floor& floor, int32_t x, int32_t y) { return floor.At(x, y).inVi
 
 TEST_F(FieldOfView, RadiusZeroSeesOnlyTheViewer) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 1, 1, 78, 17);
+    OpenArea(floor, 1, 1, 78, 17);
     ComputeFieldOfView(&floor, 40, 9, 0);
     EXPECT_EQ(CountMarked(floor), 1);
     EXPECT_TRUE(Seen(floor, 40, 9));
@@ -24,7 +24,7 @@ TEST_F(FieldOfView, RadiusZeroSeesOnlyTheViewer) {
 
 TEST_F(FieldOfView, ReachIsASquareInTheOpen) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 1, 1, 78, 17);
+    OpenArea(floor, 1, 1, 78, 17);
     ComputeFieldOfView(&floor, 40, 9, 6);
     EXPECT_EQ(CountMarked(floor), 13 * 13);
     for (const XY& corner : {XY{46, 3}, XY{34, 3}, XY{46, 15}, XY{34, 15}})
@@ -35,8 +35,8 @@ TEST_F(FieldOfView, ReachIsASquareInTheOpen) {
 
 TEST_F(FieldOfView, CorridorShowsItsLengthAndWallsOnly) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 10, 9, 30, 1);   // a one-tile corridor along row 9
-    OpenBlock(floor, 20, 3, 5, 5);    // a room beside it, behind the corridor wall
+    OpenArea(floor, 10, 9, 39, 9);  // a one-tile corridor along row 9
+    OpenArea(floor, 20, 3, 24, 7);  // a room beside it, behind the corridor wall
     ComputeFieldOfView(&floor, 20, 9, 6);
     for (int32_t x = 14; x <= 26; ++x) {
         EXPECT_TRUE(Seen(floor, x, 9)) << x;
@@ -50,7 +50,7 @@ TEST_F(FieldOfView, CorridorShowsItsLengthAndWallsOnly) {
 
 TEST_F(FieldOfView, MapEdgeBlocksAndNothingOffTheMapIsTouched) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 0, 0, kFloorWidth, kFloorHeight);
+    OpenArea(floor, 0, 0, kFloorWidth - 1, kFloorHeight - 1);
     ComputeFieldOfView(&floor, 0, 0, 9);
     EXPECT_EQ(CountMarked(floor), 10 * 10);
     floor.ClearTileMarks();
@@ -62,7 +62,7 @@ TEST_F(FieldOfView, MapEdgeBlocksAndNothingOffTheMapIsTouched) {
 
 TEST_F(FieldOfView, IceHidesWhatLiesBehindButIsSeen) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 1, 1, 78, 17);
+    OpenArea(floor, 1, 1, 78, 17);
     floor.At(42, 9).glyph = '\'';
     floor.At(40, 6).glyph = '#';
     ComputeFieldOfView(&floor, 40, 9, 6);
@@ -79,8 +79,8 @@ TEST_F(FieldOfView, IceHidesWhatLiesBehindButIsSeen) {
 // Shut in on all sides, the viewer sees its own tile and the eight walls; no octant is scanned.
 TEST_F(FieldOfView, ClosedCellSeesItsWalls) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 1, 1, 78, 17);
-    DrawRows(floor, 39, 8, {"###", "#.#", "###"});
+    OpenArea(floor, 1, 1, 78, 17);
+    DrawMap(0, {"###", "#.#", "###"}, 39, 8);
     ComputeFieldOfView(&floor, 40, 9, 9);
     EXPECT_EQ(CountMarked(floor), 9);
 }

@@ -11,8 +11,8 @@ namespace {
 
 class FloorFeatures : public ::testing::Test {
 protected:
-    void SetUp() override { ResetDungeonWorld(); }
-    void TearDown() override { ResetDungeonWorld(); }
+    void SetUp() override { ResetGameState(); }
+    void TearDown() override { ResetGameState(); }
 };
 
 using Placer = void (Floor::*)();

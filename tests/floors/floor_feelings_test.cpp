@@ -12,8 +12,8 @@ namespace {
 
 class FloorFeelings : public ::testing::Test {
 protected:
-    void SetUp() override { ResetDungeonWorld(); }
-    void TearDown() override { ResetDungeonWorld(); }
+    void SetUp() override { ResetGameState(); }
+    void TearDown() override { ResetGameState(); }
 };
 
 // Seeds the generator so that its next draws of these sizes give these values.

@@ -1,20 +1,21 @@
 #pragma once
-// Small hand-made worlds for the tests of new floors: fixture item and monster
-// kinds, and floors painted to a plan.
+// Small hand-made worlds for the floor tests: fixture item and monster kinds,
+// floors painted to a plan, and counts of what a floor holds. Reset with
+// ResetGameState(seed); paint rectangles and pictures with OpenArea and DrawMap
+// (support/hand_made_world.h).
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstring>
 
+#include "floors/floor.h"
 #include "floors/floor_features.h"
+#include "items/item_kind.h"
+#include "monsters/monster_kind.h"
 #include "shell/game.h"
-#include "support/fresh_world.h"
-
-// Everything a generation test touches, back to a new game's state.
-inline void ResetDungeonWorld(uint32_t seed = 1) {
-    ResetWorld(seed);
-    altarCount = 0;
-    arrowKindIndex = -1;
-    layoutShufflePending = 1;
-}
+#include "shell/random_mother.h"
+#include "support/game_state.h"
+#include "support/hand_made_world.h"
 
 // Every tile of the floor gets this glyph and colour.
 inline void FillFloor(Floor& floor, char glyph, ColourCode colour = 0) {
@@ -33,6 +34,12 @@ inline void MakeOpenFloor(Floor& floor, ColourCode wallColour = 7, ColourCode fl
             floor.At(x, y).colour = border ? wallColour : floorColour;
         }
     }
+}
+
+inline int32_t CountGlyph(const Floor& floor, char glyph) {
+    int32_t count = 0;
+    for (const Tile& tile : floor.tiles) count += tile.glyph == glyph ? 1 : 0;
+    return count;
 }
 
 // One ordinary monster kind at every level 1..50, so any floor can be populated.
@@ -61,14 +68,43 @@ inline ItemKind& AddItemKind(int32_t index, int32_t type, int32_t depthLevel, co
     return kind;
 }
 
-inline int32_t MonstersOnFloor(int32_t floorNumber) {
-    int32_t count = 0;
-    for (Monster* m = monsterListHead; m != nullptr; m = m->next) count += m->floor == floorNumber ? 1 : 0;
-    return count;
-}
+// For the tile model, sight, map memory, records and layouts: a new game's state
+// with a fixed seed and a few item kinds the tests may rely on.
+class FloorTest : public ::testing::Test {
+public:
+    static constexpr int32_t kPotion = 10;
+    static constexpr int32_t kOtherPotion = 11;
+    static constexpr int32_t kSword = 12;
+    static constexpr int32_t kArrows = 13;
+    static constexpr int32_t kFlimsyArmour = 14;
+    static constexpr int32_t kWand = 15;
+    static constexpr int32_t kCloth = 16;
+    static constexpr int32_t kRing = 17;
+    static constexpr int32_t kSpecialSword = 18;
 
-inline int32_t CountGlyph(const Floor& floor, char glyph) {
-    int32_t count = 0;
-    for (const Tile& tile : floor.tiles) count += tile.glyph == glyph ? 1 : 0;
-    return count;
-}
+protected:
+    void SetUp() override {
+        ResetGameState(1234);
+        Kind(kPotion, kItemPotion, '!', 5, 0);
+        Kind(kOtherPotion, kItemPotion, '!', 6, 0);
+        Kind(kSword, kItemWeapon, '/', 7, 40);
+        Kind(kArrows, kItemAmmunition, '{', 3, 0);
+        Kind(kFlimsyArmour, kItemArmour, '[', 2, 1);
+        Kind(kWand, kItemWand, '-', 9, 10);
+        Kind(kCloth, kItemCloth, '(', 4, 30);
+        Kind(kRing, kItemAccessory, '=', 12, 0);
+        Kind(kSpecialSword, kItemWeapon, '/', 13, 50);
+        itemKinds[kSpecialSword].special = 1;
+    }
+    void TearDown() override { ResetGameState(); }
+
+    static void Kind(int32_t index, int32_t type, char glyph, ColourCode colour, int32_t maxDurability) {
+        ItemKind& kind = itemKinds[index];
+        kind.inUse = 1;
+        kind.type = type;
+        kind.glyph = static_cast<uint8_t>(glyph);
+        kind.colour = colour;
+        kind.maxDurability = maxDurability;
+        kind.special = 0;
+    }
+};

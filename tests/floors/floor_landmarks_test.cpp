@@ -8,8 +8,8 @@ namespace {
 
 class FloorLandmarks : public ::testing::Test {
 protected:
-    void SetUp() override { ResetDungeonWorld(); }
-    void TearDown() override { ResetDungeonWorld(); }
+    void SetUp() override { ResetGameState(); }
+    void TearDown() override { ResetGameState(); }
 };
 
 constexpr int32_t kSeeds = 300;
@@ -66,7 +66,7 @@ TEST_F(FloorLandmarks, OddsRiseWithTheDistanceFromTheLastOfTheirKind) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(1, c.kind) + " at distance " + std::to_string(c.distance));
-        ResetDungeonWorld();
+        ResetGameState();
         PutLandmarkAbove(c.kind, 20 - c.distance);
         const int32_t placed = PlacedOverSeeds(c.kind, 20, c.forced);
         EXPECT_GE(placed, c.atLeast);
@@ -80,7 +80,7 @@ TEST_F(FloorLandmarks, TheFirstAltarOrSageOfAGameIsSureOnTheLastFloorOfTheFirstB
     ++altarCount;  // once there is one, floor 5 takes its chances
     EXPECT_LT(PlacedOverSeeds('s', 5, false), 100);
 
-    ResetDungeonWorld();
+    ResetGameState();
     player.startMode = 1;  // after the shortcut the first block is the second one
     EXPECT_LT(PlacedOverSeeds('_', 5, false), 100);
     EXPECT_EQ(PlacedOverSeeds('_', 12, false), kSeeds);
@@ -118,16 +118,12 @@ TEST_F(FloorLandmarks, LandmarksAreWrittenIntoTheirTiles) {
 TEST_F(FloorLandmarks, AltarsAvoidSagesAndSagesAvoidMonsters) {
     // A floor with one open spot taken by a sage, and one taken by a monster.
     FillFloor(floorArray[20], '#');
-    OpenArea(20, 10, 5, 12, 7);
-    OpenArea(20, 30, 5, 32, 7);
+    OpenArea(floorArray[20], 10, 5, 12, 7);
+    OpenArea(floorArray[20], 30, 5, 32, 7);
     PutLandmarkAbove('s', 20);
     sages[0].x = 11;
     sages[0].y = 6;
-    Monster* monster = new Monster;
-    monster->x = 31;
-    monster->y = 6;
-    monster->floor = 20;
-    AppendMonsters(monster);
+    AddMonster(31, 6, 20);
     for (int32_t seed = 1; seed <= 20; ++seed) {
         rng.RandomInit(static_cast<uint32_t>(seed));
         EXPECT_TRUE(floorArray[20].PlaceAltar(20, true));

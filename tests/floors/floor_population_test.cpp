@@ -11,8 +11,8 @@ namespace {
 
 class FloorPopulation : public ::testing::Test {
 protected:
-    void SetUp() override { ResetDungeonWorld(); }
-    void TearDown() override { ResetDungeonWorld(); }
+    void SetUp() override { ResetGameState(); }
+    void TearDown() override { ResetGameState(); }
 };
 
 // Results of RandomItemKind over many seeds: kind -> times drawn (-1 for none).
@@ -84,7 +84,7 @@ TEST_F(FloorPopulation, AnyCategoryGivesNothingOneTimeInFifteen) {
 TEST_F(FloorPopulation, ItemsAndGoldLandInsideTheBorderAndOffSagesTiles) {
     int32_t items = 0;
     for (int32_t seed = 1; seed <= 100; ++seed) {
-        ResetDungeonWorld(static_cast<uint32_t>(seed));
+        ResetGameState(static_cast<uint32_t>(seed));
         for (int32_t type = 0; type <= 9; ++type) AddItemKind(type, type, 2);
         FillFloor(floorArray[0], '.');
         cSage sage;
@@ -140,25 +140,25 @@ TEST_F(FloorPopulation, MonsterCountsFollowTheFloor) {
     const Case cases[] = {{1, -1, 17}, {13, -1, 16}, {34, -1, 12}, {20, 5, 5}, {20, 0, 0}, {20, -3, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE("floor " + std::to_string(c.floorNumber) + " count " + std::to_string(c.count));
-        ResetDungeonWorld();
+        ResetGameState();
         AddMonsterKindPerLevel();
         MakeOpenFloor(floorArray[c.floorNumber]);
         SeedPlainMonsterCount();
         floorArray[c.floorNumber].SpawnFloorMonsters(c.floorNumber, c.count);
-        EXPECT_EQ(MonstersOnFloor(c.floorNumber), c.expected);
+        EXPECT_EQ(MonsterCount(c.floorNumber), c.expected);
     }
 }
 
 TEST_F(FloorPopulation, MonstersKeepOffSagesOccupiedTilesAndTheStartingStairs) {
     for (int32_t startMode : {0, 1}) {
         for (int32_t seed = 1; seed <= 40; ++seed) {
-            ResetDungeonWorld(static_cast<uint32_t>(seed));
+            ResetGameState(static_cast<uint32_t>(seed));
             AddMonsterKindPerLevel();
             player.startMode = startMode;
             const int32_t f = startMode == 1 ? 7 : 0;
             Floor& floor = floorArray[f];
             FillFloor(floor, '#');
-            OpenArea(f, 30, 5, 40, 12);
+            OpenArea(floorArray[f], 30, 5, 40, 12);
             floor.At(35, 8).glyph = '<';
             cSage sage;
             sage.x = 31;
@@ -190,9 +190,9 @@ TEST_F(FloorPopulation, SpawningEndsWhenNoMonsterCanBeMade) {
 
     AddMonsterKindPerLevel();
     FillFloor(floorArray[4], '#');
-    OpenArea(4, 10, 5, 11, 5);  // room for two
+    OpenArea(floorArray[4], 10, 5, 11, 5);  // room for two
     floorArray[4].SpawnFloorMonsters(4, 5);
-    EXPECT_EQ(MonstersOnFloor(4), 2);
+    EXPECT_EQ(MonsterCount(4), 2);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <sstream>
 
-#include "floor_fixture.h"
+#include "floors/floor_fixtures.h"
 
 namespace {
 

@@ -37,7 +37,7 @@ inline const GameData& LoadGameData() {
 // A new game's dungeon for this seed; startMode 1 is the shortcut start on floor 7.
 inline void GenerateGameDungeon(uint32_t seed, int32_t startMode = 0) {
     const GameData& data = LoadGameData();
-    ResetDungeonWorld(seed);
+    ResetGameState(seed);
     monsterKinds = data.monsterKinds;
     itemKinds = data.itemKinds;
     arrowKindIndex = data.arrowKind;

@@ -1,6 +1,6 @@
 #include <functional>
 
-#include "floor_fixture.h"
+#include "floors/floor_fixtures.h"
 #include "floors/dig_spots.h"
 
 namespace {
@@ -124,7 +124,7 @@ TEST_F(Generation, SameSeedSameFloor) {
 TEST_F(Generation, GeneratorsStartFromANewFloor) {
     Floor& floor = floorArray[3];
     for (const Layout& layout : kLayouts) {
-        OpenBlock(floor, 0, 0, kFloorWidth, kFloorHeight);
+        OpenArea(floor, 0, 0, kFloorWidth - 1, kFloorHeight - 1);
         floor.At(5, 5).PutItemOnTile(kSword, 3, 0, 0, 0, -1, 0);
         floor.At(6, 6).remembered = 1;
         floor.feeling = 6;
@@ -160,7 +160,7 @@ TEST_F(Generation, MiddleBlocksGetTheThreeOtherLayoutsInSomeOrder) {
 
 TEST_F(Generation, WallBorderWallsOnlyOpenFloor) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 0, 0, kFloorWidth, kFloorHeight);
+    OpenArea(floor, 0, 0, kFloorWidth - 1, kFloorHeight - 1);
     floor.At(0, 5).glyph = '\'';
     floor.At(79, 7).glyph = '<';
     floor.WallBorder();
@@ -174,7 +174,7 @@ TEST_F(Generation, WallBorderWallsOnlyOpenFloor) {
 TEST_F(Generation, StairsNeedOpenGroundAndKeepTheirDistance) {
     Floor& floor = floorArray[0];
     // A floor without a tile that has eight open neighbours gets no staircase.
-    OpenBlock(floor, 10, 5, 2, 10);
+    OpenArea(floor, 10, 5, 11, 14);
     EXPECT_FALSE(floor.PlaceStairs(2));
     int count = 0;
     FindGlyph(floor, '<', count);
@@ -182,13 +182,13 @@ TEST_F(Generation, StairsNeedOpenGroundAndKeepTheirDistance) {
 
     // One 3x3 room: '<' fits in its middle, but '>' has nowhere to go.
     floor.ResetToNewFloor();
-    OpenBlock(floor, 20, 5, 3, 3);
+    OpenArea(floor, 20, 5, 22, 7);
     EXPECT_TRUE(floor.PlaceStairs(2));
     EXPECT_EQ(floor.At(21, 6).glyph, '<');
     EXPECT_FALSE(floor.PlaceStairs(3));
 
     // A second room four tiles away takes it.
-    OpenBlock(floor, 24, 5, 3, 3);
+    OpenArea(floor, 24, 5, 26, 7);
     EXPECT_TRUE(floor.PlaceStairs(3));
     EXPECT_EQ(floor.At(25, 6).glyph, '>');
 }
@@ -202,7 +202,7 @@ TEST_F(Generation, ColourSchemesPaintTerrainOnlyAndAlwaysDrawOnce) {
     for (const Case& c : {Case{0, 7, 15}, Case{1, 15, 15}, Case{2, 3, 11}}) {
         Floor& floor = floorArray[0];
         floor.ResetToNewFloor();
-        DrawRows(floor, 1, 1, {".'<>_~"});
+        DrawMap(0, {".'<>_~"}, 1, 1);
         floor.At(6, 1).colour = 14;
         RandomMother before = rng;
         floor.SetTileColours(c.mode);
@@ -263,7 +263,7 @@ TEST_F(Generation, RoomPatterns) {
 
 TEST_F(Generation, BlocksReachingTheEdgeCountAsBorderWithoutBeingRead) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 1, 1, 78, 17, '#');
+    OpenArea(floor, 1, 1, 78, 17, '#');
     EXPECT_TRUE(floor.IsAreaSolid(1, 1, 78, 17));
     EXPECT_FALSE(floor.IsAreaSolid(-1, 5, 1, 3));
     EXPECT_FALSE(floor.IsAreaSolid(77, 5, 6, 3));
@@ -283,7 +283,7 @@ TEST_F(Generation, BlocksReachingTheEdgeCountAsBorderWithoutBeingRead) {
 TEST_F(Generation, CorridorsJoinOpenGroundHeadOnButNotAtAGraze) {
     Floor& floor = floorArray[0];
     // A room at columns 20..24; a corridor dug east along row 8 from column 12 meets its side.
-    OpenBlock(floor, 20, 5, 5, 7);
+    OpenArea(floor, 20, 5, 24, 11);
     const XY joined = floor.DigCorridor(5, 8, 12, 8);
     EXPECT_EQ(joined.x, 20);
     EXPECT_EQ(joined.y, 8);
@@ -298,7 +298,7 @@ TEST_F(Generation, CorridorsJoinOpenGroundHeadOnButNotAtAGraze) {
 
 TEST_F(Generation, FloodCountsDiagonallyConnectedFloor) {
     Floor& floor = floorArray[0];
-    DrawRows(floor, 10, 5, {"..#", "##.", "###", "..."});
+    DrawMap(0, {"..#", "##.", "###", "..."}, 10, 5);
     floor.openTileCount = 0;
     floor.CountReachableTiles(12, 6);
     EXPECT_EQ(floor.openTileCount, 3);  // the two at the top joined by a diagonal step
@@ -312,7 +312,7 @@ TEST_F(Generation, DoorwaysTurnToIceButEveryFifthStaysOpen) {
     Floor& floor = floorArray[0];
     // Six straight one-tile passages, each with a doorway in its middle.
     for (int32_t k = 0; k < 6; ++k) {
-        OpenBlock(floor, 10 + 4 * k, 5, 1, 5);
+        OpenArea(floor, 10 + 4 * k, 5, 10 + 4 * k, 9);
         floor.At(10 + 4 * k, 7).doorCandidate = 1;
     }
     floor.PlaceIceBlocks();

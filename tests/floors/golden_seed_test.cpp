@@ -22,7 +22,7 @@ std::string Catalogue() {
     }
     GenerateGameDungeon(4, 1);
     text += "== seed 4, shortcut start\n" + SummariseDungeon();
-    ResetDungeonWorld();
+    ResetGameState();
     return text;
 }
 

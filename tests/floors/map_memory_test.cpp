@@ -1,4 +1,4 @@
-#include "floor_fixture.h"
+#include "floors/floor_fixtures.h"
 
 namespace {
 
@@ -6,7 +6,7 @@ using MapMemory = FloorTest;
 
 TEST_F(MapMemory, TileGoesFromUnseenToInViewToRemembered) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 10, 5, 3, 1);
+    OpenArea(floor, 10, 5, 12, 5);
     Tile& open = floor.At(10, 5);
     Tile& wall = floor.At(10, 4);
     Tile& unseen = floor.At(12, 5);
@@ -44,7 +44,7 @@ TEST_F(MapMemory, TileGoesFromUnseenToInViewToRemembered) {
 TEST_F(MapMemory, ConfusingFloorRemembersNothing) {
     Floor& floor = floorArray[0];
     floor.feeling = 6;
-    OpenBlock(floor, 10, 5, 3, 1);
+    OpenArea(floor, 10, 5, 12, 5);
     floor.At(10, 5).inViewMark = 1;
     floor.At(11, 5).gold = 40;
     floor.DrawFloor();
@@ -114,7 +114,7 @@ TEST_F(MapMemory, ForgettingHidesTheMapAndFoundTrapsAgain) {
 
 TEST_F(MapMemory, RevealingRemembersTheGroundAndWhatLiesOnIt) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 10, 5, 2, 1);
+    OpenArea(floor, 10, 5, 11, 5);
     floor.At(10, 5).gold = 9;
     floor.At(11, 5).PutItemOnTile(kSword, 4, 0, 0, 0, -1, 0);
     floor.At(1, 1).glyph = '.';  // this one tile reveals nothing around it

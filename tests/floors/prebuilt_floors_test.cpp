@@ -16,10 +16,10 @@ namespace {
 class PrebuiltFloors : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetDungeonWorld();
+        ResetGameState();
         AddMonsterKindPerLevel();
     }
-    void TearDown() override { ResetDungeonWorld(); }
+    void TearDown() override { ResetGameState(); }
 };
 
 // A walled map of open floor; `cells` are put on it, left to right, from (1, 1) on.
@@ -57,7 +57,7 @@ TEST_F(PrebuiltFloors, MapsAreFoundAfterTheirSeparators) {
 
 TEST_F(PrebuiltFloors, LegendMakesTerrainTrapsAndMonsters) {
     for (int32_t seed = 1; seed <= 30; ++seed) {
-        ResetDungeonWorld(static_cast<uint32_t>(seed));
+        ResetGameState(static_cast<uint32_t>(seed));
         AddMonsterKindPerLevel();
         floorArray[10].LoadPrebuiltFloor(Text({MapRows(",^^^m.s<>_~'")}), 0, 10);
         const Floor& floor = floorArray[10];
@@ -95,11 +95,11 @@ TEST_F(PrebuiltFloors, MonsterBudgetDecidesTheExtraMonsters) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.plain) + " m, " + std::to_string(c.strong) + " s");
         for (int32_t seed = 1; seed <= 10; ++seed) {
-            ResetDungeonWorld(static_cast<uint32_t>(seed));
+            ResetGameState(static_cast<uint32_t>(seed));
             AddMonsterKindPerLevel();
             const std::string cells = std::string(static_cast<size_t>(c.plain), 'm') + std::string(static_cast<size_t>(c.strong), 's');
             floorArray[16].LoadPrebuiltFloor(Text({MapRows(cells)}), 0, 16);
-            const int32_t extra = MonstersOnFloor(16) - c.plain - c.strong;
+            const int32_t extra = MonsterCount(16) - c.plain - c.strong;
             EXPECT_GE(extra, c.extraMin);
             EXPECT_LE(extra, c.extraMax);
         }
@@ -110,7 +110,7 @@ TEST_F(PrebuiltFloors, SpecialSpotsPlaceEachLandmarkOnceAtMost) {
     const std::string text = Text({MapRows(std::string(78 * 3, 'A'))});
     std::set<char> seenLandmarks;
     for (int32_t seed = 1; seed <= 30; ++seed) {
-        ResetDungeonWorld(static_cast<uint32_t>(seed));
+        ResetGameState(static_cast<uint32_t>(seed));
         AddMonsterKindPerLevel();
         floorArray[9].LoadPrebuiltFloor(text, 0, 9);
         EXPECT_LE(CountGlyph(floorArray[9], '@'), 1);
@@ -146,7 +146,7 @@ TEST_F(PrebuiltFloors, LandmarksNeedDistanceFromTheLastOfTheirKind) {
     const std::string text = Text({MapRows(std::string(78 * 17, 'A'))});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sageFloor);
-        ResetDungeonWorld();
+        ResetGameState();
         AddMonsterKindPerLevel();
         cSage sage;
         sage.floor = c.sageFloor;
@@ -162,7 +162,7 @@ TEST_F(PrebuiltFloors, LandmarksNeedDistanceFromTheLastOfTheirKind) {
 
 TEST_F(PrebuiltFloors, TreasureGoldGrowsWithTheFloor) {
     for (int32_t seed = 1; seed <= 20; ++seed) {
-        ResetDungeonWorld(static_cast<uint32_t>(seed));
+        ResetGameState(static_cast<uint32_t>(seed));
         AddMonsterKindPerLevel();
         floorArray[2].LoadPrebuiltFloor(Text({MapRows(std::string(40, 'a'))}), 0, 2);
         for (int32_t x = 1; x <= 40; ++x) {
@@ -211,7 +211,7 @@ TEST_F(PrebuiltFloors, OddMapsReadAsWallWhereTheyFallShortAndKeepTheirBorder) {
     // A map number past the last separator reads as solid wall, and the loader returns.
     floorArray[10].LoadPrebuiltFloor(Text({MapRows(), MapRows()}), 49, 10);
     EXPECT_EQ(CountGlyph(floorArray[10], '#'), kFloorWidth * kFloorHeight);
-    EXPECT_EQ(MonstersOnFloor(10), 0);
+    EXPECT_EQ(MonsterCount(10), 0);
 }
 
 TEST_F(PrebuiltFloors, FiveDistinctMapsAreChosen) {

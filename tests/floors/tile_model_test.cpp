@@ -1,4 +1,4 @@
-#include "floor_fixture.h"
+#include "floors/floor_fixtures.h"
 #include "folk/sage.h"
 
 namespace {
@@ -7,7 +7,7 @@ using TileModel = FloorTest;
 
 TEST_F(TileModel, PlacesOffTheMapAreBlockedAndNeverMarked) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 0, 0, kFloorWidth, kFloorHeight);
+    OpenArea(floor, 0, 0, kFloorWidth - 1, kFloorHeight - 1);
     const XY outside[] = {{-1, 5}, {80, 0}, {0, 19}, {5, -1}, {-2147483647 - 1, 3}};
     for (const XY& place : outside) {
         EXPECT_TRUE(floor.IsBlocked(place.x, place.y)) << place.x << "," << place.y;
@@ -110,7 +110,7 @@ TEST_F(TileModel, HalfOfNothingDrawsNothing) {
 
 TEST_F(TileModel, TopItemShowsFirstItemThenGoldThenDimmedTerrain) {
     Floor& floor = floorArray[0];
-    OpenBlock(floor, 1, 1, 5, 5);
+    OpenArea(floor, 1, 1, 5, 5);
     Tile& withBoth = floor.At(1, 1);
     withBoth.gold = 30;
     withBoth.PutItemOnTile(kSword, 5, 0, 0, 0, -1, 0);

@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "support/fresh_world.h"
-#include "support/offscreen_curses.h"
+#include "shell/drawing.h"
+#include "support/hand_made_world.h"
+#include "support/screen_test.h"
 
 namespace {
 
-class Sages : public ::testing::Test {
-protected:
-    void SetUp() override { ResetWorld(); }
-    void TearDown() override { ResetWorld(); }
-};
+using Sages = ScreenTest;
 
 TEST_F(Sages, LookupsAddTheOffsetAndCompareTheFloor) {
     EXPECT_FALSE(IsSageAt(10, 5, 0, 0, 3));
@@ -30,10 +27,8 @@ TEST_F(Sages, LookupsAddTheOffsetAndCompareTheFloor) {
 }
 
 TEST_F(Sages, DrawnInViewRememberedOutOfViewAndHiddenWhereTheMapIs) {
-    OffscreenCurses screen;
-    ASSERT_TRUE(screen.Ready());
     player.currentFloor = 2;
-    OpenArea(2, 1, 1, 78, 17);
+    OpenArea(floorArray[2], 1, 1, 78, 17);
     Floor& map = floorArray[2];
     map.At(4, 4).glyph = '\'';
     sages = {cSage{2, 2, 2, 100, 0}, cSage{0, 3, 2, 100, 0}, cSage{4, 4, 2, 100, 1}, cSage{6, 6, 1, 100, 1},
@@ -43,24 +38,24 @@ TEST_F(Sages, DrawnInViewRememberedOutOfViewAndHiddenWhereTheMapIs) {
 
     DrawSages();
 
-    EXPECT_EQ(screen.At(2, 2), '@');
+    EXPECT_EQ(CharAt(2, 2), '@');
     EXPECT_EQ(sages[0].seen, 1);
-    EXPECT_EQ(screen.At(0, 3), ' ');  // column 0 never shows a sage
+    EXPECT_EQ(CharAt(3, 0), ' ');  // column 0 never shows a sage
     EXPECT_EQ(sages[1].seen, 0);
-    EXPECT_EQ(screen.At(4, 4), ' ');  // inside an ice block
-    EXPECT_EQ(screen.At(6, 6), ' ');  // another floor
-    EXPECT_EQ(screen.At(8, 8), ' ');
+    EXPECT_EQ(CharAt(4, 4), ' ');  // inside an ice block
+    EXPECT_EQ(CharAt(6, 6), ' ');  // another floor
+    EXPECT_EQ(CharAt(8, 8), ' ');
     EXPECT_TRUE(IsSageAt(0, 3, 0, 0, 2));
 
     // Out of view the seen sage stays on the map, unless the floor is confusing.
-    screen.Clear();
+    ClearScreen();
     map.At(2, 2).visibleNow = 0;
     DrawSages();
-    EXPECT_EQ(screen.At(2, 2), '@');
-    screen.Clear();
+    EXPECT_EQ(CharAt(2, 2), '@');
+    ClearScreen();
     map.feeling = 6;
     DrawSages();
-    EXPECT_EQ(screen.At(2, 2), ' ');
+    EXPECT_EQ(CharAt(2, 2), ' ');
 }
 
 }  // namespace

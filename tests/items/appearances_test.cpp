@@ -5,19 +5,15 @@
 #include <vector>
 
 #include "items/appearances.h"
-#include "support/fresh_world.h"
+#include "items/item_kind.h"
+#include "support/game_state.h"
 
 namespace {
 
 class Appearances : public ::testing::Test {
 protected:
-    void SetUp() override { ResetWorld(11); }
-    void TearDown() override {
-        ResetWorld();
-        for (AppearanceName& entry : potionAppearances) entry = AppearanceName{};
-        for (AppearanceName& entry : wandAppearances) entry = AppearanceName{};
-        for (AccessoryAppearance& entry : accessoryAppearances) entry = AccessoryAppearance{};
-    }
+    void SetUp() override { ResetGameState(11); }
+    void TearDown() override { ResetGameState(); }
 
     static void MakeKinds(int32_t first, int32_t count, int32_t type, int32_t subtype = 0) {
         for (int32_t kind = first; kind < first + count; ++kind) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "items/item_kind.h"
+#include "support/working_directory.h"
 
 namespace {
 
@@ -14,16 +15,8 @@ namespace fs = std::filesystem;
 
 class ItemKindFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("hollowmere_item_kinds_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     std::string Write(const std::vector<uint8_t>& bytes) const {
-        const std::string path = (folder / "items.hmd").string();
+        const std::string path = (directory.Path() / "items.hmd").string();
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         return path;
     }
@@ -54,7 +47,7 @@ protected:
         return kind;
     }
 
-    fs::path folder;
+    ScopedWorkingDirectory directory;
 };
 
 TEST_F(ItemKindFile, ConstructedKindsHaveTheirDefaults) {
@@ -101,7 +94,7 @@ TEST_F(ItemKindFile, ColoursAreGivenOnlyToKindsInUse) {
 
 TEST_F(ItemKindFile, MissingFileAndWrongVersionChangeNoKind) {
     auto table = std::make_unique<ItemKindTable>();
-    EXPECT_EQ(table->ReadItemKinds((folder / "none.hmd").string()), DataFileResult::kCannotOpen);
+    EXPECT_EQ(table->ReadItemKinds((directory.Path() / "none.hmd").string()), DataFileResult::kCannotOpen);
     EXPECT_EQ(table->version, 0);
     EXPECT_EQ(table->ReadItemKinds(Write(FileOf(Dagger(), 107))), DataFileResult::kWrongVersion);
     EXPECT_EQ(table->version, 107) << "the version read stays";
@@ -140,21 +133,10 @@ TEST_F(ItemKindFile, ANameWithoutItsZeroIsCutToTheField) {
 }
 
 TEST_F(ItemKindFile, LoaderEndsTheProgramWhenTheFileIsMissingOrWrong) {
-    const fs::path here = fs::current_path();
-    EXPECT_EXIT(
-        {
-            fs::current_path(folder);
-            itemKinds.LoadItemKinds();
-        },
-        ::testing::ExitedWithCode(1), "");
+    // The fixture's folder is the working directory, where the loader looks.
+    EXPECT_EXIT(itemKinds.LoadItemKinds(), ::testing::ExitedWithCode(1), "");
     Write(FileOf(Dagger(), 107));
-    EXPECT_EXIT(
-        {
-            fs::current_path(folder);
-            itemKinds.LoadItemKinds();
-        },
-        ::testing::ExitedWithCode(1), "");
-    fs::current_path(here);
+    EXPECT_EXIT(itemKinds.LoadItemKinds(), ::testing::ExitedWithCode(1), "");
 }
 
 TEST(ItemKinds, TheBuiltFileHoldsTheKindsTheGameLooksUp) {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "items/item_prefixes.h"
-#include "support/fresh_world.h"
+#include "shell/random_mother.h"
 
 namespace {
 

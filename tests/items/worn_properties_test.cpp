@@ -1,28 +1,21 @@
 #include <gtest/gtest.h>
 
+#include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
-#include "support/fresh_world.h"
+#include "monsters/monster_kind.h"
+#include "support/game_state.h"
+#include "support/hand_made_world.h"
 
 namespace {
 
 class WornProperties : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetWorld();
+        ResetGameState();
         InitPrefixTable();
     }
-    void TearDown() override { ResetWorld(); }
-
-    // Puts an item of the kind into the inventory and the slot.
-    static void Wear(int32_t slot, int32_t kind, int32_t prefix = -1, int32_t blessing = 0) {
-        ItemData item;
-        item.kind = kind;
-        item.prefix = prefix;
-        item.blessing = blessing;
-        player.inventory.push_back(item);
-        player.equipSlots[slot] = static_cast<int32_t>(player.inventory.size()) - 1;
-    }
+    void TearDown() override { ResetGameState(); }
 };
 
 TEST_F(WornProperties, HarmfulAccessoryKindsComeCursedOthersBlessed) {
@@ -80,7 +73,7 @@ protected:
         player.currentFloor = 1;
         player.x = 20;
         player.y = 10;
-        OpenArea(1, 1, 1, 78, 17);
+        OpenArea(floorArray[1], 1, 1, 78, 17);
         floorArray[1].At(20, 10).monsterPresent = 1;
     }
     // A seed whose first draw is the 1 in 40.
@@ -120,11 +113,7 @@ TEST_F(PossessedWeapon, NothingWithoutTheRollAPossessedWeaponOrAFreeSquare) {
         floorArray[1].At(20 + dx, 11).glyph = '#';
     }
     sages.push_back(cSage{19, 10, 1, 100, 0});
-    Monster* neighbour = new Monster;
-    neighbour->x = 21;
-    neighbour->y = 10;
-    neighbour->floor = 1;
-    AppendMonsters(neighbour);
+    Monster* neighbour = AddMonster(21, 10, 1);
     rng.RandomInit(Lucky());
     player.PossessedWeaponSummon(true);
     EXPECT_EQ(MonsterCount(), 1);

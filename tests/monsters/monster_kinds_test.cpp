@@ -8,6 +8,7 @@
 
 #include "monsters/monster_kind.h"
 #include "shell/game.h"
+#include "support/working_directory.h"
 
 namespace {
 
@@ -15,16 +16,8 @@ namespace fs = std::filesystem;
 
 class MonsterKindFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("hollowmere_monster_kinds_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     std::string Write(const std::vector<uint8_t>& bytes) const {
-        const std::string path = (folder / "monsters.hmd").string();
+        const std::string path = (directory.Path() / "monsters.hmd").string();
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         return path;
     }
@@ -57,7 +50,7 @@ protected:
         return kind;
     }
 
-    fs::path folder;
+    ScopedWorkingDirectory directory;
 };
 
 TEST_F(MonsterKindFile, RecordFieldsLieAtTheirFileOffsets) {
@@ -123,7 +116,7 @@ TEST_F(MonsterKindFile, ReadsKindsAndDerivesTheirColour) {
 
 TEST_F(MonsterKindFile, MissingFileAndWrongVersionAreTold) {
     auto table = std::make_unique<MonsterKindTable>();
-    EXPECT_EQ(table->ReadMonsterKinds((folder / "none.hmd").string()), DataFileResult::kCannotOpen);
+    EXPECT_EQ(table->ReadMonsterKinds((directory.Path() / "none.hmd").string()), DataFileResult::kCannotOpen);
     for (int32_t version : {105, 107}) {
         EXPECT_EQ(table->ReadMonsterKinds(Write(FileWith(Wolf(), version))), DataFileResult::kWrongVersion);
         EXPECT_EQ(table->version, version);
@@ -177,21 +170,10 @@ TEST_F(MonsterKindFile, KindsThatWouldHangOrOverrunAreMadeSafe) {
 }
 
 TEST_F(MonsterKindFile, LoaderEndsTheProgramWhenTheFileIsMissingOrWrong) {
-    const fs::path here = fs::current_path();
-    EXPECT_EXIT(
-        {
-            fs::current_path(folder);
-            monsterKinds.LoadMonsterKinds();
-        },
-        ::testing::ExitedWithCode(1), "");
+    // The fixture's folder is the working directory, where the loader looks.
+    EXPECT_EXIT(monsterKinds.LoadMonsterKinds(), ::testing::ExitedWithCode(1), "");
     Write(FileWith(Wolf(), 105));
-    EXPECT_EXIT(
-        {
-            fs::current_path(folder);
-            monsterKinds.LoadMonsterKinds();
-        },
-        ::testing::ExitedWithCode(1), "");
-    fs::current_path(here);
+    EXPECT_EXIT(monsterKinds.LoadMonsterKinds(), ::testing::ExitedWithCode(1), "");
 }
 
 TEST(MonsterKinds, TheBuiltFileHoldsTheKindsInOrderOfDanger) {

@@ -2,28 +2,20 @@
 
 #include <cstring>
 
-#include "support/fresh_world.h"
-#include "support/offscreen_curses.h"
+#include "support/hand_made_world.h"
+#include "support/screen_test.h"
 
 namespace {
 
-class MonsterList : public ::testing::Test {
-protected:
-    void SetUp() override { ResetWorld(); }
-    void TearDown() override { ResetWorld(); }
+using MonsterList = ScreenTest;
 
-    // Appends a bare record standing on (x, y) of the floor, with its tile marked.
-    static Monster* Place(int32_t x, int32_t y, int32_t floor, char glyph = 'r') {
-        Monster* monster = new Monster;
-        monster->x = x;
-        monster->y = y;
-        monster->floor = floor;
-        monster->glyph = glyph;
-        floorArray[floor].At(x, y).monsterPresent = 1;
-        AppendMonsters(monster);
-        return monster;
-    }
-};
+// Appends a record standing on (x, y) of the floor, with its tile marked.
+Monster* Place(int32_t x, int32_t y, int32_t floor, char glyph = 'r') {
+    Monster* monster = AddMonster(x, y, floor);
+    monster->glyph = glyph;
+    floorArray[floor].At(x, y).monsterPresent = 1;
+    return monster;
+}
 
 TEST_F(MonsterList, EmptyListFindsNothingAndPurgesNothing) {
     PurgeDeadMonsters();
@@ -94,11 +86,9 @@ TEST_F(MonsterList, FreeAllEmptiesTheList) {
 }
 
 TEST_F(MonsterList, OnlyMonstersSeenNowOnThePlayersFloorAreDrawn) {
-    OffscreenCurses screen;
-    ASSERT_TRUE(screen.Ready());
     player.currentFloor = 1;
     Floor& map = floorArray[1];
-    OpenArea(1, 0, 0, 79, 18);
+    OpenArea(floorArray[1], 0, 0, 79, 18);
     for (Tile& tile : map.tiles) tile.visibleNow = 1;
     map.At(6, 2).glyph = '\'';
     map.At(7, 2).glyph = '#';
@@ -116,17 +106,15 @@ TEST_F(MonsterList, OnlyMonstersSeenNowOnThePlayersFloorAreDrawn) {
 
     DrawMonsters();
 
-    EXPECT_EQ(screen.At(5, 2), 'a');
-    EXPECT_EQ(screen.At(0, 3), ' ');
-    EXPECT_EQ(screen.At(4, 0), ' ');
-    for (int32_t x = 6; x <= 10; ++x) EXPECT_EQ(screen.At(x, 2), ' ') << "column " << x;
+    EXPECT_EQ(CharAt(2, 5), 'a');
+    EXPECT_EQ(CharAt(3, 0), ' ');
+    EXPECT_EQ(CharAt(0, 4), ' ');
+    for (int32_t x = 6; x <= 10; ++x) EXPECT_EQ(CharAt(2, x), ' ') << "column " << x;
 }
 
 TEST_F(MonsterList, PurgeRedrawsTheTerrainOfADeadMonsterInView) {
-    OffscreenCurses screen;
-    ASSERT_TRUE(screen.Ready());
     player.currentFloor = 1;
-    OpenArea(1, 1, 1, 20, 5);
+    OpenArea(floorArray[1], 1, 1, 20, 5);
     floorArray[1].At(3, 3).visibleNow = 1;
     floorArray[1].At(4, 3).glyph = ',';
     Place(3, 3, 1, 'a');
@@ -140,8 +128,8 @@ TEST_F(MonsterList, PurgeRedrawsTheTerrainOfADeadMonsterInView) {
     monsterListHead->next->alive = 0;
     PurgeDeadMonsters();
 
-    EXPECT_EQ(screen.At(3, 3), '.');
-    EXPECT_EQ(screen.At(4, 3), 'b');
+    EXPECT_EQ(CharAt(3, 3), '.');
+    EXPECT_EQ(CharAt(3, 4), 'b');
 }
 
 }  // namespace

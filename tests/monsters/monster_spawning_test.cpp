@@ -5,7 +5,9 @@
 #include <set>
 #include <string>
 
-#include "support/fresh_world.h"
+#include "monsters/monster_kind.h"
+#include "support/game_state.h"
+#include "support/hand_made_world.h"
 
 namespace {
 
@@ -30,10 +32,10 @@ void FillWithOneKind(const MonsterKind& kind) {
 class Spawning : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetWorld();
-        OpenArea(3, 1, 1, 78, 17);
+        ResetGameState();
+        OpenArea(floorArray[3], 1, 1, 78, 17);
     }
-    void TearDown() override { ResetWorld(); }
+    void TearDown() override { ResetGameState(); }
 
     static void ClearList(int32_t floor) {
         FreeAllMonsters();
@@ -73,7 +75,7 @@ TEST_F(Spawning, LevelComesFromDepthOrCharacterWithItsJitterDrawnInOrder) {
         {false, 10, 20, '?'}, {false, 2, 3, '?'},  {false, 31, 18, ':'},
     };
     for (const Setup& setup : setups) {
-        OpenArea(setup.floor, 1, 1, 78, 17);
+        OpenArea(floorArray[setup.floor], 1, 1, 78, 17);
         player.level = setup.playerLevel;
         player.currentFloor = 0;
         player.x = 40;
@@ -102,7 +104,7 @@ TEST_F(Spawning, DepthTenRoundsUpOnADrawOfThirtyOrLess) {
     };
     for (const Case& c : {Case{30, 16}, Case{31, 15}}) {
         ClearList(10);
-        OpenArea(10, 1, 1, 78, 17);
+        OpenArea(floorArray[10], 1, 1, 78, 17);
         const uint32_t seed = FindSeed([&](RandomMother& g) { return quiet(g, c.roundUpDraw); });
         ASSERT_NE(seed, 0u);
         rng.RandomInit(seed);
@@ -175,11 +177,7 @@ TEST_F(Spawning, CavernMonstersAreWeakerButTheirPackIsNot) {
     floorArray[3].layoutType = kLayoutCavern;
     // Around (10, 10): a wall, a free square, a monster, a sage, the player, then free squares.
     floorArray[3].At(9, 9).glyph = '#';
-    Monster* earlier = new Monster;
-    earlier->x = 9;
-    earlier->y = 11;
-    earlier->floor = 3;
-    AppendMonsters(earlier);
+    Monster* earlier = AddMonster(9, 11, 3);
     sages.push_back(cSage{10, 9, 3, 100, 0});
     player.currentFloor = 3;
     player.x = 10;

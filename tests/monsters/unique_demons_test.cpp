@@ -2,14 +2,16 @@
 
 #include <cstring>
 
-#include "support/fresh_world.h"
+#include "monsters/monster_kind.h"
+#include "support/game_state.h"
+#include "support/hand_made_world.h"
 
 namespace {
 
 class UniqueDemons : public ::testing::Test {
 protected:
-    void SetUp() override { ResetWorld(); }
-    void TearDown() override { ResetWorld(); }
+    void SetUp() override { ResetGameState(); }
+    void TearDown() override { ResetGameState(); }
 };
 
 Monster* Last() {

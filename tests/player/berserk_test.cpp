@@ -18,13 +18,13 @@ TEST_F(BerserkTest, MaskWaitsWithoutAMonsterInSight) {
 
 TEST_F(BerserkTest, MaskTakesOverAtTheSightOfALivingMonster) {
     player.berserkBoon = 1;
-    Monster* stalker = AddMonster(12, 10);
+    Monster* stalker = AddMonster(12, 10, 0);
     stalker->ability = 24;
     stalker->awake = 0;
     SeeTile(12, 10);
-    Monster* unseen = AddMonster(9, 10);
+    Monster* unseen = AddMonster(9, 10, 0);
     (void)unseen;
-    Monster* undead = AddMonster(11, 11);
+    Monster* undead = AddMonster(11, 11, 0);
     undead->living = 0;
     SeeTile(11, 11);
     player.TickBerserk();
@@ -41,7 +41,7 @@ TEST_F(BerserkTest, MaskTakesOverAtTheSightOfALivingMonster) {
 
 // Boons 4 and 8 give boosts that last no longer than the rage.
 TEST_F(BerserkTest, FasterAndImprovedBoonsGiveBoostsWithinTheRage) {
-    AddMonster(11, 10);
+    AddMonster(11, 10, 0);
     SeeTile(11, 10);
     bool sawFaster = false;
     bool sawImproved = false;

@@ -5,7 +5,7 @@
 #include "floors/floor.h"
 #include "folk/sage.h"
 #include "monsters/monster.h"
-#include "player/command_fixture.h"
+#include "player/command_helpers.h"
 #include "player/commands.h"
 #include "player/player.h"
 #include "shell/drawing.h"
@@ -160,9 +160,9 @@ TEST_F(CommandExecutor, NewlyWornPrefixesTakeEffectAndAreAnnounced) {
     const int32_t wound = probe.Random(8);
     ApplyNewlyWornPrefixes(nothingWorn);
     EXPECT_EQ(player.bleeding, 10 + wound);
-    EXPECT_EQ(Said(), "As your hand grips the weapon and it senses the blood coursing through your veins, a large "
-                      "bleeding wound appears on your arm to feed its thirst. You have equipped an item that has a "
-                      "prefix. You can examine it in the inventory screen to check its effect. ");
+    EXPECT_EQ(Messages(), "As your hand grips the weapon and it senses the blood coursing through your veins, a large "
+                          "bleeding wound appears on your arm to feed its thirst. You have equipped an item that has a "
+                          "prefix. You can examine it in the inventory screen to check its effect.");
 
     // The sword moves to the second hand, the shield and the helmet are put on: two are new.
     messageLog = MessageLog();
@@ -174,13 +174,13 @@ TEST_F(CommandExecutor, NewlyWornPrefixesTakeEffectAndAreAnnounced) {
     player.equipSlots[kSlotHelmet] = 3;
     ApplyNewlyWornPrefixes(before);
     EXPECT_EQ(player.bleeding, 0);
-    EXPECT_EQ(Said(), "You have equipped items that have a prefix. You can examine them in the inventory screen to "
-                      "check their effects. ");
+    EXPECT_EQ(Messages(), "You have equipped items that have a prefix. You can examine them in the inventory screen to "
+                          "check their effects.");
 
     // Nothing new: nothing said.
     messageLog = MessageLog();
     ApplyNewlyWornPrefixes(RememberWornPrefixes());
-    EXPECT_EQ(Said(), "");
+    EXPECT_EQ(Messages(), "");
 }
 
 TEST_F(CommandExecutor, LeavingTheEquipmentScreenUnchangedUsesNoAction) {

@@ -11,9 +11,9 @@
 #include "shell/key_reader.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
-#include "support/fresh_world.h"
+#include "support/game_state.h"
 #include "support/screen_test.h"
-#include "player/command_fixture.h"
+#include "player/command_helpers.h"
 
 namespace {
 
@@ -153,10 +153,10 @@ TEST_F(Movement, KickingAnIceBlockUsesTheActionAndMayShatterIt) {
         EXPECT_EQ(player.x, 10);
         EXPECT_EQ(floorArray[0].At(10, 5).monsterPresent, 1);
         EXPECT_EQ(floorArray[0].At(11, 5).glyph, c.shatters ? '.' : '\'');
-        EXPECT_NE(Said().find(c.shatters ? "You smash the iceblock into pieces! "
-                                         : "You kick the iceblock, but it doesn't shatter yet. "),
+        EXPECT_NE(Messages().find(c.shatters ? "You smash the iceblock into pieces!"
+                                             : "You kick the iceblock, but it doesn't shatter yet."),
                   std::string::npos)
-            << Said();
+            << Messages();
     }
     // A diagonal kick breaks the block in its own direction.
     DrawMap(0, {".'", "P."}, 10, 5);
@@ -176,7 +176,7 @@ TEST_F(Movement, AStaggerGoesAnywhereButIntoAWall) {
         messageLog = MessageLog();
         rng.RandomInit(FindSeed([&](RandomMother& probe) { return probe.Random(9) == draw; }));
         EXPECT_EQ(player.Stagger(), byDraw[draw]) << draw;
-        EXPECT_EQ(Said().find("You stagger. "), 0u) << Said();
+        EXPECT_EQ(Messages().find("You stagger."), 0u) << Messages();
     }
 
     // Only east is open: every stagger goes east or stays.

@@ -5,7 +5,7 @@
 #include "floors/floor.h"
 #include "folk/sage.h"
 #include "monsters/monster.h"
-#include "player/command_fixture.h"
+#include "player/command_helpers.h"
 #include "player/player.h"
 #include "shell/drawing.h"
 #include "shell/key_bindings.h"
@@ -131,21 +131,14 @@ TEST_F(QuickMoves, WhichMonstersCountAsHostileInSight) {
         for (Tile& tile : floorArray[1].tiles) tile.visibleNow = 1;
         player.x = 20;
         player.y = 8;
-        auto* monster = new Monster();
-        monster->x = 20 + c.dx;
-        monster->y = 8 + c.dy;
-        monster->floor = c.floor;
+        Monster* monster = AddMonster(20 + c.dx, 8 + c.dy, c.floor);
         monster->ability = c.ability;
         monster->awake = c.awake;
-        AppendMonsters(monster);
         EXPECT_EQ(player.IsHostileMonsterInSight(), c.counts) << c.what;
     }
     // A tile counts by the first monster the list holds for it.
     monsterListHead->awake = 0;
-    auto* second = new Monster();
-    second->x = 21;
-    second->y = 8;
-    AppendMonsters(second);
+    AddMonster(21, 8, 0);
     EXPECT_FALSE(player.IsHostileMonsterInSight());
 }
 

@@ -3,7 +3,7 @@
 
 #include "floors/floor.h"
 #include "monsters/monster.h"
-#include "player/command_fixture.h"
+#include "player/command_helpers.h"
 #include "player/player.h"
 #include "shell/drawing.h"
 #include "shell/key_bindings.h"

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "shell/random_mother.h"
+#include "support/working_directory.h"
 
 namespace {
 
@@ -76,16 +77,7 @@ TEST(RunLength, RoundTripsRandomAndRunHeavyInputs) {
 
 class RunLengthFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("hollowmere_rle_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string Path(const char* name) const { return (folder / name).string(); }
+    std::string Path(const char* name) const { return (directory.Path() / name).string(); }
     void Write(const std::string& path, const Bytes& bytes) const {
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
@@ -94,7 +86,7 @@ protected:
         return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-    std::filesystem::path folder;
+    ScopedWorkingDirectory directory;
 };
 
 TEST_F(RunLengthFiles, PackAndUnpackEveryByteValueThroughFiles) {

@@ -6,14 +6,14 @@
 #include <string>
 
 #include "player/player.h"
+#include "support/game_state.h"
 
 namespace {
 
 class SkillTableTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        player = Player();
-        for (SkillDef& skill : skillTable) skill = SkillDef();
+        ResetGameState();
         InitSkillTable();
     }
 

@@ -4,6 +4,7 @@
 
 #include "player/player.h"
 #include "skills/skill_def.h"
+#include "support/game_state.h"
 
 namespace {
 
@@ -13,8 +14,7 @@ const std::string kEasedText = "||Your training makes learning this|skill easier
 class TrainingSkillsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        player = Player();
-        for (SkillDef& skill : skillTable) skill = SkillDef();
+        ResetGameState();
         InitSkillTable();
     }
 

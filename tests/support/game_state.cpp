@@ -5,8 +5,11 @@
 #include "floors/floor.h"
 #include "floors/floor_features.h"
 #include "folk/sage.h"
+#include "items/appearances.h"
 #include "items/item_kind.h"
+#include "items/item_prefixes.h"
 #include "monsters/monster.h"
+#include "monsters/monster_kind.h"
 #include "player/player.h"
 #include "shell/command_line.h"
 #include "shell/drawing.h"
@@ -28,7 +31,7 @@ void UseStandardKeys() {
     player.dotBound = 0;
 }
 
-void ResetGameState() {
+void ResetGameState(uint32_t seed) {
     player = Player();
     messageLog = MessageLog();
     for (Floor& floor : floorArray) floor = Floor();
@@ -37,8 +40,14 @@ void ResetGameState() {
     monsterVisionRange = 7;
     sages.clear();
     altarCount = 0;
+    for (int32_t& layout : layoutShuffle) layout = 0;
     layoutShufflePending = 1;
+    monsterKinds = MonsterKindTable();
     itemKinds = ItemKindTable();
+    for (ItemPrefix& prefix : itemPrefixes) prefix = ItemPrefix();
+    for (AppearanceName& entry : potionAppearances) entry = AppearanceName();
+    for (AppearanceName& entry : wandAppearances) entry = AppearanceName();
+    for (AccessoryAppearance& entry : accessoryAppearances) entry = AccessoryAppearance();
     for (SkillDef& skill : skillTable) skill = SkillDef();
     UseStandardKeys();
     previousFightingStyle = -1;
@@ -53,5 +62,6 @@ void ResetGameState() {
     arrowKindIndex = -1;
     gameInPlay = 0;
     pendingTerminationSignal = 0;
-    rng.RandomInit(kTestSeed);
+    randomSeed = 0;
+    rng.RandomInit(seed);
 }
