@@ -2,6 +2,7 @@
 // One monster, and the single list that holds the monsters of every floor.
 #include <cstdint>
 
+#include "monsters/monster_kind.h"
 #include "shell/colour.h"
 
 class Monster {
@@ -79,28 +80,13 @@ void ClearArrivalStairs(int32_t x, int32_t y, int32_t floor);
 constexpr int32_t kMonsterVariantCount = 5;
 extern const char* const monsterVariantWords[kMonsterVariantCount];
 
-// What a new monster is made of: a kind's fields, possibly turned into a variant.
+// What a new monster is made of: a kind's record, possibly turned into a variant.
 struct MonsterTemplate {
     int32_t kind = -1;  // the kind drawn; -1 when no kind can qualify
-    ColourCode colour = 0;
+    // The kind's record with the wanted level and, for a variant, its changes and colour.
+    MonsterKind stats;
+    // The kind's name, with a variant's word in front: wider than a kind's own name.
     char name[70] = {};
-    char glyph = 0;
-    int32_t damageBound1 = 0;
-    int32_t damageBound2 = 0;
-    int32_t hitPoints = 0;
-    int32_t dodge = 0;
-    int32_t toHitThreshold = 0;
-    int32_t level = 0;
-    int32_t speed = 0;
-    int32_t actThreshold = 0;
-    int64_t experience = 0;
-    int32_t regenerationPeriod = 0;
-    int32_t regenerationAmount = 0;
-    int32_t meleeArmour = 0;
-    int32_t rangedArmour = 0;
-    int32_t ability = 0;
-    int32_t ranged = 0;
-    int32_t living = 0;
 };
 
 // Creates one monster of a fitting kind on (x, y) of the floor; 1 when made, 0 when not.

@@ -72,26 +72,26 @@ ColourCode WantedKindColour(int32_t floor) {
 void CopyTemplate(Monster& monster, const MonsterTemplate& from) {
     std::memcpy(monster.name, from.name, sizeof monster.name);
     monster.name[sizeof monster.name - 1] = '\0';
-    monster.colour = from.colour;
-    monster.glyph = from.glyph;
-    monster.hp = from.hitPoints;
-    monster.maxHp = from.hitPoints;
-    monster.damageBound1 = from.damageBound1;
-    monster.damageBound2 = from.damageBound2;
-    monster.meleeArmour = from.meleeArmour;
-    monster.rangedArmour = from.rangedArmour;
+    monster.colour = from.stats.colour;
+    monster.glyph = from.stats.glyph;
+    monster.hp = from.stats.hitPoints;
+    monster.maxHp = from.stats.hitPoints;
+    monster.damageBound1 = from.stats.damageBound1;
+    monster.damageBound2 = from.stats.damageBound2;
+    monster.meleeArmour = from.stats.meleeArmour;
+    monster.rangedArmour = from.stats.rangedArmour;
     monster.armourFloor = (monster.meleeArmour + monster.rangedArmour) / 4;
-    monster.dodge = from.dodge;
-    monster.toHitThreshold = from.toHitThreshold;
-    monster.speed = from.speed;
-    monster.actThreshold = from.actThreshold;
-    monster.regenerationPeriod = from.regenerationPeriod;
-    monster.regenerationAmount = from.regenerationAmount;
-    monster.level = from.level;
-    monster.ability = from.ability;
-    monster.ranged = from.ranged;
-    monster.living = from.living;
-    monster.experience = std::max<int64_t>(from.experience, 0);
+    monster.dodge = from.stats.dodge;
+    monster.toHitThreshold = from.stats.toHitThreshold;
+    monster.speed = from.stats.speed;
+    monster.actThreshold = from.stats.actThreshold;
+    monster.regenerationPeriod = from.stats.regenerationPeriod;
+    monster.regenerationAmount = from.stats.regenerationAmount;
+    monster.level = from.stats.level;
+    monster.ability = from.stats.ability;
+    monster.ranged = from.stats.ranged;
+    monster.living = from.stats.living;
+    monster.experience = std::max<int64_t>(from.stats.experience, 0);
     monster.next = nullptr;
 }
 

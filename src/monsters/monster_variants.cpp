@@ -54,25 +54,9 @@ MonsterTemplate TemplateOfKind(int32_t index, int32_t level) {
     const MonsterKind& kind = monsterKinds[index];
     MonsterTemplate result;
     result.kind = index;
-    result.colour = kind.colour;
+    result.stats = kind;
+    result.stats.level = level;
     SetName(result, KindName(kind));
-    result.glyph = kind.glyph;
-    result.damageBound1 = kind.damageBound1;
-    result.damageBound2 = kind.damageBound2;
-    result.hitPoints = kind.hitPoints;
-    result.dodge = kind.dodge;
-    result.toHitThreshold = kind.toHitThreshold;
-    result.level = level;
-    result.speed = kind.speed;
-    result.actThreshold = kind.actThreshold;
-    result.experience = kind.experience;
-    result.regenerationPeriod = kind.regenerationPeriod;
-    result.regenerationAmount = kind.regenerationAmount;
-    result.meleeArmour = kind.meleeArmour;
-    result.rangedArmour = kind.rangedArmour;
-    result.ability = kind.ability;
-    result.ranged = kind.ranged;
-    result.living = kind.living;
     return result;
 }
 
@@ -82,46 +66,46 @@ void ApplyVariant(MonsterTemplate& result, Variant variant, int32_t level, float
     SetName(result, monsterVariantWords[variant] + KindName(kind));
     switch (variant) {
         case kSuperior:
-            result.hitPoints = TimesSingle(result.hitPoints, f);
-            result.damageBound1 = TimesSingle(result.damageBound1, f);
-            result.damageBound2 = TimesSingle(result.damageBound2, f);
-            result.dodge += 80;
-            result.toHitThreshold = TimesDouble(result.toHitThreshold, 0.8);
-            result.experience *= 2;
-            result.regenerationAmount = TimesSingle(result.regenerationAmount, f);
-            result.meleeArmour = TimesDouble(result.meleeArmour, 1.125);
-            result.rangedArmour = TimesDouble(result.rangedArmour, 1.125);
-            result.level = level + 10;
+            result.stats.hitPoints = TimesSingle(result.stats.hitPoints, f);
+            result.stats.damageBound1 = TimesSingle(result.stats.damageBound1, f);
+            result.stats.damageBound2 = TimesSingle(result.stats.damageBound2, f);
+            result.stats.dodge += 80;
+            result.stats.toHitThreshold = TimesDouble(result.stats.toHitThreshold, 0.8);
+            result.stats.experience *= 2;
+            result.stats.regenerationAmount = TimesSingle(result.stats.regenerationAmount, f);
+            result.stats.meleeArmour = TimesDouble(result.stats.meleeArmour, 1.125);
+            result.stats.rangedArmour = TimesDouble(result.stats.rangedArmour, 1.125);
+            result.stats.level = level + 10;
             break;
         case kQuick:
-            result.speed *= 2;
-            result.experience = ExperienceTimesOneAndAHalf(result.experience);
-            result.level = level + 8;
+            result.stats.speed *= 2;
+            result.stats.experience = ExperienceTimesOneAndAHalf(result.stats.experience);
+            result.stats.level = level + 8;
             break;
         case kFierce: {
             const float fiercer = f + 0.2f;
-            result.damageBound1 = TimesSingle(result.damageBound1, fiercer);
-            result.damageBound2 = TimesSingle(result.damageBound2, fiercer);
-            result.experience = ExperienceTimesOneAndAHalf(result.experience);
-            result.level = level + 8;
+            result.stats.damageBound1 = TimesSingle(result.stats.damageBound1, fiercer);
+            result.stats.damageBound2 = TimesSingle(result.stats.damageBound2, fiercer);
+            result.stats.experience = ExperienceTimesOneAndAHalf(result.stats.experience);
+            result.stats.level = level + 8;
             break;
         }
         case kTough:
-            result.hitPoints = TimesSingle(result.hitPoints, f + 0.2f);
-            result.experience = ExperienceTimesOneAndAHalf(result.experience);
-            result.meleeArmour = TimesDouble(result.meleeArmour, 1.25);
-            result.rangedArmour = TimesDouble(result.rangedArmour, 1.25);
-            result.level = level + 8;
+            result.stats.hitPoints = TimesSingle(result.stats.hitPoints, f + 0.2f);
+            result.stats.experience = ExperienceTimesOneAndAHalf(result.stats.experience);
+            result.stats.meleeArmour = TimesDouble(result.stats.meleeArmour, 1.25);
+            result.stats.rangedArmour = TimesDouble(result.stats.rangedArmour, 1.25);
+            result.stats.level = level + 8;
             break;
         case kAgile:
-            result.dodge += 150;
-            result.toHitThreshold = TimesDouble(result.toHitThreshold, 0.7);
-            result.experience = ExperienceTimesOneAndAHalf(result.experience);
-            result.level = level + 8;
+            result.stats.dodge += 150;
+            result.stats.toHitThreshold = TimesDouble(result.stats.toHitThreshold, 0.7);
+            result.stats.experience = ExperienceTimesOneAndAHalf(result.stats.experience);
+            result.stats.level = level + 8;
             break;
     }
     // Stalkers hide in the floor's colours even as variants.
-    if (kind.ability != kAbilityStalker) result.colour = kind.colour + ((kind.colour == 4 || kind.colour == 12) ? 16 : 64);
+    if (kind.ability != kAbilityStalker) result.stats.colour = kind.colour + ((kind.colour == 4 || kind.colour == 12) ? 16 : 64);
 }
 
 }  // namespace

@@ -321,18 +321,18 @@ TEST_F(KindChoice, VariantsChangeTheKindAsTheirWordSays) {
         rng.RandomInit(seed);
         const MonsterTemplate t = ChooseMonsterKind(4, 1, 7);
         EXPECT_STREQ(t.name, c.name);
-        EXPECT_EQ(t.hitPoints, c.hp) << c.name;
-        EXPECT_EQ(t.damageBound1, c.damage1) << c.name;
-        EXPECT_EQ(t.damageBound2, c.damage2) << c.name;
-        EXPECT_EQ(t.dodge, c.dodge) << c.name;
-        EXPECT_EQ(t.toHitThreshold, c.toHit) << c.name;
-        EXPECT_EQ(t.speed, c.speed) << c.name;
-        EXPECT_EQ(t.experience, c.experience) << c.name;
-        EXPECT_EQ(t.regenerationAmount, c.regeneration) << c.name;
-        EXPECT_EQ(t.meleeArmour, c.melee) << c.name;
-        EXPECT_EQ(t.rangedArmour, c.ranged) << c.name;
-        EXPECT_EQ(t.level, c.level) << c.name;
-        EXPECT_EQ(t.colour, 71) << c.name;
+        EXPECT_EQ(t.stats.hitPoints, c.hp) << c.name;
+        EXPECT_EQ(t.stats.damageBound1, c.damage1) << c.name;
+        EXPECT_EQ(t.stats.damageBound2, c.damage2) << c.name;
+        EXPECT_EQ(t.stats.dodge, c.dodge) << c.name;
+        EXPECT_EQ(t.stats.toHitThreshold, c.toHit) << c.name;
+        EXPECT_EQ(t.stats.speed, c.speed) << c.name;
+        EXPECT_EQ(t.stats.experience, c.experience) << c.name;
+        EXPECT_EQ(t.stats.regenerationAmount, c.regeneration) << c.name;
+        EXPECT_EQ(t.stats.meleeArmour, c.melee) << c.name;
+        EXPECT_EQ(t.stats.rangedArmour, c.ranged) << c.name;
+        EXPECT_EQ(t.stats.level, c.level) << c.name;
+        EXPECT_EQ(t.stats.colour, 71) << c.name;
 
         // Variant 2 is always superior, whatever the draw.
         rng.RandomInit(seed);
@@ -358,8 +358,8 @@ TEST_F(KindChoice, LevelFactorIsWorkedOutInSinglePrecision) {
         });
         rng.RandomInit(seed);
         const MonsterTemplate t = ChooseMonsterKind(14, 1, 7);
-        EXPECT_EQ(t.hitPoints, c.hp) << t.name;
-        EXPECT_EQ(t.damageBound1, c.damage1) << t.name;
+        EXPECT_EQ(t.stats.hitPoints, c.hp) << t.name;
+        EXPECT_EQ(t.stats.damageBound1, c.damage1) << t.name;
     }
 }
 
@@ -371,7 +371,7 @@ TEST_F(KindChoice, VariantMarkColourAndStalkers) {
     };
     for (const Case& c : {Case{4, 0, 20}, Case{12, 0, 28}, Case{7, 0, 71}, Case{11, 24, 11}, Case{15, 24, 15}}) {
         FillWithOneKind(SetKind(0, "thing", 1, c.colour, c.ability));
-        EXPECT_EQ(ChooseMonsterKind(1, 1, c.colour).colour, c.marked) << "colour " << c.colour;
+        EXPECT_EQ(ChooseMonsterKind(1, 1, c.colour).stats.colour, c.marked) << "colour " << c.colour;
     }
 }
 
