@@ -1,14 +1,11 @@
 // Sages on the map: the record, the look-ups that keep their tiles free, and drawing.
 #include "floors/floor.h"
+#include "floors/floor_feelings.h"
 #include "folk/sage.h"
 #include "player/player.h"
 #include "shell/drawing.h"
 
 std::vector<cSage> sages;
-
-namespace {
-constexpr int32_t kFeelingConfusing = 6;
-}  // namespace
 
 bool IsSageAt(int32_t x, int32_t y, int32_t dx, int32_t dy, int32_t floor) {
     const int32_t sx = x + dx;

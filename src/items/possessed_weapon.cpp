@@ -7,17 +7,13 @@
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
 
-namespace {
-constexpr int32_t kPossessedPrefix = 23;
-}  // namespace
-
 void Player::PossessedWeaponSummon(bool secondHand) {
     const int32_t roll = rng.Random(40);
     if (roll != 0) return;
     const int32_t index = equipSlots[secondHand ? kSlotSecondWeapon : kSlotMainWeapon];
     if (index < 0 || static_cast<size_t>(index) >= inventory.size()) return;
     const int32_t prefix = inventory[static_cast<size_t>(index)].prefix;
-    if (prefix < 0 || prefix >= kItemPrefixCount || itemPrefixes[prefix].id != kPossessedPrefix) return;
+    if (prefix < 0 || prefix >= kItemPrefixCount || itemPrefixes[prefix].id != kPrefixPossessed) return;
     if (currentFloor < 0 || currentFloor >= kFloorCount) return;
 
     for (int32_t dx = -1; dx <= 1; ++dx) {

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int32_t kAbilityChameleon = 25;
-constexpr int32_t kAbilityPack = 26;
 constexpr int32_t kHighestWantedLevel = 50;
 
 bool OnFloorArray(int32_t floor) { return floor >= 0 && floor < kFloorCount; }

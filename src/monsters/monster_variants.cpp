@@ -16,10 +16,6 @@ namespace {
 // In the order of monsterVariantWords.
 enum Variant { kSuperior, kQuick, kFierce, kTough, kAgile };
 
-constexpr int32_t kAbilityTerrainSpecific = 22;
-constexpr int32_t kAbilityStalker = 24;
-constexpr int32_t kAbilityPack = 26;
-
 int32_t TopKindLevel() {
     int32_t top = 0;
     for (const MonsterKind& kind : monsterKinds.kinds) top = std::max(top, kind.level);

@@ -1,5 +1,6 @@
 // The twelve ailments count down once per turn; while they last some of them hurt.
 #include "floors/floor.h"
+#include "items/worn_properties.h"
 #include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
@@ -8,16 +9,6 @@
 #include "shell/random_mother.h"
 
 namespace {
-
-constexpr int32_t kDungeonKiller = 35;
-
-constexpr int32_t kAmuletClearMind = 1;
-constexpr int32_t kAmuletSwiftness = 2;
-constexpr int32_t kAmuletFreedom = 3;
-constexpr int32_t kAmuletDrowsiness = 8;
-constexpr int32_t kRingDizziness = 9;
-constexpr int32_t kRingHealth = 23;
-constexpr int32_t kRingAntidote = 24;
 
 // A draw from 0 to n-1; 0 without a draw when the range is empty.
 int32_t RollBelow(int32_t n) { return n >= 1 ? rng.Random(n) : 0; }
@@ -64,7 +55,7 @@ void WaitAfterPressSpace() {
 
 void Player::TickPoison() {
     if (poison <= 0) return;
-    if (CountDown(poison, RingHas(kRingAntidote) ? 3 : 0)) {
+    if (CountDown(poison, RingHas(kPropertyPoisonRecovery) ? 3 : 0)) {
         PrintWords("You aren't poisoned anymore. ");
         return;
     }
@@ -91,7 +82,7 @@ void Player::TickBleeding() {
 
 void Player::TickFever() {
     if (fever <= 0) return;
-    if (CountDown(fever, RingHas(kRingHealth) ? 5 : 0)) {
+    if (CountDown(fever, RingHas(kPropertyHealthyBody) ? 5 : 0)) {
         PrintWords("You are no longer feverish and feel your core temperature again. ");
         RecomputePlayerStats();
         return;
@@ -103,7 +94,7 @@ void Player::TickFever() {
 
 void Player::TickSickness() {
     if (sickness <= 0) return;
-    if (CountDown(sickness, RingHas(kRingHealth) ? 5 : 0)) {
+    if (CountDown(sickness, RingHas(kPropertyHealthyBody) ? 5 : 0)) {
         PrintWords("You feel healthier. ");
         return;
     }
@@ -111,7 +102,7 @@ void Player::TickSickness() {
 }
 
 void Player::TickDizziness() {
-    if (RingHas(kRingDizziness) && !AmuletHas(kAmuletClearMind)) {
+    if (RingHas(kPropertyConfusion) && !AmuletHas(kPropertyCalmMind)) {
         if (rng.Random(500) == 0 && dizziness == 0) {
             PrintWords("For some reason you feel dizzy. Very dizzy. Press space. ");
             WaitAfterPressSpace();
@@ -119,11 +110,11 @@ void Player::TickDizziness() {
         }
     }
     if (dizziness <= 0) return;
-    if (CountDown(dizziness, AmuletDrop(kAmuletClearMind, 1))) PrintWords("Your head is clear again. ");
+    if (CountDown(dizziness, AmuletDrop(kPropertyCalmMind, 1))) PrintWords("Your head is clear again. ");
 }
 
 void Player::TickSleep() {
-    if (AmuletHas(kAmuletDrowsiness) && sleep == 0 && paralysis == 0 && rng.Random(500) == 0) {
+    if (AmuletHas(kPropertySleepiness) && sleep == 0 && paralysis == 0 && rng.Random(500) == 0) {
         PrintWords("You feel very tired and drowsy. You slowly fall asleep. Press space. ");
         WaitAfterPressSpace();
         sleep = 50 + rng.Random(100);
@@ -134,12 +125,12 @@ void Player::TickSleep() {
 
 void Player::TickParalysis() {
     if (paralysis <= 0) return;
-    if (CountDown(paralysis, AmuletDrop(kAmuletFreedom, paralysis))) PrintWords("You aren't paralyzed anymore. ");
+    if (CountDown(paralysis, AmuletDrop(kPropertyFreeMovement, paralysis))) PrintWords("You aren't paralyzed anymore. ");
 }
 
 void Player::TickClumsiness() {
     if (clumsiness <= 0) return;
-    if (CountDown(clumsiness, AmuletDrop(kAmuletSwiftness, 3))) {
+    if (CountDown(clumsiness, AmuletDrop(kPropertyNimbleRecovery, 3))) {
         PrintWords("Your attacks are accurate again, you are no longer clumsy. ");
     }
 }
@@ -159,17 +150,17 @@ void Player::TickFrostbite() {
 
 void Player::TickSlowness() {
     if (slowness <= 0) return;
-    if (CountDown(slowness, AmuletDrop(kAmuletSwiftness, 3))) PrintWords("Your movements aren't slow anymore. ");
+    if (CountDown(slowness, AmuletDrop(kPropertyNimbleRecovery, 3))) PrintWords("Your movements aren't slow anymore. ");
 }
 
 void Player::TickImmobility() {
     if (immobility <= 0) return;
-    const bool freed = CountDown(immobility, AmuletDrop(kAmuletFreedom, immobility));
+    const bool freed = CountDown(immobility, AmuletDrop(kPropertyFreeMovement, immobility));
     PrintWords("You struggle to free yourself. ");
     if (freed) PrintWords("You aren't immobilized anymore. ");
 }
 
 void Player::TickHorror() {
     if (horror <= 0) return;
-    if (CountDown(horror, AmuletDrop(kAmuletClearMind, 1))) PrintWords("You aren't horrified anymore. ");
+    if (CountDown(horror, AmuletDrop(kPropertyCalmMind, 1))) PrintWords("You aren't horrified anymore. ");
 }

@@ -3,17 +3,13 @@
 #include <cstdint>
 
 #include "items/item_kind.h"
+#include "items/item_prefixes.h"
+#include "items/worn_properties.h"
 #include "player/armour.h"
 #include "player/player.h"
 #include "player/worn_gear.h"
 
 namespace {
-
-constexpr int32_t kPrefixDeflecting = 0;
-constexpr int32_t kPrefixTargetPainted = 1;
-constexpr int32_t kPrefixHighQuality = 11;
-constexpr int32_t kPrefixPoorQuality = 12;
-constexpr int32_t kRingStyle = 26;
 
 // What a worn piece adds besides its base: blessing, and the prefixes that
 // change armour (deflection only against missiles).
@@ -48,7 +44,7 @@ int32_t Player::ComputeArmourValue(bool ranged) {
     int32_t result = static_cast<int32_t>(armour);
     if (fightingStyle == kStyleDefensive) {
         result += static_cast<int32_t>(armour * 0.2);
-        if (RingHas(kRingStyle)) result += static_cast<int32_t>(armour * 0.1);
+        if (RingHas(kPropertyStyleMastery)) result += static_cast<int32_t>(armour * 0.1);
     } else if (fightingStyle == kStyleAggressive) {
         result += static_cast<int32_t>(armour * -0.3);
     }

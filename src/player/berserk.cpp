@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int32_t kBoonMaskWaiting = 1;
-constexpr int32_t kAbilityStalker = 24;
-
 // The words that finish the rage message for each boon, 2 to 9.
 const char* const kBoonWords[] = {
     "your attacks feel stronger! ",  "your attacks feel more piercing! ", "you feel faster! ",
@@ -56,13 +53,13 @@ void RedrawMapAfterRage() {
 void Player::TickBerserk() {
     if (berserkBoon == kBoonMaskWaiting) {
         if (!MonsterProvokesMask()) return;
-        berserkBoon = 2 + rng.Random(8);
+        berserkBoon = kBoonStronger + rng.Random(8);
         berserkTurns = 24 + rng.Random(8);
         PrintWords(
             "You stop, start staring at the monster nearby and feel a rage building up inside of you as the mask "
             "you absorbed pushes through your face. The mask latches onto you firmly and makes your vision turn red "
             "with bloodlust! You cannot retreat, but ");
-        PrintWords(kBoonWords[berserkBoon - 2]);
+        PrintWords(kBoonWords[berserkBoon - kBoonStronger]);
         if (berserkBoon == kBoonFaster) {
             const int32_t boost = 24 + rng.Random(8);
             speedBoost = std::min(boost, berserkTurns);
@@ -88,6 +85,6 @@ void Player::TickBerserk() {
     slowness += 6 + rng.Random(8);
     WaitForSpace();
     berserkTurns = 0;
-    berserkBoon = 0;
+    berserkBoon = kBoonNone;
     RedrawMapAfterRage();
 }

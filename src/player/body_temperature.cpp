@@ -2,6 +2,7 @@
 // it goes, until the final demon is slain and the dungeon heats up instead.
 #include <algorithm>
 
+#include "items/worn_properties.h"
 #include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
@@ -12,9 +13,6 @@
 
 namespace {
 
-constexpr int32_t kDungeonKiller = 35;
-constexpr int32_t kAmuletCold = 5;
-constexpr int32_t kAmuletWarmth = 6;
 constexpr int32_t kBoilingPoint = 10000;
 
 // The depth term: trunc(1.43 x floor).
@@ -28,8 +26,8 @@ int32_t EnvironmentChange() {
     const int32_t floor = player.currentFloor;
     const int32_t feeling = FloorFeelingAt(floor);
     int32_t change = 0;
-    if (AmuletHas(kAmuletCold)) change = -3;
-    if (AmuletHas(kAmuletWarmth)) change += 3;
+    if (AmuletHas(kPropertyWarmthLoss)) change = -3;
+    if (AmuletHas(kPropertyWarmthKeeping)) change += 3;
     if (player.demonSlainFlags[4] == 0) {
         change += -static_cast<int32_t>((1.43 * floor + 1) / 10) - (2 + DepthTerm(floor)) / 2;
         if (feeling == kFeelingWarm) change += 1 + DepthTerm(floor);

@@ -1,22 +1,22 @@
-// How much of what the character can carry is carried, in percent.
+// What the character can carry, and how much of it is carried, in percent.
 #include <cstdint>
 
 #include "items/item_kind.h"
+#include "items/item_prefixes.h"
+#include "items/worn_properties.h"
 #include "player/player.h"
 #include "player/worn_gear.h"
 
-namespace {
-
-constexpr int32_t kPrefixHeavy = 7;
-constexpr int32_t kPrefixAntiWeight = 8;
-constexpr int32_t kRingHeavyLifting = 11;
-
-bool WeaponHasPrefix(int32_t slot, int32_t prefix) {
-    const ItemData* item = EquippedItem(slot);
-    return item != nullptr && item->prefix == prefix;
+int32_t Player::ComputeCarryingCapacity() {
+    int32_t capacity = (strength + strengthBoost) * (RingHas(kPropertyCarrying) ? 33 : 25);
+    if (WearsArmourProperty(kPrefixAntiWeight) || SlotHasPrefix(kSlotMainWeapon, kPrefixAntiWeight) ||
+        SlotHasPrefix(kSlotSecondWeapon, kPrefixAntiWeight)) {
+        capacity += 25;
+    }
+    capacity += 25 * traits[kTraitCarryingCapacity];
+    if (fever > 0) capacity -= capacity / 5;
+    return capacity;
 }
-
-}  // namespace
 
 int32_t Player::ComputeBurdenPercent() {
     float weight = 0.0f;
@@ -30,13 +30,7 @@ int32_t Player::ComputeBurdenPercent() {
             weight += static_cast<float>(kind.weight) * static_cast<float>(item.quantity);
         }
     }
-    int32_t capacity = (strength + strengthBoost) * (RingHas(kRingHeavyLifting) ? 33 : 25);
-    if (WearsArmourProperty(kPrefixAntiWeight) || WeaponHasPrefix(kSlotMainWeapon, kPrefixAntiWeight) ||
-        WeaponHasPrefix(kSlotSecondWeapon, kPrefixAntiWeight)) {
-        capacity += 25;
-    }
-    capacity += 25 * traits[kTraitCarryingCapacity];
-    if (fever > 0) capacity -= static_cast<int32_t>(capacity * 0.2);
+    int32_t capacity = ComputeCarryingCapacity();
     // A character drained of all strength carries nothing without being crushed by a division by zero.
     if (capacity < 1) capacity = 1;
     const float percent = weight / static_cast<float>(capacity) * 100.0f;

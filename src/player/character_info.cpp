@@ -8,6 +8,8 @@
 #include "floors/floor.h"
 #include "folk/sage.h"
 #include "items/item_kind.h"
+#include "items/item_prefixes.h"
+#include "items/worn_properties.h"
 #include "player/armour.h"
 #include "player/player.h"
 #include "player/surroundings.h"
@@ -20,12 +22,6 @@
 
 namespace {
 
-constexpr int32_t kPrefixRegenerating = 15;
-constexpr int32_t kPrefixDegenerating = 16;
-constexpr int32_t kRingRegeneration = 27;
-constexpr int32_t kAmuletDegeneration = 34;
-constexpr int32_t kSkillEnhancedDeadliness = 38;
-constexpr int32_t kSkillWarriorsRendingStrike = 42;
 // The ailment list ends above the page's prompt on the last row.
 constexpr int32_t kLastAilmentRow = 23;
 
@@ -43,10 +39,8 @@ int32_t ShownRegeneration(int32_t amount) {
         if (weapon->prefix == kPrefixRegenerating) shown += amount / 2;
         if (weapon->prefix == kPrefixDegenerating) shown -= amount / 2;
     }
-    if (GetWornAccessoryProperty(2) == kRingRegeneration || GetWornAccessoryProperty(3) == kRingRegeneration) {
-        shown += amount / 2;
-    }
-    if (AmuletHas(kAmuletDegeneration)) shown -= amount / 2;
+    if (RingHas(kPropertyRegeneration)) shown += amount / 2;
+    if (AmuletHas(kPropertyDegeneration)) shown -= amount / 2;
     return shown;
 }
 
@@ -163,8 +157,8 @@ std::vector<const char*> AilmentsAndEffects() {
         {p.clumsiness > 0, "Clumsy"},
         {p.frostbite > 0, "Frostbitten"},
         {p.slowness > 0, "Slowed"},
-        {p.berserkBoon == 1, "Mask melded inside"},
-        {p.berserkBoon >= 2, "Berserking"},
+        {p.berserkBoon == kBoonMaskWaiting, "Mask melded inside"},
+        {p.berserkBoon >= kBoonStronger, "Berserking"},
         {p.strengthBoost > 0, "Boosted strength"},
         {p.dexterityBoost > 0, "Boosted dexterity"},
         {p.agilityBoost > 0, "Boosted agility"},

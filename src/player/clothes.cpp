@@ -1,6 +1,7 @@
 // Worn cloth keeps the cold out; wet cloth keeps it out less, and dries slowly.
 #include "items/item_kind.h"
 #include "items/item_names.h"
+#include "items/worn_properties.h"
 #include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr int32_t kAmuletQuickDrying = 35;
 constexpr int32_t kDry = -1;
 
 // The cloth slots in the order their warmth is added up.
@@ -103,7 +103,7 @@ void Player::DryClothes(int32_t heat) {
                 item.prefix -= 1;
             }
             if (campfire && item.prefix > 2) item.prefix -= 3;
-            if (AmuletHas(kAmuletQuickDrying) && item.prefix > 4) item.prefix -= 5;
+            if (AmuletHas(kPropertyQuickDrying) && item.prefix > 4) item.prefix -= 5;
         } else if (!IsHostileMonsterInSight() && paralysis == 0 && dizziness == 0 && sleep == 0 && horror == 0) {
             item.prefix = kDry;
             PrintWithItemName("You manage to wring your %s dry. ", item);

@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "floors/floor_feelings.h"
 #include "items/item_kind.h"
+#include "items/item_prefixes.h"
+#include "items/worn_properties.h"
 #include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
@@ -12,15 +15,6 @@
 #include "skills/skill_def.h"
 
 namespace {
-
-constexpr int32_t kPrefixHighQuality = 11;
-constexpr int32_t kPrefixPoorQuality = 12;
-constexpr int32_t kRingMoreDamage = 19;
-constexpr int32_t kRingLessDamage = 20;
-constexpr int32_t kRingStyle = 26;
-constexpr int32_t kSkillThrownExpertise = 41;
-constexpr int32_t kFeelingProvocative = 10;
-constexpr int32_t kFeelingCalm = 11;
 
 // Each call overwrites its buffer; the text stays valid until the next call.
 std::string meleeDamageBuffer;
@@ -74,9 +68,9 @@ void AddToBoth(Range& range, int32_t amount) {
 // Rings and the berserk boon scale each end, then the ends are put in order.
 void ScaleByGear(Range& range) {
     for (int32_t* value : {&range.low, &range.high}) {
-        if (RingHas(kRingMoreDamage)) *value = Trunc(*value * 1.125);
+        if (RingHas(kPropertyDamage)) *value = Trunc(*value * 1.125);
         if (player.berserkBoon == kBoonStronger) *value = Trunc(*value * 1.25);
-        if (RingHas(kRingLessDamage)) *value = Trunc(*value * 0.8);
+        if (RingHas(kPropertyClumsyHands)) *value = Trunc(*value * 0.8);
     }
     if (range.low > range.high) std::swap(range.low, range.high);
 }
@@ -86,7 +80,7 @@ void ScaleByStyleAndFloor(Range& range, double aggressiveShare) {
     for (int32_t* value : {&range.low, &range.high}) {
         if (player.fightingStyle == kStyleAggressive) {
             *value += Trunc(*value * aggressiveShare);
-            if (RingHas(kRingStyle)) *value += Trunc(*value * 0.15);
+            if (RingHas(kPropertyStyleMastery)) *value += Trunc(*value * 0.15);
         } else if (player.fightingStyle == kStyleDefensive) {
             *value -= Trunc(*value * 0.3);
         }

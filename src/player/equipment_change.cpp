@@ -3,6 +3,7 @@
 
 #include "floors/field_of_view.h"
 #include "floors/floor.h"
+#include "items/item_prefixes.h"
 #include "player/commands.h"
 #include "player/player.h"
 #include "shell/message_log.h"
@@ -10,8 +11,6 @@
 #include "shell/random_mother.h"
 
 namespace {
-
-constexpr int32_t kPrefixBloodBane = 31;
 
 constexpr WornPrefixes kPrefixSlots = {kSlotMainWeapon, kSlotSecondWeapon, kSlotShield,   kSlotChest,
                                        kSlotBoots,      kSlotHelmet,       kSlotLeggings, kSlotGauntlets};

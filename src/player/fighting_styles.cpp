@@ -3,6 +3,7 @@
 #include <string>
 
 #include "items/item_kind.h"
+#include "items/item_prefixes.h"
 #include "player/player.h"
 #include "shell/drawing.h"
 #include "shell/key_bindings.h"
@@ -15,7 +16,6 @@ int32_t previousFightingStyle = -1;
 
 namespace {
 
-constexpr int32_t kPrefixPutrid = 6;
 constexpr ColourCode kPromptColour = 11;
 
 struct StyleText {

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int32_t kAbilityStalker = 24;
-
 bool InSightSquare(const Player& p, const Monster& monster) {
     const int32_t r = p.sightRadius;
     return monster.x >= p.x - r && monster.x <= p.x + r && monster.y >= p.y - r && monster.y <= p.y + r;

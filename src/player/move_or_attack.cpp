@@ -8,12 +8,9 @@
 #include "shell/key_bindings.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
+#include "skills/skill_def.h"
 
 namespace {
-
-constexpr int32_t kAbilityFear = 31;
-constexpr int32_t kSkillDoubleStrike = 5;
-constexpr int32_t kSkillMadStrike = 15;
 
 // True while the monster is still the one on the tile. The record is only
 // compared, never read: the blow before may have killed and freed it.

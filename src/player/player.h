@@ -18,8 +18,12 @@ enum FightingStyle : int32_t {
     kStyleAccurate = 4,
     kStyleFast = 5,
 };
+// The killer code of a death that the dungeon itself causes (ailments, cold, heat).
+constexpr int32_t kDungeonKiller = 35;
+
 enum BerserkBoon : int32_t {
     kBoonNone = 0,
+    kBoonMaskWaiting = 1,  // an absorbed mask waits for a monster in sight
     kBoonStronger = 2,
     kBoonPiercing = 3,
     kBoonFaster = 4,
@@ -175,6 +179,9 @@ public:
     const char* FormatRangedDamageRange(int32_t* highEnd);
     // The armour of the worn pieces; ranged is true against missiles.
     int32_t ComputeArmourValue(bool ranged);
+    // What the character can carry: strength with the carrying ring, anti-weight gear and
+    // the carrying trait, a fifth less with fever.
+    int32_t ComputeCarryingCapacity();
     // The carried weight as a whole percentage of what the character can carry.
     int32_t ComputeBurdenPercent();
     // Melee: with bonusOnly the to-hit bonus, drawing nothing; else 0 hit, 1 miss, 2 dodged.
@@ -231,7 +238,6 @@ public:
     void ReportPietyLink(int32_t up);
 
     // ---- records/ ----
-
 
     // ---- fields, in record order ----
     char name[15] = {};

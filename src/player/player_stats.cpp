@@ -4,37 +4,16 @@
 #include <climits>
 
 #include "floors/floor.h"
+#include "floors/floor_feelings.h"
 #include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
 #include "player/player.h"
+#include "player/worn_gear.h"
 #include "shell/message_log.h"
 #include "skills/skill_def.h"
 
 namespace {
-
-constexpr int32_t kSkillEnhancedSpeed = 36;
-constexpr int32_t kSkillEnhancedAccuracy = 37;
-constexpr int32_t kSkillEnhancedEvasion = 39;
-constexpr int32_t kSkillWildRage = 28;
-
-constexpr int32_t kFeelingSlushy = 9;
-
-bool RingHas(int32_t property) {
-    return GetWornAccessoryProperty(2) == property || GetWornAccessoryProperty(3) == property;
-}
-
-// The item in an equipment slot, or null when the slot is empty.
-const ItemData* SlotItem(const Player& p, int32_t slot) {
-    const int32_t index = p.equipSlots[slot];
-    if (index < 0 || index >= static_cast<int32_t>(p.inventory.size())) return nullptr;
-    return &p.inventory[static_cast<std::size_t>(index)];
-}
-
-bool SlotHasPrefix(const Player& p, int32_t slot, int32_t prefix) {
-    const ItemData* item = SlotItem(p, slot);
-    return item != nullptr && item->prefix == prefix;
-}
 
 int32_t CarriedWeight(const Player& p) {
     int64_t total = 0;
@@ -67,17 +46,10 @@ int32_t TemperatureSpeedChange(int32_t bodyTemperature, int32_t agilitySpeed) {
 void Player::RecomputePlayerStats() {
     const int32_t agilityNow = agility + agilityBoost;
     const int32_t dexterityNow = dexterity + dexterityBoost;
-    const int32_t strengthNow = strength + strengthBoost;
 
     carriedWeight = CarriedWeight(*this);
 
-    carryingCapacity = strengthNow * (RingHas(kPropertyCarrying) ? 33 : 25);
-    if (WearsArmourProperty(kPrefixAntiWeight) || SlotHasPrefix(*this, kSlotMainWeapon, kPrefixAntiWeight) ||
-        SlotHasPrefix(*this, kSlotSecondWeapon, kPrefixAntiWeight)) {
-        carryingCapacity += 25;
-    }
-    carryingCapacity += 25 * traits[kTraitCarryingCapacity];
-    if (fever > 0) carryingCapacity -= carryingCapacity / 5;
+    carryingCapacity = ComputeCarryingCapacity();
 
     const uint8_t wasBurdened = burdened;
     burdened = carriedWeight > (carryingCapacity * 3) / 4 ? 1 : 0;
@@ -100,7 +72,7 @@ void Player::RecomputePlayerStats() {
     }
     if (fightingStyle == kStyleFast) toHit -= static_cast<int32_t>(10 * dexterityNow * -0.3);
     if (burdened == 1) toHit += 75;
-    if (SlotItem(*this, kSlotSecondWeapon) != nullptr) toHit += 145;
+    if (EquippedItem(kSlotSecondWeapon) != nullptr) toHit += 145;
     if (activeSkill == kSkillWildRage) toHit -= 100;
     if (toHit < 250) toHit = 250 - (250 - toHit) / 3;
     if (toHit < 10) toHit = 10;
@@ -125,10 +97,10 @@ void Player::RecomputePlayerStats() {
     const bool fastLearned = IsSkillLearned(kSkillEnhancedSpeed);
     int32_t pace = (fastLearned ? 11000 : 10000) + 100 * agilityNow;
     if (RingHas(kPropertySpeed)) pace += agilitySpeed;
-    if (SlotItem(*this, kSlotMainWeapon) != nullptr) {
+    if (EquippedItem(kSlotMainWeapon) != nullptr) {
         for (int32_t slot : {kSlotMainWeapon, kSlotSecondWeapon}) {
-            if (SlotHasPrefix(*this, slot, kPrefixSwift)) pace += agilitySpeed;
-            if (SlotHasPrefix(*this, slot, kPrefixSlow)) pace -= agilitySpeed;
+            if (SlotHasPrefix(slot, kPrefixSwift)) pace += agilitySpeed;
+            if (SlotHasPrefix(slot, kPrefixSlow)) pace -= agilitySpeed;
         }
     }
     pace += 150 * traits[kTraitExtraSpeed];

@@ -1,6 +1,8 @@
 // Hit points and special points come back a little after every action.
 #include <algorithm>
 
+#include "items/item_prefixes.h"
+#include "items/worn_properties.h"
 #include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
@@ -13,12 +15,6 @@
 
 namespace {
 
-constexpr int32_t kSkillEnhancedRegeneration = 40;
-constexpr int32_t kSkillWildRegeneration = 27;
-constexpr int32_t kPrefixRegenerating = 15;
-constexpr int32_t kPrefixDegenerating = 16;
-constexpr int32_t kRingRegeneration = 27;
-constexpr int32_t kAmuletDegeneration = 34;
 constexpr int32_t kNormalRegenPeriod = 33;
 constexpr int32_t kFastRegenPeriod = 20;
 
@@ -45,8 +41,8 @@ void GainPoints(int32_t& points, int32_t maxPoints, int32_t amount, int32_t attr
         if (weapon->prefix == kPrefixRegenerating) points += amount / 2;
         if (weapon->prefix == kPrefixDegenerating) points -= amount / 2;
     }
-    if (RingHas(kRingRegeneration)) points += amount / 2;
-    if (AmuletHas(kAmuletDegeneration)) points -= amount / 2;
+    if (RingHas(kPropertyRegeneration)) points += amount / 2;
+    if (AmuletHas(kPropertyDegeneration)) points -= amount / 2;
     points = std::min(points, maxPoints);
 }
 

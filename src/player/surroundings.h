@@ -2,17 +2,10 @@
 // What lies around the character: its floor, that floor's feeling, its tile.
 #include <cstdint>
 
+#include "floors/floor_feelings.h"  // the feelings that FloorFeelingAt gives
+
 class Floor;
 class Tile;
-
-// Floor feelings that the character's conditions react to.
-enum : int32_t {
-    kFeelingWarm = 2,
-    kFeelingCold = 3,
-    kFeelingDark = 4,
-    kFeelingBright = 5,
-    kFeelingPeaceful = 7,
-};
 
 // The floor with that index, or null outside 0..34 (the surface is -1).
 Floor* FloorAt(int32_t index);

@@ -14,6 +14,12 @@ inline ItemData* EquippedItem(int32_t slot) {
     return &player.inventory[index];
 }
 
+// True when an item with the prefix is in the equipment slot.
+inline bool SlotHasPrefix(int32_t slot, int32_t prefix) {
+    const ItemData* item = EquippedItem(slot);
+    return item != nullptr && item->prefix == prefix;
+}
+
 inline bool AmuletHas(int32_t property) { return GetWornAccessoryProperty(1) == property; }
 // True when the right ring or the left ring has the property.
 inline bool RingHas(int32_t property) {

@@ -39,7 +39,7 @@ void RunPlayerTurn() {
                 messageLog.UpdateWorld();
                 RedrawScreen();
             }
-            const bool rageHoldsBack = player.berserkBoon == 1 && player.IsHostileMonsterInSight();
+            const bool rageHoldsBack = player.berserkBoon == kBoonMaskWaiting && player.IsHostileMonsterInSight();
             if (!rageHoldsBack && player.sleep == 0 && player.paralysis == 0) TakeCommands();
             player.RegeneratePlayer();
             player.CountPlayerTurn();

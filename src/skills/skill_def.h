@@ -9,6 +9,57 @@ constexpr int32_t kSkillCount = 45;
 constexpr int32_t kSkillCostVariable = 1;
 constexpr int32_t kSkillCostPassive = -1;
 
+// What a skill does: the effect every rule tests, and what the prepared and
+// active skill fields of the player hold (0 none).
+enum SkillEffect : int32_t {
+    kSkillNoEffect = 0,
+    kSkillMultistrike = 1,
+    kSkillMultishot = 2,
+    kSkillCriticalStrike = 3,
+    kSkillCriticalShot = 4,
+    kSkillDoubleStrike = 5,
+    kSkillDoubleShot = 6,
+    kSkillBrutalStrike = 7,
+    kSkillBrutalShot = 8,
+    kSkillStunningStrike = 9,
+    kSkillStunningShot = 10,
+    kSkillAccurateStrike = 11,
+    kSkillAccurateShot = 12,
+    kSkillDesperateStrike = 13,
+    kSkillDesperateShot = 14,
+    kSkillMadStrike = 15,
+    kSkillMadShot = 16,
+    kSkillPenetratingStrike = 17,
+    kSkillPenetratingShot = 18,
+    kSkillVampiricStrike = 19,
+    kSkillVampiricShot = 20,
+    kSkillPiercingStrike = 21,
+    kSkillPiercingShot = 22,
+    kSkillDash = 23,
+    kSkillYell = 24,
+    kSkillKnockback = 25,
+    kSkillCreateIceballs = 26,
+    kSkillWildRegeneration = 27,
+    kSkillWildRage = 28,
+    kSkillListen = 29,
+    kSkillDestroyWalls = 30,
+    kSkillInhumanReflexes = 31,
+    kSkillDisarmTraps = 32,
+    kSkillWarriorsStrength = 33,
+    kSkillArchersDexterity = 34,
+    kSkillRangersAgility = 35,
+    kSkillEnhancedSpeed = 36,
+    kSkillEnhancedAccuracy = 37,
+    kSkillEnhancedDeadliness = 38,
+    kSkillEnhancedEvasion = 39,
+    kSkillEnhancedRegeneration = 40,
+    kSkillThrownExpertise = 41,
+    kSkillWarriorsRendingStrike = 42,
+    kSkillArchersRendingShot = 43,
+    kSkillRangersRendingThrow = 44,
+    kSkillTaunt = 45,
+};
+
 // Index into SkillDef::requirements.
 enum SkillRequirement : int32_t {
     kReqStrength = 0,
