@@ -1,7 +1,8 @@
 #include "monsters/monster_descriptions.h"
 
-#include <array>
 #include <string_view>
+
+#include "monsters/monster.h"
 
 std::vector<MonsKuvaus> monsterDescriptions;
 
@@ -444,9 +445,6 @@ constexpr DescriptionRow kDescriptionRows[] = {
      "at times blurred and at others as if his whole body was mirror-twisted."},
 };
 
-// A variant monster carries its variant word in front of the kind's name.
-constexpr std::array<std::string_view, 5> kVariantWords = {"superior ", "quick ", "fierce ", "tough ", "agile "};
-
 }  // namespace
 
 std::string FillMonsterDescriptions(std::string name) {
@@ -456,7 +454,7 @@ std::string FillMonsterDescriptions(std::string name) {
 
     // Variant names always begin with their word, so wherever the word is
     // found, the name's first characters are what goes.
-    for (std::string_view word : kVariantWords) {
+    for (std::string_view word : monsterVariantWords) {
         if (name.find(word) != std::string::npos) name.erase(0, word.size());
     }
 

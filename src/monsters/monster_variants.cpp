@@ -101,7 +101,9 @@ void ApplyVariant(MonsterTemplate& result, Variant variant, int32_t level, float
             break;
     }
     // Stalkers hide in the floor's colours even as variants.
-    if (kind.ability != kAbilityStalker) result.stats.colour = kind.colour + ((kind.colour == 4 || kind.colour == 12) ? 16 : 64);
+    if (kind.ability != kAbilityStalker) {
+        result.stats.colour = kind.colour + ((kind.colour == 4 || kind.colour == 12) ? 16 : 64);
+    }
 }
 
 }  // namespace

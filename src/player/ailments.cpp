@@ -125,7 +125,9 @@ void Player::TickSleep() {
 
 void Player::TickParalysis() {
     if (paralysis <= 0) return;
-    if (CountDown(paralysis, AmuletDrop(kPropertyFreeMovement, paralysis))) PrintWords("You aren't paralyzed anymore. ");
+    if (CountDown(paralysis, AmuletDrop(kPropertyFreeMovement, paralysis))) {
+        PrintWords("You aren't paralyzed anymore. ");
+    }
 }
 
 void Player::TickClumsiness() {

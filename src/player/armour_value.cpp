@@ -5,7 +5,7 @@
 #include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
-#include "player/armour.h"
+#include "player/armour_value.h"
 #include "player/player.h"
 #include "player/worn_gear.h"
 

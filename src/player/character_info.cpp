@@ -4,13 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "floors/field_of_view.h"
 #include "floors/floor.h"
 #include "folk/sage.h"
 #include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
-#include "player/armour.h"
+#include "player/armour_value.h"
 #include "player/player.h"
 #include "player/surroundings.h"
 #include "player/trait_rows.h"
@@ -279,11 +278,7 @@ void Player::ShowCharacterInfo() {
     ClearScreen();
     ShowFloorMemoryPage();
     ClearScreen();
-    if (hp > 0 && currentFloor >= 0 && currentFloor < kFloorCount) {
-        floorArray[currentFloor].RedrawSeenTiles();
-        ComputeFieldOfView(&floorArray[currentFloor], x, y, sightRadius);
-        RedrawScreen();
-    }
+    if (hp > 0 && RestoreMapView()) RedrawScreen();
 }
 
 void Player::ShowTraitsAndEffectsPage() {

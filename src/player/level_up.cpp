@@ -2,8 +2,6 @@
 // on even levels, a trait, and the level's hit points and special points.
 #include <cstdint>
 
-#include "floors/field_of_view.h"
-#include "floors/floor.h"
 #include "player/player.h"
 #include "player/progression_screen.h"
 #include "shell/drawing.h"
@@ -247,10 +245,7 @@ void Player::LevelUp(bool quiet, bool restart) {
 
     if (!quiet) {
         ClearScreen();
-        if (currentFloor >= 0 && currentFloor < kFloorCount) {
-            floorArray[currentFloor].RedrawSeenTiles();
-            ComputeFieldOfView(&floorArray[currentFloor], x, y, sightRadius);
-        }
+        RestoreMapView();
         RedrawScreen();
     }
 }

@@ -1,6 +1,4 @@
 // The help screen: every command with the key the key-binding file gave it.
-#include "floors/field_of_view.h"
-#include "floors/floor.h"
 #include "player/player.h"
 #include "shell/drawing.h"
 #include "shell/key_bindings.h"
@@ -79,10 +77,6 @@ void Player::ShowHelpScreen() {
     DrawText("Press a key to exit", 30, 24, 3);
     ReadKey();
     ClearScreen();
-    if (currentFloor >= 0 && currentFloor < kFloorCount) {
-        Floor& floor = floorArray[currentFloor];
-        floor.RedrawSeenTiles();
-        ComputeFieldOfView(&floor, x, y, sightRadius);
-    }
+    RestoreMapView();
     RedrawScreen();
 }

@@ -1,8 +1,6 @@
 // The "Message Buffer" screen: the message history, newest line at the bottom.
 #include <algorithm>
 
-#include "floors/field_of_view.h"
-#include "floors/floor.h"
 #include "player/player.h"
 #include "shell/drawing.h"
 #include "shell/message_log.h"
@@ -71,10 +69,5 @@ void MessageLog::ShowMessageBuffer() {
         }
     }
     ClearScreen();
-    if (player.hp > 0 && player.currentFloor >= 0 && player.currentFloor < kFloorCount) {
-        Floor& floor = floorArray[player.currentFloor];
-        floor.RedrawSeenTiles();
-        ComputeFieldOfView(&floor, player.x, player.y, player.sightRadius);
-        RedrawScreen();
-    }
+    if (player.hp > 0 && RestoreMapView()) RedrawScreen();
 }

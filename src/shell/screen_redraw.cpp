@@ -1,4 +1,5 @@
-// The two full redraws of the game screen.
+// The full redraws of the game screen, and the map's return after a page.
+#include "floors/field_of_view.h"
 #include "floors/floor.h"
 #include "folk/sage.h"
 #include "monsters/monster.h"
@@ -45,4 +46,12 @@ void RedrawScreenQuiet() {
     DrawPlayfield();
     DrawStatusPanel();
     MoveCursorToPlayer();
+}
+
+bool RestoreMapView() {
+    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return false;
+    Floor& floor = floorArray[player.currentFloor];
+    floor.RedrawSeenTiles();
+    ComputeFieldOfView(&floor, player.x, player.y, player.sightRadius);
+    return true;
 }

@@ -89,7 +89,9 @@ void DrawStatusPanel() {
     DrawCodedText(row23.c_str(), 0, 23, 0);
     DrawCodedText(row24.c_str(), 0, 24, 0);
 
-    const char* ailment = player.berserkBoon == kBoonMaskWaiting ? "Mask " : player.berserkBoon >= kBoonStronger ? "Ber " : nullptr;
+    const char* ailment = player.berserkBoon == kBoonMaskWaiting ? "Mask "
+                          : player.berserkBoon >= kBoonStronger  ? "Ber "
+                                                                 : nullptr;
     ColourCode temperatureColour = 0;
     const char* temperature = TemperatureWord(temperatureColour);
     const Label labels[] = {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "items/item_prefixes.h"
-#include "player/armour.h"
+#include "player/armour_value.h"
 #include "player/condition_fixture.h"
 
 namespace {
