@@ -11,6 +11,8 @@ Floor* CurrentFloor();
 // The glyph at (x + dx, y + dy) of the character's floor; off the map, or with
 // no floor, it reads as wall.
 char GlyphBesidePlayer(int32_t dx, int32_t dy);
+// The '.' tiles of the 3 by 3 block around the character, its own tile included.
+int32_t FloorTilesAround();
 // The key of a command as a run key: its symbol, or "no run" when it is unbound.
 uint8_t RunKeyOf(int32_t command);
 

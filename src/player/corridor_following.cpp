@@ -9,15 +9,6 @@ namespace {
 
 bool IsFloorBeside(int32_t dx, int32_t dy) { return GlyphBesidePlayer(dx, dy) == '.'; }
 
-// The '.' tiles of the 3 by 3 block around the character, its own tile included.
-int32_t FloorTilesAround() {
-    int32_t count = 0;
-    for (int32_t dx = -1; dx <= 1; ++dx) {
-        for (int32_t dy = -1; dy <= 1; ++dy) count += IsFloorBeside(dx, dy) ? 1 : 0;
-    }
-    return count;
-}
-
 // Turns the run sideways, to the first side and then, when the second is open too, to the second.
 void TurnToOpenSide(int32_t firstSide, int32_t secondSide) {
     for (int32_t side : {firstSide, secondSide}) {

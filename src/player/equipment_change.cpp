@@ -1,13 +1,11 @@
 // The equipment command: the equipment screen, then what newly worn prefixes do.
 #include <algorithm>
 
-#include "floors/field_of_view.h"
-#include "floors/floor.h"
 #include "items/item_prefixes.h"
 #include "player/commands.h"
 #include "player/player.h"
-#include "shell/message_log.h"
 #include "shell/drawing.h"
+#include "shell/message_log.h"
 #include "shell/random_mother.h"
 
 namespace {
@@ -23,14 +21,6 @@ int32_t SlotPrefix(const Player& p, int32_t slot) {
 
 bool IsInPrefixSlot(const Player& p, int32_t index) {
     return std::any_of(kPrefixSlots.begin(), kPrefixSlots.end(), [&](int32_t slot) { return p.equipSlots[slot] == index; });
-}
-
-void RedrawMap(Player& p) {
-    ClearScreen();
-    Floor* floor = CurrentFloor();
-    if (floor == nullptr) return;
-    floor->RedrawSeenTiles();
-    ComputeFieldOfView(floor, p.x, p.y, p.sightRadius);
 }
 
 }  // namespace
@@ -69,12 +59,14 @@ void ApplyNewlyWornPrefixes(const WornPrefixes& before) {
 int32_t ChangeEquipment() {
     const WornPrefixes before = RememberWornPrefixes();
     if (player.EquipmentScreen(true, 0) == 0) {
-        RedrawMap(player);
+        ClearScreen();
+        RestoreMapView();
         RedrawScreen();
         return 0;
     }
     player.RecomputePlayerStats();
-    RedrawMap(player);
+    ClearScreen();
+    RestoreMapView();
     RedrawScreenQuiet();
     ApplyNewlyWornPrefixes(before);
     return 1;

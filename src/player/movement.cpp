@@ -55,6 +55,14 @@ char GlyphBesidePlayer(int32_t dx, int32_t dy) {
     return floor == nullptr ? '#' : floor->GlyphAt(player.x + dx, player.y + dy);
 }
 
+int32_t FloorTilesAround() {
+    int32_t count = 0;
+    for (int32_t dx = -1; dx <= 1; ++dx) {
+        for (int32_t dy = -1; dy <= 1; ++dy) count += GlyphBesidePlayer(dx, dy) == '.' ? 1 : 0;
+    }
+    return count;
+}
+
 int32_t Player::StepNorth() { return StepTowards(kCommandNorth); }
 int32_t Player::StepSouth() { return StepTowards(kCommandSouth); }
 int32_t Player::StepWest() { return StepTowards(kCommandWest); }

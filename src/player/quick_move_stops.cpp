@@ -37,14 +37,6 @@ bool FrameOf(uint8_t runKey, RunFrame& frame) {
     return false;
 }
 
-int32_t FloorTilesAround() {
-    int32_t count = 0;
-    for (int32_t dx = -1; dx <= 1; ++dx) {
-        for (int32_t dy = -1; dy <= 1; ++dy) count += GlyphBesidePlayer(dx, dy) == '.' ? 1 : 0;
-    }
-    return count;
-}
-
 // A side opening with walls on all four diagonals: only a simple bend, with floor behind, lets the run go on.
 bool StopsAtSideOpening(const RunFrame& f) {
     if (f.Glyph(1, 0) != '.' && f.Glyph(-1, 0) != '.') return true;

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "floors/field_of_view.h"
 #include "floors/floor.h"
 #include "player/player.h"
 #include "shell/drawing.h"
@@ -39,15 +38,6 @@ int32_t HighestSortKey(int32_t mode) {
         case kSortLevel: return 19;
         default: return kLastPosition;
     }
-}
-
-// Back to the map: the remembered tiles, the view and the whole screen.
-void RedrawMap() {
-    ClearScreen();
-    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return;
-    floorArray[player.currentFloor].RedrawSeenTiles();
-    ComputeFieldOfView(&floorArray[player.currentFloor], player.x, player.y, player.sightRadius);
-    RedrawScreen();
 }
 
 }  // namespace
@@ -184,7 +174,10 @@ int32_t Player::LearnSkill(bool browseOnly) {
             case 'Z':
             case kKeyEscape:
             case '`':
-                if (!browsing) RedrawMap();
+                if (!browsing) {
+                    ClearScreen();
+                    if (RestoreMapView()) RedrawScreen();
+                }
                 SortSkillList(kSortDefault);
                 return 0;
             default:

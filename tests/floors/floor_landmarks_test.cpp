@@ -17,11 +17,7 @@ constexpr int32_t kSeeds = 300;
 // Puts an altar, smith or sage on a floor above, as earlier floors of the game would have.
 void PutLandmarkAbove(char kind, int32_t floorNumber) {
     if (kind == 's') {
-        cSage sage;
-        sage.x = 5;
-        sage.y = 5;
-        sage.floor = floorNumber;
-        sages.push_back(sage);
+        AddSage(5, 5, floorNumber);
     } else {
         floorArray[floorNumber].At(5, 5).glyph = kind;
     }
