@@ -1,7 +1,7 @@
 // The cavern: random rock smoothed by a cellular automaton, kept only when
 // its open share lies in a narrow band and all of it is one connected cave.
 #include "floors/floor.h"
-#include "shell/random_mother.h"
+#include "floors/local_random.h"
 
 namespace {
 
@@ -61,10 +61,13 @@ void Floor::GenerateCavern() {
     ResetToNewFloor();
     CaveRock cave;
     for (;;) {
-        for (int32_t x = 0; x < kFloorWidth; ++x) {
-            for (int32_t y = 0; y < kFloorHeight; ++y) {
-                const int32_t draw = rng.Random(100);
-                cave.At(x, y) = draw < 40 ? 1 : 0;
+        {
+            LocalRandom random;
+            for (int32_t x = 0; x < kFloorWidth; ++x) {
+                for (int32_t y = 0; y < kFloorHeight; ++y) {
+                    const int32_t draw = random.Random(100);
+                    cave.At(x, y) = draw < 40 ? 1 : 0;
+                }
             }
         }
         for (int32_t x = 0; x < kFloorWidth; ++x)

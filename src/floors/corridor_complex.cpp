@@ -3,6 +3,7 @@
 // 2000 attempts in a row fail, and kept when both halves of the map are open enough.
 #include "floors/floor.h"
 #include "floors/dig_spots.h"
+#include "floors/local_random.h"
 #include "floors/scratch_grid.h"
 #include "floors/spot_search.h"
 #include "shell/random_mother.h"
@@ -146,12 +147,13 @@ void Floor::GenerateCorridorComplex() {
 }
 
 int32_t Floor::ExtendCorridorComplex(XY& position, ScratchGrid& scratch, int32_t step) {
+    LocalRandom random;
+    const int32_t last = openTileCount;
     for (int32_t failures = 0; failures < kExtendTries; ++failures) {
-        const int32_t length = rng.Random(5) + 4;
-        const int32_t last = openTileCount;
-        int32_t direction = RandomDirection();
+        const int32_t length = random.Random(5) + 4;
+        int32_t direction = RandomDirection(random);
         // Half the directions always qualify, so this ends.
-        while (direction == last || direction == Opposite(last)) direction = RandomDirection();
+        while (direction == last || direction == Opposite(last)) direction = RandomDirection(random);
 
         const int32_t px = position.x;
         const int32_t py = position.y;

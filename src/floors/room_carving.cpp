@@ -1,6 +1,7 @@
 // Rooms, carved straight into a floor or planned on a scratch grid: plain
 // rooms, rare checkerboards of ice, and small rooms with walls inside.
 #include "floors/floor.h"
+#include "floors/local_random.h"
 #include "floors/room_plan.h"
 #include "floors/scratch_grid.h"
 #include "floors/spot_search.h"
@@ -123,19 +124,22 @@ RoomPlan Floor::PlanScratchRoom(int32_t x, int32_t y) const {
     int32_t oy = 0;
     // From any position the room floor plans at, some size and shift fits;
     // the bound only guards a caller that asks from too near the edge.
-    for (int32_t draw = 0; draw < kSpotDrawLimit; ++draw) {
-        w = rng.Random(4) + 3;
-        h = rng.Random(4) + 3;
-        ox = 0;
-        oy = 0;
-        if (openTileCount == 2 || openTileCount == 3) {
-            ox = rng.Random(w);
-        } else if (openTileCount == 4 || openTileCount == 5) {
-            oy = rng.Random(h);
+    {
+        LocalRandom random;
+        for (int32_t draw = 0; draw < kSpotDrawLimit; ++draw) {
+            w = random.Random(4) + 3;
+            h = random.Random(4) + 3;
+            ox = 0;
+            oy = 0;
+            if (openTileCount == 2 || openTileCount == 3) {
+                ox = random.Random(w);
+            } else if (openTileCount == 4 || openTileCount == 5) {
+                oy = random.Random(h);
+            }
+            const int32_t right = x - ox + w;
+            const int32_t bottom = y - oy + h;
+            if (right >= 1 && right <= 78 && bottom >= 1 && bottom <= 17) break;
         }
-        const int32_t right = x - ox + w;
-        const int32_t bottom = y - oy + h;
-        if (right >= 1 && right <= 78 && bottom >= 1 && bottom <= 17) break;
     }
     return PlanRoom(x - ox, y - oy, w, h, true);
 }

@@ -3,6 +3,7 @@
 // segment, tested, and only then dug into the floor.
 #include "floors/floor.h"
 #include "floors/dig_spots.h"
+#include "floors/local_random.h"
 #include "floors/room_plan.h"
 #include "floors/scratch_grid.h"
 #include "floors/spot_search.h"
@@ -143,15 +144,21 @@ PathSegment Floor::GrowScratchPath(XY& position) {
     PathSegment segment;
     segment.from = position;
     // From any place on the map some length and direction fit.
+    // The longest segment each direction allows, by direction (2 up, 3 down,
+    // 4 left, 5 right); none back the way the path came. A table rather than
+    // tests per direction: the draws are random, so such tests mispredict.
+    const int32_t last = openTileCount;
+    const int32_t longest[6] = {-1,
+                                -1,
+                                last != 3 ? position.y - 2 : -1,
+                                last != 2 ? 17 - position.y : -1,
+                                last != 5 ? position.x - 2 : -1,
+                                last != 4 ? 78 - position.x : -1};
+    LocalRandom random;
     for (int32_t draw = 0; draw < kSpotDrawLimit; ++draw) {
-        const int32_t length = rng.Random(8) + 5;
-        const int32_t direction = RandomDirection();
-        const int32_t last = openTileCount;
-        const bool fits = (direction == 2 && last != 3 && position.y - length >= 2) ||
-                          (direction == 3 && last != 2 && position.y + length < 18) ||
-                          (direction == 4 && last != 5 && position.x - length >= 2) ||
-                          (direction == 5 && last != 4 && position.x + length < 79);
-        if (!fits) continue;
+        const int32_t length = random.Random(8) + 5;
+        const int32_t direction = RandomDirection(random);
+        if (length > longest[direction]) continue;
         segment.direction = direction;
         segment.length = length;
         const XY step = DirectionStep(direction);
