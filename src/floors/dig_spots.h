@@ -14,13 +14,19 @@ public:
     // Open tiles ('.') in the (2*radius+1)-square block around (x, y); cells off the
     // map count as not open. For radius up to 3 around places at most one cell off the map.
     int32_t OpenAround(int32_t x, int32_t y, int32_t radius) const {
-        const int32_t left = x - radius + kMargin;
-        const int32_t top = y - radius + kMargin;
-        const int32_t right = x + radius + 1 + kMargin;
-        const int32_t bottom = y + radius + 1 + kMargin;
-        return sums[right * kRows + bottom] - sums[left * kRows + bottom] - sums[right * kRows + top] +
-               sums[left * kRows + top];
+        return OpenInBlock(x - radius, y - radius, x + radius + 1, y + radius + 1);
     }
+    // Open tiles in the w x h block whose top-left tile is (x, y); but 1 when the
+    // block reaches the outermost rows or columns or beyond (as if it held a
+    // single open tile, which the corridor builder refuses), and 0 when it is empty.
+    int32_t CountOpenInArea(int32_t x, int32_t y, int32_t w, int32_t h) const {
+        if (w < 1 || h < 1) return 0;
+        if (x <= 0 || y <= 0 || x + w > kFloorWidth || y + h > kFloorHeight) return 1;
+        return OpenInBlock(x, y, x + w, y + h);
+    }
+    // No open tile on the n tiles from (x, y) in direction d, nor on either side
+    // of them; tiles off the map count as wall.
+    bool IsSegmentClear(int32_t direction, int32_t length, int32_t x, int32_t y) const;
     // A wall whose 3x3 block lies on the map and holds at least 3 open tiles.
     bool IsWallBesideFloor(int32_t x, int32_t y) const { return Kind(x, y) & kBesideFloor; }
     // A wall with exactly 3 open tiles in its 3x3 block and 5 in its 5x5 block:
@@ -36,6 +42,17 @@ private:
     static constexpr int32_t kRows = kFloorHeight + 2 * kMargin + 1;
     static constexpr uint8_t kBesideFloor = 1;
     static constexpr uint8_t kBesideCorridor = 2;
+
+    // Open tiles of the columns left..right-1 and rows top..bottom-1, which lie
+    // within the margin around the map.
+    int32_t OpenInBlock(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
+        left += kMargin;
+        top += kMargin;
+        right += kMargin;
+        bottom += kMargin;
+        return sums[right * kRows + bottom] - sums[left * kRows + bottom] - sums[right * kRows + top] +
+               sums[left * kRows + top];
+    }
 
     // Places from (-1, -1) to (80, 19); anything further off the map fits nothing.
     uint8_t Kind(int32_t x, int32_t y) const {

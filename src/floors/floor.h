@@ -122,10 +122,9 @@ public:
     void GenerateCavern();
     void CountReachableTiles(int32_t x, int32_t y);
     void GenerateCorridorComplex();
-    int32_t ExtendCorridorComplex(XY& position, ScratchGrid& scratch, int32_t step);
+    // The spots must have been built from this floor as it is now.
+    int32_t ExtendCorridorComplex(const DigSpots& spots, XY& position, ScratchGrid& scratch, int32_t step);
     XY MarkScratchLine(int32_t direction, int32_t length, int32_t x, int32_t y, ScratchGrid& scratch, char letter) const;
-    int32_t CountOpenInArea(int32_t x, int32_t y, int32_t w, int32_t h) const;
-    bool IsSegmentClear(int32_t direction, int32_t length, int32_t x, int32_t y) const;
     bool IsComplexBalanced() const;
 
     // ---- features, population, prebuilt and fixed floors ----

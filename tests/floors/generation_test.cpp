@@ -269,15 +269,18 @@ TEST_F(Generation, BlocksReachingTheEdgeCountAsBorderWithoutBeingRead) {
     EXPECT_FALSE(floor.IsAreaSolid(77, 5, 6, 3));
     EXPECT_FALSE(floor.IsAreaSolid(5, 16, 3, 4));
     EXPECT_TRUE(floor.IsAreaSolid(-5, -5, 0, 3));
-    EXPECT_EQ(floor.CountOpenInArea(-1, 5, 1, 3), 1);
-    EXPECT_EQ(floor.CountOpenInArea(78, 17, 5, 5), 1);
-    EXPECT_EQ(floor.CountOpenInArea(5, 5, 0, 5), 0);
+    DigSpots spots;
+    spots.Build(floor);
+    EXPECT_EQ(spots.CountOpenInArea(-1, 5, 1, 3), 1);
+    EXPECT_EQ(spots.CountOpenInArea(78, 17, 5, 5), 1);
+    EXPECT_EQ(spots.CountOpenInArea(5, 5, 0, 5), 0);
     floor.At(6, 6).glyph = '.';
-    EXPECT_EQ(floor.CountOpenInArea(5, 5, 3, 3), 1);
+    spots.Build(floor);
+    EXPECT_EQ(spots.CountOpenInArea(5, 5, 3, 3), 1);
     EXPECT_FALSE(floor.IsAreaSolid(5, 5, 3, 3));
     // Segments that run off the map only read it as wall.
-    EXPECT_TRUE(floor.IsSegmentClear(2, 8, 40, 2));
-    EXPECT_FALSE(floor.IsSegmentClear(3, 4, 5, 3));
+    EXPECT_TRUE(spots.IsSegmentClear(2, 8, 40, 2));
+    EXPECT_FALSE(spots.IsSegmentClear(3, 4, 5, 3));
 }
 
 TEST_F(Generation, CorridorsJoinOpenGroundHeadOnButNotAtAGraze) {
@@ -346,6 +349,40 @@ TEST_F(Generation, DigSpotsAgreeWithCountingTiles) {
         }
     }
     EXPECT_EQ(spots.WallsBesideFloor(), besideFloor);
+
+    // Blocks and corridor segments anywhere near the map, against a walk over their tiles.
+    auto countOpen = [&floor](int32_t x, int32_t y, int32_t w, int32_t h) {
+        int32_t open = 0;
+        for (int32_t i = x; i < x + w; ++i) {
+            for (int32_t j = y; j < y + h; ++j) {
+                if (i <= 0 || i >= kFloorWidth || j <= 0 || j >= kFloorHeight) return 1;
+                open += floor.At(i, j).glyph == '.' ? 1 : 0;
+            }
+        }
+        return open;
+    };
+    auto segmentClear = [&floor](int32_t direction, int32_t length, int32_t x, int32_t y) {
+        const XY step = DirectionStep(direction);
+        const XY side = {step.y != 0 ? 1 : 0, step.x != 0 ? 1 : 0};
+        for (int32_t i = 0; i < length; ++i) {
+            const int32_t cx = x + step.x * i;
+            const int32_t cy = y + step.y * i;
+            for (int32_t s = -1; s <= 1; ++s)
+                if (floor.GlyphAt(cx + s * side.x, cy + s * side.y) == '.') return false;
+        }
+        return true;
+    };
+    for (int32_t x = -2; x <= kFloorWidth + 1; ++x) {
+        for (int32_t y = -2; y <= kFloorHeight + 1; ++y) {
+            for (int32_t length = 0; length <= 9; ++length) {
+                ASSERT_EQ(spots.CountOpenInArea(x, y, 5, length), countOpen(x, y, 5, length)) << x << "," << y;
+                ASSERT_EQ(spots.CountOpenInArea(x, y, length, 5), countOpen(x, y, length, 5)) << x << "," << y;
+                for (int32_t direction = 2; direction <= 5; ++direction)
+                    ASSERT_EQ(spots.IsSegmentClear(direction, length, x, y), segmentClear(direction, length, x, y))
+                        << direction << " " << length << " from " << x << "," << y;
+            }
+        }
+    }
 
     XY spot;
     floor.ResetToNewFloor();
