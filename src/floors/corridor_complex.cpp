@@ -128,7 +128,7 @@ void Floor::GenerateCorridorComplex() {
             const Attempt attempt = PlanPath(*this, spots, scratch, grownSinceStart);
             if (attempt == Attempt::kDug) {
                 CommitScratchPath(scratch);
-                spots.Build(*this);
+                spots.Update(*this, scratch);
                 attempts = 0;
                 grownSinceStart = true;
             }

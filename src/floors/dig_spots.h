@@ -2,14 +2,20 @@
 // Where a generator may start digging. The generators test thousands of random
 // places per floor; this answers each test with a few reads instead of a walk
 // over the block around the place. It describes the floor as it was at the last
-// Build, so a generator builds it again whenever it has dug.
+// Build or Update, so a generator brings it up to date whenever it has dug.
 #include <cstdint>
 
 #include "floors/floor.h"
 
+class ScratchGrid;
+
 class DigSpots {
 public:
     void Build(const Floor& floor);
+    // After a path planned on the scratch grid was dug into the floor: the floor
+    // has changed at most where the grid was written, so only the places near
+    // those cells are looked at again.
+    void Update(const Floor& floor, const ScratchGrid& scratch);
 
     // Open tiles ('.') in the (2*radius+1)-square block around (x, y); cells off the
     // map count as not open. For radius up to 3 around places at most one cell off the map.
@@ -43,6 +49,12 @@ private:
     static constexpr uint8_t kBesideFloor = 1;
     static constexpr uint8_t kBesideCorridor = 2;
 
+    // Reads the tiles of columns left..right-1, rows top..bottom-1 of the floor.
+    void ReadTiles(const Floor& floor, int32_t left, int32_t top, int32_t right, int32_t bottom);
+    void SumOpenTiles();
+    // Sorts the places of columns left..right-1, rows top..bottom-1 (within -1..80, -1..19).
+    void SortPlaces(const Floor& floor, int32_t left, int32_t top, int32_t right, int32_t bottom);
+
     // Open tiles of the columns left..right-1 and rows top..bottom-1, which lie
     // within the margin around the map.
     int32_t OpenInBlock(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
@@ -60,6 +72,8 @@ private:
         return kinds[(x + 1) * (kFloorHeight + 2) + y + 1];
     }
 
+    // open[x * kFloorHeight + y]: 1 where the tile is '.', a compact copy of the floor.
+    uint8_t open[kFloorWidth * kFloorHeight] = {};
     // sums[i * kRows + j]: open tiles in padded columns before i and rows before j.
     int32_t sums[kColumns * kRows] = {};
     uint8_t kinds[(kFloorWidth + 2) * (kFloorHeight + 2)] = {};

@@ -107,7 +107,7 @@ bool BuildRoomFloor(Floor& floor, DigSpots& spots, ScratchGrid& scratch) {
                 auto holdsFirstLetter = [&scratch](int32_t cx, int32_t cy) { return scratch.At(cx, cy) == 'a'; };
                 if (SearchSpot(0, holdsFirstLetter, door)) floor.At(door.x, door.y).doorCandidate = 1;
                 floor.CommitScratchPath(scratch);
-                spots.Build(floor);
+                spots.Update(floor, scratch);
                 budget = kAttemptBudget;
                 continue;
             }

@@ -2,6 +2,7 @@
 
 #include "floor_fixture.h"
 #include "floors/dig_spots.h"
+#include "floors/scratch_grid.h"
 
 namespace {
 
@@ -388,6 +389,43 @@ TEST_F(Generation, DigSpotsAgreeWithCountingTiles) {
     floor.ResetToNewFloor();
     spots.Build(floor);
     EXPECT_FALSE(floor.PickWallBesideFloor(spots, spot)) << "a floor of solid rock";
+}
+
+// After a path is dug, updating the spots near it gives what a fresh build gives.
+TEST_F(Generation, DigSpotsUpdatedAfterAPathMatchAFreshBuild) {
+    Floor& floor = floorArray[0];
+    rng.RandomInit(5);
+    floor.GenerateCorridorComplex();
+    for (Tile& tile : floor.tiles)
+        if (tile.glyph != '.') tile.glyph = '#';
+    DigSpots updated;
+    updated.Build(floor);
+    ScratchGrid scratch;
+    scratch.CopyFloor(floor);
+    // Straight paths of marked cells anywhere, the map's edges included; now and
+    // then a cell is marked and set back to wall, as a room's shape does.
+    for (int32_t path = 0; path < 60; ++path) {
+        scratch.RefreshFromFloor(floor);
+        const XY step = DirectionStep(rng.Random(4) + 2);
+        XY cell = {rng.Random(kFloorWidth), rng.Random(kFloorHeight)};
+        for (int32_t i = rng.Random(6); i >= 0; --i, cell = {cell.x + step.x, cell.y + step.y}) {
+            if (scratch.At(cell.x, cell.y) == '#') scratch.Set(cell.x, cell.y, 'x');
+        }
+        if (path % 7 == 0) scratch.Set(cell.x, cell.y, '#');
+        floor.CommitScratchPath(scratch);
+        updated.Update(floor, scratch);
+        DigSpots built;
+        built.Build(floor);
+        ASSERT_EQ(updated.WallsBesideFloor(), built.WallsBesideFloor()) << "path " << path;
+        ASSERT_EQ(updated.WallsBesideCorridor(), built.WallsBesideCorridor()) << "path " << path;
+        for (int32_t x = -1; x <= kFloorWidth; ++x) {
+            for (int32_t y = -1; y <= kFloorHeight; ++y) {
+                ASSERT_EQ(updated.IsWallBesideFloor(x, y), built.IsWallBesideFloor(x, y)) << x << "," << y;
+                ASSERT_EQ(updated.IsWallBesideCorridor(x, y), built.IsWallBesideCorridor(x, y)) << x << "," << y;
+                ASSERT_EQ(updated.OpenAround(x, y, 3), built.OpenAround(x, y, 3)) << x << "," << y;
+            }
+        }
+    }
 }
 
 // The draws of each layout are behaviour: these floors must not change unless the
