@@ -67,17 +67,3 @@ void DigSpots::SortPlaces(const Floor& floor, int32_t left, int32_t top, int32_t
         }
     }
 }
-
-bool DigSpots::IsSegmentClear(int32_t direction, int32_t length, int32_t x, int32_t y) const {
-    if (length < 1) return true;
-    const XY step = DirectionStep(direction);
-    // The segment and its two sides make one block, three tiles across.
-    const XY last = {x + step.x * (length - 1), y + step.y * (length - 1)};
-    const XY side = {step.y != 0 ? 1 : 0, step.x != 0 ? 1 : 0};
-    const int32_t left = std::max(std::min(x, last.x) - side.x, 0);
-    const int32_t right = std::min(std::max(x, last.x) + side.x, kFloorWidth - 1);
-    const int32_t top = std::max(std::min(y, last.y) - side.y, 0);
-    const int32_t bottom = std::min(std::max(y, last.y) + side.y, kFloorHeight - 1);
-    if (left > right || top > bottom) return true;
-    return OpenInBlock(left, top, right + 1, bottom + 1) == 0;
-}

@@ -3,6 +3,7 @@
 // places per floor; this answers each test with a few reads instead of a walk
 // over the block around the place. It describes the floor as it was at the last
 // Build or Update, so a generator brings it up to date whenever it has dug.
+#include <algorithm>
 #include <cstdint>
 
 #include "floors/floor.h"
@@ -32,7 +33,19 @@ public:
     }
     // No open tile on the n tiles from (x, y) in direction d, nor on either side
     // of them; tiles off the map count as wall.
-    bool IsSegmentClear(int32_t direction, int32_t length, int32_t x, int32_t y) const;
+    bool IsSegmentClear(int32_t direction, int32_t length, int32_t x, int32_t y) const {
+        if (length < 1) return true;
+        const XY step = DirectionStep(direction);
+        // The segment and its two sides make one block, three tiles across.
+        const XY last = {x + step.x * (length - 1), y + step.y * (length - 1)};
+        const XY side = {step.y != 0 ? 1 : 0, step.x != 0 ? 1 : 0};
+        const int32_t left = std::max(std::min(x, last.x) - side.x, 0);
+        const int32_t right = std::min(std::max(x, last.x) + side.x, kFloorWidth - 1);
+        const int32_t top = std::max(std::min(y, last.y) - side.y, 0);
+        const int32_t bottom = std::min(std::max(y, last.y) + side.y, kFloorHeight - 1);
+        if (left > right || top > bottom) return true;
+        return OpenInBlock(left, top, right + 1, bottom + 1) == 0;
+    }
     // A wall whose 3x3 block lies on the map and holds at least 3 open tiles.
     bool IsWallBesideFloor(int32_t x, int32_t y) const { return Kind(x, y) & kBesideFloor; }
     // A wall with exactly 3 open tiles in its 3x3 block and 5 in its 5x5 block:
