@@ -105,8 +105,6 @@ public:
     // Room floors.
     void GenerateRoomFloor();
     // A path and its room are drawn first and marked on the scratch grid afterwards.
-    PathSegment GrowScratchPath(XY& position);
-    RoomPlan PlanScratchRoom(int32_t x, int32_t y) const;
     void MarkScratchRoom(const RoomPlan& room, ScratchGrid& scratch, char letter) const;
     bool IsScratchPathValid(const ScratchGrid& scratch, int32_t startX, int32_t startY) const;
     void PlaceIceBlocks();
