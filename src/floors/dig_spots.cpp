@@ -5,33 +5,43 @@
 #include "floors/scratch_grid.h"
 
 void DigSpots::Build(const Floor& floor) {
-    ReadTiles(floor, 0, 0, kFloorWidth, kFloorHeight);
-    SumOpenTiles();
-    wallsBesideFloor = 0;
-    wallsBesideCorridor = 0;
-    for (uint8_t& kind : kinds) kind = 0;
-    SortPlaces(floor, -1, -1, kFloorWidth + 1, kFloorHeight + 1);
+    XY low = {kFloorWidth, kFloorHeight};
+    XY high = {-1, -1};
+    for (int32_t x = 0; x < kFloorWidth; ++x)
+        for (int32_t y = 0; y < kFloorHeight; ++y) ReadTile(floor, x, y, low, high);
+    if (!built) {
+        low = {0, 0};
+        high = {kFloorWidth - 1, kFloorHeight - 1};
+        built = true;
+    }
+    Refresh(low, high);
 }
 
 void DigSpots::Update(const Floor& floor, const ScratchGrid& scratch) {
-    if (scratch.ChangedCount() == 0) return;
     XY low = {kFloorWidth, kFloorHeight};
     XY high = {-1, -1};
     for (int32_t i = 0; i < scratch.ChangedCount(); ++i) {
         const XY cell = scratch.Changed(i);
-        open[cell.x * kFloorHeight + cell.y] = floor.At(cell.x, cell.y).glyph == '.' ? 1 : 0;
-        low = {std::min(low.x, cell.x), std::min(low.y, cell.y)};
-        high = {std::max(high.x, cell.x), std::max(high.y, cell.y)};
+        ReadTile(floor, cell.x, cell.y, low, high);
     }
-    SumOpenTiles();
-    // A place's kind depends on the tiles up to two away from it.
-    SortPlaces(floor, std::max(low.x - 2, -1), std::max(low.y - 2, -1), std::min(high.x + 3, kFloorWidth + 1),
-               std::min(high.y + 3, kFloorHeight + 1));
+    Refresh(low, high);
 }
 
-void DigSpots::ReadTiles(const Floor& floor, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    for (int32_t x = left; x < right; ++x)
-        for (int32_t y = top; y < bottom; ++y) open[x * kFloorHeight + y] = floor.At(x, y).glyph == '.' ? 1 : 0;
+void DigSpots::ReadTile(const Floor& floor, int32_t x, int32_t y, XY& low, XY& high) {
+    const uint8_t state = TileState(floor.At(x, y).glyph);
+    uint8_t& stored = tiles[x * kFloorHeight + y];
+    if (state == stored) return;
+    stored = state;
+    low = {std::min(low.x, x), std::min(low.y, y)};
+    high = {std::max(high.x, x), std::max(high.y, y)};
+}
+
+void DigSpots::Refresh(XY low, XY high) {
+    if (high.x < low.x) return;
+    SumOpenTiles();
+    // A place's kind depends on the tiles up to two away from it.
+    SortPlaces(std::max(low.x - 2, -1), std::max(low.y - 2, -1), std::min(high.x + 3, kFloorWidth + 1),
+               std::min(high.y + 3, kFloorHeight + 1));
 }
 
 // The margin holds no open tile, so its sums stay 0 along the top and left and
@@ -44,17 +54,17 @@ void DigSpots::SumOpenTiles() {
         int32_t running = 0;
         for (int32_t j = kMargin + 1; j < kRows; ++j) {
             const int32_t y = j - 1 - kMargin;
-            if (x < kFloorWidth && y < kFloorHeight) running += open[x * kFloorHeight + y];
+            if (x < kFloorWidth && y < kFloorHeight) running += tiles[x * kFloorHeight + y] & kOpen;
             column[j] = before[j] + running;
         }
     }
 }
 
-void DigSpots::SortPlaces(const Floor& floor, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+void DigSpots::SortPlaces(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     for (int32_t x = left; x < right; ++x) {
         for (int32_t y = top; y < bottom; ++y) {
             uint8_t kind = 0;
-            if (Floor::OnMap(x, y) && floor.At(x, y).glyph == '#') {
+            if (Floor::OnMap(x, y) && (tiles[x * kFloorHeight + y] & kWall)) {
                 const int32_t near = OpenAround(x, y, 1);
                 const bool blockOnMap = x >= 1 && y >= 1 && x <= kFloorWidth - 2 && y <= kFloorHeight - 2;
                 if (blockOnMap && near >= 3) kind |= kBesideFloor;

@@ -12,6 +12,8 @@ class ScratchGrid;
 
 class DigSpots {
 public:
+    // Brings the spots up to date with the floor; only places near tiles that
+    // changed since the last build are looked at again.
     void Build(const Floor& floor);
     // After a path planned on the scratch grid was dug into the floor: the floor
     // has changed at most where the grid was written, so only the places near
@@ -62,11 +64,13 @@ private:
     static constexpr uint8_t kBesideFloor = 1;
     static constexpr uint8_t kBesideCorridor = 2;
 
-    // Reads the tiles of columns left..right-1, rows top..bottom-1 of the floor.
-    void ReadTiles(const Floor& floor, int32_t left, int32_t top, int32_t right, int32_t bottom);
+    // Reads one tile; widens the box of changed tiles when it changed.
+    void ReadTile(const Floor& floor, int32_t x, int32_t y, XY& low, XY& high);
+    // Sums the open tiles again and sorts the places near the changed tiles from low to high.
+    void Refresh(XY low, XY high);
     void SumOpenTiles();
     // Sorts the places of columns left..right-1, rows top..bottom-1 (within -1..80, -1..19).
-    void SortPlaces(const Floor& floor, int32_t left, int32_t top, int32_t right, int32_t bottom);
+    void SortPlaces(int32_t left, int32_t top, int32_t right, int32_t bottom);
 
     // Open tiles of the columns left..right-1 and rows top..bottom-1, which lie
     // within the margin around the map.
@@ -85,8 +89,13 @@ private:
         return kinds[(x + 1) * (kFloorHeight + 2) + y + 1];
     }
 
-    // open[x * kFloorHeight + y]: 1 where the tile is '.', a compact copy of the floor.
-    uint8_t open[kFloorWidth * kFloorHeight] = {};
+    static constexpr uint8_t kOpen = 1;  // '.'
+    static constexpr uint8_t kWall = 2;  // '#'
+    static uint8_t TileState(char glyph) { return glyph == '.' ? kOpen : glyph == '#' ? kWall : 0; }
+
+    // tiles[x * kFloorHeight + y]: kOpen, kWall or 0: a compact copy of the floor.
+    uint8_t tiles[kFloorWidth * kFloorHeight] = {};
+    bool built = false;
     // sums[i * kRows + j]: open tiles in padded columns before i and rows before j.
     int32_t sums[kColumns * kRows] = {};
     uint8_t kinds[(kFloorWidth + 2) * (kFloorHeight + 2)] = {};

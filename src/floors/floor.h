@@ -111,8 +111,9 @@ public:
     // The roughly dug dungeon.
     void GenerateRoughDungeon(int32_t budget);
     bool IsAreaSolid(int32_t x, int32_t y, int32_t w, int32_t h) const;
-    bool IsGoodDigSpot(int32_t x, int32_t y);
-    bool CanBranchCorridor(int32_t x, int32_t y, int32_t direction);
+    // The spots must have been built from this floor as it is now.
+    bool IsGoodDigSpot(const DigSpots& spots, int32_t x, int32_t y);
+    bool CanBranchCorridor(const DigSpots& spots, int32_t x, int32_t y, int32_t direction);
     bool TryDigCorridor(XY& position);
     XY DigCorridor(int32_t direction, int32_t length, int32_t x, int32_t y);
     bool AttachRoom(int32_t x, int32_t y, int32_t w, int32_t h);

@@ -378,6 +378,9 @@ TEST_F(Generation, DigSpotsAgreeWithCountingTiles) {
             for (int32_t length = 0; length <= 9; ++length) {
                 ASSERT_EQ(spots.CountOpenInArea(x, y, 5, length), countOpen(x, y, 5, length)) << x << "," << y;
                 ASSERT_EQ(spots.CountOpenInArea(x, y, length, 5), countOpen(x, y, length, 5)) << x << "," << y;
+                // The roughly dug dungeon's spot tests take a block without open tiles for solid.
+                ASSERT_EQ(spots.CountOpenInArea(x, y, 3, length) == 0, floor.IsAreaSolid(x, y, 3, length));
+                ASSERT_EQ(spots.CountOpenInArea(x, y, length, 3) == 0, floor.IsAreaSolid(x, y, length, 3));
                 for (int32_t direction = 2; direction <= 5; ++direction)
                     ASSERT_EQ(spots.IsSegmentClear(direction, length, x, y), segmentClear(direction, length, x, y))
                         << direction << " " << length << " from " << x << "," << y;
@@ -391,15 +394,29 @@ TEST_F(Generation, DigSpotsAgreeWithCountingTiles) {
     EXPECT_FALSE(floor.PickWallBesideFloor(spots, spot)) << "a floor of solid rock";
 }
 
-// After a path is dug, updating the spots near it gives what a fresh build gives.
-TEST_F(Generation, DigSpotsUpdatedAfterAPathMatchAFreshBuild) {
+// Spots kept up to date after each dig (a path from the scratch grid, or tiles
+// changed straight on the floor) give what a fresh build gives.
+TEST_F(Generation, DigSpotsKeptUpToDateMatchAFreshBuild) {
     Floor& floor = floorArray[0];
     rng.RandomInit(5);
     floor.GenerateCorridorComplex();
     for (Tile& tile : floor.tiles)
         if (tile.glyph != '.') tile.glyph = '#';
-    DigSpots updated;
-    updated.Build(floor);
+    DigSpots kept;
+    kept.Build(floor);
+    auto expectFresh = [&floor, &kept](int32_t dig) {
+        DigSpots built;
+        built.Build(floor);
+        ASSERT_EQ(kept.WallsBesideFloor(), built.WallsBesideFloor()) << "dig " << dig;
+        ASSERT_EQ(kept.WallsBesideCorridor(), built.WallsBesideCorridor()) << "dig " << dig;
+        for (int32_t x = -1; x <= kFloorWidth; ++x) {
+            for (int32_t y = -1; y <= kFloorHeight; ++y) {
+                ASSERT_EQ(kept.IsWallBesideFloor(x, y), built.IsWallBesideFloor(x, y)) << x << "," << y;
+                ASSERT_EQ(kept.IsWallBesideCorridor(x, y), built.IsWallBesideCorridor(x, y)) << x << "," << y;
+                ASSERT_EQ(kept.OpenAround(x, y, 3), built.OpenAround(x, y, 3)) << x << "," << y;
+            }
+        }
+    };
     ScratchGrid scratch;
     scratch.CopyFloor(floor);
     // Straight paths of marked cells anywhere, the map's edges included; now and
@@ -413,18 +430,20 @@ TEST_F(Generation, DigSpotsUpdatedAfterAPathMatchAFreshBuild) {
         }
         if (path % 7 == 0) scratch.Set(cell.x, cell.y, '#');
         floor.CommitScratchPath(scratch);
-        updated.Update(floor, scratch);
-        DigSpots built;
-        built.Build(floor);
-        ASSERT_EQ(updated.WallsBesideFloor(), built.WallsBesideFloor()) << "path " << path;
-        ASSERT_EQ(updated.WallsBesideCorridor(), built.WallsBesideCorridor()) << "path " << path;
-        for (int32_t x = -1; x <= kFloorWidth; ++x) {
-            for (int32_t y = -1; y <= kFloorHeight; ++y) {
-                ASSERT_EQ(updated.IsWallBesideFloor(x, y), built.IsWallBesideFloor(x, y)) << x << "," << y;
-                ASSERT_EQ(updated.IsWallBesideCorridor(x, y), built.IsWallBesideCorridor(x, y)) << x << "," << y;
-                ASSERT_EQ(updated.OpenAround(x, y, 3), built.OpenAround(x, y, 3)) << x << "," << y;
-            }
-        }
+        kept.Update(floor, scratch);
+        expectFresh(path);
+    }
+    // Tiles changed on the floor itself, then the spots built again: open ground,
+    // ice and wall, near the edges too.
+    const char glyphs[] = {'.', '\'', '#'};
+    for (int32_t dig = 0; dig < 30; ++dig) {
+        const int32_t x = rng.Random(kFloorWidth - 3);
+        const int32_t y = rng.Random(kFloorHeight - 3);
+        const char glyph = glyphs[rng.Random(3)];
+        for (int32_t i = x; i < x + 3; ++i)
+            for (int32_t j = y; j < y + 3; ++j) floor.At(i, j).glyph = glyph;
+        kept.Build(floor);
+        expectFresh(dig);
     }
 }
 
