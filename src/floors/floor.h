@@ -169,12 +169,6 @@ void RefreshTopItems();
 bool FloorHasKnownLandmark(int32_t f);
 // A digging direction: 2 north, 3 south, 4 west, 5 east.
 int32_t RandomDirection();
-// One step in a digging direction (rows grow downwards); no step for any other value.
-// A table, not a switch: directions are drawn at random, so tests on them mispredict.
-inline XY DirectionStep(int32_t direction) {
-    static constexpr XY kSteps[6] = {{0, 0}, {0, 0}, {0, -1}, {0, 1}, {-1, 0}, {1, 0}};
-    return static_cast<uint32_t>(direction) < 6 ? kSteps[direction] : XY{0, 0};
-}
 // The layout types of floor blocks 1 to 3, drawn once per process on the first GenerateLayout.
 extern int32_t layoutShuffle[3];
 extern uint8_t layoutShufflePending;

@@ -69,6 +69,10 @@ void PurgeDeadMonsters();
 void FreeAllMonsters();
 bool IsMonsterAt(int32_t x, int32_t y, int32_t floor);
 Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor);
+// Before the player takes the stairs (direction +1 down, -1 up): monsters beside the player may follow.
+void LetFollowersTakeStairs(int32_t direction);
+// A monster standing on the player's arrival square (x, y) of the floor is removed from play.
+void ClearArrivalStairs(int32_t x, int32_t y, int32_t floor);
 
 // The words that make a kind name a variant's name, in front of it: "superior ", "quick ",
 // "fierce ", "tough ", "agile ".

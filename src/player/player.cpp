@@ -1,6 +1,6 @@
 #include "player/player.h"
 
-#include "floors/floor.h"
+#include "player/commands.h"
 
 Player player;
 
@@ -26,17 +26,4 @@ bool Player::AccumulateEnergy() {
 
 void Player::CountPlayerTurn() { ++turns; }
 
-bool Player::PlaceOnUpStairs() {
-    if (currentFloor < 0 || currentFloor >= kFloorCount) return false;
-    Floor& floor = floorArray[currentFloor];
-    for (int32_t column = 0; column < kFloorWidth; ++column) {
-        for (int32_t row = 0; row < kFloorHeight; ++row) {
-            if (floor.At(column, row).glyph != '<') continue;
-            x = column;
-            y = row;
-            floor.At(column, row).monsterPresent = 1;
-            return true;
-        }
-    }
-    return false;
-}
+bool Player::PlaceOnUpStairs() { return PlaceOnFirstGlyph('<'); }

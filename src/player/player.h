@@ -104,6 +104,29 @@ public:
     bool IsHostileMonsterInSight();
     // May end a quick move (runKey := kNoRunKey) at openings, junctions and doors.
     void CheckQuickMoveStop();
+    // One step; 1 when the action was used (moved, or kicked an ice block), 0 when blocked.
+    int32_t StepNorth();
+    int32_t StepSouth();
+    int32_t StepWest();
+    int32_t StepEast();
+    int32_t StepNorthWest();
+    int32_t StepNorthEast();
+    int32_t StepSouthWest();
+    int32_t StepSouthEast();
+    // False, after saying so, when a berserk character would step away from every monster in view.
+    bool IsBerserkMoveAllowed(int32_t dx, int32_t dy);
+    // Where a run turns at a corridor bend: the command index 2 to 5, or 0 when the run stops.
+    int32_t FollowCorridor();
+    // The stairs; 1 when the action was used, 0 when nothing happened.
+    int32_t DescendStairs();
+    int32_t AscendStairs();
+    // Starts a quick move or a quick rest; 1 when its first step or rest was made.
+    int32_t QuickMove();
+    // One melee attack turn against the monster; 0 when there is none, else 1.
+    int32_t MeleeAttack(Monster* monster, bool flash);
+    // The quick move's attack in a direction (a CommandIndex 2..9): 0 when no monster
+    // stands there, -1 when horror forbids the attack, 1 when an attack was made.
+    int32_t AttackUnlessHorrified(int32_t command);
 
     // Death check after any damage; the cause uses HE, HIS, HIM and HIMSELF.
     void CheckPlayerDeath(const std::string& cause, int32_t killerCode);
@@ -136,25 +159,76 @@ public:
     void ChooseFightingStyle();
     void ExplodeTrappedArmour(int32_t itemIndex);
 
+    // Progression: one level per call once experience reaches levelThreshold. quiet: no
+    // message, no pauses and no map redraw; restart: the page again after the skill list.
+    void LevelUp(bool quiet, bool restart);
+    // The training-room screen: one trait raised, then HP and SP refilled.
+    void ImproveTrait();
+    // The three character pages, then the map again (unless dead or on the surface).
+    void ShowCharacterInfo();
+    void ShowTraitsAndEffectsPage();
+    void ShowFloorMemoryPage();
+    // "low-high", or "low-high/low-high" with two weapons; the high end of the first
+    // range goes to highEnd (may be null). The text stays valid until the next call.
+    const char* FormatMeleeDamageRange(int32_t* highEnd);
+    // The thrown weapon's "low-high", or "-" (high end 0) when none is equipped.
+    const char* FormatRangedDamageRange(int32_t* highEnd);
+    // The armour of the worn pieces; ranged is true against missiles.
+    int32_t ComputeArmourValue(bool ranged);
+    // The carried weight as a whole percentage of what the character can carry.
+    int32_t ComputeBurdenPercent();
+    // Melee: with bonusOnly the to-hit bonus, drawing nothing; else 0 hit, 1 miss, 2 dodged.
+    int32_t RollToHit(bool thrown, int32_t dodge, bool bonusOnly);
+
     // ---- shell/: the help screen ----
     void ShowHelpScreen();
 
     // ---- items/: inventory, equipment, burden ----
+    // Adds the weaponry kit's items (1 to 6) to the inventory and equips them.
+    void GiveStartingKit(int32_t kit);
     bool WearsArmourProperty(int32_t effectId);
+    // True, after "You are overburdened!" and a wait for space, when the load is too heavy to move.
+    bool IsOverburdened();
+    // Each non-zero when something was taken, used or changed.
+    int32_t PickUpScreen();
+    int32_t InventoryScreen();
+    int32_t EquipmentScreen(bool first, int8_t notice);
+    void SortInventory();
+    void SwapToReadiedWeapons();
+    void ToggleAmmoAutoPickup();
     // The quantity of the first inventory entry of the arrow kind; 0 when there is none.
     int32_t ArrowCount();
     // After a hit of the main (false) or second (true) weapon: a possessed one may summon a monster.
     void PossessedWeaponSummon(bool secondHand);
 
     // ---- item_use/: potions, food, wands, shooting, throwing, targeting ----
+    // Non-zero when a shot was made or something was thrown.
+    int32_t Shoot();
+    int32_t Throw();
+    void ChooseTarget();
+    void Look();
 
     // ---- events/: features used in place ----
+    // 1 when the feature under the character was used, 0 when there is none.
+    int32_t UseDungeonFeature();
 
     // ---- skills/: learning and using skills ----
+    // The learning screen; 1 when a skill was learned. Browse-only, nothing can be learned.
+    int32_t LearnSkill(bool browseOnly);
+    void DrawLearnSkillsPage(int32_t page);
+    // Non-zero when a skill was used.
+    int32_t UseSkill();
+    int32_t UseQuickSkill();
+    void CycleQuickSkill();
     // Gives the training its starting skill and eases its attribute boost; loaded is false for a new game.
     void ApplyTrainingSkills(bool loaded);
 
     // ---- folk/: sages, smiths, altars ----
+    // Non-zero when the turn was used.
+    int32_t TalkToNpc();
+    int32_t Pray();
+    // On arriving at a floor of another prayer tier: up is 0 going down, 1 going up.
+    void ReportPietyLink(int32_t up);
 
     // ---- records/ ----
 
@@ -264,6 +338,8 @@ extern Player player;
 
 // Asks the new-game questions and makes the character (player/).
 void CreateCharacter();
+// The right half of the race (1), training (2) and attribute (3) screens; nothing for other pages.
+void ShowCreationHelp(int32_t page);
 
 // The style the fighting-style key switches back to; -1 until the command is first used.
 extern int32_t previousFightingStyle;

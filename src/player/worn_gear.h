@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "items/item_data.h"
+#include "items/item_kind.h"
 #include "items/worn_properties.h"
 #include "player/player.h"
 
@@ -17,4 +18,16 @@ inline bool AmuletHas(int32_t property) { return GetWornAccessoryProperty(1) == 
 // True when the right ring or the left ring has the property.
 inline bool RingHas(int32_t property) {
     return GetWornAccessoryProperty(2) == property || GetWornAccessoryProperty(3) == property;
+}
+
+// The kind of an item; null for no item or a kind out of range.
+inline const ItemKind* KindOf(const ItemData* item) {
+    if (item == nullptr || item->kind < 0 || item->kind >= kItemKindCount) return nullptr;
+    return &itemKinds[item->kind];
+}
+
+// True when the main-weapon slot holds a bow (weapon subtype 2).
+inline bool MainWeaponIsRanged() {
+    const ItemKind* kind = KindOf(EquippedItem(kSlotMainWeapon));
+    return kind != nullptr && kind->subtype == 2;
 }

@@ -1,5 +1,6 @@
 // placeholder: the game records until they are built. Each keeps its final name
 // and signature and only as much behaviour as start-up and the title menu need.
+#include "records/endings.h"
 #include "records/high_scores.h"
 #include "records/post_mortem.h"
 #include "records/save_game.h"
@@ -47,3 +48,6 @@ void PostMortemFileName(std::string& name, int32_t& firstPlay) {
     if (IsNameMode()) return;
     if (PlatformMakeDirectory("Mortems") == 0) firstPlay = 0;
 }
+
+// placeholder: the game simply ends.
+void VictoryEnding() { QuitGame(); }

@@ -26,12 +26,6 @@ constexpr std::streamsize kLongestComment = 10000;
 
 }  // namespace
 
-XY DirectionStep(int32_t command) {
-    static constexpr XY kSteps[8] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-    if (command < kCommandNorth || command > kCommandSouthEast) return XY{};
-    return kSteps[command - kCommandNorth];
-}
-
 bool IsBoundKey(int key, int32_t command) {
     if (command < 0 || command >= kCommandCount) return false;
     const signed char symbol = keyTable[command];

@@ -53,8 +53,7 @@ extern KeyTable keyTable;
 // Milliseconds slept before each automatic step of a quick move.
 extern int32_t runDelayMs;
 
-// The step of a direction command (kCommandNorth .. kCommandSouthEast); rows grow downwards.
-XY DirectionStep(int32_t command);
+// (DirectionStep, the step of a direction command, is in shell/xy.h.)
 // True when the key is the one bound to the command. Unbound commands match no key.
 bool IsBoundKey(int key, int32_t command);
 // The key of a command as shown on screens: the symbol, or a blank when unbound.

@@ -161,7 +161,12 @@ TEST(NewGame, TheFirstPlayOpensTheTutorialThenTheGameGreets) {
     game.Start();
     ASSERT_TRUE(game.WaitForText("Welcome to the Hollowmere!")) << game.Dump();
     game.Type("1");
-    // (character creation)
+    // (character creation) main entrance, a specific dwarf warrior with a two-handed weapon, Strength, male
+    game.Type("111111");
+    ASSERT_TRUE(game.WaitForText(5, 29, "What is your name?")) << game.Dump();
+    game.Type("Tester");
+    game.Press("Enter");
+    game.Type("1");
     EXPECT_SHOWN(game, 2, 0, "  This seems to be your first time playing Hollowmere! Here's a few tips");
     game.Type("123");
     EXPECT_SHOWN(game, 24, 11, "     Read the page, then press '4' to start playing.     ");
@@ -185,7 +190,11 @@ TEST(NewGame, OnlyTheVeryFirstPlayOpensTheTutorial) {
     game.Start();
     ASSERT_TRUE(game.WaitForText("Welcome to the Hollowmere!")) << game.Dump();
     game.Type("1");
-    // (character creation)
+    // (character creation) main entrance, a random character
+    game.Type("12");
+    ASSERT_TRUE(game.WaitForText(5, 29, "What is your name?")) << game.Dump();
+    game.Type("Tester");
+    game.Press("Enter");
     EXPECT_SHOWN(game, 23, 0, "HP: ");
     game.Type("QY");
     ExpectExitCode(game, 1);
@@ -194,7 +203,9 @@ TEST(NewGame, OnlyTheVeryFirstPlayOpensTheTutorial) {
 TEST(NewGame, NameModeWithoutASaveGoesStraightToANewCharacter) {
     GameSession game;
     game.Start(SessionOptions().WithArguments({"-name", "Tester"}));
-    // (character creation)
+    // (character creation) no name screen: the name is the argument
+    ASSERT_TRUE(game.WaitForText(5, 5, "There is a known shortcut")) << game.Dump();
+    game.Type("12");
     EXPECT_SHOWN(game, 23, 0, "HP: ");  // no title menu, and never the first-play tutorial
     game.Type("QY");
     ExpectExitCode(game, 1);
@@ -203,7 +214,8 @@ TEST(NewGame, NameModeWithoutASaveGoesStraightToANewCharacter) {
 TEST(Signals, InterruptsAreIgnoredAndTerminationEndsANamedGameAtTheKeyRead) {
     GameSession game;
     game.Start(SessionOptions().WithArguments({"-name", "Tester"}));
-    // (character creation)
+    // (character creation) a random character
+    game.Type("12");
     ASSERT_TRUE(game.WaitForText(23, 0, "HP: ")) << game.Dump();
     game.Signal(SIGINT);
     game.Type("?");

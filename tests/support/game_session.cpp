@@ -180,6 +180,14 @@ std::vector<std::vector<ShownCell>> GameSession::ColouredScreen() const {
     return screen;
 }
 
+std::pair<int, int> GameSession::Cursor() const {
+    std::istringstream in(Tmux("display-message -p -t game '#{cursor_x} #{cursor_y}'"));
+    int column = -1;
+    int row = -1;
+    in >> column >> row;
+    return {column, row};
+}
+
 std::string GameSession::Dump() const {
     std::string dump = "\n";
     for (const std::string& row : Screen()) dump += row + "|\n";

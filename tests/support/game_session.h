@@ -72,6 +72,8 @@ public:
     std::vector<std::string> Screen() const;
     // The screen with colours.
     std::vector<std::vector<ShownCell>> ColouredScreen() const;
+    // Where the terminal's cursor stands: column, then row.
+    std::pair<int, int> Cursor() const;
     std::string Dump() const;
 
     // Waits until the screen satisfies the test; false after the timeout.

@@ -1,0 +1,20 @@
+// Kicking an ice block: it may shatter, more easily on slushy floors and
+// hardly at all on floors of hard snow.
+#include "floors/floor.h"
+#include "floors/floor_feelings.h"
+#include "player/commands.h"
+#include "shell/message_log.h"
+#include "shell/random_mother.h"
+
+void KickIceBlock(Floor& floor, int32_t x, int32_t y) {
+    const int32_t roll = rng.Random(20);
+    int32_t threshold = 10;
+    if (floor.feeling == kFeelingHardSnow) threshold = 3;
+    if (floor.feeling == kFeelingSlushy) threshold = 19;
+    if (roll < threshold) {
+        PrintWords("You smash the iceblock into pieces! ");
+        floor.At(x, y).glyph = '.';
+    } else {
+        PrintWords("You kick the iceblock, but it doesn't shatter yet. ");
+    }
+}

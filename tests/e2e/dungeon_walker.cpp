@@ -1,0 +1,190 @@
+#include "e2e/dungeon_walker.h"
+
+#include <cctype>
+#include <chrono>
+#include <cstdlib>
+#include <deque>
+#include <thread>
+
+namespace {
+
+constexpr int kMapWidth = 80;
+constexpr int kMapHeight = 19;
+
+int NumberAfter(const std::string& row, const std::string& label) {
+    const std::size_t at = row.find(label);
+    if (at == std::string::npos) return -1;
+    return std::atoi(row.c_str() + at + label.size());
+}
+
+bool Shows(const Sight& sight, const std::string& text) {
+    for (const std::string& row : sight.rows) {
+        if (row.find(text) != std::string::npos) return true;
+    }
+    return false;
+}
+
+void Nap(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+
+}  // namespace
+
+const WalkKey kWalkKeys[8] = {{'8', 0, -1}, {'2', 0, 1},  {'4', -1, 0}, {'6', 1, 0},
+                              {'7', -1, -1}, {'9', 1, -1}, {'1', -1, 1}, {'3', 1, 1}};
+
+char KeyOfStep(int dx, int dy) {
+    for (const WalkKey& walk : kWalkKeys) {
+        if (walk.dx == dx && walk.dy == dy) return walk.key;
+    }
+    return 0;
+}
+
+bool IsWalkable(char glyph) { return glyph == '.' || glyph == ',' || glyph == '<' || glyph == '>'; }
+
+char Sight::At(int column, int row) const {
+    if (column < 0 || column >= kMapWidth || row < 0 || row >= kMapHeight) return ' ';
+    if (row >= static_cast<int>(rows.size()) || column >= static_cast<int>(rows[row].size())) return ' ';
+    return rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+int Sight::Turns() const { return rows.size() > 24 ? NumberAfter(rows[24], "T: ") : -1; }
+
+int Sight::Depth() const { return rows.size() > 24 ? NumberAfter(rows[24], "DL: ") : -1; }
+
+bool Sight::InGame() const { return rows.size() > 24 && rows[23].rfind("HP: ", 0) == 0 && Turns() >= 0; }
+
+std::string Sight::MessageRows() const {
+    std::string text;
+    for (int row = 19; row <= 21 && row < static_cast<int>(rows.size()); ++row) text += rows[static_cast<std::size_t>(row)];
+    return text;
+}
+
+Sight DungeonWalker::Look() const {
+    Sight previous;
+    for (int tries = 0; tries < 100; ++tries) {
+        Sight now;
+        now.rows = game_.Screen();
+        const auto [column, row] = game_.Cursor();
+        now.x = column;
+        now.y = row;
+        if (now.rows == previous.rows && now.x == previous.x && now.y == previous.y) break;
+        previous = now;
+        Nap(30);
+    }
+    if (previous.x >= 0 && previous.x < kMapWidth && previous.y >= 0 && previous.y < kMapHeight) {
+        knownX_ = previous.x;
+        knownY_ = previous.y;
+    }
+    previous.x = knownX_;
+    previous.y = knownY_;
+    return previous;
+}
+
+Sight DungeonWalker::Press(const std::string& key, double patience) const {
+    const Sight before = Look();
+    if (key.size() == 1) {
+        game_.Type(key);
+    } else {
+        game_.Press(key);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(patience);
+    while (std::chrono::steady_clock::now() < deadline) {
+        const auto [column, row] = game_.Cursor();
+        if (game_.Screen() != before.rows || column != before.x || row != before.y) break;
+        Nap(10);
+    }
+    return Look();
+}
+
+bool DungeonWalker::EnterTheDungeon() {
+    game_.Start();
+    if (!game_.WaitForText("Welcome to the Hollowmere!")) return false;
+    game_.Type("1");
+    // The first choice of every creation screen, a name, and the tutorial's pages.
+    const std::pair<const char*, const char*> answers[] = {
+        {"There is a known shortcut", "1"}, {"randomly chosen one", "1"}, {"Select your race", "1"},
+        {"Select your training", "1"},      {"starting weaponry", "1"},   {"Select an attribute", "1"},
+        {"What is your gender?", "1"},      {"press '1' to", "1"},        {"press '2' to", "2"},
+        {"press '3' to", "3"},              {"press '4' to", "4"},        {"Press space", " "},
+    };
+    for (int screens = 0; screens < 40; ++screens) {
+        Nap(150);
+        const Sight sight = Look();
+        if (sight.InGame() && sight.x >= 0) return true;
+        if (Shows(sight, "What is your name?")) {
+            game_.Type("Tester");
+            game_.Press("Enter");
+            continue;
+        }
+        for (const auto& [text, key] : answers) {
+            if (!Shows(sight, text)) continue;
+            game_.Type(key);
+            break;
+        }
+    }
+    return false;
+}
+
+bool DungeonWalker::WalkUntil(const std::function<bool(const Sight&)>& arrived,
+                              const std::function<bool(const Sight&, int, int)>& wanted, int most) const {
+    // Squares stood on are explored; squares a step did not reach are not tried again.
+    std::vector<bool> visited(kMapWidth * kMapHeight, false);
+    std::vector<bool> refused(kMapWidth * kMapHeight, false);
+    // Monsters are drawn only while in view; where one was seen, the way stays barred.
+    std::vector<bool> monster(kMapWidth * kMapHeight, false);
+    for (int steps = 0; steps <= most; ++steps) {
+        const Sight sight = Look();
+        if (sight.MessageRows().find("-More-") != std::string::npos ||
+            sight.MessageRows().find("Press space") != std::string::npos) {
+            Press(" ");
+            continue;
+        }
+        if (arrived(sight)) return true;
+        if (steps == most || sight.x < 0) return false;
+        const int start = sight.x * kMapHeight + sight.y;
+        visited[static_cast<std::size_t>(start)] = true;
+        for (int x = 0; x < kMapWidth; ++x) {
+            for (int y = 0; y < kMapHeight; ++y) {
+                const char glyph = sight.At(x, y);
+                if (std::isalpha(static_cast<unsigned char>(glyph)) || glyph == '&') monster[static_cast<std::size_t>(x * kMapHeight + y)] = true;
+            }
+        }
+        // Breadth first from the player: the nearest wanted square, or else the
+        // nearest unexplored walkable one beside the unknown.
+        std::vector<int> from(kMapWidth * kMapHeight, -1);
+        from[static_cast<std::size_t>(start)] = start;
+        std::deque<int> queue{start};
+        int goal = -1;
+        int edge = -1;
+        while (!queue.empty() && goal < 0) {
+            const int here = queue.front();
+            queue.pop_front();
+            const int x = here / kMapHeight;
+            const int y = here % kMapHeight;
+            if (here != start && wanted(sight, x, y)) goal = here;
+            bool besideUnknown = false;
+            for (const WalkKey& walk : kWalkKeys) {
+                const int nx = x + walk.dx;
+                const int ny = y + walk.dy;
+                if (nx < 0 || nx >= kMapWidth || ny < 0 || ny >= kMapHeight) continue;
+                const char glyph = sight.At(nx, ny);
+                if (glyph == ' ') besideUnknown = true;
+                const int next = nx * kMapHeight + ny;
+                if (!IsWalkable(glyph) || from[static_cast<std::size_t>(next)] >= 0 || refused[static_cast<std::size_t>(next)] ||
+                    monster[static_cast<std::size_t>(next)]) {
+                    continue;
+                }
+                from[static_cast<std::size_t>(next)] = here;
+                queue.push_back(next);
+            }
+            if (besideUnknown && edge < 0 && !visited[static_cast<std::size_t>(here)]) edge = here;
+        }
+        const int target = goal >= 0 ? goal : edge;
+        if (target < 0) return false;
+        int first = target;
+        while (from[static_cast<std::size_t>(first)] != start) first = from[static_cast<std::size_t>(first)];
+        const char key = KeyOfStep(first / kMapHeight - sight.x, first % kMapHeight - sight.y);
+        const Sight after = Press(std::string(1, key));
+        if (after.x == sight.x && after.y == sight.y) refused[static_cast<std::size_t>(first)] = true;
+    }
+    return false;
+}
