@@ -1,54 +1,74 @@
 // The cavern: random rock smoothed by a cellular automaton, kept only when
 // its open share lies in a narrow band and all of it is one connected cave.
 #include "floors/floor.h"
-#include "shell/random_mother.h"
+#include "floors/local_random.h"
 
 namespace {
 
 constexpr int32_t kSmoothingPasses = 3;
 
-// The rock of a cave being grown, with a margin of two cells around the map
-// that holds no rock, so that cells off the map are left out of every count.
+// A smoothing pass works on a window of 32 rows per column: the map's 19 and
+// some margin, so that the compiler can do a column's rows a vector at a time.
+constexpr int32_t kRowsAbove = 4;   // margin rows above the map in a column
+constexpr int32_t kWindowFirst = 2;  // the window's first row in a column
+constexpr int32_t kWindow = 32;
+
+// 0xff on the window's rows that are map rows 1 to 17: the rows a pass changes.
+struct InnerRows {
+    uint8_t mask[kWindow] = {};
+    constexpr InnerRows() {
+        for (int32_t y = 1; y < kFloorHeight - 1; ++y) mask[y + kRowsAbove - kWindowFirst] = 0xff;
+    }
+};
+constexpr InnerRows kInnerRows{};
+
+// The rock of a cave being grown, with a margin around the map that holds no
+// rock, so that cells off the map are left out of every count.
 class CaveRock {
 public:
-    static constexpr int32_t kMargin = 2;
+    static constexpr int32_t kMargin = 2;  // columns on each side
     static constexpr int32_t kColumns = kFloorWidth + 2 * kMargin;
-    static constexpr int32_t kRows = kFloorHeight + 2 * kMargin;
+    static constexpr int32_t kColumnLength = kWindowFirst + kWindow + 2;
 
-    uint8_t& At(int32_t x, int32_t y) { return rock[x + kMargin][y + kMargin]; }
+    uint8_t& At(int32_t x, int32_t y) { return rock[x + kMargin][y + kRowsAbove]; }
 
     // One pass over the inner tiles, each from the state before the pass: rock
     // where 5 or more of its 3x3 block are rock, or at most 2 of the 21 cells of
     // its 5x5 block without the corners.
     void Smooth() {
         // Down each column: rock among the 3 and the 5 cells centred on each row.
-        uint8_t tall3[kColumns][kRows] = {};
-        uint8_t tall5[kColumns][kRows] = {};
+        uint8_t tall3[kColumns][kWindow];
+        uint8_t tall5[kColumns][kWindow];
         for (int32_t i = 0; i < kColumns; ++i) {
-            for (int32_t j = kMargin; j < kRows - kMargin; ++j) {
-                tall3[i][j] = static_cast<uint8_t>(rock[i][j - 1] + rock[i][j] + rock[i][j + 1]);
-                tall5[i][j] = static_cast<uint8_t>(tall3[i][j] + rock[i][j - 2] + rock[i][j + 2]);
+            const uint8_t* column = &rock[i][kWindowFirst];
+            for (int32_t w = 0; w < kWindow; ++w) {
+                tall3[i][w] = static_cast<uint8_t>(column[w - 1] + column[w] + column[w + 1]);
+                tall5[i][w] = static_cast<uint8_t>(tall3[i][w] + column[w - 2] + column[w + 2]);
             }
         }
-        uint8_t next[kColumns][kRows];
-        for (int32_t i = 0; i < kColumns; ++i)
-            for (int32_t j = 0; j < kRows; ++j) next[i][j] = rock[i][j];
+        uint8_t next[kColumns][kWindow];
         for (int32_t i = 1 + kMargin; i < kFloorWidth - 1 + kMargin; ++i) {
-            for (int32_t j = 1 + kMargin; j < kFloorHeight - 1 + kMargin; ++j) {
-                const int32_t near = tall3[i - 1][j] + tall3[i][j] + tall3[i + 1][j];
-                const int32_t corners =
-                    rock[i - 2][j - 2] + rock[i + 2][j - 2] + rock[i - 2][j + 2] + rock[i + 2][j + 2];
-                const int32_t wide =
-                    tall5[i - 2][j] + tall5[i - 1][j] + tall5[i][j] + tall5[i + 1][j] + tall5[i + 2][j] - corners;
-                next[i][j] = (near >= 5 || wide <= 2) ? 1 : 0;
+            const uint8_t* column = &rock[i][kWindowFirst];
+            const uint8_t* twoLeft = &rock[i - 2][kWindowFirst];
+            const uint8_t* twoRight = &rock[i + 2][kWindowFirst];
+            for (int32_t w = 0; w < kWindow; ++w) {
+                const uint8_t near = static_cast<uint8_t>(tall3[i - 1][w] + tall3[i][w] + tall3[i + 1][w]);
+                const uint8_t corners =
+                    static_cast<uint8_t>(twoLeft[w - 2] + twoRight[w - 2] + twoLeft[w + 2] + twoRight[w + 2]);
+                const uint8_t wide = static_cast<uint8_t>(tall5[i - 2][w] + tall5[i - 1][w] + tall5[i][w] +
+                                                          tall5[i + 1][w] + tall5[i + 2][w] - corners);
+                const uint8_t smoothed = static_cast<uint8_t>((near >= 5) | (wide <= 2));
+                // Only the map's inner rows change.
+                const uint8_t inner = kInnerRows.mask[w];
+                next[i][w] = static_cast<uint8_t>((smoothed & inner) | (column[w] & ~inner));
             }
         }
-        for (int32_t i = 0; i < kColumns; ++i)
-            for (int32_t j = 0; j < kRows; ++j) rock[i][j] = next[i][j];
+        for (int32_t i = 1 + kMargin; i < kFloorWidth - 1 + kMargin; ++i)
+            for (int32_t w = 0; w < kWindow; ++w) rock[i][kWindowFirst + w] = next[i][w];
     }
 
 private:
-    uint8_t rock[kColumns][kRows] = {};
+    uint8_t rock[kColumns][kColumnLength] = {};
 };
 
 bool IsOnBorder(int32_t x, int32_t y) {
@@ -61,10 +81,13 @@ void Floor::GenerateCavern() {
     ResetToNewFloor();
     CaveRock cave;
     for (;;) {
-        for (int32_t x = 0; x < kFloorWidth; ++x) {
-            for (int32_t y = 0; y < kFloorHeight; ++y) {
-                const int32_t draw = rng.Random(100);
-                cave.At(x, y) = draw < 40 ? 1 : 0;
+        {
+            LocalRandom random;
+            for (int32_t x = 0; x < kFloorWidth; ++x) {
+                for (int32_t y = 0; y < kFloorHeight; ++y) {
+                    const int32_t draw = random.Random(100);
+                    cave.At(x, y) = draw < 40 ? 1 : 0;
+                }
             }
         }
         for (int32_t x = 0; x < kFloorWidth; ++x)

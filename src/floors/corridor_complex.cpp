@@ -3,6 +3,7 @@
 // 2000 attempts in a row fail, and kept when both halves of the map are open enough.
 #include "floors/floor.h"
 #include "floors/dig_spots.h"
+#include "floors/local_random.h"
 #include "floors/scratch_grid.h"
 #include "floors/spot_search.h"
 #include "shell/random_mother.h"
@@ -66,14 +67,14 @@ Attempt PlanPath(Floor& floor, const DigSpots& spots, ScratchGrid& scratch, bool
         if (!SearchSpot(-1, besideCorridor, position)) return Attempt::kNowhereToStart;
     }
     for (int32_t step = 1; step <= 4; ++step) {
-        const int32_t result = floor.ExtendCorridorComplex(position, scratch, step);
+        const int32_t result = floor.ExtendCorridorComplex(spots, position, scratch, step);
         if (result == kJoinsOpenGround) return Attempt::kDug;
         if (result == 0) return Attempt::kFailed;
     }
     for (int32_t k = 0;;) {
         const int32_t draw = rng.Random(10);
         if (draw < k + 5) return EndInSmallRoom(floor, scratch, position) ? Attempt::kDug : Attempt::kFailed;
-        const int32_t result = floor.ExtendCorridorComplex(position, scratch, 3);
+        const int32_t result = floor.ExtendCorridorComplex(spots, position, scratch, 3);
         if (result == kJoinsOpenGround) return Attempt::kDug;
         if (result == 0) return Attempt::kFailed;
         ++k;
@@ -127,7 +128,7 @@ void Floor::GenerateCorridorComplex() {
             const Attempt attempt = PlanPath(*this, spots, scratch, grownSinceStart);
             if (attempt == Attempt::kDug) {
                 CommitScratchPath(scratch);
-                spots.Build(*this);
+                spots.Update(*this, scratch);
                 attempts = 0;
                 grownSinceStart = true;
             }
@@ -145,32 +146,33 @@ void Floor::GenerateCorridorComplex() {
     }
 }
 
-int32_t Floor::ExtendCorridorComplex(XY& position, ScratchGrid& scratch, int32_t step) {
+int32_t Floor::ExtendCorridorComplex(const DigSpots& spots, XY& position, ScratchGrid& scratch, int32_t step) {
+    LocalRandom random;
+    const int32_t last = openTileCount;
     for (int32_t failures = 0; failures < kExtendTries; ++failures) {
-        const int32_t length = rng.Random(5) + 4;
-        const int32_t last = openTileCount;
-        int32_t direction = RandomDirection();
+        const int32_t length = random.Random(5) + 4;
+        int32_t direction = RandomDirection(random);
         // Half the directions always qualify, so this ends.
-        while (direction == last || direction == Opposite(last)) direction = RandomDirection();
+        while (direction == last || direction == Opposite(last)) direction = RandomDirection(random);
 
         const int32_t px = position.x;
         const int32_t py = position.y;
-        if (!IsSegmentClear(direction, length, px, py)) return 0;
+        if (!spots.IsSegmentClear(direction, length, px, py)) return 0;
         const XY move = DirectionStep(direction);
         const XY end = {px + move.x * length, py + move.y * length};
         int32_t open = 0;
         if (direction == 2) {
             if (end.y < 2) continue;
-            open = CountOpenInArea(px - 2, end.y, 5, length);
+            open = spots.CountOpenInArea(px - 2, end.y, 5, length);
         } else if (direction == 3) {
             if (py + length > 16) continue;
-            open = CountOpenInArea(px - 2, py, 5, length);
+            open = spots.CountOpenInArea(px - 2, py, 5, length);
         } else if (direction == 4) {
             if (end.x < 2) continue;
-            open = CountOpenInArea(end.x, py - 2, length, 5);
+            open = spots.CountOpenInArea(end.x, py - 2, length, 5);
         } else {
             if (px + length > 77) continue;
-            open = CountOpenInArea(px, py - 2, length, 5);
+            open = spots.CountOpenInArea(px, py - 2, length, 5);
         }
         if (open == 5) {
             // Straight into open ground, but not on the first steps of a path.
@@ -195,33 +197,6 @@ XY Floor::MarkScratchLine(int32_t direction, int32_t length, int32_t x, int32_t 
         if (scratch.At(cx, cy) == '#') scratch.Set(cx, cy, letter);
     }
     return {x + step.x * length, y + step.y * length};
-}
-
-// A block touching the outermost rows or columns (or beyond) counts 1, as if it
-// held a single open tile, which the corridor builder refuses.
-int32_t Floor::CountOpenInArea(int32_t x, int32_t y, int32_t w, int32_t h) const {
-    if (w < 1) return 0;
-    int32_t open = 0;
-    for (int32_t i = x; i < x + w; ++i) {
-        for (int32_t j = y; j < y + h; ++j) {
-            if (i <= 0 || i >= kFloorWidth || j <= 0 || j >= kFloorHeight) return 1;
-            if (At(i, j).glyph == '.') ++open;
-        }
-    }
-    return open;
-}
-
-bool Floor::IsSegmentClear(int32_t direction, int32_t length, int32_t x, int32_t y) const {
-    const XY step = DirectionStep(direction);
-    const XY side = {step.y != 0 ? 1 : 0, step.x != 0 ? 1 : 0};
-    for (int32_t i = 0; i < length; ++i) {
-        const int32_t cx = x + step.x * i;
-        const int32_t cy = y + step.y * i;
-        if (GlyphAt(cx, cy) == '.' || GlyphAt(cx + side.x, cy + side.y) == '.' ||
-            GlyphAt(cx - side.x, cy - side.y) == '.')
-            return false;
-    }
-    return true;
 }
 
 bool Floor::IsComplexBalanced() const {

@@ -1,29 +1,79 @@
 #include "floors/dig_spots.h"
 
+#include <algorithm>
+
+#include "floors/scratch_grid.h"
+
 void DigSpots::Build(const Floor& floor) {
-    for (int32_t i = 1; i < kColumns; ++i) {
+    XY low = {kFloorWidth, kFloorHeight};
+    XY high = {-1, -1};
+    for (int32_t x = 0; x < kFloorWidth; ++x)
+        for (int32_t y = 0; y < kFloorHeight; ++y) ReadTile(floor, x, y, low, high);
+    if (!built) {
+        low = {0, 0};
+        high = {kFloorWidth - 1, kFloorHeight - 1};
+        built = true;
+    }
+    Refresh(low, high);
+}
+
+void DigSpots::Update(const Floor& floor, const ScratchGrid& scratch) {
+    XY low = {kFloorWidth, kFloorHeight};
+    XY high = {-1, -1};
+    for (int32_t i = 0; i < scratch.ChangedCount(); ++i) {
+        const XY cell = scratch.Changed(i);
+        ReadTile(floor, cell.x, cell.y, low, high);
+    }
+    Refresh(low, high);
+}
+
+void DigSpots::ReadTile(const Floor& floor, int32_t x, int32_t y, XY& low, XY& high) {
+    const uint8_t state = TileState(floor.At(x, y).glyph);
+    uint8_t& stored = tiles[x * kFloorHeight + y];
+    if (state == stored) return;
+    stored = state;
+    low = {std::min(low.x, x), std::min(low.y, y)};
+    high = {std::max(high.x, x), std::max(high.y, y)};
+}
+
+void DigSpots::Refresh(XY low, XY high) {
+    if (high.x < low.x) return;
+    SumOpenTiles();
+    // A place's kind depends on the tiles up to two away from it.
+    SortPlaces(std::max(low.x - 2, -1), std::max(low.y - 2, -1), std::min(high.x + 3, kFloorWidth + 1),
+               std::min(high.y + 3, kFloorHeight + 1));
+}
+
+// The margin holds no open tile, so its sums stay 0 along the top and left and
+// repeat the map's along the bottom and right.
+void DigSpots::SumOpenTiles() {
+    for (int32_t i = kMargin + 1; i < kColumns; ++i) {
         const int32_t x = i - 1 - kMargin;
-        int32_t column = 0;
-        for (int32_t j = 1; j < kRows; ++j) {
+        int32_t* column = &sums[i * kRows];
+        const int32_t* before = &sums[(i - 1) * kRows];
+        int32_t running = 0;
+        for (int32_t j = kMargin + 1; j < kRows; ++j) {
             const int32_t y = j - 1 - kMargin;
-            if (Floor::OnMap(x, y) && floor.At(x, y).glyph == '.') ++column;
-            sums[i * kRows + j] = sums[(i - 1) * kRows + j] + column;
+            if (x < kFloorWidth && y < kFloorHeight) running += tiles[x * kFloorHeight + y] & kOpen;
+            column[j] = before[j] + running;
         }
     }
-    wallsBesideFloor = 0;
-    wallsBesideCorridor = 0;
-    for (int32_t x = -1; x <= kFloorWidth; ++x) {
-        for (int32_t y = -1; y <= kFloorHeight; ++y) {
+}
+
+void DigSpots::SortPlaces(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    for (int32_t x = left; x < right; ++x) {
+        for (int32_t y = top; y < bottom; ++y) {
             uint8_t kind = 0;
-            if (Floor::OnMap(x, y) && floor.At(x, y).glyph == '#') {
+            if (Floor::OnMap(x, y) && (tiles[x * kFloorHeight + y] & kWall)) {
                 const int32_t near = OpenAround(x, y, 1);
                 const bool blockOnMap = x >= 1 && y >= 1 && x <= kFloorWidth - 2 && y <= kFloorHeight - 2;
                 if (blockOnMap && near >= 3) kind |= kBesideFloor;
                 if (near == 3 && OpenAround(x, y, 2) == 5) kind |= kBesideCorridor;
             }
-            kinds[(x + 1) * (kFloorHeight + 2) + y + 1] = kind;
-            if (kind & kBesideFloor) ++wallsBesideFloor;
-            if (kind & kBesideCorridor) ++wallsBesideCorridor;
+            uint8_t& stored = kinds[(x + 1) * (kFloorHeight + 2) + y + 1];
+            wallsBesideFloor += ((kind & kBesideFloor) ? 1 : 0) - ((stored & kBesideFloor) ? 1 : 0);
+            wallsBesideCorridor += ((kind & kBesideCorridor) ? 1 : 0) - ((stored & kBesideCorridor) ? 1 : 0);
+            stored = kind;
         }
     }
 }

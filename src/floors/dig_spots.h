@@ -2,24 +2,51 @@
 // Where a generator may start digging. The generators test thousands of random
 // places per floor; this answers each test with a few reads instead of a walk
 // over the block around the place. It describes the floor as it was at the last
-// Build, so a generator builds it again whenever it has dug.
+// Build or Update, so a generator brings it up to date whenever it has dug.
+#include <algorithm>
 #include <cstdint>
 
 #include "floors/floor.h"
 
+class ScratchGrid;
+
 class DigSpots {
 public:
+    // Brings the spots up to date with the floor; only places near tiles that
+    // changed since the last build are looked at again.
     void Build(const Floor& floor);
+    // After a path planned on the scratch grid was dug into the floor: the floor
+    // has changed at most where the grid was written, so only the places near
+    // those cells are looked at again.
+    void Update(const Floor& floor, const ScratchGrid& scratch);
 
     // Open tiles ('.') in the (2*radius+1)-square block around (x, y); cells off the
     // map count as not open. For radius up to 3 around places at most one cell off the map.
     int32_t OpenAround(int32_t x, int32_t y, int32_t radius) const {
-        const int32_t left = x - radius + kMargin;
-        const int32_t top = y - radius + kMargin;
-        const int32_t right = x + radius + 1 + kMargin;
-        const int32_t bottom = y + radius + 1 + kMargin;
-        return sums[right * kRows + bottom] - sums[left * kRows + bottom] - sums[right * kRows + top] +
-               sums[left * kRows + top];
+        return OpenInBlock(x - radius, y - radius, x + radius + 1, y + radius + 1);
+    }
+    // Open tiles in the w x h block whose top-left tile is (x, y); but 1 when the
+    // block reaches the outermost rows or columns or beyond (as if it held a
+    // single open tile, which the corridor builder refuses), and 0 when it is empty.
+    int32_t CountOpenInArea(int32_t x, int32_t y, int32_t w, int32_t h) const {
+        if (w < 1 || h < 1) return 0;
+        if (x <= 0 || y <= 0 || x + w > kFloorWidth || y + h > kFloorHeight) return 1;
+        return OpenInBlock(x, y, x + w, y + h);
+    }
+    // No open tile on the n tiles from (x, y) in direction d, nor on either side
+    // of them; tiles off the map count as wall.
+    bool IsSegmentClear(int32_t direction, int32_t length, int32_t x, int32_t y) const {
+        if (length < 1) return true;
+        const XY step = DirectionStep(direction);
+        // The segment and its two sides make one block, three tiles across.
+        const XY last = {x + step.x * (length - 1), y + step.y * (length - 1)};
+        const XY side = {step.y != 0 ? 1 : 0, step.x != 0 ? 1 : 0};
+        const int32_t left = std::max(std::min(x, last.x) - side.x, 0);
+        const int32_t right = std::min(std::max(x, last.x) + side.x, kFloorWidth - 1);
+        const int32_t top = std::max(std::min(y, last.y) - side.y, 0);
+        const int32_t bottom = std::min(std::max(y, last.y) + side.y, kFloorHeight - 1);
+        if (left > right || top > bottom) return true;
+        return OpenInBlock(left, top, right + 1, bottom + 1) == 0;
     }
     // A wall whose 3x3 block lies on the map and holds at least 3 open tiles.
     bool IsWallBesideFloor(int32_t x, int32_t y) const { return Kind(x, y) & kBesideFloor; }
@@ -37,12 +64,38 @@ private:
     static constexpr uint8_t kBesideFloor = 1;
     static constexpr uint8_t kBesideCorridor = 2;
 
+    // Reads one tile; widens the box of changed tiles when it changed.
+    void ReadTile(const Floor& floor, int32_t x, int32_t y, XY& low, XY& high);
+    // Sums the open tiles again and sorts the places near the changed tiles from low to high.
+    void Refresh(XY low, XY high);
+    void SumOpenTiles();
+    // Sorts the places of columns left..right-1, rows top..bottom-1 (within -1..80, -1..19).
+    void SortPlaces(int32_t left, int32_t top, int32_t right, int32_t bottom);
+
+    // Open tiles of the columns left..right-1 and rows top..bottom-1, which lie
+    // within the margin around the map.
+    int32_t OpenInBlock(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
+        left += kMargin;
+        top += kMargin;
+        right += kMargin;
+        bottom += kMargin;
+        return sums[right * kRows + bottom] - sums[left * kRows + bottom] - sums[right * kRows + top] +
+               sums[left * kRows + top];
+    }
+
     // Places from (-1, -1) to (80, 19); anything further off the map fits nothing.
     uint8_t Kind(int32_t x, int32_t y) const {
         if (x < -1 || y < -1 || x > kFloorWidth || y > kFloorHeight) return 0;
         return kinds[(x + 1) * (kFloorHeight + 2) + y + 1];
     }
 
+    static constexpr uint8_t kOpen = 1;  // '.'
+    static constexpr uint8_t kWall = 2;  // '#'
+    static uint8_t TileState(char glyph) { return glyph == '.' ? kOpen : glyph == '#' ? kWall : 0; }
+
+    // tiles[x * kFloorHeight + y]: kOpen, kWall or 0: a compact copy of the floor.
+    uint8_t tiles[kFloorWidth * kFloorHeight] = {};
+    bool built = false;
     // sums[i * kRows + j]: open tiles in padded columns before i and rows before j.
     int32_t sums[kColumns * kRows] = {};
     uint8_t kinds[(kFloorWidth + 2) * (kFloorHeight + 2)] = {};

@@ -105,16 +105,15 @@ public:
     // Room floors.
     void GenerateRoomFloor();
     // A path and its room are drawn first and marked on the scratch grid afterwards.
-    PathSegment GrowScratchPath(XY& position);
-    RoomPlan PlanScratchRoom(int32_t x, int32_t y) const;
     void MarkScratchRoom(const RoomPlan& room, ScratchGrid& scratch, char letter) const;
     bool IsScratchPathValid(const ScratchGrid& scratch, int32_t startX, int32_t startY) const;
     void PlaceIceBlocks();
     // The roughly dug dungeon.
     void GenerateRoughDungeon(int32_t budget);
     bool IsAreaSolid(int32_t x, int32_t y, int32_t w, int32_t h) const;
-    bool IsGoodDigSpot(int32_t x, int32_t y);
-    bool CanBranchCorridor(int32_t x, int32_t y, int32_t direction);
+    // The spots must have been built from this floor as it is now.
+    bool IsGoodDigSpot(const DigSpots& spots, int32_t x, int32_t y);
+    bool CanBranchCorridor(const DigSpots& spots, int32_t x, int32_t y, int32_t direction);
     bool TryDigCorridor(XY& position);
     XY DigCorridor(int32_t direction, int32_t length, int32_t x, int32_t y);
     bool AttachRoom(int32_t x, int32_t y, int32_t w, int32_t h);
@@ -122,10 +121,9 @@ public:
     void GenerateCavern();
     void CountReachableTiles(int32_t x, int32_t y);
     void GenerateCorridorComplex();
-    int32_t ExtendCorridorComplex(XY& position, ScratchGrid& scratch, int32_t step);
+    // The spots must have been built from this floor as it is now.
+    int32_t ExtendCorridorComplex(const DigSpots& spots, XY& position, ScratchGrid& scratch, int32_t step);
     XY MarkScratchLine(int32_t direction, int32_t length, int32_t x, int32_t y, ScratchGrid& scratch, char letter) const;
-    int32_t CountOpenInArea(int32_t x, int32_t y, int32_t w, int32_t h) const;
-    bool IsSegmentClear(int32_t direction, int32_t length, int32_t x, int32_t y) const;
     bool IsComplexBalanced() const;
 
     // ---- features, population, prebuilt and fixed floors ----

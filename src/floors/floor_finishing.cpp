@@ -1,6 +1,7 @@
 // What every layout generator does last: wall the border, put the stairs and
 // paint the colour scheme; and the digging direction they all draw.
 #include "floors/floor.h"
+#include "floors/local_random.h"
 #include "floors/spot_search.h"
 #include "shell/random_mother.h"
 
@@ -50,7 +51,4 @@ void Floor::SetTileColours(int32_t mode) {
     }
 }
 
-int32_t RandomDirection() {
-    static constexpr int32_t kDirections[4] = {2, 3, 5, 4};
-    return kDirections[rng.Random(4)];
-}
+int32_t RandomDirection() { return RandomDirection(rng); }

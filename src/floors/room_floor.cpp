@@ -3,6 +3,7 @@
 // segment, tested, and only then dug into the floor.
 #include "floors/floor.h"
 #include "floors/dig_spots.h"
+#include "floors/local_random.h"
 #include "floors/room_plan.h"
 #include "floors/scratch_grid.h"
 #include "floors/spot_search.h"
@@ -27,34 +28,95 @@ bool IsOnBorder(XY cell) {
 
 char SegmentLetter(int32_t index) { return static_cast<char>('a' + index); }
 
+// Draws a length of 5 to 12 and a direction that keeps the path on the map and
+// doesn't double back; moves the position past the segment. The floor's
+// openTileCount holds the last direction while the floor is generated.
+template <class Generator>
+PathSegment GrowPath(Floor& floor, XY& position, Generator& random) {
+    PathSegment segment;
+    segment.from = position;
+    // The longest segment each direction allows, by direction (2 up, 3 down,
+    // 4 left, 5 right); none back the way the path came. A table rather than
+    // tests per direction: the draws are random, so such tests mispredict.
+    const int32_t last = floor.openTileCount;
+    const int32_t longest[6] = {-1,
+                                -1,
+                                last != 3 ? position.y - 2 : -1,
+                                last != 2 ? 17 - position.y : -1,
+                                last != 5 ? position.x - 2 : -1,
+                                last != 4 ? 78 - position.x : -1};
+    // From any place on the map some length and direction fit.
+    for (int32_t draw = 0; draw < kSpotDrawLimit; ++draw) {
+        const int32_t length = random.Random(8) + 5;
+        const int32_t direction = RandomDirection(random);
+        if (length > longest[direction]) continue;
+        segment.direction = direction;
+        segment.length = length;
+        const XY step = DirectionStep(direction);
+        position = {position.x + step.x * length, position.y + step.y * length};
+        floor.openTileCount = direction;
+        break;
+    }
+    return segment;
+}
+
+// A room at the end of a path. After a vertical path the room is shifted
+// sideways, after a horizontal one up or down, so that the path meets it.
+template <class Generator>
+RoomPlan PlanPathRoom(const Floor& floor, int32_t x, int32_t y, Generator& random) {
+    const int32_t last = floor.openTileCount;
+    int32_t w = 0;
+    int32_t h = 0;
+    int32_t ox = 0;
+    int32_t oy = 0;
+    // From any position the room floor plans at, some size and shift fits;
+    // the bound only guards a caller that asks from too near the edge.
+    for (int32_t draw = 0; draw < kSpotDrawLimit; ++draw) {
+        w = random.Random(4) + 3;
+        h = random.Random(4) + 3;
+        ox = 0;
+        oy = 0;
+        if (last == 2 || last == 3) {
+            ox = random.Random(w);
+        } else if (last == 4 || last == 5) {
+            oy = random.Random(h);
+        }
+        const int32_t right = x - ox + w;
+        const int32_t bottom = y - oy + h;
+        if (right >= 1 && right <= 78 && bottom >= 1 && bottom <= 17) break;
+    }
+    return PlanRoom(x - ox, y - oy, w, h, true, random);
+}
+
 // Draws one attempt's path; false when it ends without a room.
 bool DrawPath(Floor& floor, const DigSpots& spots, PathPlan& plan) {
     if (!floor.PickWallBesideFloor(spots, plan.start)) return false;
+    LocalRandom random;  // every later draw of the path
     XY position = plan.start;
-    plan.segments[plan.segmentCount++] = floor.GrowScratchPath(position);
+    plan.segments[plan.segmentCount++] = GrowPath(floor, position, random);
     for (int32_t i = 0; i < kPathSteps; ++i) {
         for (;;) {
             bool carve = false;
             if (i == kPathSteps - 1 && position.y + 4 < 18 && position.x + 4 < 79) {
                 carve = true;
             } else {
-                const int32_t draw = rng.Random(3);
+                const int32_t draw = random.Random(3);
                 if (draw == 0 && position.y + 4 < 19 && position.x + 4 < 80) {
                     if (i > 5) {
                         carve = true;
                     } else {
                         // Early in the path a room is less likely; a miss tests again.
-                        const int32_t chance = rng.Random((10 - i) / 2 + 1);
+                        const int32_t chance = random.Random((10 - i) / 2 + 1);
                         if (chance != 0) continue;
                         carve = true;
                     }
                 }
             }
             if (carve) {
-                plan.room = floor.PlanScratchRoom(position.x, position.y);
+                plan.room = PlanPathRoom(floor, position.x, position.y, random);
                 return true;
             }
-            plan.segments[plan.segmentCount++] = floor.GrowScratchPath(position);
+            plan.segments[plan.segmentCount++] = GrowPath(floor, position, random);
             break;
         }
     }
@@ -106,7 +168,7 @@ bool BuildRoomFloor(Floor& floor, DigSpots& spots, ScratchGrid& scratch) {
                 auto holdsFirstLetter = [&scratch](int32_t cx, int32_t cy) { return scratch.At(cx, cy) == 'a'; };
                 if (SearchSpot(0, holdsFirstLetter, door)) floor.At(door.x, door.y).doorCandidate = 1;
                 floor.CommitScratchPath(scratch);
-                spots.Build(floor);
+                spots.Update(floor, scratch);
                 budget = kAttemptBudget;
                 continue;
             }
@@ -135,31 +197,6 @@ void Floor::GenerateRoomFloor() {
 bool Floor::PickWallBesideFloor(const DigSpots& spots, XY& spot) const {
     if (spots.WallsBesideFloor() == 0) return false;
     return SearchSpot(-1, [&spots](int32_t x, int32_t y) { return spots.IsWallBesideFloor(x, y); }, spot);
-}
-
-// Draws a length of 5 to 12 and a direction that keeps the path on the map and
-// doesn't double back; moves the position past the segment.
-PathSegment Floor::GrowScratchPath(XY& position) {
-    PathSegment segment;
-    segment.from = position;
-    // From any place on the map some length and direction fit.
-    for (int32_t draw = 0; draw < kSpotDrawLimit; ++draw) {
-        const int32_t length = rng.Random(8) + 5;
-        const int32_t direction = RandomDirection();
-        const int32_t last = openTileCount;
-        const bool fits = (direction == 2 && last != 3 && position.y - length >= 2) ||
-                          (direction == 3 && last != 2 && position.y + length < 18) ||
-                          (direction == 4 && last != 5 && position.x - length >= 2) ||
-                          (direction == 5 && last != 4 && position.x + length < 79);
-        if (!fits) continue;
-        segment.direction = direction;
-        segment.length = length;
-        const XY step = DirectionStep(direction);
-        position = {position.x + step.x * length, position.y + step.y * length};
-        openTileCount = direction;
-        break;
-    }
-    return segment;
 }
 
 bool Floor::IsScratchPathValid(const ScratchGrid& scratch, int32_t startX, int32_t startY) const {

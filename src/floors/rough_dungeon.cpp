@@ -51,7 +51,7 @@ bool BuildRoughDungeon(Floor& floor, DigSpots& spots, int32_t budget) {
             }
             ++drawn;
             if (drawn > kFreeSpotsPerPass) ++spent;
-            if (spent >= budget || floor.IsGoodDigSpot(spot.x, spot.y)) break;
+            if (spent >= budget || floor.IsGoodDigSpot(spots, spot.x, spot.y)) break;
         }
         if (!found) break;
 
@@ -101,21 +101,30 @@ bool Floor::IsAreaSolid(int32_t x, int32_t y, int32_t w, int32_t h) const {
     return true;
 }
 
-bool Floor::IsGoodDigSpot(int32_t x, int32_t y) {
-    if (y + 6 <= 17 && IsAreaSolid(x - 1, y, 3, 6) && CanBranchCorridor(x, y + 6, 3)) return true;
-    if (y - 6 >= 2 && IsAreaSolid(x - 1, y - 6, 3, 6) && CanBranchCorridor(x, y - 6, 2)) return true;
-    if (x + 6 <= 78 && IsAreaSolid(x, y - 1, 6, 3) && CanBranchCorridor(x + 6, y, 5)) return true;
-    if (x - 6 >= 2 && IsAreaSolid(x - 6, y - 1, 6, 3) && CanBranchCorridor(x - 6, y, 4)) return true;
+// The spot tests read the open-tile sums of the floor as it is before a dig;
+// a block is solid when it holds no open tile and stays off the outermost rows
+// and columns, which is what the sums count as one open tile.
+bool Floor::IsGoodDigSpot(const DigSpots& spots, int32_t x, int32_t y) {
+    auto solid = [&spots](int32_t ax, int32_t ay, int32_t w, int32_t h) {
+        return spots.CountOpenInArea(ax, ay, w, h) == 0;
+    };
+    if (y + 6 <= 17 && solid(x - 1, y, 3, 6) && CanBranchCorridor(spots, x, y + 6, 3)) return true;
+    if (y - 6 >= 2 && solid(x - 1, y - 6, 3, 6) && CanBranchCorridor(spots, x, y - 6, 2)) return true;
+    if (x + 6 <= 78 && solid(x, y - 1, 6, 3) && CanBranchCorridor(spots, x + 6, y, 5)) return true;
+    if (x - 6 >= 2 && solid(x - 6, y - 1, 6, 3) && CanBranchCorridor(spots, x - 6, y, 4)) return true;
     return false;
 }
 
 // Whether a corridor ending at (x, y), dug in direction d, could go on.
-bool Floor::CanBranchCorridor(int32_t x, int32_t y, int32_t direction) {
+bool Floor::CanBranchCorridor(const DigSpots& spots, int32_t x, int32_t y, int32_t direction) {
+    auto solid = [&spots](int32_t ax, int32_t ay, int32_t w, int32_t h) {
+        return spots.CountOpenInArea(ax, ay, w, h) == 0;
+    };
     int32_t ways = 0;
-    if (direction != 2 && y + 4 <= 17 && IsAreaSolid(x - 1, y, 3, 4)) ++ways;
-    if (direction != 3 && y - 4 >= 2 && IsAreaSolid(x - 1, y - 4, 3, 4)) ++ways;
-    if (direction != 4 && x + 4 <= 78 && IsAreaSolid(x, y - 1, 4, 3)) ++ways;
-    if (direction != 5 && x - 4 >= 2 && IsAreaSolid(x - 4, y - 1, 4, 3)) ++ways;
+    if (direction != 2 && y + 4 <= 17 && solid(x - 1, y, 3, 4)) ++ways;
+    if (direction != 3 && y - 4 >= 2 && solid(x - 1, y - 4, 3, 4)) ++ways;
+    if (direction != 4 && x + 4 <= 78 && solid(x, y - 1, 4, 3)) ++ways;
+    if (direction != 5 && x - 4 >= 2 && solid(x - 4, y - 1, 4, 3)) ++ways;
     const int32_t draw = rng.Random(10);
     return draw != 0 ? ways > 1 : ways >= 1;
 }

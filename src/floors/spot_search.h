@@ -7,16 +7,17 @@
 #include <cstdint>
 
 #include "floors/floor.h"
-#include "shell/random_mother.h"
+#include "floors/local_random.h"
 
 constexpr int32_t kSpotDrawLimit = 20000;
 
 // Draws x = Random(80) + offset, y = Random(19) + offset until fits(x, y).
 template <class Fits>
 bool SearchSpot(int32_t offset, Fits fits, XY& spot) {
+    LocalRandom random;  // fits draws nothing
     for (int32_t draw = 0; draw < kSpotDrawLimit; ++draw) {
-        const int32_t x = rng.Random(kFloorWidth) + offset;
-        const int32_t y = rng.Random(kFloorHeight) + offset;
+        const int32_t x = random.Random(kFloorWidth) + offset;
+        const int32_t y = random.Random(kFloorHeight) + offset;
         if (fits(x, y)) {
             spot = {x, y};
             return true;
@@ -27,7 +28,7 @@ bool SearchSpot(int32_t offset, Fits fits, XY& spot) {
         for (int32_t y = offset; y < kFloorHeight + offset; ++y)
             if (fits(x, y)) ++count;
     if (count == 0) return false;
-    int32_t chosen = rng.Random(count);
+    int32_t chosen = random.Random(count);
     for (int32_t x = offset; x < kFloorWidth + offset; ++x) {
         for (int32_t y = offset; y < kFloorHeight + offset; ++y) {
             if (!fits(x, y)) continue;

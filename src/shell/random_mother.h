@@ -5,15 +5,35 @@
 #include <climits>
 #include <cstdint>
 
+// Keeps the optimiser from moving a computation across this point (it may
+// neither fold the value into later sums nor rewrite how it was made).
+template <class T>
+inline void KeepAsComputed(T& value) {
+#if defined(__GNUC__)
+    asm("" : "+r"(value));
+#else
+    (void)value;
+#endif
+}
+
 class RandomMother {
 public:
     // Seeds from HOLLOWMERE_SEED when that is set (repeatable runs), else from the tick count.
     RandomMother();
 
     void RandomInit(uint32_t seed);
-    // Inline: generation draws over a million numbers per floor.
+    // Inline: generation draws over a million numbers per floor, one after the
+    // other, so the time of a draw is the time from the last output to the next.
+    // Only the newest output's product waits for the last draw: the older terms
+    // and the carry are summed first, and the sums are kept in that order.
     uint32_t BRandom() {
-        const uint64_t sum = 2111111111ull * x[3] + 1492ull * x[2] + 1776ull * x[1] + 5115ull * x[0] + carry;
+        uint64_t older = 2111111111ull * x[3] + 1492ull * x[2] + 1776ull * x[1];
+        uint64_t newestFactor = 5115;
+        KeepAsComputed(older);
+        KeepAsComputed(newestFactor);  // one multiply is quicker than the shifts it would become
+        uint64_t withCarry = older + carry;
+        KeepAsComputed(withCarry);
+        const uint64_t sum = withCarry + newestFactor * x[0];
         x[3] = x[2];
         x[2] = x[1];
         x[1] = x[0];

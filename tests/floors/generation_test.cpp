@@ -2,6 +2,7 @@
 
 #include "floors/floor_fixtures.h"
 #include "floors/dig_spots.h"
+#include "floors/scratch_grid.h"
 
 namespace {
 
@@ -269,15 +270,18 @@ TEST_F(Generation, BlocksReachingTheEdgeCountAsBorderWithoutBeingRead) {
     EXPECT_FALSE(floor.IsAreaSolid(77, 5, 6, 3));
     EXPECT_FALSE(floor.IsAreaSolid(5, 16, 3, 4));
     EXPECT_TRUE(floor.IsAreaSolid(-5, -5, 0, 3));
-    EXPECT_EQ(floor.CountOpenInArea(-1, 5, 1, 3), 1);
-    EXPECT_EQ(floor.CountOpenInArea(78, 17, 5, 5), 1);
-    EXPECT_EQ(floor.CountOpenInArea(5, 5, 0, 5), 0);
+    DigSpots spots;
+    spots.Build(floor);
+    EXPECT_EQ(spots.CountOpenInArea(-1, 5, 1, 3), 1);
+    EXPECT_EQ(spots.CountOpenInArea(78, 17, 5, 5), 1);
+    EXPECT_EQ(spots.CountOpenInArea(5, 5, 0, 5), 0);
     floor.At(6, 6).glyph = '.';
-    EXPECT_EQ(floor.CountOpenInArea(5, 5, 3, 3), 1);
+    spots.Build(floor);
+    EXPECT_EQ(spots.CountOpenInArea(5, 5, 3, 3), 1);
     EXPECT_FALSE(floor.IsAreaSolid(5, 5, 3, 3));
     // Segments that run off the map only read it as wall.
-    EXPECT_TRUE(floor.IsSegmentClear(2, 8, 40, 2));
-    EXPECT_FALSE(floor.IsSegmentClear(3, 4, 5, 3));
+    EXPECT_TRUE(spots.IsSegmentClear(2, 8, 40, 2));
+    EXPECT_FALSE(spots.IsSegmentClear(3, 4, 5, 3));
 }
 
 TEST_F(Generation, CorridorsJoinOpenGroundHeadOnButNotAtAGraze) {
@@ -347,10 +351,100 @@ TEST_F(Generation, DigSpotsAgreeWithCountingTiles) {
     }
     EXPECT_EQ(spots.WallsBesideFloor(), besideFloor);
 
+    // Blocks and corridor segments anywhere near the map, against a walk over their tiles.
+    auto countOpen = [&floor](int32_t x, int32_t y, int32_t w, int32_t h) {
+        int32_t open = 0;
+        for (int32_t i = x; i < x + w; ++i) {
+            for (int32_t j = y; j < y + h; ++j) {
+                if (i <= 0 || i >= kFloorWidth || j <= 0 || j >= kFloorHeight) return 1;
+                open += floor.At(i, j).glyph == '.' ? 1 : 0;
+            }
+        }
+        return open;
+    };
+    auto segmentClear = [&floor](int32_t direction, int32_t length, int32_t x, int32_t y) {
+        const XY step = DirectionStep(direction);
+        const XY side = {step.y != 0 ? 1 : 0, step.x != 0 ? 1 : 0};
+        for (int32_t i = 0; i < length; ++i) {
+            const int32_t cx = x + step.x * i;
+            const int32_t cy = y + step.y * i;
+            for (int32_t s = -1; s <= 1; ++s)
+                if (floor.GlyphAt(cx + s * side.x, cy + s * side.y) == '.') return false;
+        }
+        return true;
+    };
+    for (int32_t x = -2; x <= kFloorWidth + 1; ++x) {
+        for (int32_t y = -2; y <= kFloorHeight + 1; ++y) {
+            for (int32_t length = 0; length <= 9; ++length) {
+                ASSERT_EQ(spots.CountOpenInArea(x, y, 5, length), countOpen(x, y, 5, length)) << x << "," << y;
+                ASSERT_EQ(spots.CountOpenInArea(x, y, length, 5), countOpen(x, y, length, 5)) << x << "," << y;
+                // The roughly dug dungeon's spot tests take a block without open tiles for solid.
+                ASSERT_EQ(spots.CountOpenInArea(x, y, 3, length) == 0, floor.IsAreaSolid(x, y, 3, length));
+                ASSERT_EQ(spots.CountOpenInArea(x, y, length, 3) == 0, floor.IsAreaSolid(x, y, length, 3));
+                for (int32_t direction = 2; direction <= 5; ++direction)
+                    ASSERT_EQ(spots.IsSegmentClear(direction, length, x, y), segmentClear(direction, length, x, y))
+                        << direction << " " << length << " from " << x << "," << y;
+            }
+        }
+    }
+
     XY spot;
     floor.ResetToNewFloor();
     spots.Build(floor);
     EXPECT_FALSE(floor.PickWallBesideFloor(spots, spot)) << "a floor of solid rock";
+}
+
+// Spots kept up to date after each dig (a path from the scratch grid, or tiles
+// changed straight on the floor) give what a fresh build gives.
+TEST_F(Generation, DigSpotsKeptUpToDateMatchAFreshBuild) {
+    Floor& floor = floorArray[0];
+    rng.RandomInit(5);
+    floor.GenerateCorridorComplex();
+    for (Tile& tile : floor.tiles)
+        if (tile.glyph != '.') tile.glyph = '#';
+    DigSpots kept;
+    kept.Build(floor);
+    auto expectFresh = [&floor, &kept](int32_t dig) {
+        DigSpots built;
+        built.Build(floor);
+        ASSERT_EQ(kept.WallsBesideFloor(), built.WallsBesideFloor()) << "dig " << dig;
+        ASSERT_EQ(kept.WallsBesideCorridor(), built.WallsBesideCorridor()) << "dig " << dig;
+        for (int32_t x = -1; x <= kFloorWidth; ++x) {
+            for (int32_t y = -1; y <= kFloorHeight; ++y) {
+                ASSERT_EQ(kept.IsWallBesideFloor(x, y), built.IsWallBesideFloor(x, y)) << x << "," << y;
+                ASSERT_EQ(kept.IsWallBesideCorridor(x, y), built.IsWallBesideCorridor(x, y)) << x << "," << y;
+                ASSERT_EQ(kept.OpenAround(x, y, 3), built.OpenAround(x, y, 3)) << x << "," << y;
+            }
+        }
+    };
+    ScratchGrid scratch;
+    scratch.CopyFloor(floor);
+    // Straight paths of marked cells anywhere, the map's edges included; now and
+    // then a cell is marked and set back to wall, as a room's shape does.
+    for (int32_t path = 0; path < 60; ++path) {
+        scratch.RefreshFromFloor(floor);
+        const XY step = DirectionStep(rng.Random(4) + 2);
+        XY cell = {rng.Random(kFloorWidth), rng.Random(kFloorHeight)};
+        for (int32_t i = rng.Random(6); i >= 0; --i, cell = {cell.x + step.x, cell.y + step.y}) {
+            if (scratch.At(cell.x, cell.y) == '#') scratch.Set(cell.x, cell.y, 'x');
+        }
+        if (path % 7 == 0) scratch.Set(cell.x, cell.y, '#');
+        floor.CommitScratchPath(scratch);
+        kept.Update(floor, scratch);
+        expectFresh(path);
+    }
+    // Tiles changed on the floor itself, then the spots built again: open ground,
+    // ice and wall, near the edges too.
+    const char glyphs[] = {'.', '\'', '#'};
+    for (int32_t dig = 0; dig < 30; ++dig) {
+        const int32_t x = rng.Random(kFloorWidth - 3);
+        const int32_t y = rng.Random(kFloorHeight - 3);
+        const char glyph = glyphs[rng.Random(3)];
+        for (int32_t i = x; i < x + 3; ++i)
+            for (int32_t j = y; j < y + 3; ++j) floor.At(i, j).glyph = glyph;
+        kept.Build(floor);
+        expectFresh(dig);
+    }
 }
 
 // The draws of each layout are behaviour: these floors must not change unless the
