@@ -63,7 +63,7 @@ TEST(SeedSweep, EachLayoutOverManySeedsStaysTheSame) {
     for (const auto& layout : layouts) {
         Fnv fnv;
         for (uint32_t seed = 1; seed <= kSeeds; ++seed) {
-            ResetDungeonWorld(seed);
+            ResetGameState(seed);
             Floor& floor = floorArray[12];
             layout.generate(floor);
             AddFloor(fnv, floor);
@@ -71,7 +71,7 @@ TEST(SeedSweep, EachLayoutOverManySeedsStaysTheSame) {
         }
         EXPECT_EQ(fnv.hash, layout.expected) << layout.name << std::hex << " 0x" << fnv.hash;
     }
-    ResetDungeonWorld();
+    ResetGameState();
 }
 
 TEST(SeedSweep, WholeDungeonsOverManySeedsStayTheSame) {
@@ -86,7 +86,7 @@ TEST(SeedSweep, WholeDungeonsOverManySeedsStayTheSame) {
         AddGenerator(fnv);
     }
     EXPECT_EQ(fnv.hash, 0x05d1ef47c2035e69ull) << std::hex << "0x" << fnv.hash;
-    ResetDungeonWorld();
+    ResetGameState();
 }
 
 }  // namespace
