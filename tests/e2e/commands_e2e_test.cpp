@@ -162,7 +162,7 @@ TEST_F(Commands, AQuickMoveRunsAlongACorridorUntilItStops) {
         << Described(walker.Look());
     const Sight before = walker.Look();
     walker.Press("w");
-    const Sight after = walker.Press(std::string(1, along.key));
+    const Sight after = walker.PressAndWaitUntilStill(std::string(1, along.key));
     // Several steps for one command; each step is one turn.
     const int walked = std::abs(after.x - before.x) + std::abs(after.y - before.y);
     EXPECT_GE(walked, 3) << Described(after);
@@ -176,7 +176,7 @@ TEST_F(Commands, AQuickMoveRunsAlongACorridorUntilItStops) {
 TEST_F(Commands, AQuickRestLastsFiftyOneTurns) {
     const Sight before = walker.Look();
     walker.Press("w");
-    const Sight rested = walker.Press("5");
+    const Sight rested = walker.PressAndWaitUntilStill("5");
     EXPECT_EQ(rested.Turns(), before.Turns() + 51) << Described(rested);
     EXPECT_EQ(rested.x, before.x);
     const Sight once = walker.Press(".");

@@ -95,6 +95,23 @@ Sight DungeonWalker::Press(const std::string& key, double patience) const {
     return Look();
 }
 
+Sight DungeonWalker::PressAndWaitUntilStill(const std::string& key, double quiet) const {
+    Sight last = Press(key);
+    auto stillSince = std::chrono::steady_clock::now();
+    const auto deadline = stillSince + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < deadline) {
+        Nap(20);
+        const Sight now = Look();
+        if (now.rows != last.rows || now.x != last.x || now.y != last.y) {
+            last = now;
+            stillSince = std::chrono::steady_clock::now();
+        } else if (std::chrono::steady_clock::now() - stillSince >= std::chrono::duration<double>(quiet)) {
+            break;
+        }
+    }
+    return last;
+}
+
 bool DungeonWalker::EnterTheDungeon() {
     game_.Start();
     if (!game_.WaitForText("Welcome to the Hollowmere!")) return false;

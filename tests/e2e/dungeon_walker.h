@@ -47,6 +47,9 @@ public:
     // Presses a key and returns the screen once it has settled; waits at most
     // `patience` seconds for anything to change first.
     Sight Press(const std::string& key, double patience = 3) const;
+    // Presses a key that starts something lasting (a quick move steps every few dozen
+    // milliseconds) and returns the screen once it has not changed for `quiet` seconds.
+    Sight PressAndWaitUntilStill(const std::string& key, double quiet = 0.4) const;
     // Steps (pressing the direction keys) until `arrived` holds, going to the
     // nearest square that `wanted` accepts or, while there is none in sight,
     // into the unknown. False when the way runs out or after `most` steps.
