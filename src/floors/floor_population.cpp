@@ -10,7 +10,6 @@
 #include "items/item_kind.h"
 #include "monsters/monster.h"
 #include "player/player.h"
-#include "shell/game.h"
 #include "shell/random_mother.h"
 
 namespace {

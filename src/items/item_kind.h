@@ -63,6 +63,8 @@ public:
 };
 
 extern ItemKindTable itemKinds;
+// The kind named "arrow", which bows shoot; start-up finds it, -1 until then.
+extern int32_t arrowKindIndex;
 
 // The ColourCode of a colour index of the item data file.
 ColourCode ItemColourFromIndex(int32_t colourIndex);

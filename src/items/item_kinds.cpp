@@ -5,6 +5,7 @@
 #include "shell/game.h"
 
 ItemKindTable itemKinds;
+int32_t arrowKindIndex = -1;
 
 ItemKind::ItemKind() { std::strcpy(name, "Default"); }
 
