@@ -1,6 +1,9 @@
 #include "records/run_length.h"
 
 #include <cstdio>
+#include <limits>
+
+#include "records/data_file.h"
 
 std::vector<uint8_t> RunLengthPack(const std::vector<uint8_t>& raw) {
     std::vector<uint8_t> packed;
@@ -51,14 +54,7 @@ std::vector<uint8_t> RunLengthUnpack(const std::vector<uint8_t>& packed) {
 namespace {
 
 bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes) {
-    std::FILE* file = std::fopen(name, "rb");
-    if (file == nullptr) return false;
-    uint8_t buffer[65536];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + got);
-    const bool readFailed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !readFailed;
+    return ReadFileStart(name, std::numeric_limits<size_t>::max(), bytes);
 }
 
 bool WriteWholeFile(const char* name, const std::vector<uint8_t>& bytes) {

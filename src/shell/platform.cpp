@@ -1,5 +1,6 @@
 #include "shell/platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +48,25 @@ bool PlatformCanRead(const std::string& path) {
     if (file == nullptr) return false;
     std::fclose(file);
     return true;
+}
+
+bool PlatformReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    std::FILE* file = PlatformOpenForReading(path);
+    if (file == nullptr) return false;
+    char buffer[65536];
+    bool failed = false;
+    while (bytes.size() < maxBytes) {
+        const std::size_t wanted = std::min(sizeof buffer, maxBytes - bytes.size());
+        const std::size_t got = std::fread(buffer, 1, wanted, file);
+        bytes.append(buffer, got);
+        if (got < wanted) {
+            failed = std::ferror(file) != 0;
+            break;
+        }
+    }
+    std::fclose(file);
+    return !failed;
 }
 
 bool PlatformRemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }

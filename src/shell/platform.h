@@ -20,6 +20,11 @@ std::FILE* PlatformOpenForReading(const std::string& path);
 // True when the named file is a regular file that can be opened for reading.
 bool PlatformCanRead(const std::string& path);
 
+// Reads at most maxBytes from the start of the named regular file into
+// `bytes`; false when it cannot be opened or a read fails. A file that breaks
+// off early gives what it holds.
+bool PlatformReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes);
+
 // Removes a file; true when it was removed.
 bool PlatformRemoveFile(const std::string& path);
 

@@ -81,6 +81,9 @@ TEST(Startup, RefusesAMissingSpoiledOrAmbiguousKeyFile) {
         {"missing", std::nullopt, {{20, "You don't have the keybindings.txt file!"}}, {20}},
         {"byte 189", "50 5Q8\xbd" "2467913", {{20, "You've messed up your Keybindings.txt!"}}, {21}},
         {"no number first", "# keys\n50 " + keys, {{20, "You've messed up your Keybindings.txt!"}}, {21}},
+        // Either would start a game that cannot be left, or a command no key reaches.
+        {"quit unbound", "50 5", {{20, "You've messed up your Keybindings.txt!"}}, {21}},
+        {"a letter outside ASCII", "50 5Q8\xe9" "467913", {{20, "You've messed up your Keybindings.txt!"}}, {21}},
         {"a symbol twice",
          twice,
          {{20, "You can't bind one symbol to two or more commands."},
