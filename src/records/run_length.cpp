@@ -1,5 +1,6 @@
 #include "records/run_length.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
@@ -37,18 +38,25 @@ std::vector<uint8_t> RunLengthPack(const std::vector<uint8_t>& raw) {
 
 std::vector<uint8_t> RunLengthUnpack(const std::vector<uint8_t>& packed) {
     std::vector<uint8_t> raw;
-    raw.reserve(packed.size() * 2);
+    RunLengthUnpackAtMost(packed, std::numeric_limits<size_t>::max(), raw);
+    return raw;
+}
+
+bool RunLengthUnpackAtMost(const std::vector<uint8_t>& packed, size_t limit, std::vector<uint8_t>& raw) {
+    raw.clear();
+    raw.reserve(std::min(packed.size() * 2, limit));
     const size_t size = packed.size();
     size_t next = 0;
     uint8_t previous = 0;
     while (next < size) {
         const uint8_t c = packed[next++];
-        raw.push_back(c);
         // A count missing at the very end counts as 0.
-        if (c == previous && next < size) raw.insert(raw.end(), packed[next++], c);
+        const size_t copies = 1 + (c == previous && next < size ? packed[next++] : 0);
+        if (copies > limit - raw.size()) return false;
+        raw.insert(raw.end(), copies, c);
         previous = c;
     }
-    return raw;
+    return true;
 }
 
 namespace {
