@@ -54,6 +54,8 @@ constexpr int64_t kExperienceLimit = 1000000000000LL;
 void MakeKindSafe(MonsterKind& kind) {
     kind.name[sizeof kind.name - 1] = '\0';
     kind.level = std::clamp(kind.level, -1000, 1000);
+    // A glyph that does not show (a control character would corrupt the map) leaves the kind unused.
+    if (kind.glyph < '!' || kind.glyph > '~') kind.hitPoints = 0;
     if (kind.hitPoints <= 0) {
         kind.hitPoints = 0;
         return;
