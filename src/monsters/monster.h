@@ -93,6 +93,10 @@ struct MonsterTemplate {
 // variant: -1 never, 0 one in 80, 1 always a random variant, 2 always "superior".
 // level: -1 to work it out, else the wanted level.
 int32_t SpawnMonster(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level);
+// SpawnMonster for the starting monsters of the floor the character starts on: a
+// pack companion, like every starting monster there, keeps two tiles away from the
+// up stairs; one whose square would break that is not placed (nothing is drawn for it).
+int32_t SpawnMonsterClearOfUpStairs(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level);
 // Draws a kind near the level that suits a floor of the wanted colour; variant as for SpawnMonster.
 MonsterTemplate ChooseMonsterKind(int32_t level, int32_t variant, ColourCode wantedColour);
 // Creates a unique demon on (x, y) of the floor: copy kind 0 makes the floor's own demon,
