@@ -54,7 +54,8 @@ bool PlaceForced(int32_t floorNumber, int32_t pick) {
 }
 
 void DrawProgressMark(int32_t floorNumber) {
-    DrawChar('.', floorNumber + 22, 12, 11);
+    constexpr char kProgressMark = '.';
+    DrawChar(kProgressMark, floorNumber + 22, 12, kLightCyan);
     RefreshScreen();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "floors/terrain.h"
 #include "items/item_data.h"
 #include "shell/colour.h"
 #include "shell/xy.h"
@@ -29,9 +30,9 @@ class Tile {
 public:
     std::vector<ItemData> items;  // oldest first, at most kMaxTileItems
     int32_t gold = 0;
-    char glyph = '#';
+    char glyph = kWallGlyph;
     uint8_t inViewMark = 0;
-    ColourCode colour = 0;
+    ColourCode colour = kBlack;
     uint8_t rememberedDrawn = 0;
     uint8_t wasInView = 0;
     uint8_t visibleNow = 0;
@@ -39,12 +40,12 @@ public:
     uint8_t doorCandidate = 0;
     int32_t monsterPresent = 0;
     uint8_t mark = 0;
-    int32_t trapKind = 0;
+    int32_t trapKind = kNoTrap;
     int32_t featureState = 0;
-    char topGlyph = ' ';
-    ColourCode topColour = 0;
+    char topGlyph = kBlankGlyph;
+    ColourCode topColour = kBlack;
 
-    // Adds one item; durability -1, blessing -2 and prefix -2 ask for rolled values.
+    // Adds one item; kRollDurability, kRollBlessing and kRollPrefix ask for rolled values.
     void PutItemOnTile(int32_t kind, int32_t durability, int32_t blessing, uint8_t identified, uint8_t fresh,
                        int32_t prefix, uint8_t empty);
     // How the first (oldest) item looks on the map; only for a tile with items.
@@ -78,7 +79,7 @@ public:
     void MarkSeen(int32_t x, int32_t y);
     void ClearTileMarks();
     // The glyph at (x, y); a place off the map reads as wall.
-    char GlyphAt(int32_t x, int32_t y) const { return OnMap(x, y) ? At(x, y).glyph : '#'; }
+    char GlyphAt(int32_t x, int32_t y) const { return OnMap(x, y) ? At(x, y).glyph : kWallGlyph; }
     // How many tiles of the (2*radius+1)-square block around (x, y) hold the glyph; off-map cells never do.
     int32_t CountGlyphAround(int32_t x, int32_t y, int32_t radius, char glyph) const;
     void WriteFloor(std::ostream& stream) const;

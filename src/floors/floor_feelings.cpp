@@ -2,13 +2,13 @@
 
 #include "floors/demon_floors.h"
 #include "floors/floor.h"
+#include "monsters/unique_demon_names.h"
 #include "player/player.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
 
 namespace {
 
-constexpr int32_t kFinalDemonSlain = 4;
 constexpr int32_t kThreateningRoll = 10;
 
 // The feeling each roll of Random(19) gives; the two rolls marked -1 draw again.
@@ -97,7 +97,7 @@ std::vector<std::string> ArrivalTexts() {
     const int32_t f = player.currentFloor;
     if (f < 0 || f >= kFloorCount) return texts;
     const Floor& floor = floorArray[f];
-    const bool finalDemonSlain = player.demonSlainFlags[kFinalDemonSlain] != 0;
+    const bool finalDemonSlain = player.demonSlainFlags[kFinalDemon] != 0;
 
     if (floor.feeling >= 1 && floor.feeling <= 17) {
         texts.push_back(kFeelingTexts[floor.feeling]);

@@ -172,7 +172,7 @@ void Floor::ScatterItemsAndGold(int32_t depth) {
         const float level = 1.43f * static_cast<float>(depth) + static_cast<float>(shift);
         const int32_t kind = RandomItemKind(level, kAnyItemCategory);
         if (kind != -1 && static_cast<int32_t>(tile.items.size()) < kMaxTileItems) {
-            tile.PutItemOnTile(kind, -1, -2, 0, 1, -2, 0);
+            tile.PutItemOnTile(kind, kRollDurability, kRollBlessing, kNotIdentified, kMadeByGame, kRollPrefix, kNotEmpty);
         } else {
             AddGoldPile(tile, depth);  // nothing fitting: gold in its stead
         }

@@ -60,9 +60,6 @@ const AccessoryLook kAccessoryLooks[35] = {
     {"quartz ring", 14, 1},        {"indigo ring", 5, 1},
 };
 
-constexpr int32_t kSubtypeRing = 9;
-constexpr int32_t kSubtypeAmulet = 10;
-
 // Hands every kind of the type a free entry of the table, drawing entries at random in
 // kind order. A kind for which no entry fits (the data holds too many such kinds) keeps
 // no look and shows as the error name.

@@ -19,7 +19,6 @@ constexpr int32_t kCatchUpRounds = 25;
 // Every seventh floor is a demon's; its staircase down stays sealed until the demon is slain.
 constexpr int32_t kFloorsPerDemon = 7;
 constexpr int32_t kFirstDemonFloor = 6;
-constexpr int32_t kFinalDemon = 4;
 
 // The floor the ascend command leaves the dungeon from.
 int32_t TopFloor() { return player.startMode == 1 ? 7 : 0; }
