@@ -25,6 +25,13 @@ enum LayoutType : int32_t {
 };
 
 enum FloorWeather : int32_t { kWeatherNone = 0, kWeatherSnowing = 1, kWeatherFreezingDrizzle = 2 };
+constexpr int32_t kFloorsOwnMonsterCount = -1;
+constexpr int32_t kPlaceUpStairs = 2;
+constexpr int32_t kPlaceDownStairs = 3;
+// The colour schemes of SetTileColours; a prebuilt floor draws one of the three.
+enum ColourScheme : int32_t { kRandomScheme = -1, kStoneScheme = 0, kSnowyScheme = 1, kIcyScheme = 2 };
+// The stains of a new floor; the weather paints its own, by its number.
+constexpr int32_t kStainBlood = 0;
 
 class Tile {
 public:
@@ -91,9 +98,10 @@ public:
 
     // ---- layout generators ----
     void GenerateLayout(int32_t floorNumber);
-    // Mode 2 puts '<', mode 3 '>'; false when the floor has no tile that fits.
+    // Mode kPlaceUpStairs or kPlaceDownStairs; false when the floor has no tile that fits.
     bool PlaceStairs(int32_t mode);
     void WallBorder();
+    // Mode: a ColourScheme, or kRandomScheme.
     void SetTileColours(int32_t mode);
     // Rooms, which every layout shares.
     void CarveRoom(int32_t x, int32_t y, int32_t w, int32_t h, bool noChecker);
@@ -145,11 +153,11 @@ public:
     void PlaceHiddenTraps();
     void BuryItemsInSnow();
     void PlaceSlush();
-    // Mode 0 blood (generation), 1 snow, 2 freezing drizzle (weather).
+    // Mode kStainBlood (generation), or the weather's kWeatherSnowing or kWeatherFreezingDrizzle.
     void StainFloorPatches(int32_t mode);
     void ChooseFeeling(int32_t depth);
     void ScatterItemsAndGold(int32_t depth);
-    // count -1 asks for the floor's own number of monsters.
+    // kFloorsOwnMonsterCount asks for the floor's own number of monsters, each maybe a variant.
     void SpawnFloorMonsters(int32_t floorNumber, int32_t count);
     void LoadPrebuiltFloor(const std::string& path, int32_t mapNumber, int32_t floorNumber);
     void ParseFixedMapRow(const std::string& row, int32_t y, int32_t floorNumber);

@@ -86,7 +86,7 @@ void Floor::ChooseFeeling(int32_t depth) {
     if (chance != 0) return;
     int32_t roll = rng.Random(19);
     // White floors never draw the threatening feeling directly.
-    if (At(0, 0).colour == 15) {
+    if (At(0, 0).colour == kSnowyWalls) {
         while (roll == kThreateningRoll) roll = rng.Random(19);
     }
     feeling = kFeelingByRoll[roll] >= 0 ? kFeelingByRoll[roll] : RerolledFeeling(roll);

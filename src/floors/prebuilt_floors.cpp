@@ -58,7 +58,8 @@ private:
         if (kind == kNoItemKind) {
             AddGold(tile, base, perDepth);
         } else {
-            tile.PutItemOnTile(kind, kRollDurability, kRollBlessing, kNotIdentified, kMadeByGame, kRollPrefix, kNotEmpty);
+            tile.PutItemOnTile(kind, kRollDurability, kRollBlessing, kNotIdentified, kMadeByGame, kRollPrefix,
+                               kNotEmpty);
         }
     }
     void SpecialSpot(int32_t x, int32_t y, Tile& tile);
@@ -142,7 +143,7 @@ void PrebuiltBuilder::ApplyCell(int32_t x, int32_t y, char cell) {
     case kMapHiddenTrap:
         tile.glyph = kFloorGlyph;
         while (tile.trapKind == kNoTrap || tile.trapKind == kTrapTeleport || tile.trapKind == kTrapFallThrough) {
-            const int32_t kind = rng.Random(18);
+            const int32_t kind = rng.Random(kTrapKindCount);
             tile.trapKind = kind + 1;
         }
         break;
@@ -203,7 +204,7 @@ void ChoosePrebuiltMaps(std::vector<int32_t>& maps) {
 
 void Floor::LoadPrebuiltFloor(const std::string& mapsText, int32_t mapNumber, int32_t floorNumber) {
     const int32_t scheme = rng.Random(3);
-    At(0, 0).colour = scheme == 0 ? kStoneWalls : scheme == 1 ? kSnowyWalls : kIcyWalls;
+    At(0, 0).colour = scheme == kStoneScheme ? kStoneWalls : scheme == kSnowyScheme ? kSnowyWalls : kIcyWalls;
 
     // A sage, a deep smith and an altar come only when the last of their kind lies far enough above.
     int32_t lastSageFloor = -1;
@@ -248,5 +249,5 @@ void Floor::LoadPrebuiltFloor(const std::string& mapsText, int32_t mapNumber, in
     for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
         if (monster->floor == floorNumber) monster->MatchMonsterToFloorColour();
     }
-    StainFloorPatches(0);
+    StainFloorPatches(kStainBlood);
 }
