@@ -12,7 +12,7 @@ constexpr int32_t kItemKindCount = 250;
 constexpr int32_t kItemKindRecordSize = 103;
 constexpr int32_t kItemFileSize = 4 + kItemKindCount * kItemKindRecordSize;
 // The colour code of a kind that is not in use.
-constexpr ColourCode kUnusedItemColour = 192;
+constexpr ColourCode kUnusedItemColour = kOnRed + kOnWhite;
 
 class ItemKind {
 public:

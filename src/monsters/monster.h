@@ -11,7 +11,7 @@ class Monster {
 public:
     int32_t x = 0;
     int32_t y = 0;
-    ColourCode colour = 0;
+    ColourCode colour = kBlack;
     char glyph = 0;
     char name[70] = {};
     int32_t alive = 1;

@@ -31,7 +31,7 @@ public:
     int32_t meleeArmour = 0;
     int32_t rangedArmour = 0;
     uint8_t spare = 0;
-    ColourCode colour = 0;
+    ColourCode colour = kBlack;
     int32_t ability = 0;
     int32_t ranged = 0;
     int32_t living = 0;

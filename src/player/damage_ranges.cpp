@@ -105,7 +105,7 @@ const char* Player::FormatMeleeDamageRange(int32_t* highEnd) {
             AddToBoth(first, profRanged);
         } else if (second == nullptr) {
             const ItemKind* kind = KindOf(main);
-            AddToBoth(first, kind != nullptr && kind->subtype == 0 ? profOneHanded : profTwoHanded);
+            AddToBoth(first, kind != nullptr && kind->subtype == kSubtypeOneHanded ? profOneHanded : profTwoHanded);
         } else {
             AddToBoth(first, profTwoWeapon);
         }

@@ -61,7 +61,7 @@ void ChangeFloor(int32_t direction) {
     p.currentFloor += direction;
     p.target = nullptr;
     // Without such a staircase the player keeps the old coordinates.
-    if (!PlaceOnFirstGlyph(direction > 0 ? '<' : '>')) SetOccupied(1);
+    if (!PlaceOnFirstGlyph(direction > 0 ? kUpStairsGlyph : kDownStairsGlyph)) SetOccupied(1);
     ClearArrivalStairs(p.x, p.y, p.currentFloor);
 }
 
@@ -93,7 +93,7 @@ bool PlaceOnFirstGlyph(char glyph) {
 }
 
 int32_t Player::DescendStairs() {
-    if (!StandsOn('>') || currentFloor >= kLastFloor) return 0;
+    if (!StandsOn(kDownStairsGlyph) || currentFloor >= kLastFloor) return 0;
     if (IsSealedDown(currentFloor)) {
         PrintWords("A demonic power stops you! ");
         return 1;
@@ -107,7 +107,7 @@ int32_t Player::DescendStairs() {
 }
 
 int32_t Player::AscendStairs() {
-    if (!StandsOn('<')) return 0;
+    if (!StandsOn(kUpStairsGlyph)) return 0;
     if (currentFloor <= TopFloor()) {
         if (demonSlainFlags[kFinalDemon] == 1) {
             currentFloor = -1;

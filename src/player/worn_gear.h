@@ -32,8 +32,8 @@ inline const ItemKind* KindOf(const ItemData* item) {
     return &itemKinds[item->kind];
 }
 
-// True when the main-weapon slot holds a bow (weapon subtype 2).
+// True when the main-weapon slot holds a bow.
 inline bool MainWeaponIsRanged() {
     const ItemKind* kind = KindOf(EquippedItem(kSlotMainWeapon));
-    return kind != nullptr && kind->subtype == 2;
+    return kind != nullptr && kind->subtype == kSubtypeRanged;
 }
