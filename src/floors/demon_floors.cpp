@@ -53,7 +53,9 @@ void BuildSpecialFloor(int32_t floorNumber) {
 void Floor::ParseFixedMapRow(const std::string& row, int32_t y, int32_t floorNumber) {
     if (y < 0 || y >= kFloorHeight) return;
     // A short row reads as wall where it ends.
-    auto cell = [&row](int32_t x) { return static_cast<size_t>(x) < row.size() ? row[static_cast<size_t>(x)] : kWallGlyph; };
+    auto cell = [&row](int32_t x) {
+        return static_cast<size_t>(x) < row.size() ? row[static_cast<size_t>(x)] : kWallGlyph;
+    };
     for (int32_t x = 0; x < kFloorWidth; ++x) {
         Tile& tile = At(x, y);
         const char c = cell(x);

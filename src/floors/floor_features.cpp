@@ -144,7 +144,8 @@ void Floor::PlaceMasks() {
 }
 
 void Floor::PlaceLightBalls() {
-    PlaceOnOpenSpots(*this, 10, kAwayFromEdge, [](Tile& tile, XY) { SetFeature(tile, kLightBallGlyph, kLightMagenta); });
+    PlaceOnOpenSpots(*this, 10, kAwayFromEdge,
+                     [](Tile& tile, XY) { SetFeature(tile, kLightBallGlyph, kLightMagenta); });
 }
 
 void Floor::PlaceBloodStands() {

@@ -91,9 +91,9 @@ int32_t RandomItemKind(float level, int32_t category) {
 
     if (category == kAnyItemCategory) {
         const int32_t nothing = rng.Random(15);
-        if (nothing == 4) return -1;
+        if (nothing == 4) return kNoItemKind;
     }
-    if (!AnyKindInWindow(lo, hi)) return -1;
+    if (!AnyKindInWindow(lo, hi)) return kNoItemKind;
     if (category == kAnyItemCategory) {
         const int32_t roll = rng.Random(101);
         category = CategoryByRoll(roll);
@@ -120,7 +120,7 @@ int32_t RandomItemKind(float level, int32_t category) {
     // Item data without a fitting kind gets none, rather than a search without end.
     bool anyFits = false;
     for (int32_t k = 0; k < kItemKindCount && !anyFits; ++k) anyFits = KindFits(k, category, lo, hi);
-    if (!anyFits) return -1;
+    if (!anyFits) return kNoItemKind;
     for (int32_t tries = 0; tries < kKindDrawLimit; ++tries) {
         const int32_t k = rng.Random(kItemKindCount);
         if (!KindFits(k, category, lo, hi)) continue;
@@ -130,7 +130,7 @@ int32_t RandomItemKind(float level, int32_t category) {
         }
         return k;
     }
-    return -1;
+    return kNoItemKind;
 }
 
 void Floor::ScatterItemsAndGold(int32_t depth) {

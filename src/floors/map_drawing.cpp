@@ -33,7 +33,9 @@ void Floor::DrawFloor() {
             Tile& tile = At(x, y);
             tile.visibleNow = 0;
             // A confusing floor hides what lies out of sight.
-            if (confusing && !tile.inViewMark && (!tile.items.empty() || tile.gold > 0)) DrawChar(kBlankGlyph, x, y, kBlack);
+            if (confusing && !tile.inViewMark && (!tile.items.empty() || tile.gold > 0)) {
+                DrawChar(kBlankGlyph, x, y, kBlack);
+            }
 
             if (tile.inViewMark) {
                 if (tile.monsterPresent == 1) {

@@ -233,7 +233,8 @@ void Floor::LoadPrebuiltFloor(const std::string& mapsText, int32_t mapNumber, in
             // Cells the line does not reach, and the whole border, are wall: no
             // odd map can let anyone walk off the floor.
             const bool border = x == 0 || y == 0 || x == kFloorWidth - 1 || y == kFloorHeight - 1;
-            const char cell = border || static_cast<size_t>(x) >= line.size() ? kWallGlyph : line[static_cast<size_t>(x)];
+            const char cell =
+                border || static_cast<size_t>(x) >= line.size() ? kWallGlyph : line[static_cast<size_t>(x)];
             builder.ApplyCell(x, y, cell);
         }
     }

@@ -168,7 +168,9 @@ bool BuildRoomFloor(Floor& floor, DigSpots& spots, ScratchGrid& scratch) {
             MarkPath(floor, plan, scratch);
             if (floor.IsScratchPathValid(scratch, plan.start.x, plan.start.y)) {
                 XY door;
-                auto holdsFirstLetter = [&scratch](int32_t cx, int32_t cy) { return scratch.At(cx, cy) == SegmentLetter(0); };
+                auto holdsFirstLetter = [&scratch](int32_t cx, int32_t cy) {
+                    return scratch.At(cx, cy) == SegmentLetter(0);
+                };
                 if (SearchSpot(0, holdsFirstLetter, door)) floor.At(door.x, door.y).doorCandidate = 1;
                 floor.CommitScratchPath(scratch);
                 spots.Update(floor, scratch);

@@ -155,7 +155,8 @@ int32_t SpawnMonster(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t 
     monster->floor = floor;
     monster->x = x;
     monster->y = y;
-    const MonsterTemplate from = ChooseMonsterKind(level != kComputedLevel ? level : wanted + jitter, variant, wantedColour);
+    const MonsterTemplate from =
+        ChooseMonsterKind(level != kComputedLevel ? level : wanted + jitter, variant, wantedColour);
     if (from.kind < 0) {
         // No kind of the data fits this level and floor: nothing is made.
         delete monster;

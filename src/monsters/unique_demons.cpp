@@ -34,7 +34,7 @@ const DemonStats kDemons[] = {
     {kUniqueDemonNames[1], 13, kMagenta, 240, 240, 22, 24, 60, 400, 2000, 160, 25, 17, 12, 11, 5, 21, 0},
     {kUniqueDemonNames[2], 20, kMagenta, 400, 400, 38, 42, 100, 350, 1000, 1280, 20, 26, 21, 21, 10, 30, 0},
     {kUniqueDemonNames[3], 27, kMagenta, 600, 600, 48, 53, 300, 300, 1000, 20476, 20, 40, 30, 30, 15, 42, 0},
-    {kUniqueDemonNames[kFinalDemon], 34, kLightMagenta, 800, 800, 68, 72, 250, 250, 1000, 163828, 20, 53, 37, 38, 18, 51, 0},
+    {kUniqueDemonNames[4], 34, kLightMagenta, 800, 800, 68, 72, 250, 250, 1000, 163828, 20, 53, 37, 38, 18, 51, 0},
 };
 
 // Copy kinds 1 to 4: the final demon's splits and mirror images.

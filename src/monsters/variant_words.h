@@ -5,7 +5,9 @@
 
 enum MonsterVariant : int32_t { kSuperior, kQuick, kFierce, kTough, kAgile };
 constexpr int32_t kMonsterVariantCount = 5;
-constexpr const char* kMonsterVariantWords[kMonsterVariantCount] = {"superior ", "quick ", "fierce ", "tough ", "agile "};
+constexpr const char* kMonsterVariantWords[kMonsterVariantCount] = {
+    "superior ", "quick ", "fierce ", "tough ", "agile ",
+};
 
 // What SpawnMonster and ChooseMonsterKind are asked for.
 constexpr int32_t kVariantNever = -1;

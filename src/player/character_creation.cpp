@@ -33,7 +33,9 @@ void DrawChoiceScreen(const ChoiceScreen& screen) {
         DrawText(screen.headings[i], screen.headingAt[i].first, screen.headingAt[i].second, kWhite);
     }
     const int32_t count = static_cast<int32_t>(screen.options.size());
-    for (int32_t i = 0; i < count; ++i) DrawText(screen.options[i], screen.optionColumn, screen.firstOptionRow + i, kLightCyan);
+    for (int32_t i = 0; i < count; ++i) {
+        DrawText(screen.options[i], screen.optionColumn, screen.firstOptionRow + i, kLightCyan);
+    }
     for (int32_t i = 0; i < count; ++i) {
         DrawChar(static_cast<char>('1' + i), screen.optionColumn + 1, screen.firstOptionRow + i, kCyan);
     }

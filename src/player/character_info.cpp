@@ -207,7 +207,8 @@ void Player::ShowCharacterInfo() {
     const int32_t attributes[] = {strength, vitality, dexterity, agility, stamina};
     for (int32_t i = 0; i < 5; ++i) DrawNumber(attributes[i], 13, 2 + i, kLightCyan);
 
-    DrawLabels({{2, "Hit points:"}, {3, "Special points:"}, {5, "Average HP regen:"}, {6, "Average SP regen:"}}, 42, kBlue);
+    DrawLabels({{2, "Hit points:"}, {3, "Special points:"}, {5, "Average HP regen:"}, {6, "Average SP regen:"}}, 42,
+               kBlue);
     DrawText(FormatText("%d/%d", hp, maxHp), 58, 2, kLightBlue);
     DrawText(FormatText("%d/%d", sp, maxSp), 58, 3, kLightBlue);
     DrawText(FormatText("%d HP / %d turns", ShownRegeneration(hpRegen.amount), hpRegen.period), 60, 5, kLightBlue);
@@ -317,7 +318,7 @@ void Player::ShowFloorMemoryPage() {
         if (sage.seen != 0) sageList += FormatText("%d, ", sage.floor + 1);
     }
     DrawFloorList(sageList, 4, "None met");
-    DrawFloorList(RememberedFloors('@'), 8, "None met");
-    DrawFloorList(RememberedFloors('_'), 12, "None found");
+    DrawFloorList(RememberedFloors(kDeepSmithGlyph), 8, "None met");
+    DrawFloorList(RememberedFloors(kAltarGlyph), 12, "None found");
     ReadKey();
 }

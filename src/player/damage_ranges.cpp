@@ -43,10 +43,10 @@ void AddWeapon(Range& range, const ItemData& item, bool withQuality) {
     const int32_t high = kind->secondValue;
     range.low += power;
     range.high += high;
-    if (item.blessing == 1) {
+    if (item.blessing == kBlessed) {
         range.low += power / 3;
         range.high += high / 3;
-    } else if (item.blessing == -1) {
+    } else if (item.blessing == kCursed) {
         range.low -= power / 3;
         range.high -= high / 3;
     }

@@ -27,7 +27,7 @@ enum BonusAttribute : int32_t {
 int32_t CountLearnableSkills() {
     int32_t count = 0;
     for (const SkillDef& skill : skillTable) {
-        if (skill.GetLearnStatus() == 1) ++count;
+        if (skill.GetLearnStatus() == kLearnable) ++count;
     }
     return count;
 }

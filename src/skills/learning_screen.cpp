@@ -67,9 +67,9 @@ void DrawSkillLearnRow(bool highlighted, int32_t screenRow, int32_t position) {
     const char mark = skill.learned != 0 ? '*' : ' ';
     const char* nameColour = "@G";
     switch (skill.GetLearnStatus()) {
-        case -1: nameColour = "@R"; break;
-        case -2: nameColour = "@P"; break;
-        case -3: nameColour = "@Y"; break;
+        case kAttributeShort: nameColour = "@R"; break;
+        case kLevelShort: nameColour = "@P"; break;
+        case kNoSkillPoint: nameColour = "@Y"; break;
         default: break;
     }
     std::string text = FormatText("@C%c       %s%s", mark, nameColour, skill.name);
@@ -161,7 +161,7 @@ int32_t Player::LearnSkill(bool browseOnly) {
             case kKeyEnter: {
                 if (browsing) break;
                 SkillDef& skill = skillTable[position];
-                if (skill.GetLearnStatus() != 1 || skill.learned != 0) break;
+                if (skill.GetLearnStatus() != kLearnable || skill.learned != 0) break;
                 --skillPoints;
                 skill.learned = 1;
                 messageLog.PrintMessage(FormatText("You learn a new skill: %s. ", skill.name));

@@ -312,16 +312,16 @@ int32_t SkillDef::CountMissingRequirementPoints() const {
 }
 
 int32_t SkillDef::GetLearnStatus() const {
-    if (!inUse) return -1;
-    if (learned) return 1;
+    if (!inUse) return kAttributeShort;
+    if (learned) return kLearnable;
     int32_t values[kRequirementCount];
     CharacterValues(values);
     for (int32_t i = kReqStrength; i <= kReqAgility; ++i) {
-        if (requirements[i] > values[i]) return -1;
+        if (requirements[i] > values[i]) return kAttributeShort;
     }
-    if (requirements[kReqLevel] > values[kReqLevel]) return -2;
-    if (player.skillPoints == 0) return -3;
-    return 1;
+    if (requirements[kReqLevel] > values[kReqLevel]) return kLevelShort;
+    if (player.skillPoints == 0) return kNoSkillPoint;
+    return kLearnable;
 }
 
 namespace {

@@ -127,7 +127,9 @@ void CheckFloorMaps(const std::vector<FloorMap>& maps, const std::string& file, 
                                            " is not a map character (# . ' < > , A a ^ m s)");
                 }
                 const bool edge = x == 0 || y == 0 || x == kMapColumns - 1 || y == kMapRows - 1;
-                if (edge && c != kWallGlyph) broke(y, "wall border", "column " + std::to_string(x) + " of the border is not a wall");
+                if (edge && c != kWallGlyph) {
+                    broke(y, "wall border", "column " + std::to_string(x) + " of the border is not a wall");
+                }
                 if (c == kUpStairsGlyph) {
                     ++ups;
                     upX = x;

@@ -45,7 +45,8 @@ const std::vector<Section>& Sections() {
         {"valuable", kItemValuable, {C::kName, C::kGlyph, C::kColour, C::kDepth, C::kWeight, C::kValue}, {}},
         {"material", kItemMaterial,
          {C::kName, C::kGlyph, C::kColour, C::kDepth, C::kPower, C::kSubtype, C::kWeight, C::kValue},
-         {{"armour", kCraftArmour}, {"ranged", kCraftRanged}, {"melee", kCraftMelee}, {"armour-or-melee", kCraftArmourOrMelee}}},
+         {{"armour", kCraftArmour}, {"ranged", kCraftRanged}, {"melee", kCraftMelee},
+          {"armour-or-melee", kCraftArmourOrMelee}}},
     };
     return sections;
 }
@@ -334,8 +335,9 @@ void CheckNamedKinds(const Rules& rules) {
         }
         const ItemKind& kind = rules.source.kinds[index];
         if (kind.type != wanted.type || (wanted.subtype != kAnySubtype && kind.subtype != wanted.subtype)) {
-            rules.Broke(index, "named kinds", std::string("the game needs it as a ") + TypeName(wanted.type) +
-                                                  (wanted.subtype != kAnySubtype ? " of subtype " + std::to_string(wanted.subtype) : ""));
+            rules.Broke(index, "named kinds",
+                        std::string("the game needs it as a ") + TypeName(wanted.type) +
+                            (wanted.subtype != kAnySubtype ? " of subtype " + std::to_string(wanted.subtype) : ""));
         }
     }
     // The starting kits set the hand swap slot by position after sorting by kind.

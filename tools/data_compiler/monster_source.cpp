@@ -118,7 +118,9 @@ const char* FloorName(ColourCode colour) {
 std::vector<std::pair<char, ColourCode>> Looks(const MonsterKind& kind) {
     const std::string name = kind.name;
     if (kind.ability == kAbilityChameleon || name == "floating wall" || name == "rolling boulder") {
-        if (kind.glyph == kWallGlyph) return {{kWallGlyph, kIcyWalls}, {kWallGlyph, kStoneWalls}, {kWallGlyph, kSnowyWalls}};
+        if (kind.glyph == kWallGlyph) {
+            return {{kWallGlyph, kIcyWalls}, {kWallGlyph, kStoneWalls}, {kWallGlyph, kSnowyWalls}};
+        }
         return {{kind.glyph, kIcyGround}, {kind.glyph, kSnowyGround}};
     }
     return {{kind.glyph, kind.colour}};
