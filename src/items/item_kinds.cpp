@@ -8,11 +8,6 @@ ItemKindTable itemKinds;
 
 ItemKind::ItemKind() { std::strcpy(name, "Default"); }
 
-ColourCode ItemColourFromIndex(int32_t colourIndex) {
-    static constexpr ColourCode kCodes[15] = {4, 1, 2, 8, 6, 5, 3, 12, 10, 9, 14, 13, 11, 15, 7};
-    return colourIndex >= 0 && colourIndex < 15 ? kCodes[colourIndex] : 8;
-}
-
 namespace {
 
 // The fields of a kind record in the file's order, for reading and for writing.
@@ -54,7 +49,7 @@ DataFileResult ItemKindTable::ReadItemKinds(const std::string& fileName) {
 
 void ItemKindTable::MapItemColours() {
     for (ItemKind& kind : kinds) {
-        if (kind.inUse != 0) kind.colour = ItemColourFromIndex(kind.colourIndex);
+        if (kind.inUse != 0) kind.colour = ColourFromIndex(kind.colourIndex);
     }
 }
 

@@ -455,7 +455,7 @@ std::string FillMonsterDescriptions(std::string name) {
 
     // Variant names always begin with their word, so wherever the word is
     // found, the name's first characters are what goes.
-    for (std::string_view word : monsterVariantWords) {
+    for (std::string_view word : kMonsterVariantWords) {
         if (name.find(word) != std::string::npos) name.erase(0, word.size());
     }
 

@@ -124,8 +124,8 @@ int32_t RunStep() {
         const char ahead = GlyphAt(player.x + step.x, player.y + step.y);
         const char twoAhead = GlyphAt(player.x + 2 * step.x, player.y + 2 * step.y);
         // Stop before walking into a sage, a known trap or an ice block.
-        if (IsSageAt(player.x, player.y, step.x, step.y, player.currentFloor) || twoAhead == '^' || ahead == '^' ||
-            ahead == '\'' || twoAhead == '\'') {
+        if (IsSageAt(player.x, player.y, step.x, step.y, player.currentFloor) || twoAhead == kFoundTrapGlyph ||
+            ahead == kFoundTrapGlyph || ahead == kIceBlockGlyph || twoAhead == kIceBlockGlyph) {
             player.runKey = kNoRunKey;
         }
         return Choose(command);
@@ -142,8 +142,8 @@ int32_t ReadCommandKey() {
 }
 
 char AskDirection() {
-    DrawText(messageLog.blank, 0, 21, 0);
-    DrawText("Select a numpad or arrow key direction.", 0, 21, 11);
+    DrawText(messageLog.blank, 0, 21, kBlack);
+    DrawText("Select a numpad or arrow key direction.", 0, 21, kLightCyan);
     struct Answer {
         int32_t command;
         char digit;
