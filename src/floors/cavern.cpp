@@ -108,7 +108,7 @@ void Floor::GenerateCavern() {
         if (openShare > 0.79 || openShare < 0.765) continue;
 
         for (int32_t x = 0; x < kFloorWidth; ++x)
-            for (int32_t y = 0; y < kFloorHeight; ++y) At(x, y).glyph = cave.At(x, y) ? '#' : '.';
+            for (int32_t y = 0; y < kFloorHeight; ++y) At(x, y).glyph = cave.At(x, y) ? kWallGlyph : kFloorGlyph;
         // One cave: the flood from the last open tile reaches every open tile.
         ClearTileMarks();
         openTileCount = 0;
@@ -117,8 +117,8 @@ void Floor::GenerateCavern() {
 
         ClearTileMarks();
         layoutType = kLayoutCavern;
-        if (!PlaceStairs(2) || !PlaceStairs(3)) continue;
-        SetTileColours(-1);
+        if (!PlaceStairs(kPlaceUpStairs) || !PlaceStairs(kPlaceDownStairs)) continue;
+        SetTileColours(kRandomScheme);
         return;
     }
 }
@@ -134,7 +134,7 @@ void Floor::CountReachableTiles(int32_t x, int32_t y) {
             for (int32_t j = from.y - 1; j <= from.y + 1; ++j) {
                 if (!OnMap(i, j)) continue;
                 Tile& tile = At(i, j);
-                if (tile.glyph != '.' || tile.mark) continue;
+                if (tile.glyph != kFloorGlyph || tile.mark) continue;
                 tile.mark = 1;
                 ++openTileCount;
                 pending[pendingCount++] = {i, j};

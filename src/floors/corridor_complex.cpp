@@ -17,6 +17,8 @@ constexpr int32_t kFinishAfterAttempts = 2000;
 constexpr int32_t kGiveUpAttempts = kFinishAfterAttempts + 20000;
 constexpr int32_t kExtendTries = 8;
 constexpr int32_t kJoinsOpenGround = -50;
+// How a planned path is marked on the scratch grid.
+constexpr char kPlannedMark = 'x';
 
 int32_t Opposite(int32_t direction) {
     switch (direction) {
@@ -29,25 +31,25 @@ int32_t Opposite(int32_t direction) {
 }
 
 void StartOver(Floor& floor) {
-    for (Tile& tile : floor.tiles) tile.glyph = '#';
+    for (Tile& tile : floor.tiles) tile.glyph = kWallGlyph;
     const int32_t x = rng.Random(80) / 2 + 19;
     const int32_t y = rng.Random(19) / 2 + 3;
     for (int32_t i = x; i < x + 3; ++i)
-        for (int32_t j = y; j < y + 3; ++j) floor.At(i, j).glyph = '.';
+        for (int32_t j = y; j < y + 3; ++j) floor.At(i, j).glyph = kFloorGlyph;
     floor.openTileCount = -1;
 }
 
 // Ends a path in a 3x3 room; the whole plan must touch open ground at exactly three cells.
 bool EndInSmallRoom(const Floor& floor, ScratchGrid& scratch, XY position) {
-    if (scratch.CountAround(position.x, position.y, 1, 'x') >= 3) return false;
-    if (scratch.CountAround(position.x, position.y, 2, 'x') >= 4) return false;
-    if (floor.CountGlyphAround(position.x, position.y, 2, '.') > 0) return false;
+    if (scratch.CountAround(position.x, position.y, 1, kPlannedMark) >= 3) return false;
+    if (scratch.CountAround(position.x, position.y, 2, kPlannedMark) >= 4) return false;
+    if (floor.CountGlyphAround(position.x, position.y, 2, kFloorGlyph) > 0) return false;
     for (int32_t i = position.x - 1; i <= position.x + 1; ++i)
-        for (int32_t j = position.y - 1; j <= position.y + 1; ++j) scratch.Set(i, j, 'x');
+        for (int32_t j = position.y - 1; j <= position.y + 1; ++j) scratch.Set(i, j, kPlannedMark);
     int32_t touches = 0;
     for (int32_t i = 0; i < scratch.ChangedCount(); ++i) {
         const XY cell = scratch.Changed(i);
-        if (scratch.At(cell.x, cell.y) == 'x') touches += scratch.CountAround(cell.x, cell.y, 1, '.');
+        if (scratch.At(cell.x, cell.y) == kPlannedMark) touches += scratch.CountAround(cell.x, cell.y, 1, kFloorGlyph);
     }
     return touches == 3;
 }
@@ -86,24 +88,24 @@ Attempt PlanPath(Floor& floor, const DigSpots& spots, ScratchGrid& scratch, bool
 void FreezeCorridors(Floor& floor) {
     const int32_t wanted = rng.Random(7) + 3;
     auto straightCorridor = [&floor](int32_t x, int32_t y) {
-        if (floor.GlyphAt(x, y) != '.' || floor.CountGlyphAround(x, y, 1, '.') != 3) return false;
-        const bool acrossRow = floor.GlyphAt(x - 1, y) == '.' && floor.GlyphAt(x + 1, y) == '.';
-        const bool acrossColumn = floor.GlyphAt(x, y - 1) == '.' && floor.GlyphAt(x, y + 1) == '.';
+        if (floor.GlyphAt(x, y) != kFloorGlyph || floor.CountGlyphAround(x, y, 1, kFloorGlyph) != 3) return false;
+        const bool acrossRow = floor.GlyphAt(x - 1, y) == kFloorGlyph && floor.GlyphAt(x + 1, y) == kFloorGlyph;
+        const bool acrossColumn = floor.GlyphAt(x, y - 1) == kFloorGlyph && floor.GlyphAt(x, y + 1) == kFloorGlyph;
         return acrossRow || acrossColumn;
     };
     for (int32_t turned = 0; turned < wanted; ++turned) {
         XY spot;
         if (!SearchSpot(0, straightCorridor, spot)) return;
-        floor.At(spot.x, spot.y).glyph = '\'';
+        floor.At(spot.x, spot.y).glyph = kIceBlockGlyph;
     }
 }
 
 bool FinishComplex(Floor& floor) {
     floor.layoutType = kLayoutCorridorComplex;
     floor.WallBorder();
-    if (!floor.PlaceStairs(2) || !floor.PlaceStairs(3)) return false;
+    if (!floor.PlaceStairs(kPlaceUpStairs) || !floor.PlaceStairs(kPlaceDownStairs)) return false;
     FreezeCorridors(floor);
-    floor.SetTileColours(-1);
+    floor.SetTileColours(kRandomScheme);
     return true;
 }
 
@@ -176,12 +178,12 @@ int32_t Floor::ExtendCorridorComplex(const DigSpots& spots, XY& position, Scratc
         }
         if (open == 5) {
             // Straight into open ground, but not on the first steps of a path.
-            if (step < 3 || GlyphAt(end.x, end.y) != '.') continue;
-            MarkScratchLine(direction, length, px, py, scratch, 'x');
+            if (step < 3 || GlyphAt(end.x, end.y) != kFloorGlyph) continue;
+            MarkScratchLine(direction, length, px, py, scratch, kPlannedMark);
             return kJoinsOpenGround;
         }
         if (open == 1) continue;
-        position = MarkScratchLine(direction, length, px, py, scratch, 'x');
+        position = MarkScratchLine(direction, length, px, py, scratch, kPlannedMark);
         openTileCount = direction;
         return 1;
     }
@@ -194,7 +196,7 @@ XY Floor::MarkScratchLine(int32_t direction, int32_t length, int32_t x, int32_t 
     for (int32_t i = 0; i < length; ++i) {
         const int32_t cx = x + step.x * i;
         const int32_t cy = y + step.y * i;
-        if (scratch.At(cx, cy) == '#') scratch.Set(cx, cy, letter);
+        if (scratch.At(cx, cy) == kWallGlyph) scratch.Set(cx, cy, letter);
     }
     return {x + step.x * length, y + step.y * length};
 }
@@ -205,7 +207,7 @@ bool Floor::IsComplexBalanced() const {
         int32_t other = 0;
         for (int32_t x = fromColumn; x <= toColumn; ++x) {
             for (int32_t y = 0; y < kFloorHeight; ++y) {
-                if (At(x, y).glyph == '.') {
+                if (At(x, y).glyph == kFloorGlyph) {
                     ++open;
                 } else {
                     ++other;

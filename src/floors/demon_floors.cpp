@@ -9,6 +9,11 @@ int32_t DemonIndex(int32_t floorNumber) {
 }
 
 namespace {
+// The fixed maps' own characters; every other character is the tile's glyph.
+constexpr char kMapSpikePit = '^';
+constexpr char kMapDemon = '&';
+constexpr char kMapMirror = 'P';
+
 struct Region {
     int32_t xMin, xMax, yMin, yMax;
 };
@@ -38,9 +43,9 @@ void BuildSpecialFloor(int32_t floorNumber) {
     for (int32_t x = region.xMin; x <= region.xMax; ++x) {
         for (int32_t y = region.yMin; y <= region.yMax; ++y) {
             Tile& tile = floor.At(x, y);
-            if (tile.glyph != '.') continue;
+            if (tile.glyph != kFloorGlyph) continue;
             const int32_t shade = rng.Random(2);
-            tile.colour = shade == 0 ? 4 : 12;
+            tile.colour = shade == 0 ? kDriedBlood : kFreshBlood;
         }
     }
 }
@@ -48,38 +53,40 @@ void BuildSpecialFloor(int32_t floorNumber) {
 void Floor::ParseFixedMapRow(const std::string& row, int32_t y, int32_t floorNumber) {
     if (y < 0 || y >= kFloorHeight) return;
     // A short row reads as wall where it ends.
-    auto cell = [&row](int32_t x) { return static_cast<size_t>(x) < row.size() ? row[static_cast<size_t>(x)] : '#'; };
+    auto cell = [&row](int32_t x) {
+        return static_cast<size_t>(x) < row.size() ? row[static_cast<size_t>(x)] : kWallGlyph;
+    };
     for (int32_t x = 0; x < kFloorWidth; ++x) {
         Tile& tile = At(x, y);
         const char c = cell(x);
-        if (c == '^') {
-            tile.glyph = '.';
-            tile.trapKind = 14;  // a spike pit
-        } else if (c == '&') {
-            tile.glyph = '.';
-            CreateUniqueDemon(x, y, floorNumber, 0);
+        if (c == kMapSpikePit) {
+            tile.glyph = kFloorGlyph;
+            tile.trapKind = kTrapSpikePit;
+        } else if (c == kMapDemon) {
+            tile.glyph = kFloorGlyph;
+            CreateUniqueDemon(x, y, floorNumber, kFloorsOwnDemon);
         } else {
             tile.glyph = c;
         }
     }
     for (int32_t x = 0; x < kFloorWidth; ++x) {
         Tile& tile = At(x, y);
-        if (tile.glyph == '#' || tile.glyph == 'P') {
-            tile.colour = 3;
-        } else if (tile.glyph == '-') {
-            tile.colour = 7;
+        if (tile.glyph == kWallGlyph || tile.glyph == kMapMirror) {
+            tile.colour = kIcyWalls;
+        } else if (tile.glyph == kVeilSpiritGlyph) {
+            tile.colour = kGrey;
         } else {
-            tile.colour = 11;
+            tile.colour = kIcyGround;
         }
     }
     for (int32_t x = 0; x < kFloorWidth; ++x) {
         Tile& tile = At(x, y);
-        if (tile.glyph == 'P') {
-            tile.glyph = '+';  // a mirror not yet used
-            tile.colour = 9;
-            tile.featureState = 1;
-        } else if (tile.glyph == '-') {
-            tile.featureState = 1;  // a veil spirit not yet met
+        if (tile.glyph == kMapMirror) {
+            tile.glyph = kMirrorGlyph;
+            tile.colour = kMirrorColour;
+            tile.featureState = kFeatureUnused;
+        } else if (tile.glyph == kVeilSpiritGlyph) {
+            tile.featureState = kFeatureUnused;
         }
     }
 }

@@ -91,7 +91,7 @@ private:
 
     static constexpr uint8_t kOpen = 1;  // '.'
     static constexpr uint8_t kWall = 2;  // '#'
-    static uint8_t TileState(char glyph) { return glyph == '.' ? kOpen : glyph == '#' ? kWall : 0; }
+    static uint8_t TileState(char glyph) { return glyph == kFloorGlyph ? kOpen : glyph == kWallGlyph ? kWall : 0; }
 
     // tiles[x * kFloorHeight + y]: kOpen, kWall or 0: a compact copy of the floor.
     uint8_t tiles[kFloorWidth * kFloorHeight] = {};

@@ -42,8 +42,8 @@ int32_t FurnishFloor(Floor& floor, int32_t floorNumber) {
     floor.BuryItemsInSnow();
     floor.ChooseFeeling(floorNumber + 1);
     floor.ScatterItemsAndGold(floorNumber + 1);
-    floor.SpawnFloorMonsters(floorNumber, -1);
-    floor.StainFloorPatches(0);
+    floor.SpawnFloorMonsters(floorNumber, kFloorsOwnMonsterCount);
+    floor.StainFloorPatches(kStainBlood);
     floor.PlaceSlush();
     return altars + sageCount;
 }
@@ -54,7 +54,8 @@ bool PlaceForced(int32_t floorNumber, int32_t pick) {
 }
 
 void DrawProgressMark(int32_t floorNumber) {
-    DrawChar('.', floorNumber + 22, 12, 11);
+    constexpr char kProgressMark = '.';
+    DrawChar(kProgressMark, floorNumber + 22, 12, kLightCyan);
     RefreshScreen();
 }
 
@@ -96,7 +97,7 @@ void GenerateDungeon() {
         if (DemonIndex(f) >= 0) {
             BuildSpecialFloor(f);
             floor.ScatterItemsAndGold(f + 1);
-            floor.SpawnFloorMonsters(f, -1);
+            floor.SpawnFloorMonsters(f, kFloorsOwnMonsterCount);
         } else if (IsPrebuilt(prebuilt, f)) {
             // The maps are unpacked for the first prebuilt floor and dropped after the last.
             if (f == prebuilt.front()) UnpackPrebuiltMaps(mapsText);

@@ -16,8 +16,7 @@ void Floor::ResetToNewFloor() {
 
 bool Floor::IsBlocked(int32_t x, int32_t y) const {
     if (!OnMap(x, y)) return true;
-    const char glyph = At(x, y).glyph;
-    return glyph == '#' || glyph == '\'';
+    return BlocksSight(At(x, y).glyph);
 }
 
 void Floor::MarkSeen(int32_t x, int32_t y) {
@@ -44,8 +43,8 @@ bool FloorHasKnownLandmark(int32_t f) {
         for (int32_t y = 0; y < kFloorHeight; ++y) {
             const Tile& tile = floor.At(x, y);
             if (!tile.remembered) continue;
-            if (tile.glyph == '_' && tile.colour == 7) return true;
-            if (tile.glyph == '@') return true;
+            if (tile.glyph == kAltarGlyph && tile.colour == kAltarColour) return true;
+            if (tile.glyph == kDeepSmithGlyph) return true;
             if (IsSageAt(x, y, 0, 0, f)) return true;
         }
     }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "floors/terrain.h"
 #include "items/item_data.h"
 #include "shell/colour.h"
 #include "shell/xy.h"
@@ -24,14 +25,21 @@ enum LayoutType : int32_t {
 };
 
 enum FloorWeather : int32_t { kWeatherNone = 0, kWeatherSnowing = 1, kWeatherFreezingDrizzle = 2 };
+constexpr int32_t kFloorsOwnMonsterCount = -1;
+constexpr int32_t kPlaceUpStairs = 2;
+constexpr int32_t kPlaceDownStairs = 3;
+// The colour schemes of SetTileColours; a prebuilt floor draws one of the three.
+enum ColourScheme : int32_t { kRandomScheme = -1, kStoneScheme = 0, kSnowyScheme = 1, kIcyScheme = 2 };
+// The stains of a new floor; the weather paints its own, by its number.
+constexpr int32_t kStainBlood = 0;
 
 class Tile {
 public:
     std::vector<ItemData> items;  // oldest first, at most kMaxTileItems
     int32_t gold = 0;
-    char glyph = '#';
+    char glyph = kWallGlyph;
     uint8_t inViewMark = 0;
-    ColourCode colour = 0;
+    ColourCode colour = kBlack;
     uint8_t rememberedDrawn = 0;
     uint8_t wasInView = 0;
     uint8_t visibleNow = 0;
@@ -39,12 +47,12 @@ public:
     uint8_t doorCandidate = 0;
     int32_t monsterPresent = 0;
     uint8_t mark = 0;
-    int32_t trapKind = 0;
+    int32_t trapKind = kNoTrap;
     int32_t featureState = 0;
-    char topGlyph = ' ';
-    ColourCode topColour = 0;
+    char topGlyph = kBlankGlyph;
+    ColourCode topColour = kBlack;
 
-    // Adds one item; durability -1, blessing -2 and prefix -2 ask for rolled values.
+    // Adds one item; kRollDurability, kRollBlessing and kRollPrefix ask for rolled values.
     void PutItemOnTile(int32_t kind, int32_t durability, int32_t blessing, uint8_t identified, uint8_t fresh,
                        int32_t prefix, uint8_t empty);
     // How the first (oldest) item looks on the map; only for a tile with items.
@@ -78,7 +86,7 @@ public:
     void MarkSeen(int32_t x, int32_t y);
     void ClearTileMarks();
     // The glyph at (x, y); a place off the map reads as wall.
-    char GlyphAt(int32_t x, int32_t y) const { return OnMap(x, y) ? At(x, y).glyph : '#'; }
+    char GlyphAt(int32_t x, int32_t y) const { return OnMap(x, y) ? At(x, y).glyph : kWallGlyph; }
     // How many tiles of the (2*radius+1)-square block around (x, y) hold the glyph; off-map cells never do.
     int32_t CountGlyphAround(int32_t x, int32_t y, int32_t radius, char glyph) const;
     void WriteFloor(std::ostream& stream) const;
@@ -90,9 +98,10 @@ public:
 
     // ---- layout generators ----
     void GenerateLayout(int32_t floorNumber);
-    // Mode 2 puts '<', mode 3 '>'; false when the floor has no tile that fits.
+    // Mode kPlaceUpStairs or kPlaceDownStairs; false when the floor has no tile that fits.
     bool PlaceStairs(int32_t mode);
     void WallBorder();
+    // Mode: a ColourScheme, or kRandomScheme.
     void SetTileColours(int32_t mode);
     // Rooms, which every layout shares.
     void CarveRoom(int32_t x, int32_t y, int32_t w, int32_t h, bool noChecker);
@@ -144,11 +153,11 @@ public:
     void PlaceHiddenTraps();
     void BuryItemsInSnow();
     void PlaceSlush();
-    // Mode 0 blood (generation), 1 snow, 2 freezing drizzle (weather).
+    // Mode kStainBlood (generation), or the weather's kWeatherSnowing or kWeatherFreezingDrizzle.
     void StainFloorPatches(int32_t mode);
     void ChooseFeeling(int32_t depth);
     void ScatterItemsAndGold(int32_t depth);
-    // count -1 asks for the floor's own number of monsters.
+    // kFloorsOwnMonsterCount asks for the floor's own number of monsters, each maybe a variant.
     void SpawnFloorMonsters(int32_t floorNumber, int32_t count);
     void LoadPrebuiltFloor(const std::string& path, int32_t mapNumber, int32_t floorNumber);
     void ParseFixedMapRow(const std::string& row, int32_t y, int32_t floorNumber);

@@ -28,16 +28,16 @@ void SetFeature(Tile& tile, char glyph, ColourCode colour) {
 void SplashRingTile(Floor& floor, int32_t x, int32_t y) {
     const int32_t chance = rng.Random(3);
     Tile& tile = floor.At(x, y);
-    if (chance != 0 || tile.glyph != '.') return;
+    if (chance != 0 || tile.glyph != kFloorGlyph) return;
     const int32_t shade = rng.Random(2);
-    tile.colour = shade == 0 ? 4 : 12;
+    tile.colour = shade == 0 ? kDriedBlood : kFreshBlood;
 }
 
 void SplashBlood(Floor& floor, XY stand) {
     for (int32_t x = stand.x - 1; x <= stand.x + 1; ++x) {
         for (int32_t y = stand.y - 1; y <= stand.y + 1; ++y) {
             const int32_t shade = rng.Random(2);
-            floor.At(x, y).colour = shade != 0 ? 12 : 4;
+            floor.At(x, y).colour = shade != 0 ? kFreshBlood : kDriedBlood;
         }
     }
     for (int32_t i = 0; i <= 4; ++i) {
@@ -48,11 +48,11 @@ void SplashBlood(Floor& floor, XY stand) {
     }
 }
 
-bool IsFloorTile(const Floor& floor, int32_t x, int32_t y) { return floor.At(x, y).glyph == '.'; }
+bool IsFloorTile(const Floor& floor, int32_t x, int32_t y) { return floor.At(x, y).glyph == kFloorGlyph; }
 
 }  // namespace
 
-bool IsOpenSpot(const Floor& floor, int32_t x, int32_t y) { return floor.CountGlyphAround(x, y, 1, '.') == 9; }
+bool IsOpenSpot(const Floor& floor, int32_t x, int32_t y) { return floor.CountGlyphAround(x, y, 1, kFloorGlyph) == 9; }
 
 bool HasOpenSpot(const Floor& floor) {
     for (int32_t x = 1; x < kFloorWidth - 1; ++x) {
@@ -83,7 +83,7 @@ bool TopWallsHaveColour(const Floor& floor, ColourCode colour) {
     for (int32_t x = 0; x < kFloorWidth; ++x) {
         for (int32_t y = 0; y < kFloorHeight; ++y) {
             const Tile& tile = floor.At(x, y);
-            if (tile.glyph != '#') continue;
+            if (tile.glyph != kWallGlyph) continue;
             if (tile.colour != colour) return false;
             break;
         }
@@ -92,65 +92,66 @@ bool TopWallsHaveColour(const Floor& floor, ColourCode colour) {
 }
 
 void Floor::PlaceIcyPools() {
-    if (At(0, 0).colour != 3) return;
+    if (At(0, 0).colour != kIcyWalls) return;
     PlaceOnOpenSpots(*this, 4, kAnywhere, [](Tile& tile, XY) {
-        SetFeature(tile, '0', 11);
+        SetFeature(tile, kPoolGlyph, kLightCyan);
         const int32_t depth = rng.Random(3);
         tile.featureState = 4 + 2 * depth;
     });
 }
 
 void Floor::PlaceSnowmen() {
-    if (!TopWallsHaveColour(*this, 15)) return;
+    if (!TopWallsHaveColour(*this, kSnowyWalls)) return;
     PlaceOnOpenSpots(*this, 4, kAnywhere, [](Tile& tile, XY) {
-        SetFeature(tile, ':', 8);
-        tile.featureState = 1;
+        SetFeature(tile, kSnowmanGlyph, kDarkGrey);
+        tile.featureState = kFeatureUnused;
     });
 }
 
 void Floor::PlaceCampfires() {
-    if (!TopWallsHaveColour(*this, 7)) return;
+    if (!TopWallsHaveColour(*this, kStoneWalls)) return;
     PlaceOnOpenSpots(*this, 4, kAnywhere, [](Tile& tile, XY) {
-        SetFeature(tile, '~', 14);
+        SetFeature(tile, kCampfireGlyph, kCampfireColour);
         const int32_t fuel = rng.Random(100);
         tile.featureState = fuel + 250;
     });
 }
 
 void Floor::PlaceMirrors() {
-    if (!TopWallsHaveColour(*this, 3)) return;
+    if (!TopWallsHaveColour(*this, kIcyWalls)) return;
     PlaceOnOpenSpots(*this, 4, kAnywhere, [](Tile& tile, XY) {
-        SetFeature(tile, '+', 9);
-        tile.featureState = 1;
+        SetFeature(tile, kMirrorGlyph, kMirrorColour);
+        tile.featureState = kFeatureUnused;
     });
 }
 
 void Floor::PlaceMagicWritings() {
     PlaceOnOpenSpots(*this, 6, kAnywhere, [](Tile& tile, XY) {
-        SetFeature(tile, '?', 15);
-        tile.featureState = 1;
+        SetFeature(tile, kWritingGlyph, kWhite);
+        tile.featureState = kFeatureUnused;
     });
 }
 
 void Floor::PlaceVeilSpirits() {
     PlaceOnOpenSpots(*this, 6, kAnywhere, [](Tile& tile, XY) {
-        SetFeature(tile, '-', 5);
-        tile.featureState = 1;
+        SetFeature(tile, kVeilSpiritGlyph, kMagenta);
+        tile.featureState = kFeatureUnused;
     });
 }
 
 void Floor::PlaceMasks() {
-    PlaceOnOpenSpots(*this, 4, kAwayFromEdge, [](Tile& tile, XY) { SetFeature(tile, ';', 4); });
+    PlaceOnOpenSpots(*this, 4, kAwayFromEdge, [](Tile& tile, XY) { SetFeature(tile, kMaskGlyph, kRed); });
 }
 
 void Floor::PlaceLightBalls() {
-    PlaceOnOpenSpots(*this, 10, kAwayFromEdge, [](Tile& tile, XY) { SetFeature(tile, '`', 13); });
+    PlaceOnOpenSpots(*this, 10, kAwayFromEdge,
+                     [](Tile& tile, XY) { SetFeature(tile, kLightBallGlyph, kLightMagenta); });
 }
 
 void Floor::PlaceBloodStands() {
     PlaceOnOpenSpots(*this, 7, kAwayFromEdge, [this](Tile& tile, XY spot) {
         SplashBlood(*this, spot);
-        SetFeature(tile, '+', 12);
+        SetFeature(tile, kBloodStandGlyph, kFreshBlood);
     });
 }
 
@@ -168,8 +169,8 @@ void Floor::PlaceBags() {
         XY spot;
         if (!DrawTileUntil(kAnywhere, fits, spot)) return;
         Tile& tile = At(spot.x, spot.y);
-        SetFeature(tile, '|', 3);
-        tile.featureState = 1;
+        SetFeature(tile, kBagGlyph, kCyan);
+        tile.featureState = kFeatureUnused;
     }
 }
 
@@ -180,18 +181,18 @@ void Floor::PlaceHiddenTraps() {
     for (int32_t i = 0; i < count; ++i) {
         XY spot;
         if (!DrawTileUntil(kAnywhere, fits, spot)) return;
-        const int32_t kind = rng.Random(18);
+        const int32_t kind = rng.Random(kTrapKindCount);
         At(spot.x, spot.y).trapKind = kind + 1;
     }
 }
 
 void Floor::BuryItemsInSnow() {
-    if (At(0, 0).colour != 15) return;
+    if (At(0, 0).colour != kSnowyWalls) return;
     const int32_t chance = rng.Random(2);
     if (chance != 0) return;
-    const auto fits = [this](int32_t x, int32_t y) { return IsFloorTile(*this, x, y) && At(x, y).trapKind == 0; };
+    const auto fits = [this](int32_t x, int32_t y) { return IsFloorTile(*this, x, y) && At(x, y).trapKind == kNoTrap; };
     PlaceWithRisingOdds(2, [&] {
         XY spot;
-        if (DrawTileUntil(kAnywhere, fits, spot)) At(spot.x, spot.y).featureState = -100;
+        if (DrawTileUntil(kAnywhere, fits, spot)) At(spot.x, spot.y).featureState = kBuriedItemState;
     });
 }

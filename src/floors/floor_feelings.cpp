@@ -2,13 +2,13 @@
 
 #include "floors/demon_floors.h"
 #include "floors/floor.h"
+#include "monsters/unique_demon_names.h"
 #include "player/player.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
 
 namespace {
 
-constexpr int32_t kFinalDemonSlain = 4;
 constexpr int32_t kThreateningRoll = 10;
 
 // The feeling each roll of Random(19) gives; the two rolls marked -1 draw again.
@@ -86,7 +86,7 @@ void Floor::ChooseFeeling(int32_t depth) {
     if (chance != 0) return;
     int32_t roll = rng.Random(19);
     // White floors never draw the threatening feeling directly.
-    if (At(0, 0).colour == 15) {
+    if (At(0, 0).colour == kSnowyWalls) {
         while (roll == kThreateningRoll) roll = rng.Random(19);
     }
     feeling = kFeelingByRoll[roll] >= 0 ? kFeelingByRoll[roll] : RerolledFeeling(roll);
@@ -97,7 +97,7 @@ std::vector<std::string> ArrivalTexts() {
     const int32_t f = player.currentFloor;
     if (f < 0 || f >= kFloorCount) return texts;
     const Floor& floor = floorArray[f];
-    const bool finalDemonSlain = player.demonSlainFlags[kFinalDemonSlain] != 0;
+    const bool finalDemonSlain = player.demonSlainFlags[kFinalDemon] != 0;
 
     if (floor.feeling >= 1 && floor.feeling <= 17) {
         texts.push_back(kFeelingTexts[floor.feeling]);

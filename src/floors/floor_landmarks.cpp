@@ -42,7 +42,7 @@ bool IsLandmarkDue(int32_t distance) {
 bool Floor::PlaceAltar(int32_t floorNumber, bool forced) {
     if (IsFirstLandmarkDue(floorNumber)) forced = true;
     const int32_t top = ShortcutStart() ? kShortcutTopFloor : 0;
-    const int32_t lastAltarFloor = LastFloorWithGlyph(floorNumber, top, '_');
+    const int32_t lastAltarFloor = LastFloorWithGlyph(floorNumber, top, kAltarGlyph);
     const bool sure = IsLandmarkDue(floorNumber - lastAltarFloor) || forced;
     const int32_t roll = rng.Random(6);
     if (roll != 0 && !sure) return false;
@@ -51,8 +51,8 @@ bool Floor::PlaceAltar(int32_t floorNumber, bool forced) {
     const auto noSage = [floorNumber](int32_t x, int32_t y) { return !IsSageAt(x, y, 0, 0, floorNumber); };
     if (!SearchOpenSpot(*this, 0, noSage, spot)) return false;
     Tile& tile = At(spot.x, spot.y);
-    tile.glyph = '_';
-    tile.colour = 7;
+    tile.glyph = kAltarGlyph;
+    tile.colour = kAltarColour;
     ++altarCount;
     return true;
 }
@@ -83,7 +83,7 @@ bool Floor::PlaceSage(int32_t floorNumber, bool forced) {
 
 void Floor::PlaceDeepSmith(int32_t floorNumber) {
     const int32_t top = ShortcutStart() ? kShortcutTopFloor : 0;
-    const int32_t lastSmithFloor = LastFloorWithGlyph(floorNumber, top, '@');
+    const int32_t lastSmithFloor = LastFloorWithGlyph(floorNumber, top, kDeepSmithGlyph);
     const bool sure = IsLandmarkDue(floorNumber - lastSmithFloor);
     // Each failed spot search earns one more, ever slimmer, chance.
     for (int32_t k = 1;; ++k) {
@@ -92,8 +92,8 @@ void Floor::PlaceDeepSmith(int32_t floorNumber) {
         XY spot;
         if (SearchOpenSpot(*this, 2, [](int32_t, int32_t) { return true; }, spot)) {
             Tile& tile = At(spot.x, spot.y);
-            tile.glyph = '@';
-            tile.colour = 4;
+            tile.glyph = kDeepSmithGlyph;
+            tile.colour = kDeepSmithColour;
             return;
         }
     }

@@ -90,9 +90,9 @@ int32_t RandomItemKind(float level, int32_t category) {
 
     if (category == kAnyItemCategory) {
         const int32_t nothing = rng.Random(15);
-        if (nothing == 4) return -1;
+        if (nothing == 4) return kNoItemKind;
     }
-    if (!AnyKindInWindow(lo, hi)) return -1;
+    if (!AnyKindInWindow(lo, hi)) return kNoItemKind;
     if (category == kAnyItemCategory) {
         const int32_t roll = rng.Random(101);
         category = CategoryByRoll(roll);
@@ -119,7 +119,7 @@ int32_t RandomItemKind(float level, int32_t category) {
     // Item data without a fitting kind gets none, rather than a search without end.
     bool anyFits = false;
     for (int32_t k = 0; k < kItemKindCount && !anyFits; ++k) anyFits = KindFits(k, category, lo, hi);
-    if (!anyFits) return -1;
+    if (!anyFits) return kNoItemKind;
     for (int32_t tries = 0; tries < kKindDrawLimit; ++tries) {
         const int32_t k = rng.Random(kItemKindCount);
         if (!KindFits(k, category, lo, hi)) continue;
@@ -129,7 +129,7 @@ int32_t RandomItemKind(float level, int32_t category) {
         }
         return k;
     }
-    return -1;
+    return kNoItemKind;
 }
 
 void Floor::ScatterItemsAndGold(int32_t depth) {
@@ -144,7 +144,7 @@ void Floor::ScatterItemsAndGold(int32_t depth) {
     }
 
     const auto fits = [this, floorNumber](int32_t x, int32_t y) {
-        return At(x, y).glyph == '.' && !IsSageAt(x, y, 0, 0, floorNumber);
+        return At(x, y).glyph == kFloorGlyph && !IsSageAt(x, y, 0, 0, floorNumber);
     };
     while (items + goldPiles > 0) {
         XY spot;
@@ -170,8 +170,9 @@ void Floor::ScatterItemsAndGold(int32_t depth) {
         }
         const float level = 1.43f * static_cast<float>(depth) + static_cast<float>(shift);
         const int32_t kind = RandomItemKind(level, kAnyItemCategory);
-        if (kind != -1 && static_cast<int32_t>(tile.items.size()) < kMaxTileItems) {
-            tile.PutItemOnTile(kind, -1, -2, 0, 1, -2, 0);
+        if (kind != kNoItemKind && static_cast<int32_t>(tile.items.size()) < kMaxTileItems) {
+            tile.PutItemOnTile(kind, kRollDurability, kRollBlessing, kNotIdentified, kMadeByGame, kRollPrefix,
+                               kNotEmpty);
         } else {
             AddGoldPile(tile, depth);  // nothing fitting: gold in its stead
         }
@@ -182,21 +183,21 @@ void Floor::ScatterItemsAndGold(int32_t depth) {
 void Floor::SpawnFloorMonsters(int32_t floorNumber, int32_t count) {
     const int32_t base = rng.Random(7) + 14 - static_cast<int32_t>(1.25 * (floorNumber / 7));
     int32_t number = WithRareChanges(base, 20, 50, 10);
-    if (count != -1) number = count;
+    if (count != kFloorsOwnMonsterCount) number = count;
 
     const bool startingFloor = floorNumber == (player.startMode == 1 ? 7 : 0);
-    const int32_t variant = count == -1 ? 0 : -1;
+    const int32_t variant = count == kFloorsOwnMonsterCount ? kVariantRarely : kVariantNever;
     // A floor that has no room left, or data that makes no monster, ends the
     // search after a long run of misses.
     int32_t misses = 0;
     while (number > 0 && misses < kTileDrawLimit) {
         const XY spot = DrawTile(1);
-        const bool free = At(spot.x, spot.y).glyph == '.' && !IsSageAt(spot.x, spot.y, 0, 0, floorNumber) &&
+        const bool free = At(spot.x, spot.y).glyph == kFloorGlyph && !IsSageAt(spot.x, spot.y, 0, 0, floorNumber) &&
                           !IsMonsterAt(spot.x, spot.y, floorNumber) &&
-                          !(startingFloor && CountGlyphAround(spot.x, spot.y, 2, '<') > 0);
+                          !(startingFloor && CountGlyphAround(spot.x, spot.y, 2, kUpStairsGlyph) > 0);
         // On the starting floor the packs' companions keep clear of the up stairs as well.
         const auto spawn = startingFloor ? SpawnMonsterClearOfUpStairs : SpawnMonster;
-        if (free && spawn(spot.x, spot.y, floorNumber, true, variant, -1) != 0) {
+        if (free && spawn(spot.x, spot.y, floorNumber, true, variant, kComputedLevel) != 0) {
             --number;
             misses = 0;
         } else {

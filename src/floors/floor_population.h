@@ -7,5 +7,5 @@
 constexpr int32_t kAnyItemCategory = -2;
 
 // A kind index for an item of this level (item depth levels 0..50, a fraction
-// rounds up at random) and ItemType category, or kAnyItemCategory; -1 for none.
+// rounds up at random) and ItemType category, or kAnyItemCategory; kNoItemKind for none.
 int32_t RandomItemKind(float level, int32_t category);

@@ -60,10 +60,11 @@ bool DecodeItem(const unsigned char* at, ItemData& item) {
     item.identified = at[16];
     item.empty = at[17];
     item.prefix = GetI32(at + 20);
-    if (item.kind < -1 || item.kind >= kItemKindCount) return false;
+    if (item.kind < kNoItemKind || item.kind >= kItemKindCount) return false;
     if (item.kind >= 0) {
         const int32_t type = itemKinds[item.kind].type;
-        if ((type == kItemArmour || type == kItemWeapon) && (item.prefix < -1 || item.prefix >= kItemPrefixCount))
+        if ((type == kItemArmour || type == kItemWeapon) &&
+            (item.prefix < kNoPrefix || item.prefix >= kItemPrefixCount))
             return false;
     }
     return true;

@@ -7,26 +7,23 @@
 
 namespace {
 
-constexpr int32_t kStainBlood = 0;
-constexpr int32_t kStainSnow = 1;
-
 void PaintStain(Tile& tile, int32_t mode) {
     if (mode == kStainBlood) {
         const int32_t shade = rng.Random(2);
-        tile.colour = shade != 0 ? 12 : 4;
-        if (tile.glyph == '^') tile.glyph = '.';  // a found trap is hidden again
-    } else if (mode == kStainSnow) {
-        tile.colour = 15;
-        if (tile.glyph == '^') tile.glyph = '.';
-        if (tile.glyph == '#') tile.mark = 0;  // the map drawing redraws the wall
-    } else if (tile.glyph == '.') {
-        tile.colour = 11;
-    } else if (tile.glyph == '#') {
+        tile.colour = shade != 0 ? kFreshBlood : kDriedBlood;
+        if (tile.glyph == kFoundTrapGlyph) tile.glyph = kFloorGlyph;  // a found trap is hidden again
+    } else if (mode == kWeatherSnowing) {
+        tile.colour = kWhite;
+        if (tile.glyph == kFoundTrapGlyph) tile.glyph = kFloorGlyph;
+        if (tile.glyph == kWallGlyph) tile.mark = 0;  // the map drawing redraws the wall
+    } else if (tile.glyph == kFloorGlyph) {
+        tile.colour = kLightCyan;
+    } else if (tile.glyph == kWallGlyph) {
         tile.mark = 0;
-        tile.colour = 3;
+        tile.colour = kCyan;
     } else {
-        tile.colour = 11;
-        tile.glyph = '.';
+        tile.colour = kLightCyan;
+        tile.glyph = kFloorGlyph;
     }
 }
 
@@ -47,9 +44,12 @@ bool TryStainPatch(Floor& floor, int32_t x, int32_t y, int32_t mode) {
                 takesPart = second == 0;
             }
             if (!takesPart) continue;
-            openCount += floor.CountGlyphAround(px, py, 1, '.') + floor.CountGlyphAround(px, py, 1, '^');
+            openCount +=
+                floor.CountGlyphAround(px, py, 1, kFloorGlyph) + floor.CountGlyphAround(px, py, 1, kFoundTrapGlyph);
             Tile& tile = floor.At(px, py);
-            if ((tile.glyph != '.' && tile.glyph != '#' && tile.glyph != '^') || openCount < 1) continue;
+            const bool stainable =
+                tile.glyph == kFloorGlyph || tile.glyph == kWallGlyph || tile.glyph == kFoundTrapGlyph;
+            if (!stainable || openCount < 1) continue;
             PaintStain(tile, mode);
             painted = true;
         }
@@ -66,8 +66,8 @@ bool IsSlushCentre(const Floor& floor, int32_t x, int32_t y) {
         for (int32_t dy = -2; dy <= 2; ++dy) {
             if (std::abs(dx) + std::abs(dy) > 2) continue;
             const char glyph = floor.At(x + dx, y + dy).glyph;
-            if (glyph == '.') ++open;
-            if (glyph == '#') ++walls;
+            if (glyph == kFloorGlyph) ++open;
+            if (glyph == kWallGlyph) ++walls;
         }
     }
     return open >= 4 && walls >= 2;
@@ -89,9 +89,9 @@ void PlaceSlushBlob(Floor& floor) {
                 covered = first == 0 && second == 0;
             }
             Tile& tile = floor.At(centre.x + dx, centre.y + dy);
-            if (covered && tile.glyph == '.') {
-                tile.glyph = ',';
-                tile.colour = 5;
+            if (covered && tile.glyph == kFloorGlyph) {
+                tile.glyph = kSlushGlyph;
+                tile.colour = kMagenta;
             }
         }
     }
@@ -128,6 +128,6 @@ void Floor::PlaceSlush() {
         const int32_t opening = rng.Random(3);
         if (opening != 0) return;
     }
-    if (At(0, 0).colour != 15) return;
+    if (At(0, 0).colour != kSnowyWalls) return;
     PlaceWithRisingOdds(slushy ? 1 : 3, [this] { PlaceSlushBlob(*this); });
 }

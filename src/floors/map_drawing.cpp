@@ -8,9 +8,7 @@
 namespace {
 
 constexpr int32_t kConfusingFeeling = 6;
-constexpr ColourCode kRememberedColour = 8;
-constexpr ColourCode kGoldColour = 14;
-constexpr ColourCode kLandmarkStairColour = 6;
+constexpr ColourCode kLandmarkStairColour = kBrown;
 
 void DrawFirstItem(const Tile& tile, int32_t x, int32_t y) {
     DrawChar(tile.FirstItemGlyph(), x, y, tile.FirstItemColour());
@@ -20,8 +18,8 @@ void DrawFirstItem(const Tile& tile, int32_t x, int32_t y) {
 void ColourStairsByLandmark(Tile& tile, int32_t floorNumber) {
     if (tile.colour == kLandmarkStairColour) return;
     int32_t neighbour = -1;
-    if (tile.glyph == '>') neighbour = floorNumber + 1;
-    if (tile.glyph == '<' && floorNumber > 0) neighbour = floorNumber - 1;
+    if (tile.glyph == kDownStairsGlyph) neighbour = floorNumber + 1;
+    if (tile.glyph == kUpStairsGlyph && floorNumber > 0) neighbour = floorNumber - 1;
     if (neighbour >= 0 && FloorHasKnownLandmark(neighbour)) tile.colour = kLandmarkStairColour;
 }
 
@@ -35,7 +33,9 @@ void Floor::DrawFloor() {
             Tile& tile = At(x, y);
             tile.visibleNow = 0;
             // A confusing floor hides what lies out of sight.
-            if (confusing && !tile.inViewMark && (!tile.items.empty() || tile.gold > 0)) DrawChar(' ', x, y, 0);
+            if (confusing && !tile.inViewMark && (!tile.items.empty() || tile.gold > 0)) {
+                DrawChar(kBlankGlyph, x, y, kBlack);
+            }
 
             if (tile.inViewMark) {
                 if (tile.monsterPresent == 1) {
@@ -43,11 +43,11 @@ void Floor::DrawFloor() {
                 } else if (!tile.items.empty()) {
                     DrawFirstItem(tile, x, y);
                 } else if (tile.gold != 0) {
-                    DrawChar('$', x, y, kGoldColour);
+                    DrawChar(kGoldGlyph, x, y, kGoldColour);
                 } else if (!tile.mark) {
                     ColourStairsByLandmark(tile, player.currentFloor);
                     DrawChar(tile.glyph, x, y, tile.colour);
-                    if (tile.glyph == '#') tile.mark = 1;
+                    if (tile.glyph == kWallGlyph) tile.mark = 1;
                 }
                 tile.rememberedDrawn = 0;
                 tile.wasInView = 1;
@@ -56,15 +56,15 @@ void Floor::DrawFloor() {
             } else if (tile.wasInView && !tile.rememberedDrawn) {
                 if (tile.items.empty() && tile.gold == 0) {
                     if (confusing) {
-                        DrawChar(' ', x, y, 0);
+                        DrawChar(kBlankGlyph, x, y, kBlack);
                     } else {
                         DrawChar(tile.glyph, x, y, kRememberedColour);
                     }
                     tile.mark = 0;
                 } else if (confusing) {
-                    DrawChar(' ', x, y, 0);
+                    DrawChar(kBlankGlyph, x, y, kBlack);
                 } else if (tile.items.empty()) {
-                    DrawChar('$', x, y, kGoldColour);
+                    DrawChar(kGoldGlyph, x, y, kGoldColour);
                 } else {
                     DrawFirstItem(tile, x, y);
                 }
@@ -93,17 +93,17 @@ void Floor::ForgetOrRevealMap(bool forget) {
         const ColourCode walls = At(0, 0).colour;
         for (Tile& tile : tiles) {
             tile.remembered = 0;
-            if (tile.glyph != '^') continue;
-            tile.glyph = '.';
-            if (walls == 3) tile.colour = 11;
-            if (walls == 7 || walls == 15) tile.colour = 15;
+            if (tile.glyph != kFoundTrapGlyph) continue;
+            tile.glyph = kFloorGlyph;
+            if (walls == kIcyWalls) tile.colour = kIcyGround;
+            if (walls == kStoneWalls || walls == kSnowyWalls) tile.colour = kSnowyGround;
         }
         return;
     }
     for (int32_t x = 0; x < kFloorWidth; ++x) {
         for (int32_t y = 0; y < kFloorHeight; ++y) {
             const char glyph = At(x, y).glyph;
-            if (glyph != '.' && glyph != ',' && glyph != '|') continue;
+            if (glyph != kFloorGlyph && glyph != kSlushGlyph && glyph != kBagGlyph) continue;
             if (x == 1 && y == 1) continue;
             for (int32_t i = x - 1; i <= x + 1; ++i) {
                 for (int32_t j = y - 1; j <= y + 1; ++j) {

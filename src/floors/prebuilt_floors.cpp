@@ -7,6 +7,7 @@
 
 #include "floors/floor.h"
 #include "floors/floor_population.h"
+#include "floors/prebuilt_map_legend.h"
 #include "folk/sage.h"
 #include "items/item_kind.h"
 #include "monsters/monster.h"
@@ -18,7 +19,6 @@ namespace {
 
 // How much of a line skipping to a map passes over at once.
 constexpr std::streamsize kLongestLine = 10000;
-constexpr int32_t kMonsterBudget = 23;
 
 // What an 'a' cell's roll of Random(8) gives: a category and the extra depth.
 struct TreasureRoll {
@@ -55,10 +55,11 @@ private:
     // An item of the category, or gold of (base, perDepth) when the data has none.
     void PutItemOrGold(Tile& tile, int32_t category, float level, int32_t base, int32_t perDepth) {
         const int32_t kind = RandomItemKind(level, category);
-        if (kind == -1) {
+        if (kind == kNoItemKind) {
             AddGold(tile, base, perDepth);
         } else {
-            tile.PutItemOnTile(kind, -1, -2, 0, 1, -2, 0);
+            tile.PutItemOnTile(kind, kRollDurability, kRollBlessing, kNotIdentified, kMadeByGame, kRollPrefix,
+                               kNotEmpty);
         }
     }
     void SpecialSpot(int32_t x, int32_t y, Tile& tile);
@@ -92,13 +93,13 @@ void PrebuiltBuilder::SpecialSpot(int32_t x, int32_t y, Tile& tile) {
             allowed.sage = false;
         } else if (roll < 20) {
             if (!allowed.smith) continue;
-            tile.glyph = '@';
-            tile.colour = 4;
+            tile.glyph = kDeepSmithGlyph;
+            tile.colour = kDeepSmithColour;
             allowed.smith = false;
         } else if (roll < 24) {
             if (!allowed.altar) continue;
-            tile.glyph = '_';
-            tile.colour = 7;
+            tile.glyph = kAltarGlyph;
+            tile.colour = kAltarColour;
             allowed.altar = false;
         } else if (roll < 26) {
             PutItemOrGold(tile, kItemCloth, depth + 7, 40, 5);
@@ -111,8 +112,8 @@ void PrebuiltBuilder::SpecialSpot(int32_t x, int32_t y, Tile& tile) {
         } else if (roll == 30) {
             PutItemOrGold(tile, kItemPotion, depth + 6, 40, 5);
         } else {
-            tile.glyph = '`';  // a ball of light
-            tile.colour = 13;
+            tile.glyph = kLightBallGlyph;
+            tile.colour = kLightMagenta;
         }
         return;
     }
@@ -121,12 +122,12 @@ void PrebuiltBuilder::SpecialSpot(int32_t x, int32_t y, Tile& tile) {
 void PrebuiltBuilder::ApplyCell(int32_t x, int32_t y, char cell) {
     Tile& tile = floor.At(x, y);
     switch (cell) {
-    case ',':
-        tile.glyph = ',';
-        tile.colour = 5;
+    case kMapSlush:
+        tile.glyph = kSlushGlyph;
+        tile.colour = kMagenta;
         break;
-    case 'a': {
-        tile.glyph = '.';
+    case kMapTreasure: {
+        tile.glyph = kFloorGlyph;
         const int32_t roll = rng.Random(8);
         if (roll == 7) {
             AddGold(tile, 20, 4);
@@ -135,27 +136,26 @@ void PrebuiltBuilder::ApplyCell(int32_t x, int32_t y, char cell) {
         }
         break;
     }
-    case 'A':
-        tile.glyph = '.';
+    case kMapSpecialSpot:
+        tile.glyph = kFloorGlyph;
         SpecialSpot(x, y, tile);
         break;
-    case '^':
-        tile.glyph = '.';
-        // Never a teleport trap (6) nor a fall through the floor (11).
-        while (tile.trapKind == 0 || tile.trapKind == 6 || tile.trapKind == 11) {
-            const int32_t kind = rng.Random(18);
+    case kMapHiddenTrap:
+        tile.glyph = kFloorGlyph;
+        while (tile.trapKind == kNoTrap || tile.trapKind == kTrapTeleport || tile.trapKind == kTrapFallThrough) {
+            const int32_t kind = rng.Random(kTrapKindCount);
             tile.trapKind = kind + 1;
         }
         break;
-    case 'm':
-        tile.glyph = '.';
-        SpawnMonster(x, y, floorNumber, true, -1, -1);
+    case kMapMonster:
+        tile.glyph = kFloorGlyph;
+        SpawnMonster(x, y, floorNumber, true, kVariantNever, kComputedLevel);
         budget -= 1;
         break;
-    case 's':
-        tile.glyph = '.';
-        SpawnMonster(x, y, floorNumber, true, 1, -1);
-        budget -= 2;
+    case kMapStrongMonster:
+        tile.glyph = kFloorGlyph;
+        SpawnMonster(x, y, floorNumber, true, kVariantAlways, kComputedLevel);
+        budget -= kStrongMonsterCost;
         break;
     default:
         tile.glyph = cell;
@@ -170,7 +170,7 @@ void SkipToMap(std::istream& maps, int32_t mapNumber) {
     while (separators < mapNumber) {
         char first = 0;
         if (!(maps >> first)) return;  // too few maps: what follows reads as wall
-        if (first == '!') ++separators;
+        if (first == kMapSeparator) ++separators;
         maps.ignore(kLongestLine, '\n');
     }
 }
@@ -186,7 +186,7 @@ std::vector<std::string> MapCells(const std::string& mapsText, int32_t mapNumber
     for (int32_t y = 0; y < kFloorHeight; ++y) {
         if (!std::getline(maps, line)) line.clear();
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::string row(kFloorWidth, '#');
+        std::string row(kFloorWidth, kWallGlyph);
         for (int32_t x = 1; x < kFloorWidth - 1 && y > 0 && y < kFloorHeight - 1; ++x) {
             if (static_cast<size_t>(x) < line.size()) row[static_cast<size_t>(x)] = line[static_cast<size_t>(x)];
         }
@@ -202,8 +202,8 @@ bool HoldsEveryMap(const std::string& mapsText) {
         bool up = false;
         bool down = false;
         for (const std::string& row : MapCells(mapsText, map)) {
-            up = up || row.find('<') != std::string::npos;
-            down = down || row.find('>') != std::string::npos;
+            up = up || row.find(kUpStairsGlyph) != std::string::npos;
+            down = down || row.find(kDownStairsGlyph) != std::string::npos;
         }
         if (!up || !down) return false;
     }
@@ -240,7 +240,7 @@ void ChoosePrebuiltMaps(std::vector<int32_t>& maps) {
 
 void Floor::LoadPrebuiltFloor(const std::string& mapsText, int32_t mapNumber, int32_t floorNumber) {
     const int32_t scheme = rng.Random(3);
-    At(0, 0).colour = scheme == 0 ? 7 : scheme == 1 ? 15 : 3;
+    At(0, 0).colour = scheme == kStoneScheme ? kStoneWalls : scheme == kSnowyScheme ? kSnowyWalls : kIcyWalls;
 
     // A sage, a deep smith and an altar come only when the last of their kind lies far enough above.
     int32_t lastSageFloor = -1;
@@ -249,10 +249,10 @@ void Floor::LoadPrebuiltFloor(const std::string& mapsText, int32_t mapNumber, in
     int32_t lastSmithFloor = -1;
     for (int32_t f = 0; f < std::min(floorNumber, kFloorCount); ++f) {
         for (Tile& tile : floorArray[f].tiles) {
-            if (tile.glyph == '_') lastAltarFloor = f;
-            if (tile.glyph == '@') lastSmithFloor = f;
+            if (tile.glyph == kAltarGlyph) lastAltarFloor = f;
+            if (tile.glyph == kDeepSmithGlyph) lastSmithFloor = f;
             // Falling through the floor above would land inside the map's walls: an ice dart instead.
-            if (f == floorNumber - 1 && tile.trapKind == 11) tile.trapKind = 15;
+            if (f == floorNumber - 1 && tile.trapKind == kTrapFallThrough) tile.trapKind = kTrapIceDart;
         }
     }
     const Allowances allowed{floorNumber - lastSageFloor >= 6, floorNumber - lastSmithFloor >= 8,
@@ -275,5 +275,5 @@ void Floor::LoadPrebuiltFloor(const std::string& mapsText, int32_t mapNumber, in
     for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
         if (monster->floor == floorNumber) monster->MatchMonsterToFloorColour();
     }
-    StainFloorPatches(0);
+    StainFloorPatches(kStainBlood);
 }

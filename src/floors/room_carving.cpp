@@ -27,13 +27,13 @@ void Floor::CarveRoom(int32_t x, int32_t y, int32_t w, int32_t h, bool noChecker
         for (int32_t j = 0; j < h; ++j) {
             if (!OnMap(x + i, y + j)) continue;
             const bool ice = room.checker && !IsRim(room, i, j) && IsCheckerIce(room, i, j);
-            At(x + i, y + j).glyph = ice ? '\'' : '.';
+            At(x + i, y + j).glyph = ice ? kIceBlockGlyph : kFloorGlyph;
         }
     }
     for (int32_t k = 0; k < room.shapeWallCount; ++k) {
         const int32_t cx = x + room.shapeWalls[k].x;
         const int32_t cy = y + room.shapeWalls[k].y;
-        if (OnMap(cx, cy)) At(cx, cy).glyph = '#';
+        if (OnMap(cx, cy)) At(cx, cy).glyph = kWallGlyph;
     }
 }
 
@@ -56,9 +56,9 @@ void Floor::MarkScratchRoom(const RoomPlan& room, ScratchGrid& scratch, char let
         for (int32_t j = 0; j < room.h; ++j) {
             if (room.checker && !IsRim(room, i, j) && !IsCheckerIce(room, i, j)) continue;
             const char held = scratch.At(room.x + i, room.y + j);
-            if (held == '#' || held == previous) scratch.Set(room.x + i, room.y + j, letter);
+            if (held == kWallGlyph || held == previous) scratch.Set(room.x + i, room.y + j, letter);
         }
     }
     for (int32_t k = 0; k < room.shapeWallCount; ++k)
-        scratch.Set(room.x + room.shapeWalls[k].x, room.y + room.shapeWalls[k].y, '#');
+        scratch.Set(room.x + room.shapeWalls[k].x, room.y + room.shapeWalls[k].y, kWallGlyph);
 }

@@ -26,7 +26,10 @@ bool IsOnBorder(XY cell) {
     return cell.x == 0 || cell.y == 0 || cell.x == kFloorWidth - 1 || cell.y == kFloorHeight - 1;
 }
 
-char SegmentLetter(int32_t index) { return static_cast<char>('a' + index); }
+char SegmentLetter(int32_t index) {
+    constexpr char kFirstLetter = 'a';
+    return static_cast<char>(kFirstLetter + index);
+}
 
 // Draws a length of 5 to 12 and a direction that keeps the path on the map and
 // doesn't double back; moves the position past the segment. The floor's
@@ -133,7 +136,7 @@ bool IsSurelySpoilt(const Floor& floor, const DigSpots& spots, const PathPlan& p
         const XY step = DirectionStep(segment.direction);
         for (int32_t i = 0; i < segment.length; ++i) {
             const XY cell = {segment.from.x + step.x * i, segment.from.y + step.y * i};
-            if (!Floor::OnMap(cell.x, cell.y) || floor.At(cell.x, cell.y).glyph != '#') continue;
+            if (!Floor::OnMap(cell.x, cell.y) || floor.At(cell.x, cell.y).glyph != kWallGlyph) continue;
             if (cell.x == plan.start.x && cell.y == plan.start.y) continue;
             if (IsOnBorder(cell) || spots.OpenAround(cell.x, cell.y, 1) > 0) return true;
         }
@@ -165,7 +168,9 @@ bool BuildRoomFloor(Floor& floor, DigSpots& spots, ScratchGrid& scratch) {
             MarkPath(floor, plan, scratch);
             if (floor.IsScratchPathValid(scratch, plan.start.x, plan.start.y)) {
                 XY door;
-                auto holdsFirstLetter = [&scratch](int32_t cx, int32_t cy) { return scratch.At(cx, cy) == 'a'; };
+                auto holdsFirstLetter = [&scratch](int32_t cx, int32_t cy) {
+                    return scratch.At(cx, cy) == SegmentLetter(0);
+                };
                 if (SearchSpot(0, holdsFirstLetter, door)) floor.At(door.x, door.y).doorCandidate = 1;
                 floor.CommitScratchPath(scratch);
                 spots.Update(floor, scratch);
@@ -178,9 +183,9 @@ bool BuildRoomFloor(Floor& floor, DigSpots& spots, ScratchGrid& scratch) {
 
     floor.layoutType = kLayoutRooms;
     floor.WallBorder();
-    if (!floor.PlaceStairs(2) || !floor.PlaceStairs(3)) return false;
+    if (!floor.PlaceStairs(kPlaceUpStairs) || !floor.PlaceStairs(kPlaceDownStairs)) return false;
     floor.PlaceIceBlocks();
-    floor.SetTileColours(-1);
+    floor.SetTileColours(kRandomScheme);
     return true;
 }
 
@@ -213,7 +218,7 @@ bool Floor::IsScratchPathValid(const ScratchGrid& scratch, int32_t startX, int32
         for (int32_t x = cell.x - 1; x <= cell.x + 1; ++x) {
             for (int32_t y = cell.y - 1; y <= cell.y + 1; ++y) {
                 const char near = scratch.At(x, y);
-                if (near == '.') return false;
+                if (near == kFloorGlyph) return false;
                 if (near == letter + 1) ++nextLetters;
                 if (near == letter - 1) ++previousLetters;
             }
@@ -228,7 +233,7 @@ bool Floor::IsScratchPathValid(const ScratchGrid& scratch, int32_t startX, int32
 void Floor::CommitScratchPath(const ScratchGrid& scratch) {
     for (int32_t i = 0; i < scratch.ChangedCount(); ++i) {
         const XY cell = scratch.Changed(i);
-        if (ScratchGrid::IsMarker(scratch.At(cell.x, cell.y))) At(cell.x, cell.y).glyph = '.';
+        if (ScratchGrid::IsMarker(scratch.At(cell.x, cell.y))) At(cell.x, cell.y).glyph = kFloorGlyph;
     }
 }
 
@@ -239,12 +244,12 @@ void Floor::PlaceIceBlocks() {
         for (int32_t y = 0; y < kFloorHeight; ++y) {
             Tile& tile = At(x, y);
             if (!tile.doorCandidate) continue;
-            if (CountGlyphAround(x, y, 1, '.') != 3) continue;
+            if (CountGlyphAround(x, y, 1, kFloorGlyph) != 3) continue;
             if (counted % 5 != 0) {
-                const bool acrossRow = GlyphAt(x - 1, y) == '.' && GlyphAt(x + 1, y) == '.';
-                const bool acrossColumn = GlyphAt(x, y - 1) == '.' && GlyphAt(x, y + 1) == '.';
-                if (tile.glyph != '.' || !(acrossRow || acrossColumn)) continue;
-                tile.glyph = '\'';
+                const bool acrossRow = GlyphAt(x - 1, y) == kFloorGlyph && GlyphAt(x + 1, y) == kFloorGlyph;
+                const bool acrossColumn = GlyphAt(x, y - 1) == kFloorGlyph && GlyphAt(x, y + 1) == kFloorGlyph;
+                if (tile.glyph != kFloorGlyph || !(acrossRow || acrossColumn)) continue;
+                tile.glyph = kIceBlockGlyph;
             }
             ++counted;
             if (counted == 20) return;

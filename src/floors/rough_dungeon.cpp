@@ -23,8 +23,8 @@ void FreezeDoorways(Floor& floor) {
     for (int32_t x = 0; x < kFloorWidth; ++x) {
         for (int32_t y = 0; y < kFloorHeight; ++y) {
             Tile& tile = floor.At(x, y);
-            if (!tile.doorCandidate || floor.CountGlyphAround(x, y, 1, '#') != 6) continue;
-            if (counted % 2 == 1) tile.glyph = '\'';
+            if (!tile.doorCandidate || floor.CountGlyphAround(x, y, 1, kWallGlyph) != 6) continue;
+            if (counted % 2 == 1) tile.glyph = kIceBlockGlyph;
             ++counted;
             if (counted > kLastIceDoorway) return;
         }
@@ -75,9 +75,9 @@ bool BuildRoughDungeon(Floor& floor, DigSpots& spots, int32_t budget) {
 
     floor.layoutType = kLayoutRoughlyDug;
     floor.WallBorder();
-    if (!floor.PlaceStairs(2) || !floor.PlaceStairs(3)) return false;
+    if (!floor.PlaceStairs(kPlaceUpStairs) || !floor.PlaceStairs(kPlaceDownStairs)) return false;
     FreezeDoorways(floor);
-    floor.SetTileColours(-1);
+    floor.SetTileColours(kRandomScheme);
     return true;
 }
 
@@ -95,7 +95,7 @@ bool Floor::IsAreaSolid(int32_t x, int32_t y, int32_t w, int32_t h) const {
     for (int32_t i = x; i < x + w; ++i) {
         for (int32_t j = y; j < y + h; ++j) {
             if (i <= 0 || i >= kFloorWidth || j <= 0 || j >= kFloorHeight) return false;
-            if (At(i, j).glyph == '.') return false;
+            if (At(i, j).glyph == kFloorGlyph) return false;
         }
     }
     return true;
@@ -156,18 +156,18 @@ XY Floor::DigCorridor(int32_t direction, int32_t length, int32_t x, int32_t y) {
     bool doorwayMarked = false;
     for (int32_t s = 0; s <= length; ++s) {
         const XY ahead = {current.x + step.x, current.y + step.y};
-        const bool aheadOpen = GlyphAt(ahead.x, ahead.y) == '.';
-        const bool sideOpen = GlyphAt(ahead.x + side.x, ahead.y + side.y) == '.';
-        const bool otherSideOpen = GlyphAt(ahead.x - side.x, ahead.y - side.y) == '.';
+        const bool aheadOpen = GlyphAt(ahead.x, ahead.y) == kFloorGlyph;
+        const bool sideOpen = GlyphAt(ahead.x + side.x, ahead.y + side.y) == kFloorGlyph;
+        const bool otherSideOpen = GlyphAt(ahead.x - side.x, ahead.y - side.y) == kFloorGlyph;
         if (aheadOpen && sideOpen && otherSideOpen) {
-            if (OnMap(current.x, current.y)) At(current.x, current.y).glyph = '.';
+            if (OnMap(current.x, current.y)) At(current.x, current.y).glyph = kFloorGlyph;
             return ahead;
         }
         if (aheadOpen || sideOpen || otherSideOpen) {
             if (OnMap(current.x, current.y)) At(current.x, current.y).doorCandidate = 0;
             return current;
         }
-        if (OnMap(current.x, current.y)) At(current.x, current.y).glyph = '.';
+        if (OnMap(current.x, current.y)) At(current.x, current.y).glyph = kFloorGlyph;
         current = ahead;
         if (s != 0 && s < length - 1 && !doorwayMarked) {
             const int32_t draw = rng.Random(100);
@@ -215,7 +215,7 @@ bool Floor::AttachRoom(int32_t x, int32_t y, int32_t w, int32_t h) {
                     nearBorder = true;
                     break;
                 }
-                if (At(i, j).glyph == '.') ++open;
+                if (At(i, j).glyph == kFloorGlyph) ++open;
             }
         }
         const int32_t allowed = (last == 3 || last == 5) ? 1 : std::max(w + 3, h + 3);

@@ -25,7 +25,7 @@ public:
     void RefreshFromFloor(const Floor& floor);
 
     // Off the map reads as wall.
-    char At(int32_t x, int32_t y) const { return Floor::OnMap(x, y) ? cells[x * kFloorHeight + y] : '#'; }
+    char At(int32_t x, int32_t y) const { return Floor::OnMap(x, y) ? cells[x * kFloorHeight + y] : kWallGlyph; }
     // Writes a cell on the map; off the map nothing happens.
     void Set(int32_t x, int32_t y, char glyph) {
         if (!Floor::OnMap(x, y)) return;
@@ -37,7 +37,7 @@ public:
         cells[cell] = glyph;
     }
     // A cell holds a marker when it is neither wall nor floor.
-    static bool IsMarker(char glyph) { return glyph != '#' && glyph != '.'; }
+    static bool IsMarker(char glyph) { return glyph != kWallGlyph && glyph != kFloorGlyph; }
     // How many cells of the (2*radius+1)-square block around (x, y) hold the glyph (off the map: wall).
     int32_t CountAround(int32_t x, int32_t y, int32_t radius, char glyph) const;
 

@@ -9,6 +9,9 @@
 
 namespace {
 
+// What the map shows of an item whose kind is not in the table.
+constexpr char kUnknownItemGlyph = '?';
+
 bool IsKindIndex(int32_t kind) { return kind >= 0 && kind < kItemKindCount; }
 
 // Weapons, armour and cloth wear, can be cursed and take a rolled durability.
@@ -26,14 +29,14 @@ bool IdentifiedWhenFound(int32_t type) {
 
 int32_t RollBlessing(int32_t kind, const ItemKind& kindData) {
     if (IsWearable(kindData.type)) {
-        if (kindData.special || kind == arrowKindIndex) return 0;
+        if (kindData.special || kind == arrowKindIndex) return kUncursed;
         const int32_t roll = rng.Random(100);
-        if (roll < 12) return -1;
-        if (roll < 20) return 1;
-        return 0;
+        if (roll < 12) return kCursed;
+        if (roll < 20) return kBlessed;
+        return kUncursed;
     }
     if (kindData.type == kItemAccessory) return GetAccessoryBlessing(kind);
-    return 0;
+    return kUncursed;
 }
 
 // A roll of Random(n) that only takes something away: nothing is drawn and 0 lost when n < 1.
@@ -54,11 +57,11 @@ int32_t RollPrefix(const ItemKind& kindData) {
     if ((kindData.type == kItemArmour || kindData.type == kItemWeapon) && !kindData.special)
         return RollItemPrefix(kindData.type, kindData.name, false);
     if (kindData.type == kItemCloth) {
-        if (rng.Random(5) != 0) return -1;
+        if (rng.Random(5) != 0) return kNoPrefix;
         const int32_t wetness = rng.Random(500);
         return wetness + 250;
     }
-    return -1;
+    return kNoPrefix;
 }
 
 }  // namespace
@@ -81,28 +84,28 @@ void Tile::PutItemOnTile(int32_t kind, int32_t durability, int32_t blessing, uin
     ItemData item;
     item.kind = kind;
     item.empty = empty;
-    item.blessing = blessing != -2 ? blessing : RollBlessing(kind, kindData);
+    item.blessing = blessing != kRollBlessing ? blessing : RollBlessing(kind, kindData);
     item.identified = identified;
-    if (fresh == 1) item.identified = IdentifiedWhenFound(kindData.type) ? 1 : 0;
-    item.durability = durability != -1 ? durability : RollDurability(kindData);
+    if (fresh == kMadeByGame) item.identified = IdentifiedWhenFound(kindData.type) ? kIdentified : kNotIdentified;
+    item.durability = durability != kRollDurability ? durability : RollDurability(kindData);
     item.quantity = 1;
-    if (kindData.type == kItemAmmunition && fresh == 1) {
+    if (kindData.type == kItemAmmunition && fresh == kMadeByGame) {
         const int32_t extra = rng.Random(25);
         item.quantity = extra + 5;
     }
-    item.prefix = prefix != -2 ? prefix : RollPrefix(kindData);
+    item.prefix = prefix != kRollPrefix ? prefix : RollPrefix(kindData);
     items.push_back(item);
 }
 
 char Tile::FirstItemGlyph() const {
     const int32_t kind = items.front().kind;
-    return IsKindIndex(kind) ? static_cast<char>(itemKinds[kind].glyph) : '?';
+    return IsKindIndex(kind) ? static_cast<char>(itemKinds[kind].glyph) : kUnknownItemGlyph;
 }
 
 // Unidentified-looking things show the colour of their appearance.
 ColourCode Tile::FirstItemColour() const {
     const int32_t kind = items.front().kind;
-    if (!IsKindIndex(kind)) return 8;
+    if (!IsKindIndex(kind)) return kDarkGrey;
     switch (itemKinds[kind].type) {
         case kItemPotion: return PotionAppearanceColor(kind);
         case kItemWand: return WandAppearanceColor(kind);
@@ -116,11 +119,11 @@ void Tile::RefreshTopItem() {
         topGlyph = FirstItemGlyph();
         topColour = FirstItemColour();
     } else if (gold > 0) {
-        topGlyph = '$';
-        topColour = 14;
+        topGlyph = kGoldGlyph;
+        topColour = kGoldColour;
     } else {
         topGlyph = glyph;
-        topColour = 8;
+        topColour = kRememberedColour;
     }
 }
 

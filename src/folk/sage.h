@@ -3,6 +3,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "shell/colour.h"
+
+// A sage on the map; remembered out of view in the dimmed colour of remembered terrain.
+constexpr char kSageGlyph = '@';
+constexpr ColourCode kSageColour = kYellow;
+
 class cSage {
 public:
     int32_t x = -1;

@@ -27,11 +27,11 @@ void cSage::DrawSage() {
     if (floor < 0 || floor >= kFloorCount) return;
     const Floor& map = floorArray[floor];
     const Tile& tile = map.At(x, y);
-    const bool solid = tile.glyph == '#' || tile.glyph == '\'';
+    const bool solid = BlocksSight(tile.glyph);
     if (tile.visibleNow == 1 && !solid && tile.rememberedDrawn == 0) {
-        DrawChar('@', x, y, 14);
+        DrawChar(kSageGlyph, x, y, kSageColour);
         seen = 1;
     } else if (seen == 1 && !solid && map.feeling != kFeelingConfusing) {
-        DrawChar('@', x, y, 8);
+        DrawChar(kSageGlyph, x, y, kRememberedColour);
     }
 }

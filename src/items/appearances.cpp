@@ -18,25 +18,29 @@ struct Look {
 };
 
 const Look kPotionLooks[30] = {
-    {"purple potion", 5},      {"yellow potion", 14},      {"blue potion", 1},       {"red potion", 4},
-    {"green potion", 2},       {"gray potion", 7},         {"black potion", 8},      {"pink potion", 13},
-    {"orange potion", 6},      {"light blue potion", 11},  {"white potion", 15},     {"shimmering potion", 10},
-    {"bubbly potion", 3},      {"shaking potion", 6},      {"golden potion", 14},    {"clean potion", 11},
-    {"stinking potion", 2},    {"heavy potion", 7},        {"light potion", 9},      {"bloody potion", 12},
-    {"snowy potion", 15},      {"screaming potion", 3},    {"thick potion", 8},      {"chunky potion", 12},
-    {"cute potion", 10},       {"swirly potion", 6},       {"light green potion", 10}, {"smoky potion", 7},
-    {"dull potion", 9},        {"transparent potion", 14},
+    {"purple potion", kMagenta},         {"yellow potion", kYellow},          {"blue potion", kBlue},
+    {"red potion", kRed},                {"green potion", kGreen},            {"gray potion", kGrey},
+    {"black potion", kDarkGrey},         {"pink potion", kLightMagenta},      {"orange potion", kBrown},
+    {"light blue potion", kLightCyan},   {"white potion", kWhite},            {"shimmering potion", kLightGreen},
+    {"bubbly potion", kCyan},            {"shaking potion", kBrown},          {"golden potion", kYellow},
+    {"clean potion", kLightCyan},        {"stinking potion", kGreen},         {"heavy potion", kGrey},
+    {"light potion", kLightBlue},        {"bloody potion", kLightRed},        {"snowy potion", kWhite},
+    {"screaming potion", kCyan},         {"thick potion", kDarkGrey},         {"chunky potion", kLightRed},
+    {"cute potion", kLightGreen},        {"swirly potion", kBrown},           {"light green potion", kLightGreen},
+    {"smoky potion", kGrey},             {"dull potion", kLightBlue},         {"transparent potion", kYellow},
 };
 
 const Look kWandLooks[30] = {
-    {"purple wand", 5},      {"yellow wand", 14},     {"blue wand", 1},       {"red wand", 4},
-    {"green wand", 2},       {"gray wand", 7},        {"black wand", 8},      {"pink wand", 13},
-    {"orange wand", 6},      {"light blue wand", 11}, {"white wand", 15},     {"hard wand", 10},
-    {"ancient wand", 3},     {"carved wand", 6},      {"golden wand", 14},    {"clean wand", 11},
-    {"warped wand", 2},      {"heavy wand", 7},       {"light wand", 9},      {"bloody wand", 12},
-    {"itching wand", 15},    {"perforated wand", 3},  {"fat wand", 8},        {"tiny wand", 12},
-    {"stone wand", 8},       {"twisted wand", 6},     {"light green wand", 10}, {"burnt wand", 7},
-    {"decorated wand", 9},   {"radiating wand", 14},
+    {"purple wand", kMagenta},         {"yellow wand", kYellow},          {"blue wand", kBlue},
+    {"red wand", kRed},                {"green wand", kGreen},            {"gray wand", kGrey},
+    {"black wand", kDarkGrey},         {"pink wand", kLightMagenta},      {"orange wand", kBrown},
+    {"light blue wand", kLightCyan},   {"white wand", kWhite},            {"hard wand", kLightGreen},
+    {"ancient wand", kCyan},           {"carved wand", kBrown},           {"golden wand", kYellow},
+    {"clean wand", kLightCyan},        {"warped wand", kGreen},           {"heavy wand", kGrey},
+    {"light wand", kLightBlue},        {"bloody wand", kLightRed},        {"itching wand", kWhite},
+    {"perforated wand", kCyan},        {"fat wand", kDarkGrey},           {"tiny wand", kLightRed},
+    {"stone wand", kDarkGrey},         {"twisted wand", kBrown},          {"light green wand", kLightGreen},
+    {"burnt wand", kGrey},             {"decorated wand", kLightBlue},    {"radiating wand", kYellow},
 };
 
 struct AccessoryLook {
@@ -46,22 +50,25 @@ struct AccessoryLook {
 };
 
 const AccessoryLook kAccessoryLooks[35] = {
-    {"slimy ring", 5, 1},          {"golden ring", 14, 1},       {"old ring", 1, 1},
-    {"emerald ring", 2, 1},        {"snake ring", 2, 1},         {"iron ring", 7, 1},
-    {"big ring", 8, 1},            {"bronze ring", 6, 1},        {"opal ring", 9, 1},
-    {"ruby ring", 4, 1},           {"magenta ring", 13, 1},      {"shiny ring", 10, 1},
-    {"cyan ring", 11, 1},          {"engraved ring", 6, 1},      {"wedding ring", 14, 1},
-    {"steel ring", 3, 1},          {"twisted ring", 2, 1},       {"heavy ring", 7, 1},
-    {"spiral ring", 9, 1},         {"amethyst amulet", 5, 0},    {"diamond amulet", 15, 0},
-    {"spiky amulet", 11, 0},       {"dark amulet", 8, 0},        {"small amulet", 12, 0},
-    {"beautiful necklace", 10, 0}, {"citrine necklace", 14, 0},  {"cracked necklace", 10, 0},
-    {"weird amulet", 7, 0},        {"soft amulet", 9, 0},        {"silver necklace", 15, 0},
-    {"ethereal amulet", 15, 0},    {"glass ring", 15, 1},        {"jasper ring", 4, 1},
-    {"quartz ring", 14, 1},        {"indigo ring", 5, 1},
+    {"slimy ring", kMagenta, 1},            {"golden ring", kYellow, 1},
+    {"old ring", kBlue, 1},                 {"emerald ring", kGreen, 1},
+    {"snake ring", kGreen, 1},              {"iron ring", kGrey, 1},
+    {"big ring", kDarkGrey, 1},             {"bronze ring", kBrown, 1},
+    {"opal ring", kLightBlue, 1},           {"ruby ring", kRed, 1},
+    {"magenta ring", kLightMagenta, 1},     {"shiny ring", kLightGreen, 1},
+    {"cyan ring", kLightCyan, 1},           {"engraved ring", kBrown, 1},
+    {"wedding ring", kYellow, 1},           {"steel ring", kCyan, 1},
+    {"twisted ring", kGreen, 1},            {"heavy ring", kGrey, 1},
+    {"spiral ring", kLightBlue, 1},         {"amethyst amulet", kMagenta, 0},
+    {"diamond amulet", kWhite, 0},          {"spiky amulet", kLightCyan, 0},
+    {"dark amulet", kDarkGrey, 0},          {"small amulet", kLightRed, 0},
+    {"beautiful necklace", kLightGreen, 0}, {"citrine necklace", kYellow, 0},
+    {"cracked necklace", kLightGreen, 0},   {"weird amulet", kGrey, 0},
+    {"soft amulet", kLightBlue, 0},         {"silver necklace", kWhite, 0},
+    {"ethereal amulet", kWhite, 0},         {"glass ring", kWhite, 1},
+    {"jasper ring", kRed, 1},               {"quartz ring", kYellow, 1},
+    {"indigo ring", kMagenta, 1},
 };
-
-constexpr int32_t kSubtypeRing = 9;
-constexpr int32_t kSubtypeAmulet = 10;
 
 // Hands every kind of the type a free entry of the table, drawing entries at random in
 // kind order. A kind for which no entry fits (the data holds too many such kinds) keeps
@@ -100,7 +107,7 @@ std::string NameOf(const Record* table, int32_t size, int32_t kind, const char* 
 template <typename Record>
 ColourCode ColourOf(const Record* table, int32_t size, int32_t kind) {
     const Record* entry = OwnedBy(table, size, kind);
-    return entry != nullptr ? entry->colour : 0;
+    return entry != nullptr ? entry->colour : kBlack;
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ public:
     int32_t kind = -1;
     std::string name = "Noname";
     uint8_t taken = 0;
-    ColourCode colour = 0;
+    ColourCode colour = kBlack;
 };
 
 class AccessoryAppearance {
@@ -18,7 +18,7 @@ public:
     int32_t kind = -1;
     std::string name = "Noname";
     uint8_t taken = 0;
-    ColourCode colour = 0;
+    ColourCode colour = kBlack;
     uint8_t ringFlag = 1;
 };
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "items/item_types.h"
 #include "records/data_file.h"
 #include "shell/colour.h"
 
@@ -11,20 +12,7 @@ constexpr int32_t kItemKindCount = 250;
 constexpr int32_t kItemKindRecordSize = 103;
 constexpr int32_t kItemFileSize = 4 + kItemKindCount * kItemKindRecordSize;
 // The colour code of a kind that is not in use.
-constexpr ColourCode kUnusedItemColour = 192;
-
-enum ItemType : int32_t {
-    kItemArmour = 0,
-    kItemWeapon = 1,
-    kItemPotion = 2,
-    kItemAccessory = 3,
-    kItemAmmunition = 4,
-    kItemFood = 5,
-    kItemValuable = 6,
-    kItemCloth = 7,
-    kItemWand = 8,
-    kItemMaterial = 9,
-};
+constexpr ColourCode kUnusedItemColour = kOnRed + kOnWhite;
 
 class ItemKind {
 public:
@@ -66,8 +54,6 @@ extern ItemKindTable itemKinds;
 // The kind named "arrow", which bows shoot; start-up finds it, -1 until then.
 extern int32_t arrowKindIndex;
 
-// The ColourCode of a colour index of the item data file.
-ColourCode ItemColourFromIndex(int32_t colourIndex);
 // One kind record, field by field in the file's order (the colour code is not in it).
 void ReadItemKindRecord(FieldReader& reader, ItemKind& kind);
 void WriteItemKindRecord(FieldWriter& writer, const ItemKind& kind);

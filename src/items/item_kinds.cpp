@@ -9,11 +9,6 @@ int32_t arrowKindIndex = -1;
 
 ItemKind::ItemKind() { std::strcpy(name, "Default"); }
 
-ColourCode ItemColourFromIndex(int32_t colourIndex) {
-    static constexpr ColourCode kCodes[15] = {4, 1, 2, 8, 6, 5, 3, 12, 10, 9, 14, 13, 11, 15, 7};
-    return colourIndex >= 0 && colourIndex < 15 ? kCodes[colourIndex] : 8;
-}
-
 namespace {
 
 // The fields of a kind record in the file's order, for reading and for writing.
@@ -42,7 +37,6 @@ void TransferItemKindRecord(Stream& stream, Kind& kind) {
 constexpr int32_t kHighestEffect = 26;    // potion and wand effects
 constexpr int32_t kHighestProperty = 35;  // accessory properties
 constexpr int32_t kMaterialTiers = 5;
-constexpr int32_t kCraftClasses = 4;
 
 bool Within(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
 
@@ -50,20 +44,20 @@ bool KeepsItsRanges(const ItemKind& kind) {
     if (!Within(kind.glyph, '!', '~') || kind.maxDurability < 0 || kind.weight < 0) return false;
     switch (kind.type) {
         case kItemWeapon:
-            return Within(kind.subtype, 0, 2) && Within(kind.power, 0, kind.secondValue);
+            return Within(kind.subtype, kSubtypeOneHanded, kSubtypeRanged) && Within(kind.power, 0, kind.secondValue);
         case kItemAmmunition:
             return Within(kind.power, 0, kind.secondValue);
         case kItemArmour:
-            return Within(kind.subtype, 3, 8);
+            return Within(kind.subtype, kSubtypeShield, kSubtypeChest);
         case kItemCloth:
-            return Within(kind.subtype, 4, 8);
+            return Within(kind.subtype, kSubtypeHelmet, kSubtypeChest);
         case kItemAccessory:
-            return Within(kind.subtype, 9, 10) && Within(kind.power, 1, kHighestProperty);
+            return Within(kind.subtype, kSubtypeRing, kSubtypeAmulet) && Within(kind.power, 1, kHighestProperty);
         case kItemPotion:
         case kItemWand:
             return Within(kind.power, 1, kHighestEffect);
         case kItemMaterial:
-            return Within(kind.power, 1, kMaterialTiers) && Within(kind.secondValue, 1, kCraftClasses);
+            return Within(kind.power, 1, kMaterialTiers) && Within(kind.secondValue, kCraftArmour, kCraftArmourOrMelee);
         case kItemFood:
         case kItemValuable:
             return true;
@@ -98,7 +92,7 @@ DataFileResult ItemKindTable::ReadItemKinds(const std::string& fileName) {
 
 void ItemKindTable::MapItemColours() {
     for (ItemKind& kind : kinds) {
-        if (kind.inUse != 0) kind.colour = ItemColourFromIndex(kind.colourIndex);
+        if (kind.inUse != 0) kind.colour = ColourFromIndex(kind.colourIndex);
     }
 }
 

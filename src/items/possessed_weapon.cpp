@@ -21,9 +21,9 @@ void Player::PossessedWeaponSummon(bool secondHand) {
             if (dx == 0 && dy == 0) continue;
             const int32_t tx = x + dx;
             const int32_t ty = y + dy;
-            if (!Floor::OnMap(tx, ty) || floorArray[currentFloor].At(tx, ty).glyph != '.') continue;
+            if (!Floor::OnMap(tx, ty) || floorArray[currentFloor].At(tx, ty).glyph != kFloorGlyph) continue;
             if (IsMonsterAt(tx, ty, currentFloor) || IsSageAt(x, y, dx, dy, currentFloor)) continue;
-            SpawnMonster(tx, ty, currentFloor, false, -1, -1);
+            SpawnMonster(tx, ty, currentFloor, false, kVariantNever, kComputedLevel);
             for (const char* word : {"Your ", "possessed ", "weapon ", "summons ", "a ", "monster! "}) {
                 messageLog.PrintMessage(word);
             }

@@ -19,32 +19,32 @@ bool IsKind(int32_t kind) { return kind >= 0 && kind < kItemKindCount; }
 }  // namespace
 
 int32_t GetAccessoryBlessing(int32_t kind) {
-    if (!IsKind(kind)) return 0;
+    if (!IsKind(kind)) return kUncursed;
     const int32_t property = itemKinds[kind].power;
     switch (property) {
-        case 8:   // falls asleep now and then
-        case 9:   // confused now and then
-        case 20:  // lower chance to hit and damage
-        case 22:  // lower armour and dodge
-        case 28:  // critical hits against the wearer deal more
-        case 31:  // no ranged weapons
-        case 34:  // less regeneration
-            return -1;
+        case kPropertySleepiness:
+        case kPropertyConfusion:
+        case kPropertyClumsyHands:
+        case kPropertyFrailty:
+        case kPropertyExposedCriticals:
+        case kPropertyNoRangedWeapons:
+        case kPropertyDegeneration:
+            return kCursed;
         default:
-            return property >= 1 && property <= 35 ? 1 : 0;
+            return property >= kPropertyCalmMind && property <= kPropertyQuickDrying ? kBlessed : kUncursed;
     }
 }
 
 int32_t GetWornAccessoryProperty(int32_t which) {
     int32_t slot = 0;
     switch (which) {
-        case 1: slot = kSlotAmulet; break;
-        case 2: slot = kSlotRightRing; break;
-        case 3: slot = kSlotLeftRing; break;
-        default: return 0;
+        case kWornAmulet: slot = kSlotAmulet; break;
+        case kWornRightRing: slot = kSlotRightRing; break;
+        case kWornLeftRing: slot = kSlotLeftRing; break;
+        default: return kPropertyNone;
     }
     const ItemData* item = ItemInSlot(player, slot);
-    if (item == nullptr || !IsKind(item->kind)) return 0;
+    if (item == nullptr || !IsKind(item->kind)) return kPropertyNone;
     return itemKinds[item->kind].power;
 }
 

@@ -42,7 +42,9 @@ enum AccessoryProperty : int32_t {
     kPropertyQuickDrying = 35,        // clothes dry faster
 };
 
-// The built-in blessing of a new accessory of the kind: -1 cursed, 0 normal, 1 blessed.
+// The built-in Blessing of a new accessory of the kind.
 int32_t GetAccessoryBlessing(int32_t kind);
-// The property of the accessory worn in a slot (1 amulet, 2 right ring, 3 left ring); 0 for none.
+// Which accessory GetWornAccessoryProperty looks at.
+enum WornAccessory : int32_t { kWornAmulet = 1, kWornRightRing = 2, kWornLeftRing = 3 };
+// The property of the accessory worn there; kPropertyNone for none.
 int32_t GetWornAccessoryProperty(int32_t which);

@@ -3,13 +3,15 @@
 #include <cstdint>
 
 #include "monsters/monster_kind.h"
+#include "monsters/unique_demon_names.h"
+#include "monsters/variant_words.h"
 #include "shell/colour.h"
 
 class Monster {
 public:
     int32_t x = 0;
     int32_t y = 0;
-    ColourCode colour = 0;
+    ColourCode colour = kBlack;
     char glyph = 0;
     char name[70] = {};
     int32_t alive = 1;
@@ -75,11 +77,6 @@ void LetFollowersTakeStairs(int32_t direction);
 // A monster standing on the player's arrival square (x, y) of the floor is removed from play.
 void ClearArrivalStairs(int32_t x, int32_t y, int32_t floor);
 
-// The words that make a kind name a variant's name, in front of it: "superior ", "quick ",
-// "fierce ", "tough ", "agile ".
-constexpr int32_t kMonsterVariantCount = 5;
-extern const char* const monsterVariantWords[kMonsterVariantCount];
-
 // What a new monster is made of: a kind's record, possibly turned into a variant.
 struct MonsterTemplate {
     int32_t kind = -1;  // the kind drawn; -1 when no kind can qualify
@@ -90,8 +87,9 @@ struct MonsterTemplate {
 };
 
 // Creates one monster of a fitting kind on (x, y) of the floor; 1 when made, 0 when not.
-// variant: -1 never, 0 one in 80, 1 always a random variant, 2 always "superior".
-// level: -1 to work it out, else the wanted level.
+// variant: kVariantNever, kVariantRarely, kVariantAlways or kVariantSuperior.
+// level: kComputedLevel to work it out, else the wanted level.
+constexpr int32_t kComputedLevel = -1;
 int32_t SpawnMonster(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level);
 // SpawnMonster for the starting monsters of the floor the character starts on: a
 // pack companion, like every starting monster there, keeps two tiles away from the
@@ -99,7 +97,7 @@ int32_t SpawnMonster(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t 
 int32_t SpawnMonsterClearOfUpStairs(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level);
 // Draws a kind near the level that suits a floor of the wanted colour; variant as for SpawnMonster.
 MonsterTemplate ChooseMonsterKind(int32_t level, int32_t variant, ColourCode wantedColour);
-// Creates a unique demon on (x, y) of the floor: copy kind 0 makes the floor's own demon,
-// 1 to 4 a copy of the final demon.
+// Creates a unique demon on (x, y) of the floor: copy kind kFloorsOwnDemon makes the floor's
+// own demon, 1 to 4 a copy of the final demon.
 void CreateUniqueDemon(int32_t x, int32_t y, int32_t floor, int32_t copyKind);
 bool IsUniqueDemon(const char* name);

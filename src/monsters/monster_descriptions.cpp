@@ -116,7 +116,7 @@ constexpr DescriptionRow kDescriptionRows[] = {
      "her talons are sharp, and her manners are worse than both."},
     {"snow piranha",
      "A small white fish with a mouth full of needles that swims through loose snow as if it were water. "
-     "Where there is one, the rest of the school is rarely far away."},
+     "It keeps to the drifts of its own pale floors and bites faster than you can step back."},
     {"blue orc",
      "A broad-shouldered orc whose skin has turned blue from living too long in the cold. Whether the "
      "colour is its natural one or plain frostbite, the orc does not care either way."},
@@ -187,8 +187,8 @@ constexpr DescriptionRow kDescriptionRows[] = {
      "A spiny, hairless beast with a dog's body and a taste for blood. Nobody knows how it ended up this "
      "far north, least of all the chupacabra, which seems very cross about it."},
     {"snow serpent",
-     "A long white serpent that glides through the drifts with only its head showing. It coils around its "
-     "prey and squeezes slowly, patiently and very thoroughly."},
+     "A long white serpent that glides through the drifts with only its head showing. It strikes from the "
+     "snow without a sound, and its fangs carry a venom that burns long after the bite."},
     {"spike beast",
      "A heavy four-legged brute covered in long bony spikes, like a porcupine built by a blacksmith. "
      "Attacking it hurts, and being attacked by it hurts a great deal more."},
@@ -260,7 +260,8 @@ constexpr DescriptionRow kDescriptionRows[] = {
      "it brushes you, the strength seems to drain out of your limbs."},
     {"fluff dragon",
      "A small dragon covered in thick, downy white feathers instead of scales, looking rather like an "
-     "angry pillow. It still bites and claws like a proper dragon, though."},
+     "angry pillow. It keeps its distance and spits hard pellets of ice, never coming close enough to "
+     "be hugged."},
     {"fire elemental",
      "A roaring figure of living flame that hisses and spits steam with every step on the ice. It is very "
      "warm, very bright and very eager to share its heat."},
@@ -322,8 +323,8 @@ constexpr DescriptionRow kDescriptionRows[] = {
      "A crackling knot of raw power that has taken on a vaguely living shape. It feeds on the vigour of "
      "everything nearby to keep itself going, and it is always hungry."},
     {"wraith",
-     "The hooded, cold-eyed spirit of a fallen warrior, trailing tatters of shadow. Its touch drains away "
-     "life and memory alike."},
+     "The hooded, cold-eyed spirit of a fallen warrior, trailing tatters of shadow. Its touch carries the "
+     "chill of the grave and a terror that can freeze even a brave hand."},
     {"ice statue",
      "A finely carved statue of ice showing a warrior in a noble pose. The sculptor did too good a job, "
      "for the statue has come to life and forgotten its manners."},
@@ -352,8 +353,8 @@ constexpr DescriptionRow kDescriptionRows[] = {
      "A grey, slug-like creature whose slime eats through leather, cloth and metal alike. It leaves a trail "
      "of rusted buckles and rotten scraps behind it."},
     {"ice-water drake",
-     "A blue drake that dwells in the half-frozen pools, at home both under the water and on the ice. It "
-     "breathes a spray of freezing water that soaks you to the skin."},
+     "A blue drake that dwells in the half-frozen pools of the blue ice caves and is never met far from "
+     "them. It rushes out of the cold shallows and fights with claws and teeth."},
     {"poltergeist",
      "A noisy, unseen spirit that throws things around and knocks on the walls. You rarely see it, but you "
      "certainly feel it when it hits you."},
@@ -373,8 +374,8 @@ constexpr DescriptionRow kDescriptionRows[] = {
      "A sparkling, eel-like being of pure lightning that crackles through the air. It makes your hair "
      "stand on end, and your muscles twitch when it touches you."},
     {"lost soul",
-     "A wailing, half-transparent spirit of someone who died in despair. Its screams fill the heart with "
-     "dread and send even brave warriors running."},
+     "A wailing, half-transparent spirit of someone who died in despair. It clings to the living and feeds "
+     "on their vigour, leaving them drained and weary with every touch."},
     {"iron archon",
      "A tall warrior of polished iron with wings of metal feathers. It claims to have once served the "
      "Goddess and judges everyone it meets as unworthy, you included."},
@@ -385,8 +386,8 @@ constexpr DescriptionRow kDescriptionRows[] = {
      "A corpse risen from its grave, driven by a thirst for revenge that death could not quench. It will "
      "not rest until its vengeance is done, and you are in its way."},
     {"fallen angel",
-     "A once-radiant being with blackened, broken wings, cast out of the heavens. It now serves the "
-     "demonic invaders, and its sword still shines with a cold, sad light."},
+     "A once-radiant being with blackened, broken wings, cast out of the heavens. It serves the demonic "
+     "invaders now, loosing arrows of cold light from afar and calling lesser servants to its side."},
     {"vampire",
      "A pale, elegant noble in an old-fashioned cloak, with a thirst for warm blood. It finds the cold "
      "pleasant and the lack of sunlight even more so."},
@@ -454,7 +455,7 @@ std::string FillMonsterDescriptions(std::string name) {
 
     // Variant names always begin with their word, so wherever the word is
     // found, the name's first characters are what goes.
-    for (std::string_view word : monsterVariantWords) {
+    for (std::string_view word : kMonsterVariantWords) {
         if (name.find(word) != std::string::npos) name.erase(0, word.size());
     }
 

@@ -6,11 +6,6 @@
 
 MonsterKindTable monsterKinds;
 
-ColourCode MonsterColourFromIndex(int32_t colourIndex) {
-    static constexpr ColourCode kCodes[15] = {4, 1, 2, 8, 6, 5, 3, 12, 10, 9, 14, 13, 11, 15, 7};
-    return colourIndex >= 0 && colourIndex < 15 ? kCodes[colourIndex] : 8;
-}
-
 namespace {
 
 // The fields of a kind record in the file's order, for reading and for writing.
@@ -92,7 +87,7 @@ DataFileResult MonsterKindTable::ReadMonsterKinds(const std::string& fileName) {
         // A kind cut off by the end of the file has no name or no speed: never spawn it.
         if (reader.Position() - start < static_cast<size_t>(kMonsterKindRecordSize)) kind.hitPoints = 0;
         MakeKindSafe(kind);
-        kind.colour = MonsterColourFromIndex(kind.colourIndex);
+        kind.colour = ColourFromIndex(kind.colourIndex);
     }
     return DataFileResult::kRead;
 }

@@ -17,7 +17,7 @@ bool ShowsOccupantNow(const Monster& monster) {
     if (monster.floor != player.currentFloor || !OnFloorArray(monster.floor)) return false;
     if (monster.x < 1 || monster.x > 79 || monster.y < 1 || monster.y > 18) return false;
     const Tile& tile = floorArray[monster.floor].At(monster.x, monster.y);
-    return tile.visibleNow == 1 && tile.glyph != '#' && tile.glyph != '\'' && tile.rememberedDrawn == 0;
+    return tile.visibleNow == 1 && !BlocksSight(tile.glyph) && tile.rememberedDrawn == 0;
 }
 
 bool IsPlayerTile(const Monster& monster) {

@@ -54,16 +54,16 @@ int32_t JitterFromPlayersTile(int32_t floor) {
     if (!OnFloorArray(player.currentFloor) || !Floor::OnMap(player.x, player.y)) return 0;
     const char underfoot = floorArray[player.currentFloor].At(player.x, player.y).glyph;
     int32_t jitter = 0;
-    if (floor < 32 && underfoot == ':') jitter += 4;
-    if (floor > 3 && underfoot == '?') jitter -= 4;
+    if (floor < 32 && underfoot == kSnowmanGlyph) jitter += 4;
+    if (floor > 3 && underfoot == kWritingGlyph) jitter -= 4;
     return jitter;
 }
 
 ColourCode WantedKindColour(int32_t floor) {
     const ColourCode corner = CornerWallColour(floor);
-    if (corner == 3) return 11;
-    if (corner == 7) return 7;
-    return 15;
+    if (corner == kIcyWalls) return kLightCyan;
+    if (corner == kStoneWalls) return kGrey;
+    return kWhite;
 }
 
 // Everything a monster takes from its template unchanged.
@@ -110,7 +110,7 @@ bool FreeForCompanion(int32_t x, int32_t y, int32_t floor) {
     if (!Floor::OnMap(x, y)) return false;
     const Tile& tile = floorArray[floor].At(x, y);
     // The occupied flag also keeps a companion off the player's square.
-    return tile.glyph == '.' && tile.monsterPresent == 0 && !IsMonsterAt(x, y, floor) &&
+    return tile.glyph == kFloorGlyph && tile.monsterPresent == 0 && !IsMonsterAt(x, y, floor) &&
            !IsSageAt(x, y, 0, 0, floor);
 }
 
@@ -123,7 +123,7 @@ Monster* AddCompanion(const Monster& leader, const MonsterTemplate& from, Monste
             const int32_t x = leader.x + dx;
             const int32_t y = leader.y + dy;
             if (!FreeForCompanion(x, y, leader.floor)) continue;
-            if (clearOfUpStairs && floorArray[leader.floor].CountGlyphAround(x, y, 2, '<') > 0) return nullptr;
+            if (clearOfUpStairs && floorArray[leader.floor].CountGlyphAround(x, y, 2, kUpStairsGlyph) > 0) return nullptr;
             Monster* companion = new (std::nothrow) Monster;
             if (companion == nullptr) return nullptr;
             CopyTemplate(*companion, from);
@@ -156,7 +156,8 @@ int32_t Spawn(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant
     monster->floor = floor;
     monster->x = x;
     monster->y = y;
-    const MonsterTemplate from = ChooseMonsterKind(level != -1 ? level : wanted + jitter, variant, wantedColour);
+    const MonsterTemplate from =
+        ChooseMonsterKind(level != kComputedLevel ? level : wanted + jitter, variant, wantedColour);
     if (from.kind < 0) {
         // No kind of the data fits this level and floor: nothing is made.
         delete monster;
@@ -190,12 +191,12 @@ void Monster::MatchMonsterToFloorColour() {
     if (ability != kAbilityChameleon && ownName != "floating wall" && ownName != "rolling boulder") return;
     if (!OnFloorArray(floor)) return;
     const ColourCode corner = CornerWallColour(floor);
-    if (glyph == '#') {
+    if (glyph == kWallGlyph) {
         colour = corner;
     } else {
-        colour = corner == 3 ? 11 : 15;
+        colour = corner == kIcyWalls ? kIcyGround : kSnowyGround;
     }
-    for (const char* word : monsterVariantWords) {
-        if (ownName.find(word) != std::string_view::npos) colour |= 64;
+    for (const char* word : kMonsterVariantWords) {
+        if (ownName.find(word) != std::string_view::npos) colour |= kOnRed;
     }
 }

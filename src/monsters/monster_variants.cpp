@@ -9,12 +9,7 @@
 #include "shell/bounded_draw.h"
 #include "shell/random_mother.h"
 
-const char* const monsterVariantWords[kMonsterVariantCount] = {"superior ", "quick ", "fierce ", "tough ", "agile "};
-
 namespace {
-
-// In the order of monsterVariantWords.
-enum Variant { kSuperior, kQuick, kFierce, kTough, kAgile };
 
 int32_t TopKindLevel() {
     int32_t top = 0;
@@ -25,8 +20,8 @@ int32_t TopKindLevel() {
 bool SuitsFloorColour(const MonsterKind& kind, ColourCode wantedColour) {
     if (kind.ability == kAbilityTerrainSpecific) return kind.colour == wantedColour;
     if (kind.ability == kAbilityStalker) {
-        if (kind.colour == 11) return wantedColour == 11;
-        if (kind.colour == 15) return wantedColour != 11;
+        if (kind.colour == kLightCyan) return wantedColour == kLightCyan;
+        if (kind.colour == kWhite) return wantedColour != kLightCyan;
     }
     return true;
 }
@@ -57,9 +52,9 @@ MonsterTemplate TemplateOfKind(int32_t index, int32_t level) {
 }
 
 // f is the level factor: 1.5 up to level 9, 0.05 less for every further ten levels.
-void ApplyVariant(MonsterTemplate& result, Variant variant, int32_t level, float f) {
+void ApplyVariant(MonsterTemplate& result, MonsterVariant variant, int32_t level, float f) {
     const MonsterKind& kind = monsterKinds[result.kind];
-    SetName(result, monsterVariantWords[variant] + KindName(kind));
+    SetName(result, kMonsterVariantWords[variant] + KindName(kind));
     switch (variant) {
         case kSuperior:
             result.stats.hitPoints = TimesSingle(result.stats.hitPoints, f);
@@ -102,17 +97,17 @@ void ApplyVariant(MonsterTemplate& result, Variant variant, int32_t level, float
     }
     // Stalkers hide in the floor's colours even as variants.
     if (kind.ability != kAbilityStalker) {
-        result.stats.colour = kind.colour + ((kind.colour == 4 || kind.colour == 12) ? 16 : 64);
+        result.stats.colour = kind.colour + ((kind.colour == kRed || kind.colour == kLightRed) ? kOnBlue : kOnRed);
     }
 }
 
 }  // namespace
 
 MonsterTemplate ChooseMonsterKind(int32_t level, int32_t variant, ColourCode wantedColour) {
-    if (variant > 2) variant = 1;
-    if (variant < -1) variant = -1;
-    bool makeVariant = variant >= 1;
-    if (variant == 0) {
+    if (variant > kVariantSuperior) variant = kVariantAlways;
+    if (variant < kVariantNever) variant = kVariantNever;
+    bool makeVariant = variant >= kVariantAlways;
+    if (variant == kVariantRarely) {
         const int32_t roll = rng.Random(80);
         makeVariant = roll == 0;
     }
@@ -132,8 +127,8 @@ MonsterTemplate ChooseMonsterKind(int32_t level, int32_t variant, ColourCode wan
     MonsterTemplate result = TemplateOfKind(index, matchLevel);
     if (makeVariant) {
         const int32_t roll = rng.Random(6);
-        static const Variant kByRoll[] = {kSuperior, kQuick, kFierce, kTough, kAgile, kSuperior};
-        ApplyVariant(result, variant == 2 ? kSuperior : kByRoll[roll], matchLevel, factor);
+        static const MonsterVariant kByRoll[] = {kSuperior, kQuick, kFierce, kTough, kAgile, kSuperior};
+        ApplyVariant(result, variant == kVariantSuperior ? kSuperior : kByRoll[roll], matchLevel, factor);
     }
     return result;
 }

@@ -30,24 +30,24 @@ struct DemonStats {
 };
 
 const DemonStats kDemons[] = {
-    {"Vir've", 6, 5, 100, 100, 11, 13, 30, 200, 1000, 20, 20, 8, 8, 8, 4, 12, -5},
-    {"Ikuazz", 13, 5, 240, 240, 22, 24, 60, 400, 2000, 160, 25, 17, 12, 11, 5, 21, 0},
-    {"Omuerp", 20, 5, 400, 400, 38, 42, 100, 350, 1000, 1280, 20, 26, 21, 21, 10, 30, 0},
-    {"Nonehes", 27, 5, 600, 600, 48, 53, 300, 300, 1000, 20476, 20, 40, 30, 30, 15, 42, 0},
-    {"Uramesiel", 34, 13, 800, 800, 68, 72, 250, 250, 1000, 163828, 20, 53, 37, 38, 18, 51, 0},
+    {kUniqueDemonNames[0], 6, kMagenta, 100, 100, 11, 13, 30, 200, 1000, 20, 20, 8, 8, 8, 4, 12, -5},
+    {kUniqueDemonNames[1], 13, kMagenta, 240, 240, 22, 24, 60, 400, 2000, 160, 25, 17, 12, 11, 5, 21, 0},
+    {kUniqueDemonNames[2], 20, kMagenta, 400, 400, 38, 42, 100, 350, 1000, 1280, 20, 26, 21, 21, 10, 30, 0},
+    {kUniqueDemonNames[3], 27, kMagenta, 600, 600, 48, 53, 300, 300, 1000, 20476, 20, 40, 30, 30, 15, 42, 0},
+    {kUniqueDemonNames[4], 34, kLightMagenta, 800, 800, 68, 72, 250, 250, 1000, 163828, 20, 53, 37, 38, 18, 51, 0},
 };
 
 // Copy kinds 1 to 4: the final demon's splits and mirror images.
 const DemonStats kCopies[] = {
-    {"Uramesiel", -1, 13, 250, 400, 44, 46, 100, 250, 1000, 0, 20, 1, 18, 18, 9, 51, -5},
-    {"Uramesiel", -1, 13, 50, 160, 44, 46, 75, 300, 1000, 0, 20, 1, 15, 15, 7, 51, -5},
-    {"Uramesiel", -1, 13, 125, 200, 44, 46, 75, 300, 1000, 0, 20, 1, 15, 15, 7, 51, -5},
-    {"Uramesiel", -1, 13, 50, 160, 44, 46, 75, 300, 1000, 0, 20, 1, 15, 15, 7, 51, -5},
+    {kUniqueDemonNames[kFinalDemon], -1, kLightMagenta, 250, 400, 44, 46, 100, 250, 1000, 0, 20, 1, 18, 18, 9, 51, -5},
+    {kUniqueDemonNames[kFinalDemon], -1, kLightMagenta, 50, 160, 44, 46, 75, 300, 1000, 0, 20, 1, 15, 15, 7, 51, -5},
+    {kUniqueDemonNames[kFinalDemon], -1, kLightMagenta, 125, 200, 44, 46, 75, 300, 1000, 0, 20, 1, 15, 15, 7, 51, -5},
+    {kUniqueDemonNames[kFinalDemon], -1, kLightMagenta, 50, 160, 44, 46, 75, 300, 1000, 0, 20, 1, 15, 15, 7, 51, -5},
 };
 
 const DemonStats* StatsFor(int32_t floor, int32_t copyKind) {
     if (copyKind >= 1 && copyKind <= 4) return &kCopies[copyKind - 1];
-    if (copyKind != 0) return nullptr;
+    if (copyKind != kFloorsOwnDemon) return nullptr;
     for (const DemonStats& demon : kDemons) {
         if (demon.floor == floor) return &demon;
     }
@@ -56,7 +56,7 @@ const DemonStats* StatsFor(int32_t floor, int32_t copyKind) {
 
 void Fill(Monster& demon, const DemonStats& stats) {
     std::strncpy(demon.name, stats.name, sizeof demon.name - 1);
-    demon.glyph = '&';
+    demon.glyph = kDemonGlyph;
     demon.colour = stats.colour;
     demon.hp = stats.hp;
     demon.maxHp = stats.maxHp;
@@ -90,7 +90,7 @@ void CreateUniqueDemon(int32_t x, int32_t y, int32_t floor, int32_t copyKind) {
     demon->y = y;
     demon->floor = floor;
     Fill(*demon, *stats);
-    if (copyKind == 0) {
+    if (copyKind == kFloorsOwnDemon) {
         const int32_t roll = rng.Random(2);
         demon->trickVariant = roll == 0 ? 1 : 0;
     }

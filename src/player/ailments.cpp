@@ -72,7 +72,7 @@ void Player::TickBleeding() {
         TakeAilmentDamage(0.013);
         PrintWords("You are bleeding. ");
         Tile* tile = PlayerTile();
-        if (tile && tile->glyph == '.') {
+        if (tile && tile->glyph == kFloorGlyph) {
             const int32_t shade = rng.Random(2);
             tile->colour = shade == 0 ? 12 : 4;
         }

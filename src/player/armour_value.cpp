@@ -15,8 +15,8 @@ namespace {
 // change armour (deflection only against missiles).
 float PieceModifiers(const ItemData& item, bool ranged) {
     float change = 0.0f;
-    if (item.blessing == 1) change += 1.0f;
-    if (item.blessing == -1) change -= 1.0f;
+    if (item.blessing == kBlessed) change += 1.0f;
+    if (item.blessing == kCursed) change -= 1.0f;
     if (item.prefix < 0) return change;
     if (ranged && item.prefix == kPrefixDeflecting) change += 2.0f;
     if (ranged && item.prefix == kPrefixTargetPainted) change -= 2.0f;

@@ -58,7 +58,7 @@ void Alarm(const char* text) {
     PrintWords(text);
     messageLog.FlushMessages(false);
     WaitForSpaceKey();
-    for (int32_t row = 19; row <= 21; ++row) DrawText(messageLog.blank, 0, row, 0);
+    for (int32_t row = 19; row <= 21; ++row) DrawText(messageLog.blank, 0, row, kBlack);
 }
 
 // The temperature hurts: 2% of the maximum hit points, at least 1.
@@ -149,20 +149,20 @@ std::string Player::ComputeTemperatureTrend(int32_t& change) {
 
 void Player::UpdateWarmthColour() {
     if (fever > 0) {
-        glyphColour = 12;
+        glyphColour = kLightRed;
     } else if (bodyTemperature < 1) {
-        glyphColour = 3;
+        glyphColour = kCyan;
     } else if (bodyTemperature <= 2000) {
-        glyphColour = 11;
+        glyphColour = kLightCyan;
     } else if (bodyTemperature <= 4000) {
-        glyphColour = 15;
+        glyphColour = kWhite;
     } else if (bodyTemperature <= 6000) {
-        glyphColour = 6;
+        glyphColour = kBrown;
     } else if (bodyTemperature <= 8000) {
-        glyphColour = 14;
+        glyphColour = kYellow;
     } else if (bodyTemperature <= 10000) {
-        glyphColour = 12;
+        glyphColour = kLightRed;
     } else {
-        glyphColour = 4;
+        glyphColour = kRed;
     }
 }

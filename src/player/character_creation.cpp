@@ -30,12 +30,14 @@ struct ChoiceScreen {
 void DrawChoiceScreen(const ChoiceScreen& screen) {
     ClearScreen();
     for (std::size_t i = 0; i < screen.headings.size(); ++i) {
-        DrawText(screen.headings[i], screen.headingAt[i].first, screen.headingAt[i].second, 15);
+        DrawText(screen.headings[i], screen.headingAt[i].first, screen.headingAt[i].second, kWhite);
     }
     const int32_t count = static_cast<int32_t>(screen.options.size());
-    for (int32_t i = 0; i < count; ++i) DrawText(screen.options[i], screen.optionColumn, screen.firstOptionRow + i, 11);
     for (int32_t i = 0; i < count; ++i) {
-        DrawChar(static_cast<char>('1' + i), screen.optionColumn + 1, screen.firstOptionRow + i, 3);
+        DrawText(screen.options[i], screen.optionColumn, screen.firstOptionRow + i, kLightCyan);
+    }
+    for (int32_t i = 0; i < count; ++i) {
+        DrawChar(static_cast<char>('1' + i), screen.optionColumn + 1, screen.firstOptionRow + i, kCyan);
     }
     ShowCreationHelp(screen.helpPage);
 }
@@ -118,7 +120,7 @@ void AskShortcut() {
         "come running to get them. (You start with bronze grade weapons, leather armor,",
         "linen clothes, a little more food and character level 4)",
     };
-    for (int32_t row = 0; row < 6; ++row) DrawText(kExplanation[row], 1, 15 + row, 3);
+    for (int32_t row = 0; row < 6; ++row) DrawText(kExplanation[row], 1, 15 + row, kCyan);
     if (ReadChoice(2) == 0) {
         player.startMode = 0;
         return;
@@ -208,7 +210,7 @@ void ApplyTrainedAttribute(bool random, const RaceChoice& race, std::string& des
     player.maxHp = player.hp = player.vitality + 7 + race.hpTerm;
     player.maxSp = player.sp = player.stamina + race.spTerm;
     player.RecomputePlayerStats();
-    player.glyphColour = 6;
+    player.glyphColour = kBrown;
 }
 
 void SetName(const std::string& name) {
@@ -222,15 +224,15 @@ void AskName(const std::string& description, bool random) {
         return;
     }
     ClearScreen();
-    DrawText("What is your name?", 29, 5, 15);
-    if (random) DrawText(description, (80 - static_cast<int32_t>(description.size())) / 2, 15, 3);
+    DrawText("What is your name?", 29, 5, kWhite);
+    if (random) DrawText(description, (80 - static_cast<int32_t>(description.size())) / 2, 15, kCyan);
     for (;;) {
         std::string name;
         while (name.empty()) {
-            name = ReadLine(32, 10, 9, 11);
+            name = ReadLine(32, 10, 9, kLightCyan);
             // A name must be usable in file names; one that is not is asked again, as an empty one is.
             if (!name.empty() && !IsSafeCharacterName(name)) {
-                DrawText(std::string(9, ' '), 32, 10, 0);
+                DrawText(std::string(9, ' '), 32, 10, kBlack);
                 name.clear();
             }
         }
@@ -238,10 +240,10 @@ void AskName(const std::string& description, bool random) {
             SetName(name);
             return;
         }
-        DrawText("You can't use a saved character's name.", 20, 15, 4);
-        DrawText("Rename the save file or move it elsewhere.", 19, 16, 4);
+        DrawText("You can't use a saved character's name.", 20, 15, kRed);
+        DrawText("Rename the save file or move it elsewhere.", 19, 16, kRed);
         ReadKey();
-        for (int32_t row : {10, 15, 16}) DrawText(std::string(80, ' '), 0, row, 0);
+        for (int32_t row : {10, 15, 16}) DrawText(std::string(80, ' '), 0, row, kBlack);
     }
 }
 
@@ -339,6 +341,6 @@ void ShowCreationHelp(int32_t page) {
     if (page < 1 || page > 3) return;
     for (const Line& line : kPages[page - 1]) {
         // Headings stand flush; the points under them start with a blank.
-        DrawText(line.text, 42, line.row, line.text[0] == ' ' ? 3 : 15);
+        DrawText(line.text, 42, line.row, line.text[0] == ' ' ? kCyan : kWhite);
     }
 }

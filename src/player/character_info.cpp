@@ -90,8 +90,8 @@ void DrawLabels(const std::vector<std::pair<int32_t, const char*>>& labels, int3
 }
 
 void DrawPageTitle() {
-    DrawText(FormatText("Character Info: %s", player.name), 28, 0, 3);
-    DrawText("Press a key to go to next page", 24, 24, 3);
+    DrawText(FormatText("Character Info: %s", player.name), 28, 0, kCyan);
+    DrawText("Press a key to go to next page", 24, 24, kCyan);
 }
 
 // The number that the "Chance to crit" line shows.
@@ -192,11 +192,11 @@ std::string RememberedFloors(char glyph) {
 
 void DrawFloorList(std::string list, int32_t row, const char* none) {
     if (list.empty()) {
-        DrawText(none, 8, row, 11);
+        DrawText(none, 8, row, kLightCyan);
         return;
     }
     list.resize(list.size() - 2);  // without the last ", "
-    DrawText(list, 8, row, 11);
+    DrawText(list, 8, row, kLightCyan);
 }
 
 }  // namespace
@@ -204,16 +204,17 @@ void DrawFloorList(std::string list, int32_t row, const char* none) {
 void Player::ShowCharacterInfo() {
     ClearScreen();
     DrawPageTitle();
-    DrawLabels({{2, "Strength:"}, {3, "Vitality:"}, {4, "Dexterity:"}, {5, "Agility:"}, {6, "Stamina:"}}, 2, 3);
+    DrawLabels({{2, "Strength:"}, {3, "Vitality:"}, {4, "Dexterity:"}, {5, "Agility:"}, {6, "Stamina:"}}, 2, kCyan);
     const int32_t attributes[] = {strength, vitality, dexterity, agility, stamina};
-    for (int32_t i = 0; i < 5; ++i) DrawNumber(attributes[i], 13, 2 + i, 11);
+    for (int32_t i = 0; i < 5; ++i) DrawNumber(attributes[i], 13, 2 + i, kLightCyan);
 
-    DrawLabels({{2, "Hit points:"}, {3, "Special points:"}, {5, "Average HP regen:"}, {6, "Average SP regen:"}}, 42, 1);
-    DrawText(FormatText("%d/%d", hp, maxHp), 58, 2, 9);
-    DrawText(FormatText("%d/%d", sp, maxSp), 58, 3, 9);
-    DrawText(FormatText("%d HP / %d turns", ShownRegeneration(hpRegen.amount), hpRegen.period), 60, 5, 9);
+    DrawLabels({{2, "Hit points:"}, {3, "Special points:"}, {5, "Average HP regen:"}, {6, "Average SP regen:"}}, 42,
+               kBlue);
+    DrawText(FormatText("%d/%d", hp, maxHp), 58, 2, kLightBlue);
+    DrawText(FormatText("%d/%d", sp, maxSp), 58, 3, kLightBlue);
+    DrawText(FormatText("%d HP / %d turns", ShownRegeneration(hpRegen.amount), hpRegen.period), 60, 5, kLightBlue);
     const int32_t spTurns = berserkBoon == kBoonSpRegeneration ? spRegen.period / 10 : spRegen.period;
-    DrawText(FormatText("%d SP / %d turns", ShownRegeneration(spRegen.amount), spTurns), 60, 6, 9);
+    DrawText(FormatText("%d SP / %d turns", ShownRegeneration(spRegen.amount), spTurns), 60, 6, kLightBlue);
 
     DrawLabels({{9, "One-handed weapons:"},
                 {10, "Shield proficiency:"},
@@ -221,9 +222,9 @@ void Player::ShowCharacterInfo() {
                 {12, "Two-weapon combat:"},
                 {13, "Ranged weapons:"},
                 {14, "Throwing weapons:"}},
-               2, 3);
+               2, kCyan);
     const int32_t proficiencies[] = {profOneHanded, profShield, profTwoHanded, profTwoWeapon, profRanged, profThrown};
-    for (int32_t i = 0; i < 6; ++i) DrawNumber(proficiencies[i], 22, 9 + i, 11);
+    for (int32_t i = 0; i < 6; ++i) DrawNumber(proficiencies[i], 22, 9 + i, kLightCyan);
 
     DrawLabels({{9, MainWeaponIsRanged() ? "Ranged damage:" : "Melee damage:"},
                 {10, "Thrown damage:"},
@@ -231,19 +232,19 @@ void Player::ShowCharacterInfo() {
                 {12, "Clothing:"},
                 {13, "Warmth now:"},
                 {14, "Temperature:"}},
-               42, 1);
+               42, kBlue);
     const ColourCode damageColour = fever > 0 ? 2 : 9;
     DrawText(FormatMeleeDamageRange(nullptr), 57, 9, damageColour);
     DrawText(FormatRangedDamageRange(nullptr), 57, 10, damageColour);
     int32_t armour = CapArmourForLevel(ComputeArmourValue(false) + naturalArmour, level);
     if (stoneSkinTurns > 0) armour += stoneSkinTurns;
-    DrawNumber(armour, 57, 11, 9);
-    DrawNumber(SumClothWarmth(), 57, 12, 9);
+    DrawNumber(armour, 57, 11, kLightBlue);
+    DrawNumber(SumClothWarmth(), 57, 12, kLightBlue);
     const Word warmth = TemperatureWord(bodyTemperature);
     DrawText(warmth.text, 57, 13, warmth.colour);
     int32_t change = 0;
     const std::string trend = ComputeTemperatureTrend(change);
-    DrawCodedText(trend.c_str(), 57, 14, 0);
+    DrawCodedText(trend.c_str(), 57, 14, kOnBlack);
 
     DrawLabels({{17, "Depth:"},
                 {18, "Gold:"},
@@ -251,28 +252,28 @@ void Player::ShowCharacterInfo() {
                 {20, "Slain monsters:"},
                 {21, "Prepared skill:"},
                 {22, "Active buff:"}},
-               2, 3);
-    DrawNumber(currentFloor + 1, 18, 17, 11);
-    DrawNumber(gold, 18, 18, 11);
-    DrawNumber(turns, 18, 19, 11);
-    DrawNumber(kills, 18, 20, 11);
+               2, kCyan);
+    DrawNumber(currentFloor + 1, 18, 17, kLightCyan);
+    DrawNumber(gold, 18, 18, kLightCyan);
+    DrawNumber(turns, 18, 19, kLightCyan);
+    DrawNumber(kills, 18, 20, kLightCyan);
     std::string prepared = "None";
     if (preparedSkill == kSkillWarriorsRendingStrike) {
         prepared = "Warrior's rending st...";  // the whole name would run into the right half
     } else if (preparedSkill != 0) {
         prepared = SkillNameOf(preparedSkill);
     }
-    DrawText(prepared, 18, 21, 11);
-    DrawText(activeSkill == 0 ? std::string("None") : SkillNameOf(activeSkill), 18, 22, 11);
+    DrawText(prepared, 18, 21, kLightCyan);
+    DrawText(activeSkill == 0 ? std::string("None") : SkillNameOf(activeSkill), 18, 22, kLightCyan);
 
-    DrawLabels({{17, "Race:"}, {18, "Training:"}, {19, "Level:"}, {20, "Experience:"}, {21, "Burden:"}}, 42, 1);
-    DrawText(RaceName(race), 55, 17, 9);
-    DrawText(TrainingName(training), 55, 18, 9);
-    DrawNumber(level, 55, 19, 9);
+    DrawLabels({{17, "Race:"}, {18, "Training:"}, {19, "Level:"}, {20, "Experience:"}, {21, "Burden:"}}, 42, kBlue);
+    DrawText(RaceName(race), 55, 17, kLightBlue);
+    DrawText(TrainingName(training), 55, 18, kLightBlue);
+    DrawNumber(level, 55, 19, kLightBlue);
     const float experienceShare =
         levelThreshold != 0 ? static_cast<float>(experience) / static_cast<float>(levelThreshold) * 100.0f : 0.0f;
-    DrawText(Percent(static_cast<int32_t>(experienceShare)), 55, 20, 9);
-    DrawText(Percent(ComputeBurdenPercent()), 55, 21, 9);
+    DrawText(Percent(static_cast<int32_t>(experienceShare)), 55, 20, kLightBlue);
+    DrawText(Percent(ComputeBurdenPercent()), 55, 21, kLightBlue);
 
     ReadKey();
     ShowTraitsAndEffectsPage();
@@ -286,39 +287,39 @@ void Player::ShowTraitsAndEffectsPage() {
     ClearScreen();
     DrawPageTitle();
     for (int32_t row = 0; row < kTraitCount; ++row) {
-        DrawText(kTraitRows[row].label, 42, 3 + row, 1);
-        DrawNumber(traits[kTraitRows[row].index], 42 + kTraitLabelLevelColumn, 3 + row, 9);
+        DrawText(kTraitRows[row].label, 42, 3 + row, kBlue);
+        DrawNumber(traits[kTraitRows[row].index], 42 + kTraitLabelLevelColumn, 3 + row, kLightBlue);
     }
     DrawLabels({{3, "Chance to hit:"}, {4, "Chance to crit:"}, {5, "Chance to dodge:"}, {6, "Speed:"}, {7, "Can pray:"}},
-               4, 3);
-    DrawText(Percent(HitChance()), 21, 3, 11);
-    DrawText(Percent(CriticalChance()), 21, 4, 11);
-    DrawText(Percent(dodge / 10), 21, 5, 11);
-    DrawText(Percent(SpeedPercent()), 21, 6, 11);
-    DrawText(PrayerText(), 21, 7, 11);
+               4, kCyan);
+    DrawText(Percent(HitChance()), 21, 3, kLightCyan);
+    DrawText(Percent(CriticalChance()), 21, 4, kLightCyan);
+    DrawText(Percent(dodge / 10), 21, 5, kLightCyan);
+    DrawText(Percent(SpeedPercent()), 21, 6, kLightCyan);
+    DrawText(PrayerText(), 21, 7, kLightCyan);
 
-    DrawText("Ailments & effects:", 4, 10, 3);
+    DrawText("Ailments & effects:", 4, 10, kCyan);
     int32_t row = 11;
     for (const char* entry : AilmentsAndEffects()) {
         // A long list stops short of the prompt instead of running off the screen.
         if (row > kLastAilmentRow) break;
-        DrawText(entry, 7, row++, 11);
+        DrawText(entry, 7, row++, kLightCyan);
     }
     ReadKey();
 }
 
 void Player::ShowFloorMemoryPage() {
-    DrawText("Floor Memory", 34, 0, 3);
-    DrawText("Press a key to exit", 30, 24, 3);
-    DrawText("You've met sages on the following floors:", 4, 3, 3);
-    DrawText("You've met deep smiths on the following floors:", 4, 7, 3);
-    DrawText("You've found altars on the following floors:", 4, 11, 3);
+    DrawText("Floor Memory", 34, 0, kCyan);
+    DrawText("Press a key to exit", 30, 24, kCyan);
+    DrawText("You've met sages on the following floors:", 4, 3, kCyan);
+    DrawText("You've met deep smiths on the following floors:", 4, 7, kCyan);
+    DrawText("You've found altars on the following floors:", 4, 11, kCyan);
     std::string sageList;
     for (const cSage& sage : sages) {
         if (sage.seen != 0) sageList += FormatText("%d, ", sage.floor + 1);
     }
     DrawFloorList(sageList, 4, "None met");
-    DrawFloorList(RememberedFloors('@'), 8, "None met");
-    DrawFloorList(RememberedFloors('_'), 12, "None found");
+    DrawFloorList(RememberedFloors(kDeepSmithGlyph), 8, "None met");
+    DrawFloorList(RememberedFloors(kAltarGlyph), 12, "None found");
     ReadKey();
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int32_t kDry = -1;
+constexpr int32_t kDry = kNoPrefix;
 
 // The cloth slots in the order their warmth is added up.
 constexpr int32_t kWarmthOrder[] = {kSlotClothShirt, kSlotClothTrousers, kSlotClothGloves, kSlotClothCap,
@@ -56,8 +56,8 @@ int32_t Player::SumClothWarmth() {
         const ItemData* piece = EquippedItem(slot);
         if (!piece || piece->kind < 0 || piece->kind >= kItemKindCount) continue;
         warmth += static_cast<float>(itemKinds[piece->kind].power);
-        if (piece->blessing == 1) warmth += 1.0f;
-        if (piece->blessing == -1) warmth -= 1.0f;
+        if (piece->blessing == kBlessed) warmth += 1.0f;
+        if (piece->blessing == kCursed) warmth -= 1.0f;
         if (piece->prefix >= 0) warmth -= 0.5f;
     }
     const int32_t total = static_cast<int32_t>(warmth);

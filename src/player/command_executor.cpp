@@ -49,7 +49,7 @@ int32_t PickUp(Player& p) {
     if (floor != nullptr && Floor::OnMap(p.x, p.y)) {
         const Tile& tile = floor->At(p.x, p.y);
         // An emptied bag is opened rather than searched.
-        if (tile.items.empty() && tile.glyph == '|') {
+        if (tile.items.empty() && tile.glyph == kBagGlyph) {
             p.UseDungeonFeature();
             return 1;
         }
@@ -68,12 +68,12 @@ void CountRest() {
 }
 
 void BlankMessageRows(int32_t first, int32_t last) {
-    for (int32_t row = first; row <= last; ++row) DrawText(messageLog.blank, 0, row, 0);
+    for (int32_t row = first; row <= last; ++row) DrawText(messageLog.blank, 0, row, kBlack);
 }
 
 void RefuseWhileConfused() {
     BlankMessageRows(kFirstMessageRow, kLastMessageRow);
-    DrawText("You are too confused to do that", 0, kFirstMessageRow, 11);
+    DrawText("You are too confused to do that", 0, kFirstMessageRow, kLightCyan);
 }
 
 void RefuseWhileImmobile() {

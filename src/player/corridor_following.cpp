@@ -7,7 +7,7 @@
 
 namespace {
 
-bool IsFloorBeside(int32_t dx, int32_t dy) { return GlyphBesidePlayer(dx, dy) == '.'; }
+bool IsFloorBeside(int32_t dx, int32_t dy) { return GlyphBesidePlayer(dx, dy) == kFloorGlyph; }
 
 // Turns the run sideways, to the first side and then, when the second is open too, to the second.
 void TurnToOpenSide(int32_t firstSide, int32_t secondSide) {

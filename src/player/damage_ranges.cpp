@@ -43,10 +43,10 @@ void AddWeapon(Range& range, const ItemData& item, bool withQuality) {
     const int32_t high = kind->secondValue;
     range.low += power;
     range.high += high;
-    if (item.blessing == 1) {
+    if (item.blessing == kBlessed) {
         range.low += power / 3;
         range.high += high / 3;
-    } else if (item.blessing == -1) {
+    } else if (item.blessing == kCursed) {
         range.low -= power / 3;
         range.high -= high / 3;
     }
@@ -105,7 +105,7 @@ const char* Player::FormatMeleeDamageRange(int32_t* highEnd) {
             AddToBoth(first, profRanged);
         } else if (second == nullptr) {
             const ItemKind* kind = KindOf(main);
-            AddToBoth(first, kind != nullptr && kind->subtype == 0 ? profOneHanded : profTwoHanded);
+            AddToBoth(first, kind != nullptr && kind->subtype == kSubtypeOneHanded ? profOneHanded : profTwoHanded);
         } else {
             AddToBoth(first, profTwoWeapon);
         }

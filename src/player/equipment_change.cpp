@@ -37,7 +37,7 @@ void ApplyNewlyWornPrefixes(const WornPrefixes& before) {
     int32_t newlyPrefixed = 0;
     for (int32_t index = 0; index < static_cast<int32_t>(p.inventory.size()); ++index) {
         const int32_t prefix = p.inventory[static_cast<std::size_t>(index)].prefix;
-        if (prefix == -1 || !IsInPrefixSlot(p, index)) continue;
+        if (prefix == kNoPrefix || !IsInPrefixSlot(p, index)) continue;
         if (std::find(before.begin(), before.end(), prefix) != before.end()) continue;
         ++newlyPrefixed;
         if (prefix == kPrefixBloodBane) {

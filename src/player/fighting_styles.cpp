@@ -16,7 +16,7 @@ int32_t previousFightingStyle = -1;
 
 namespace {
 
-constexpr ColourCode kPromptColour = 11;
+constexpr ColourCode kPromptColour = kLightCyan;
 
 struct StyleText {
     const char* name;
@@ -36,7 +36,7 @@ const StyleText& Style(int32_t style) {
     return style >= kStyleNormal && style <= kStyleFast ? kStyles[style - kStyleNormal] : kStyles[0];
 }
 
-void BlankRow(int32_t row) { DrawText(messageLog.blank, 0, row, 0); }
+void BlankRow(int32_t row) { DrawText(messageLog.blank, 0, row, kBlack); }
 
 std::string PadTo80(std::string text) {
     if (text.size() < 80) text.append(80 - text.size(), ' ');

@@ -13,7 +13,7 @@ void KickIceBlock(Floor& floor, int32_t x, int32_t y) {
     if (floor.feeling == kFeelingSlushy) threshold = 19;
     if (roll < threshold) {
         PrintWords("You smash the iceblock into pieces! ");
-        floor.At(x, y).glyph = '.';
+        floor.At(x, y).glyph = kFloorGlyph;
     } else {
         PrintWords("You kick the iceblock, but it doesn't shatter yet. ");
     }

@@ -28,7 +28,7 @@ enum BonusAttribute : int32_t {
 int32_t CountLearnableSkills() {
     int32_t count = 0;
     for (const SkillDef& skill : skillTable) {
-        if (skill.GetLearnStatus() == 1) ++count;
+        if (skill.GetLearnStatus() == kLearnable) ++count;
     }
     return count;
 }
@@ -69,7 +69,7 @@ void TurnNameWheel(int32_t bonus, bool quiet) {
     const int32_t frames = bonus + 21;
     for (int32_t frame = 0; frame < frames; ++frame) {
         const int32_t m = frame % 5;
-        for (int32_t name = 0; name < 5; ++name) DrawText(kNames[name], 15, 14 + (m + name) % 5, 3);
+        for (int32_t name = 0; name < 5; ++name) DrawText(kNames[name], 15, 14 + (m + name) % 5, kCyan);
         if (quiet) continue;
         RefreshScreen();
         if (frame == 0) {
@@ -156,13 +156,13 @@ void Player::LevelUp(bool quiet, bool restart) {
     ClearScreen();
     DrawProgressionFrame();
     if ((level + 1) % 3 == 0) {
-        DrawText("You have gained a skill point!", 4, 21, 15);
-        DrawText("They are required to learn skills.", 2, 22, 15);
+        DrawText("You have gained a skill point!", 4, 21, kWhite);
+        DrawText("They are required to learn skills.", 2, 22, kWhite);
     }
-    DrawText("Select an attribute to train", 7, 1, 15);
-    DrawAttributeRows(3, 11, 11);
-    DrawText("(to check skill requirements, press s)", 1, 9, 15);
-    DrawChar('s', 37, 9, 11);
+    DrawText("Select an attribute to train", 7, 1, kWhite);
+    DrawAttributeRows(kCyan, kLightCyan, kLightCyan);
+    DrawText("(to check skill requirements, press s)", 1, 9, kWhite);
+    DrawChar('s', 37, 9, kLightCyan);
     DrawAttributeHelp();
 
     int32_t hpGain = 0;
@@ -192,40 +192,40 @@ void Player::LevelUp(bool quiet, bool restart) {
         }
         chosen = key - '1';
     }
-    DrawChar(static_cast<char>('1' + chosen), 4, 3 + chosen, 10);
+    DrawChar(static_cast<char>('1' + chosen), 4, 3 + chosen, kLightGreen);
 
     experience = 0;
     levelThreshold *= 2;
     ++level;
     if (level % 3 == 0) ++skillPoints;
-    DrawAttributeValues(11);
-    DrawAttributeHeadings(8);
+    DrawAttributeValues(kLightCyan);
+    DrawAttributeHeadings(kDarkGrey);
 
     const bool bonusLevel = level % 2 == 0;
     if (bonusLevel) {
-        DrawText("The bonus attribute is this time", 5, 12, 15);
-        DrawText("->", 10, 16, 10);
-        DrawText("<-", 27, 16, 10);
+        DrawText("The bonus attribute is this time", 5, 12, kWhite);
+        DrawText("->", 10, 16, kLightGreen);
+        DrawText("<-", 27, 16, kLightGreen);
         const int32_t bonus = DrawBonusAttribute(*this);
         TurnNameWheel(bonus, quiet);
         ++BonusAttributeValue(*this, bonus);
         if (bonus == kBonusVitality) hpGain += (level - 2) / 2;
         if (bonus == kBonusStamina) spGain += (level - 2) / 2;
     } else {
-        DrawText("No bonus attribute this time.", 5, 12, 8);
+        DrawText("No bonus attribute this time.", 5, 12, kDarkGrey);
     }
 
     if (CountLearnableSkills() > learnableBefore) {
-        DrawText("You can learn new skill(s)!", 46, 21, 15);
-        DrawText(FormatText("Use the learn menu afterward [key: %c]", KeyLabel(kCommandLearnSkills)), 42, 22, 15);
+        DrawText("You can learn new skill(s)!", 46, 21, kWhite);
+        DrawText(FormatText("Use the learn menu afterward [key: %c]", KeyLabel(kCommandLearnSkills)), 42, 22, kWhite);
     }
-    DrawText("Press space to continue", 28, 24, 15);
+    DrawText("Press space to continue", 28, 24, kWhite);
     WaitForSpaceKey();
 
-    DrawAttributeValues(11);
-    DrawText(std::string(80, ' '), 0, 24, 0);
-    DrawText(bonusLevel ? "The bonus attribute is this time" : "No bonus attribute this time.", 5, 12, 8);
-    for (int32_t row : {2, 16, 17}) DrawText(std::string(37, ' '), 43, row, 15);
+    DrawAttributeValues(kLightCyan);
+    DrawText(std::string(80, ' '), 0, 24, kBlack);
+    DrawText(bonusLevel ? "The bonus attribute is this time" : "No bonus attribute this time.", 5, 12, kDarkGrey);
+    for (int32_t row : {2, 16, 17}) DrawText(std::string(37, ' '), 43, row, kWhite);
 
     DrawTraitMenu();
     const int32_t raised = ChooseTrait();

@@ -33,7 +33,8 @@ int32_t Attack(Monster* monster, XY target) {
     }
     const int32_t prepared = p.preparedSkill;
     if (prepared == kSkillDoubleStrike || prepared == kSkillMadStrike) {
-        DrawChar('*', target.x, target.y, 5);
+        constexpr char kStrikeMark = '*';
+        DrawChar(kStrikeMark, target.x, target.y, kMagenta);
         RefreshScreen();
         WaitMilliseconds(50);
         StrikeTwice(monster, target);

@@ -21,7 +21,7 @@ int32_t StepTowards(int32_t command) {
     const int32_t toX = p.x + step.x;
     const int32_t toY = p.y + step.y;
     const char glyph = floor->GlyphAt(toX, toY);
-    if (glyph == '#' || glyph == '@') {
+    if (BlocksStep(glyph)) {
         here.monsterPresent = 1;
         if (!IsOrthogonal(command)) {
             // A diagonal run never turns: it ends at the first wall.
@@ -34,7 +34,7 @@ int32_t StepTowards(int32_t command) {
         StepTowards(turn);
         return 1;
     }
-    if (glyph == '\'') {
+    if (glyph == kIceBlockGlyph) {
         KickIceBlock(*floor, toX, toY);
         here.monsterPresent = 1;
         return 1;
@@ -52,13 +52,13 @@ Floor* CurrentFloor() { return FloorAt(player.currentFloor); }
 
 char GlyphBesidePlayer(int32_t dx, int32_t dy) {
     const Floor* floor = CurrentFloor();
-    return floor == nullptr ? '#' : floor->GlyphAt(player.x + dx, player.y + dy);
+    return floor == nullptr ? kWallGlyph : floor->GlyphAt(player.x + dx, player.y + dy);
 }
 
 int32_t FloorTilesAround() {
     int32_t count = 0;
     for (int32_t dx = -1; dx <= 1; ++dx) {
-        for (int32_t dy = -1; dy <= 1; ++dy) count += GlyphBesidePlayer(dx, dy) == '.' ? 1 : 0;
+        for (int32_t dy = -1; dy <= 1; ++dy) count += GlyphBesidePlayer(dx, dy) == kFloorGlyph ? 1 : 0;
     }
     return count;
 }

@@ -1,5 +1,6 @@
 #include "player/player.h"
 
+#include "floors/terrain.h"
 #include "player/commands.h"
 
 Player player;
@@ -26,4 +27,4 @@ bool Player::AccumulateEnergy() {
 
 void Player::CountPlayerTurn() { ++turns; }
 
-bool Player::PlaceOnUpStairs() { return PlaceOnFirstGlyph('<'); }
+bool Player::PlaceOnUpStairs() { return PlaceOnFirstGlyph(kUpStairsGlyph); }

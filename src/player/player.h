@@ -20,6 +20,8 @@ enum FightingStyle : int32_t {
 };
 // The killer code of a death that the dungeon itself causes (ailments, cold, heat).
 constexpr int32_t kDungeonKiller = 35;
+// The killer code of a prediction not made.
+constexpr int32_t kNoPredictedKiller = '-';
 
 enum BerserkBoon : int32_t {
     kBoonNone = 0,
@@ -87,6 +89,8 @@ struct RegenTimer {
 constexpr uint8_t kNoRunKey = 189;
 // What NextRunStep gives when the run ended before its step.
 constexpr int32_t kRunEnded = -1;
+
+constexpr char kPlayerGlyph = '@';
 
 class Player {
 public:
@@ -270,10 +274,10 @@ public:
     int32_t maxSp = 10;
     int32_t sightRadius = 6;
     int32_t bodyTemperature = 6000;
-    ColourCode glyphColour = 4;
+    ColourCode glyphColour = kRed;
     int32_t piety = 0;
     int32_t pendingDamageBonus = 0;
-    char glyph = '@';
+    char glyph = kPlayerGlyph;
     int32_t strength = 12;
     int32_t vitality = 11;
     int32_t dexterity = 9;
@@ -331,7 +335,7 @@ public:
     int32_t prayers = 0;
     int32_t goldPaidToSages = 0;
     int32_t goldPaidToSmiths = 0;
-    int32_t predictedKiller = '-';
+    int32_t predictedKiller = kNoPredictedKiller;
     int32_t frostbiteMaxHpLoss = 0;
     int32_t frostbiteHpLoss = 0;
     uint8_t acted = 0;

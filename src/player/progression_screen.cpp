@@ -15,10 +15,10 @@ constexpr int32_t kFirstAttributeRow = 3;
 }  // namespace
 
 void DrawProgressionFrame() {
-    for (int32_t x = 0; x < 40; ++x) DrawChar('-', x, 10, 3);
-    for (int32_t x = 0; x < 80; ++x) DrawChar('-', x, 20, 3);
-    for (int32_t x = 0; x < 80; ++x) DrawChar('-', x, 23, 3);
-    for (int32_t y = 0; y < 24; ++y) DrawChar('|', 40, y, 3);
+    for (int32_t x = 0; x < 40; ++x) DrawChar('-', x, 10, kCyan);
+    for (int32_t x = 0; x < 80; ++x) DrawChar('-', x, 20, kCyan);
+    for (int32_t x = 0; x < 80; ++x) DrawChar('-', x, 23, kCyan);
+    for (int32_t y = 0; y < 24; ++y) DrawChar('|', 40, y, kCyan);
 }
 
 void DrawAttributeRows(ColourCode text, ColourCode digits, ColourCode values) {

@@ -2,6 +2,7 @@
 // replays step by step, or a quick rest of up to 50 further rests.
 #include <array>
 
+#include "floors/terrain.h"
 #include "folk/sage.h"
 #include "player/commands.h"
 #include "player/player.h"
@@ -62,7 +63,7 @@ int32_t StartRun(Player& p, int32_t command) {
     }
     if (moved == 0) return 0;
     // A found trap right ahead ends the run before it begins.
-    p.runKey = GlyphBesidePlayer(step.x, step.y) == '^' ? kNoRunKey : RunKeyOf(command);
+    p.runKey = GlyphBesidePlayer(step.x, step.y) == kFoundTrapGlyph ? kNoRunKey : RunKeyOf(command);
     messageLog.StepOnTile();
     return 1;
 }
@@ -92,8 +93,8 @@ int32_t Player::QuickMove() {
     if (quickMoveDigit == 0) {
         BlankMessageRows(kPromptRow, 21);
         DrawText(FormatText("Quick move to which direction? (%c = quick rest, z = exit)", KeyLabel(kCommandRest)), 0,
-                 kPromptRow, 11);
-        DrawText("Press space during the quick move to stop moving.", 0, kHintRow, 11);
+                 kPromptRow, kLightCyan);
+        DrawText("Press space during the quick move to stop moving.", 0, kHintRow, kLightCyan);
     }
     runKey = kNoRunKey;
     quickRestCount = 50;

@@ -20,10 +20,10 @@ struct RunFrame {
     }
 };
 
-bool IsPassableBeside(char glyph) {
-    return glyph == '.' || glyph == '\'' || glyph == '^' || glyph == ',' || glyph == '|';
+bool IsOpen(char glyph) {
+    return glyph == kFloorGlyph || glyph == kFoundTrapGlyph || glyph == kSlushGlyph || glyph == kBagGlyph;
 }
-bool IsOpen(char glyph) { return glyph == '.' || glyph == '^' || glyph == ',' || glyph == '|'; }
+bool IsPassableBeside(char glyph) { return IsOpen(glyph) || glyph == kIceBlockGlyph; }
 
 // The frame of an orthogonal run key; false for any other run.
 bool FrameOf(uint8_t runKey, RunFrame& frame) {
@@ -39,9 +39,9 @@ bool FrameOf(uint8_t runKey, RunFrame& frame) {
 
 // A side opening with walls on all four diagonals: only a simple bend, with floor behind, lets the run go on.
 bool StopsAtSideOpening(const RunFrame& f) {
-    if (f.Glyph(1, 0) != '.' && f.Glyph(-1, 0) != '.') return true;
-    if (FloorTilesAround() != 3 || f.Glyph(0, 0) != '.') return true;
-    return f.Glyph(0, 1) != '.';
+    if (f.Glyph(1, 0) != kFloorGlyph && f.Glyph(-1, 0) != kFloorGlyph) return true;
+    if (FloorTilesAround() != 3 || f.Glyph(0, 0) != kFloorGlyph) return true;
+    return f.Glyph(0, 1) != kFloorGlyph;
 }
 
 // The '.' tiles of the two rows ahead, three wide; only tiles at column 1 and row 1 or beyond count.
@@ -53,7 +53,7 @@ int32_t FloorTilesAhead(const RunFrame& f) {
             const int32_t x = player.x + offset.x;
             const int32_t y = player.y + offset.y;
             if (x < 1 || y < 1 || !Floor::OnMap(x, y)) continue;
-            count += f.Glyph(a, b) == '.' ? 1 : 0;
+            count += f.Glyph(a, b) == kFloorGlyph ? 1 : 0;
         }
     }
     return count;
@@ -61,20 +61,21 @@ int32_t FloorTilesAhead(const RunFrame& f) {
 
 bool StopsInCorridor(const RunFrame& f) {
     // A room ahead.
-    if (IsOpen(f.Glyph(-1, -1)) && f.Glyph(0, -1) == '.' && IsOpen(f.Glyph(1, -1))) return true;
+    if (IsOpen(f.Glyph(-1, -1)) && f.Glyph(0, -1) == kFloorGlyph && IsOpen(f.Glyph(1, -1))) return true;
     // A side passage opening just ahead.
-    if (FloorTilesAhead(f) != 4 || (f.Glyph(-1, -1) != '.' && f.Glyph(1, -1) != '.')) return false;
-    return (f.Glyph(1, -1) == '#' && f.Glyph(1, -2) == '#') || (f.Glyph(-1, -1) == '#' && f.Glyph(-1, -2) == '#');
+    if (FloorTilesAhead(f) != 4 || (f.Glyph(-1, -1) != kFloorGlyph && f.Glyph(1, -1) != kFloorGlyph)) return false;
+    return (f.Glyph(1, -1) == kWallGlyph && f.Glyph(1, -2) == kWallGlyph) ||
+           (f.Glyph(-1, -1) == kWallGlyph && f.Glyph(-1, -2) == kWallGlyph);
 }
 
 bool ShouldStop(const RunFrame& f) {
-    const bool diagonalsWalled =
-        f.Glyph(1, 1) == '#' && f.Glyph(-1, 1) == '#' && f.Glyph(1, -1) == '#' && f.Glyph(-1, -1) == '#';
+    const bool diagonalsWalled = f.Glyph(1, 1) == kWallGlyph && f.Glyph(-1, 1) == kWallGlyph &&
+                                 f.Glyph(1, -1) == kWallGlyph && f.Glyph(-1, -1) == kWallGlyph;
     if ((IsPassableBeside(f.Glyph(1, 0)) || IsPassableBeside(f.Glyph(-1, 0))) && diagonalsWalled) {
         return StopsAtSideOpening(f);
     }
-    const bool inCorridor = f.Glyph(1, 0) == '#' && f.Glyph(-1, 0) == '#';
-    if (inCorridor && f.Glyph(1, 1) == '#' && f.Glyph(-1, 1) == '#') return StopsInCorridor(f);
+    const bool inCorridor = f.Glyph(1, 0) == kWallGlyph && f.Glyph(-1, 0) == kWallGlyph;
+    if (inCorridor && f.Glyph(1, 1) == kWallGlyph && f.Glyph(-1, 1) == kWallGlyph) return StopsInCorridor(f);
     return false;
 }
 

@@ -1,5 +1,6 @@
 // A running quick move or quick rest, replayed one step per command read: what
 // ends it before the step, the pause between steps, and the step itself.
+#include "floors/terrain.h"
 #include "folk/sage.h"
 #include "player/commands.h"
 #include "player/player.h"
@@ -47,8 +48,8 @@ int32_t Player::NextRunStep() {
         const char ahead = GlyphBesidePlayer(step.x, step.y);
         const char twoAhead = GlyphBesidePlayer(2 * step.x, 2 * step.y);
         // Stop before walking into a sage, a known trap or an ice block; the step itself is still made.
-        if (IsSageAt(x, y, step.x, step.y, currentFloor) || twoAhead == '^' || ahead == '^' || ahead == '\'' ||
-            twoAhead == '\'') {
+        if (IsSageAt(x, y, step.x, step.y, currentFloor) || twoAhead == kFoundTrapGlyph || ahead == kFoundTrapGlyph ||
+            ahead == kIceBlockGlyph || twoAhead == kIceBlockGlyph) {
             runKey = kNoRunKey;
         }
         return command;

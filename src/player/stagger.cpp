@@ -1,4 +1,5 @@
 // A confused character's move: a random direction that is not into a wall, or staying put.
+#include "floors/terrain.h"
 #include "player/commands.h"
 #include "player/player.h"
 #include "shell/message_log.h"
@@ -22,7 +23,7 @@ int32_t Player::Stagger() {
         const int32_t command = kByDraw[rng.Random(9)];
         if (command == kCommandRest) return kCommandRest;
         const XY step = DirectionStep(command);
-        if (GlyphBesidePlayer(step.x, step.y) != '#') return command;
+        if (GlyphBesidePlayer(step.x, step.y) != kWallGlyph) return command;
     }
     return kCommandRest;
 }

@@ -20,7 +20,6 @@ constexpr int32_t kCatchUpRounds = 25;
 // Every seventh floor is a demon's; its staircase down stays sealed until the demon is slain.
 constexpr int32_t kFloorsPerDemon = 7;
 constexpr int32_t kFirstDemonFloor = 6;
-constexpr int32_t kFinalDemon = 4;
 
 // The floor the ascend command leaves the dungeon from.
 int32_t TopFloor() { return player.startMode == 1 ? 7 : 0; }
@@ -63,7 +62,7 @@ void ChangeFloor(int32_t direction) {
     p.currentFloor += direction;
     p.target = nullptr;
     // Without such a staircase the player keeps the old coordinates.
-    if (!PlaceOnFirstGlyph(direction > 0 ? '<' : '>')) SetOccupied(1);
+    if (!PlaceOnFirstGlyph(direction > 0 ? kUpStairsGlyph : kDownStairsGlyph)) SetOccupied(1);
     ClearArrivalStairs(p.x, p.y, p.currentFloor);
 }
 
@@ -95,7 +94,7 @@ bool PlaceOnFirstGlyph(char glyph) {
 }
 
 int32_t Player::DescendStairs() {
-    if (!StandsOn('>') || currentFloor >= kLastFloor) return 0;
+    if (!StandsOn(kDownStairsGlyph) || currentFloor >= kLastFloor) return 0;
     if (IsSealedDown(currentFloor)) {
         PrintWords("A demonic power stops you! ");
         return 1;
@@ -109,7 +108,7 @@ int32_t Player::DescendStairs() {
 }
 
 int32_t Player::AscendStairs() {
-    if (!StandsOn('<')) return 0;
+    if (!StandsOn(kUpStairsGlyph)) return 0;
     if (currentFloor <= TopFloor()) {
         if (demonSlainFlags[kFinalDemon] == 1) {
             currentFloor = -1;

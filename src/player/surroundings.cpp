@@ -21,5 +21,5 @@ Tile* PlayerTile() {
 
 bool OnBurningCampfire() {
     const Tile* tile = PlayerTile();
-    return tile && tile->glyph == '~' && tile->featureState > 0;
+    return tile && tile->glyph == kCampfireGlyph && tile->featureState > 0;
 }

@@ -15,7 +15,7 @@ constexpr int32_t kLevelColumn = kMenuColumn + 3 + kTraitLabelLevelColumn;
 
 void DrawTraitLevels() {
     for (int32_t row = 0; row < kTraitCount; ++row) {
-        DrawNumber(player.traits[kTraitRows[row].index], kLevelColumn, kFirstTraitRow + row, 11);
+        DrawNumber(player.traits[kTraitRows[row].index], kLevelColumn, kFirstTraitRow + row, kLightCyan);
     }
 }
 
@@ -27,17 +27,17 @@ bool EveryTraitMaxed() {
 }
 
 void ShowMaxedNotice() {
-    DrawText("That trait is maxed out already!", 43, 17, 15);
-    DrawText("           Press Space          ", 43, 18, 15);
+    DrawText("That trait is maxed out already!", 43, 17, kWhite);
+    DrawText("           Press Space          ", 43, 18, kWhite);
     WaitForSpaceKey();
-    DrawText(std::string(32, ' '), 43, 17, 0);
-    DrawText(std::string(32, ' '), 43, 18, 0);
+    DrawText(std::string(32, ' '), 43, 17, kBlack);
+    DrawText(std::string(32, ' '), 43, 18, kBlack);
 }
 
 void ShowConfirmation(int32_t row) {
-    if (row >= 0) DrawChar(kTraitRows[row].letter, kMenuColumn, kFirstTraitRow + row, 10);
-    DrawText("Select a trait to improve further", 43, 1, 8);
-    DrawText("Press space to exit", 30, 24, 15);
+    if (row >= 0) DrawChar(kTraitRows[row].letter, kMenuColumn, kFirstTraitRow + row, kLightGreen);
+    DrawText("Select a trait to improve further", 43, 1, kDarkGrey);
+    DrawText("Press space to exit", 30, 24, kWhite);
     DrawTraitLevels();
     WaitForSpaceKey();
 }
@@ -45,12 +45,12 @@ void ShowConfirmation(int32_t row) {
 }  // namespace
 
 void DrawTraitMenu() {
-    DrawText("Select a trait to improve further", 43, 1, 15);
+    DrawText("Select a trait to improve further", 43, 1, kWhite);
     for (int32_t row = 0; row < kTraitCount; ++row) {
-        DrawText(std::string(" ) ") + kTraitRows[row].label, kMenuColumn, kFirstTraitRow + row, 3);
+        DrawText(std::string(" ) ") + kTraitRows[row].label, kMenuColumn, kFirstTraitRow + row, kCyan);
     }
     for (int32_t row = 0; row < kTraitCount; ++row) {
-        DrawChar(kTraitRows[row].letter, kMenuColumn, kFirstTraitRow + row, 11);
+        DrawChar(kTraitRows[row].letter, kMenuColumn, kFirstTraitRow + row, kLightCyan);
     }
     DrawTraitLevels();
 }
@@ -78,9 +78,9 @@ int32_t ChooseTrait() {
 
 void Player::ImproveTrait() {
     DrawProgressionFrame();
-    DrawAttributeHeadings(8);
-    DrawAttributeRows(8, 8, 8);
-    DrawText("No attributes gained.", 10, 12, 8);
+    DrawAttributeHeadings(kDarkGrey);
+    DrawAttributeRows(kDarkGrey, kDarkGrey, kDarkGrey);
+    DrawText("No attributes gained.", 10, 12, kDarkGrey);
     DrawTraitMenu();
     const int32_t raised = ChooseTrait();
     if (raised == kTraitExtraHp) maxHp += 4;

@@ -20,10 +20,11 @@ inline bool SlotHasPrefix(int32_t slot, int32_t prefix) {
     return item != nullptr && item->prefix == prefix;
 }
 
-inline bool AmuletHas(int32_t property) { return GetWornAccessoryProperty(1) == property; }
+inline bool AmuletHas(int32_t property) { return GetWornAccessoryProperty(kWornAmulet) == property; }
 // True when the right ring or the left ring has the property.
 inline bool RingHas(int32_t property) {
-    return GetWornAccessoryProperty(2) == property || GetWornAccessoryProperty(3) == property;
+    return GetWornAccessoryProperty(kWornRightRing) == property ||
+           GetWornAccessoryProperty(kWornLeftRing) == property;
 }
 
 // The kind of an item; null for no item or a kind out of range.
@@ -32,8 +33,8 @@ inline const ItemKind* KindOf(const ItemData* item) {
     return &itemKinds[item->kind];
 }
 
-// True when the main-weapon slot holds a bow (weapon subtype 2).
+// True when the main-weapon slot holds a bow.
 inline bool MainWeaponIsRanged() {
     const ItemKind* kind = KindOf(EquippedItem(kSlotMainWeapon));
-    return kind != nullptr && kind->subtype == 2;
+    return kind != nullptr && kind->subtype == kSubtypeRanged;
 }

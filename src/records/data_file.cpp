@@ -13,7 +13,7 @@ bool ReadFileStart(const std::string& fileName, size_t maxBytes, std::vector<uin
 }
 
 void ShowDataFileFailure(std::initializer_list<ScreenText> texts) {
-    for (const ScreenText& line : texts) DrawText(line.text, line.column, line.row, 4);
+    for (const ScreenText& line : texts) DrawText(line.text, line.column, line.row, kRed);
     ReadKey();
     QuitGame();
 }

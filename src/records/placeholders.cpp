@@ -17,8 +17,8 @@ void HighScoreTable::LoadHighScores() {}
 // placeholder: an empty table.
 void HighScoreTable::ShowHallOfFame() {
     ClearScreen();
-    DrawText("Hall of Fame", 34, 0, 15);
-    DrawText("No high scores yet. Press a key to return.", 20, 10, 11);
+    DrawText("Hall of Fame", 34, 0, kWhite);
+    DrawText("No high scores yet. Press a key to return.", 20, 10, kLightCyan);
     ReadKey();
     if (FirstArgument() == "-scores") QuitGame();
     ClearScreen();
@@ -27,8 +27,8 @@ void HighScoreTable::ShowHallOfFame() {
 
 // placeholder: no save can be read yet.
 bool LoadGame(const char*) {
-    DrawText("Couldn't open the save file. Are you sure that it exists?", 11, 5, 11);
-    DrawText("Press a key to return to the main menu", 19, 6, 11);
+    DrawText("Couldn't open the save file. Are you sure that it exists?", 11, 5, kLightCyan);
+    DrawText("Press a key to return to the main menu", 19, 6, kLightCyan);
     ReadKey();
     return false;
 }

@@ -8,21 +8,19 @@ namespace {
 constexpr short kCursesColour[8] = {COLOR_BLACK, COLOR_BLUE,    COLOR_GREEN,  COLOR_CYAN,
                                     COLOR_RED,   COLOR_MAGENTA, COLOR_YELLOW, COLOR_WHITE};
 
-enum : short { kBlack, kBlue, kGreen, kCyan, kRed, kMagenta, kYellow, kWhite };
-
 struct PairColours {
-    short foreground;
-    short background;
+    ColourCode foreground;
+    ColourCode background;
 };
 
-// Pairs 1 to 29, foreground on background.
+// Pairs 1 to 29, a base colour on a base colour.
 constexpr PairColours kPairs[29] = {
-    {kBlack, kBlack},   {kBlue, kBlack},  {kGreen, kBlack},   {kCyan, kBlack},   {kRed, kBlack},
-    {kMagenta, kBlack}, {kYellow, kBlack}, {kWhite, kBlack},  {kRed, kBlue},     {kBlue, kRed},
-    {kGreen, kRed},     {kCyan, kRed},    {kMagenta, kRed},   {kYellow, kRed},   {kWhite, kRed},
-    {kBlue, kGreen},    {kCyan, kGreen},  {kRed, kGreen},     {kMagenta, kGreen}, {kYellow, kGreen},
-    {kWhite, kGreen},   {kBlue, kWhite},  {kGreen, kWhite},   {kCyan, kWhite},   {kRed, kWhite},
-    {kMagenta, kWhite}, {kYellow, kWhite}, {kBlack, kRed},    {kBlack, kGreen},
+    {kBlack, kBlack},   {kBlue, kBlack},  {kGreen, kBlack},   {kCyan, kBlack},    {kRed, kBlack},
+    {kMagenta, kBlack}, {kBrown, kBlack}, {kGrey, kBlack},    {kRed, kBlue},      {kBlue, kRed},
+    {kGreen, kRed},     {kCyan, kRed},    {kMagenta, kRed},   {kBrown, kRed},     {kGrey, kRed},
+    {kBlue, kGreen},    {kCyan, kGreen},  {kRed, kGreen},     {kMagenta, kGreen}, {kBrown, kGreen},
+    {kGrey, kGreen},    {kBlue, kGrey},   {kGreen, kGrey},    {kCyan, kGrey},     {kRed, kGrey},
+    {kMagenta, kGrey},  {kBrown, kGrey},  {kBlack, kRed},     {kBlack, kGreen},
 };
 
 int Attribute(int pair, bool bold) { return static_cast<int>(COLOR_PAIR(pair) | (bold ? A_BOLD : A_NORMAL)); }
@@ -40,23 +38,29 @@ int IndexIn(const int (&codes)[N], int code) {
 
 int ColourAttr(ColourCode code) {
     const int c = code;
-    if (c >= 1 && c <= 7) return Attribute(c + 1, false);
-    if (c == 8) return Attribute(1, true);
-    if (c >= 9 && c <= 15) return Attribute(c - 7, true);
-    if (c == 20) return Attribute(9, false);
-    if (c == 28) return Attribute(9, true);
-    if (c == 40) return Attribute(29, true);
-    if (c == 72) return Attribute(28, true);
-    static const int onGreen[] = {33, 35, 36, 37, 38};
-    static const int brightOnGreen[] = {41, 43, 44, 45, 46, 47};
-    static const int onRed[] = {65, 66, 67, 69, 70, 71};
-    static const int brightOnRed[] = {73, 74, 75, 77, 78, 79};
+    if (c >= kBlue && c <= kGrey) return Attribute(c + 1, false);
+    if (c == kDarkGrey) return Attribute(1, true);
+    if (c >= kLightBlue && c <= kWhite) return Attribute(c - 7, true);
+    if (c == kRed + kOnBlue) return Attribute(9, false);
+    if (c == kLightRed + kOnBlue) return Attribute(9, true);
+    if (c == kDarkGrey + kOnGreen) return Attribute(29, true);
+    if (c == kDarkGrey + kOnRed) return Attribute(28, true);
+    static const int onGreen[] = {kBlue + kOnGreen, kCyan + kOnGreen, kRed + kOnGreen, kMagenta + kOnGreen,
+                                  kBrown + kOnGreen};
+    static const int brightOnGreen[] = {kLightBlue + kOnGreen,    kLightCyan + kOnGreen, kLightRed + kOnGreen,
+                                        kLightMagenta + kOnGreen, kYellow + kOnGreen,    kWhite + kOnGreen};
+    static const int onRed[] = {kBlue + kOnRed,    kGreen + kOnRed, kCyan + kOnRed,
+                                kMagenta + kOnRed, kBrown + kOnRed, kGrey + kOnRed};
+    static const int brightOnRed[] = {kLightBlue + kOnRed,    kLightGreen + kOnRed, kLightCyan + kOnRed,
+                                      kLightMagenta + kOnRed, kYellow + kOnRed,     kWhite + kOnRed};
     if (int i = IndexIn(onGreen, c); i >= 0) return Attribute(16 + i, false);
     if (int i = IndexIn(brightOnGreen, c); i >= 0) return Attribute(16 + i, true);
     if (int i = IndexIn(onRed, c); i >= 0) return Attribute(10 + i, false);
     if (int i = IndexIn(brightOnRed, c); i >= 0) return Attribute(10 + i, true);
-    if (c >= 129 && c <= 134) return Attribute(22 + (c - 129), false);
-    if (c >= 137 && c <= 142) return Attribute(22 + (c - 137), true);
+    if (c >= kBlue + kOnWhite && c <= kBrown + kOnWhite) return Attribute(22 + (c - (kBlue + kOnWhite)), false);
+    if (c >= kLightBlue + kOnWhite && c <= kYellow + kOnWhite) {
+        return Attribute(22 + (c - (kLightBlue + kOnWhite)), true);
+    }
     return Attribute(1, false);
 }
 

@@ -45,7 +45,7 @@ bool RedTint() { return toolkitHooks.redTint != nullptr && toolkitHooks.redTint(
 ColourCode TintedColour(ColourCode wanted) {
     if (!RedTint()) return wanted;
     const int32_t roll = rng.Random(2);
-    return roll != 0 ? 4 : 12;
+    return roll != 0 ? kRed : kLightRed;
 }
 
 // Draws text at (x, y) clipped to the screen: nothing past column 79, nothing
@@ -68,21 +68,21 @@ void PutClipped(const std::string& text, int32_t x, int32_t y, ColourCode colour
 // The colour code of a markup letter, or -1 for a character that is not one.
 int MarkupColour(char letter) {
     switch (letter) {
-        case 'b': return 1;
-        case 'g': return 2;
-        case 'c': return 3;
-        case 'r': return 4;
-        case 'p': return 5;
-        case 'y': return 6;
-        case 'I': return 7;
-        case 'i': return 8;
-        case 'B': return 9;
-        case 'G': return 10;
-        case 'C': return 11;
-        case 'R': return 12;
-        case 'P': return 13;
-        case 'Y': return 14;
-        case 'W': return 15;
+        case 'b': return kBlue;
+        case 'g': return kGreen;
+        case 'c': return kCyan;
+        case 'r': return kRed;
+        case 'p': return kMagenta;
+        case 'y': return kBrown;
+        case 'I': return kGrey;
+        case 'i': return kDarkGrey;
+        case 'B': return kLightBlue;
+        case 'G': return kLightGreen;
+        case 'C': return kLightCyan;
+        case 'R': return kLightRed;
+        case 'P': return kLightMagenta;
+        case 'Y': return kYellow;
+        case 'W': return kWhite;
         default: return -1;
     }
 }
@@ -116,20 +116,20 @@ void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background) 
     auto switchTo = [&](ColourCode code) {
         if (attributeOn) wattroff(mainWindow, attribute);
         ColourCode shown = code;
-        if (RedTint()) shown = background != 0 ? 72 : TintedColour(code);
+        if (RedTint()) shown = background != kOnBlack ? kDarkGrey + kOnRed : TintedColour(code);
         attribute = ColourAttr(shown);
         wattron(mainWindow, attribute);
         attributeOn = true;
     };
     for (const char* p = text; *p != '\0' && column < kLastColumn; ++p) {
-        if (*p == '@') {
+        if (*p == kColourMarkup) {
             const int code = MarkupColour(p[1]);
             if (code >= 0) {
                 switchTo(static_cast<ColourCode>(code | background));
                 ++p;
             } else if (RedTint()) {
                 // No colour change, but the rage picks its red again.
-                switchTo(0);
+                switchTo(kBlack);
             }
             continue;
         }

@@ -17,7 +17,9 @@ void InitColorPairs();
 void DrawText(std::string text, int32_t x, int32_t y, ColourCode colour);
 void DrawNumber(int32_t number, int32_t x, int32_t y, ColourCode colour);
 void DrawChar(char character, int32_t x, int32_t y, ColourCode colour);
-// Text with colour markup; background is 0, or 128 for a highlighted row.
+// Coded text switches colour with this character and a letter ("@C" light cyan).
+constexpr char kColourMarkup = '@';
+// Text with colour markup; background is kOnBlack, or kOnWhite for a highlighted row.
 void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background);
 
 void ClearScreen();

@@ -23,8 +23,8 @@ constexpr std::streamsize kLongestComment = 10000;
 constexpr std::size_t kLargestKeyFile = 1u << 20;
 
 [[noreturn]] void KeybindingFailure(const char* text, int32_t x) {
-    DrawText(text, x, 20, 4);
-    DrawText("Press a key to exit.", 28, 5, 4);
+    DrawText(text, x, 20, kRed);
+    DrawText("Press a key to exit.", 28, 5, kRed);
     ReadKey();
     QuitGame();
 }
@@ -106,11 +106,11 @@ void ReadKeybindings() {
         case KeybindingFile::kSpoiled:
             KeybindingFailure("You've messed up your Keybindings.txt!", 21);
         case KeybindingFile::kSymbolBoundTwice:
-            DrawText("You can't bind one symbol to two or more commands.", 15, 20, 4);
-            DrawText("Please edit your Keybindings.txt and restart the game.", 13, 21, 4);
-            DrawChar(file.collidingSymbol, 0, 22, 4);
-            DrawText("is the colliding symbol.", 23, 22, 4);
-            DrawText("Press a key to exit.", 28, 5, 4);
+            DrawText("You can't bind one symbol to two or more commands.", 15, 20, kRed);
+            DrawText("Please edit your Keybindings.txt and restart the game.", 13, 21, kRed);
+            DrawChar(file.collidingSymbol, 0, 22, kRed);
+            DrawText("is the colliding symbol.", 23, 22, kRed);
+            DrawText("Press a key to exit.", 28, 5, kRed);
             ReadKey();
             QuitGame();
         case KeybindingFile::kReadable:

@@ -102,8 +102,8 @@ int32_t ReadCommandKey() {
 }
 
 char AskDirection() {
-    DrawText(messageLog.blank, 0, 21, 0);
-    DrawText("Select a numpad or arrow key direction.", 0, 21, 11);
+    DrawText(messageLog.blank, 0, 21, kBlack);
+    DrawText("Select a numpad or arrow key direction.", 0, 21, kLightCyan);
     struct Answer {
         int32_t command;
         char digit;

@@ -28,9 +28,9 @@ void DrawHistory(const MessageLog& log, int top) {
     for (int row = 0; row < kHistoryRows; ++row) {
         const std::string& entry = log.history[top - row];
         if (entry.empty()) {
-            DrawText(log.blank, 0, kFirstHistoryRow + row, 0);
+            DrawText(log.blank, 0, kFirstHistoryRow + row, kBlack);
         } else {
-            DrawCodedText(entry.c_str(), 0, kFirstHistoryRow + row, 0);
+            DrawCodedText(entry.c_str(), 0, kFirstHistoryRow + row, kOnBlack);
         }
     }
 }
@@ -39,13 +39,13 @@ void DrawHistory(const MessageLog& log, int top) {
 
 void MessageLog::ShowMessageBuffer() {
     ClearScreen();
-    DrawText(HeaderRow({{2, "8 = up"}, {32, "Message Buffer"}, {70, "2 = down"}}), 0, 0, 3);
-    DrawText(HeaderRow({{2, "page up = more up"}, {35, "z = exit"}, {57, "page down = more down"}}), 0, 1, 3);
+    DrawText(HeaderRow({{2, "8 = up"}, {32, "Message Buffer"}, {70, "2 = down"}}), 0, 0, kCyan);
+    DrawText(HeaderRow({{2, "page up = more up"}, {35, "z = exit"}, {57, "page down = more down"}}), 0, 1, kCyan);
     for (int row = 0; row < 2; ++row) {
-        DrawChar('|', 0, row, 3);
-        DrawChar('|', 79, row, 3);
+        DrawChar('|', 0, row, kCyan);
+        DrawChar('|', 79, row, kCyan);
     }
-    DrawText(std::string(80, '-'), 0, 2, 3);
+    DrawText(std::string(80, '-'), 0, 2, kCyan);
     int top = kNewestView;
     DrawHistory(*this, top);
     for (;;) {

@@ -61,9 +61,9 @@ void MessageLog::FlushMessages(bool noPrompt) {
     for (std::string& text : line) PadToWidth(text);
     for (int k = 0; k < 3; ++k) {
         if (used[k]) {
-            DrawCodedText(line[k].c_str(), 0, kFirstMessageRow + k, 0);
+            DrawCodedText(line[k].c_str(), 0, kFirstMessageRow + k, kOnBlack);
         } else {
-            DrawText(blank, 0, kFirstMessageRow + k, 0);
+            DrawText(blank, 0, kFirstMessageRow + k, kBlack);
         }
     }
     if (used[0]) {
@@ -88,7 +88,7 @@ void MessageLog::FlushMessages(bool noPrompt) {
 char MessageLog::LastColourCode(std::string text) {
     char answer = 'C';
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == '@') answer = text[i + 1];
+        if (text[i] == kColourMarkup) answer = text[i + 1];
     }
     return answer;
 }
@@ -100,7 +100,7 @@ void MessageLog::PadToWidth(std::string& text) {
 
 int MessageLog::VisibleLength(std::string text) {
     int length = 0;
-    for (const char c : text) length += c == '@' ? -1 : 1;
+    for (const char c : text) length += c == kColourMarkup ? -1 : 1;
     return length;
 }
 
@@ -108,7 +108,7 @@ std::string MessageLog::StripColourCodes(const std::string& text) {
     std::string plain;
     plain.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '@') {
+        if (text[i] == kColourMarkup) {
             ++i;  // the markup letter goes with it
             continue;
         }

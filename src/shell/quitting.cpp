@@ -19,8 +19,8 @@ void QuitGame() {
 }
 
 void QuitWithoutSaving() {
-    for (int32_t row = 19; row <= 21; ++row) DrawText(messageLog.blank, 0, row, 0);
-    DrawText("Do you really want to quit without saving? (Y/n)", 0, 20, 11);
+    for (int32_t row = 19; row <= 21; ++row) DrawText(messageLog.blank, 0, row, kBlack);
+    DrawText("Do you really want to quit without saving? (Y/n)", 0, 20, kLightCyan);
     for (;;) {
         const int key = ReadKey();
         if (key == 'Y') {
@@ -29,7 +29,7 @@ void QuitWithoutSaving() {
             QuitGame();
         }
         if (key == 'n' || key == 'N') {
-            DrawText(messageLog.blank, 0, 20, 0);
+            DrawText(messageLog.blank, 0, 20, kBlack);
             return;
         }
     }

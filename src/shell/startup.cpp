@@ -53,9 +53,9 @@ void RequireColours() {
 
 void RequireScreenSize() {
     if (TerminalColumns() >= 80 && TerminalRows() >= 25) return;
-    DrawText("Your terminal is too small. Please resize it to 80x25 or larger.", 6, 2, 4);
-    DrawText("You'll have to restart the game after that.", 16, 3, 4);
-    DrawText("Press a key to exit.", 28, 5, 4);
+    DrawText("Your terminal is too small. Please resize it to 80x25 or larger.", 6, 2, kRed);
+    DrawText("You'll have to restart the game after that.", 16, 3, kRed);
+    DrawText("Press a key to exit.", 28, 5, kRed);
     ReadKey();
     QuitGame();
 }
@@ -72,12 +72,12 @@ void FindArrowKind() {
 
 void DrawVersion() {
     if (gameVersion > 100) {
-        DrawText(FormatText("Version %d.0%db", gameVersion / 100, gameVersion % 100), 60, 24, 8);
+        DrawText(FormatText("Version %d.0%db", gameVersion / 100, gameVersion % 100), 60, 24, kDarkGrey);
     } else if (gameVersion == 100) {
-        DrawText(FormatText("Version %d.%d0", 1, 0), 60, 24, 8);
+        DrawText(FormatText("Version %d.%d0", 1, 0), 60, 24, kDarkGrey);
     } else {
-        DrawText("Version 0.", 60, 24, 8);
-        DrawNumber(gameVersion, 70, 24, 8);
+        DrawText("Version 0.", 60, 24, kDarkGrey);
+        DrawNumber(gameVersion, 70, 24, kDarkGrey);
     }
 }
 
@@ -89,7 +89,7 @@ bool ChooseNamedGame() {
         CreateCharacter();
         return true;
     }
-    DrawText("Loading...", 30, 5, 3);
+    DrawText("Loading...", 30, 5, kCyan);
     // The file was there a moment ago; whatever the loader said, an unloaded
     // game must not be played.
     if (!LoadGame(name.c_str())) QuitGame();
@@ -99,7 +99,7 @@ bool ChooseNamedGame() {
 }
 
 void SetUpNewGame() {
-    DrawText("Generating dungeon, please wait...", 23, 10, 15);
+    DrawText("Generating dungeon, please wait...", 23, 10, kWhite);
     RefreshScreen();
     std::string mortemName;
     int32_t firstPlayValue = -1;
@@ -140,7 +140,7 @@ void InitGame() {
         highScores.LoadHighScores();
         highScores.ShowHallOfFame();
     }
-    DrawText("Initializing game, please wait... ", 20, 10, 15);
+    DrawText("Initializing game, please wait... ", 20, 10, kWhite);
     RefreshScreen();
     TerminalSetInputModes();
     RequireScreenSize();

@@ -33,7 +33,7 @@ bool HoldsBow() {
     const int32_t slot = player.equipSlots[kSlotMainWeapon];
     if (slot < 0 || slot >= static_cast<int32_t>(player.inventory.size())) return false;
     const int32_t kind = player.inventory[static_cast<std::size_t>(slot)].kind;
-    return kind >= 0 && kind < kItemKindCount && itemKinds[kind].subtype == 2;
+    return kind >= 0 && kind < kItemKindCount && itemKinds[kind].subtype == kSubtypeRanged;
 }
 
 int32_t ExperiencePercent() {
@@ -51,17 +51,17 @@ struct Label {
 
 const char* TemperatureWord(ColourCode& colour) {
     if (player.fever > 0) {
-        colour = 12;
+        colour = kLightRed;
         return "Hot ";
     }
     const int32_t t = player.bodyTemperature;
-    if (t <= 0) { colour = 3; return "Freezing "; }
-    if (t <= 2000) { colour = 11; return "Cold "; }
-    if (t <= 4000) { colour = 15; return "Cool "; }
+    if (t <= 0) { colour = kCyan; return "Freezing "; }
+    if (t <= 2000) { colour = kLightCyan; return "Cold "; }
+    if (t <= 4000) { colour = kWhite; return "Cool "; }
     if (t <= 6000) return nullptr;
-    if (t <= 8000) { colour = 14; return "Warm "; }
-    if (t <= 10000) { colour = 12; return "Hot "; }
-    colour = 4;
+    if (t <= 8000) { colour = kYellow; return "Warm "; }
+    if (t <= 10000) { colour = kLightRed; return "Hot "; }
+    colour = kRed;
     return "Boiling ";
 }
 
@@ -83,34 +83,34 @@ void DrawStatusPanel() {
                                          shownFloor, player.turns);
 
     if (separatorDirty != 0) {
-        DrawText(std::string(kRowWidth, '-'), 0, 22, 1);
+        DrawText(std::string(kRowWidth, '-'), 0, 22, kBlue);
         separatorDirty = 0;
     }
-    DrawCodedText(row23.c_str(), 0, 23, 0);
-    DrawCodedText(row24.c_str(), 0, 24, 0);
+    DrawCodedText(row23.c_str(), 0, 23, kOnBlack);
+    DrawCodedText(row24.c_str(), 0, 24, kOnBlack);
 
     const char* ailment = player.berserkBoon == kBoonMaskWaiting ? "Mask "
                           : player.berserkBoon >= kBoonStronger  ? "Ber "
                                                                  : nullptr;
-    ColourCode temperatureColour = 0;
+    ColourCode temperatureColour = kBlack;
     const char* temperature = TemperatureWord(temperatureColour);
     const Label labels[] = {
-        {player.paralysis > 0 ? "Par " : nullptr, 1},
-        {player.sleep > 0 ? "Sle " : nullptr, 9},
-        {player.dizziness > 0 ? "Con " : nullptr, 13},
-        {player.sickness > 0 ? "Sic " : nullptr, 2},
-        {player.fever > 0 ? "Fev " : nullptr, 3},
-        {player.bleeding > 0 ? "Ble " : nullptr, 12},
-        {player.poison > 0 ? "Poi " : nullptr, 10},
-        {player.immobility > 0 ? "Imm " : nullptr, 15},
-        {player.horror > 0 ? "Fea " : nullptr, 5},
-        {player.clumsiness > 0 ? "Clu " : nullptr, 14},
-        {player.slowness > 0 ? "Slo " : nullptr, 7},
-        {player.frostbite > 0 ? "Fro " : nullptr, 11},
-        {ailment, 4},
-        {player.speedBoost > 0 ? "Spd+ " : nullptr, 10},
-        {player.stoneSkinTurns > 0 ? "Armr+ " : nullptr, 6},
-        {player.burdened == 1 ? "Burd " : nullptr, 6},
+        {player.paralysis > 0 ? "Par " : nullptr, kBlue},
+        {player.sleep > 0 ? "Sle " : nullptr, kLightBlue},
+        {player.dizziness > 0 ? "Con " : nullptr, kLightMagenta},
+        {player.sickness > 0 ? "Sic " : nullptr, kGreen},
+        {player.fever > 0 ? "Fev " : nullptr, kCyan},
+        {player.bleeding > 0 ? "Ble " : nullptr, kLightRed},
+        {player.poison > 0 ? "Poi " : nullptr, kLightGreen},
+        {player.immobility > 0 ? "Imm " : nullptr, kWhite},
+        {player.horror > 0 ? "Fea " : nullptr, kMagenta},
+        {player.clumsiness > 0 ? "Clu " : nullptr, kYellow},
+        {player.slowness > 0 ? "Slo " : nullptr, kGrey},
+        {player.frostbite > 0 ? "Fro " : nullptr, kLightCyan},
+        {ailment, kRed},
+        {player.speedBoost > 0 ? "Spd+ " : nullptr, kLightGreen},
+        {player.stoneSkinTurns > 0 ? "Armr+ " : nullptr, kBrown},
+        {player.burdened == 1 ? "Burd " : nullptr, kBrown},
         {temperature, temperatureColour},
     };
     int32_t column = MessageLog::VisibleLength(row24);
@@ -123,5 +123,6 @@ void DrawStatusPanel() {
     }
     // Wipes what a longer run of labels left behind, up to the end of the row:
     // a label that no longer applies must not stay on screen.
-    DrawCodedText(std::string(static_cast<std::size_t>(std::max(30, kRowWidth - column)), ' ').c_str(), column, 24, 0);
+    const std::string wipe(static_cast<std::size_t>(std::max(30, kRowWidth - column)), ' ');
+    DrawCodedText(wipe.c_str(), column, 24, kOnBlack);
 }

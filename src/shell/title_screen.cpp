@@ -45,8 +45,8 @@ constexpr const char* kPicture[] = {
 };
 constexpr int kPictureRows = sizeof(kPicture) / sizeof(kPicture[0]);
 
-constexpr ColourCode kFrame = 6;
-constexpr ColourCode kOrnament = 9;
+constexpr ColourCode kFrame = kBrown;
+constexpr ColourCode kOrnament = kLightBlue;
 
 struct Mark {
     int row;
@@ -56,9 +56,10 @@ struct Mark {
 
 // Single cells with a colour of their own.
 constexpr Mark kMarks[] = {
-    {2, 11, 2},  {2, 63, 2},  {3, 37, 12}, {3, 39, 12}, {4, 14, 10}, {4, 60, 10}, {7, 36, 11},
-    {11, 12, 5}, {11, 62, 5}, {11, 13, 13}, {11, 61, 13}, {18, 14, 11}, {18, 60, 11}, {20, 11, 3},
-    {20, 63, 3}, {9, 36, 11},
+    {2, 11, kGreen},         {2, 63, kGreen},         {3, 37, kLightRed},      {3, 39, kLightRed},
+    {4, 14, kLightGreen},    {4, 60, kLightGreen},    {7, 36, kLightCyan},     {11, 12, kMagenta},
+    {11, 62, kMagenta},      {11, 13, kLightMagenta}, {11, 61, kLightMagenta}, {18, 14, kLightCyan},
+    {18, 60, kLightCyan},    {20, 11, kCyan},         {20, 63, kCyan},         {9, 36, kLightCyan},
 };
 
 // The figures set into the top bar of the frame.
@@ -77,10 +78,10 @@ ColourCode CellColour(int row, int column) {
     }
     // Between the frame's sides hangs the middle ornament.
     if (row <= 8) return column <= 14 || column >= 60 ? kFrame : kOrnament;
-    if (row == 9 || row == 10) return column <= 14 || column >= 60 ? kFrame : 15;
+    if (row == 9 || row == 10) return column <= 14 || column >= 60 ? kFrame : kWhite;
     if (row >= 12 && row <= 16 && column >= 17 && column < 60) {
-        if (column == 18) return 3;
-        return 11;
+        if (column == 18) return kCyan;
+        return kLightCyan;
     }
     if (row <= 18) return kFrame;
     // Below the frame: its two corners on row 19, icicles everywhere else.
@@ -120,16 +121,16 @@ bool TitleMenu() {
                 return true;
             case '2': {
                 ClearScreen();
-                DrawText("What is the name of the saved character?", 19, 5, 15);
-                DrawText("(The relevant save file's name without .hmd)", 17, 6, 15);
-                std::string name = ReadLine(32, 8, 9, 11);
+                DrawText("What is the name of the saved character?", 19, 5, kWhite);
+                DrawText("(The relevant save file's name without .hmd)", 17, 6, kWhite);
+                std::string name = ReadLine(32, 8, 9, kLightCyan);
                 // A name that could reach outside the working directory is asked again.
                 while (!name.empty() && !IsSafeCharacterName(name)) {
-                    DrawText(std::string(9, ' '), 32, 8, 0);
-                    name = ReadLine(32, 8, 9, 11);
+                    DrawText(std::string(9, ' '), 32, 8, kBlack);
+                    name = ReadLine(32, 8, 9, kLightCyan);
                 }
                 ClearScreen();
-                DrawText("Loading...", 30, 5, 3);
+                DrawText("Loading...", 30, 5, kCyan);
                 if (LoadGame(name.c_str())) {
                     ClearScreen();
                     if (player.currentFloor >= 0 && player.currentFloor < kFloorCount) {

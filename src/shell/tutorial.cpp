@@ -119,9 +119,9 @@ const char* Prompt(int32_t page, uint8_t mode) {
 
 void DrawPage(int32_t page, uint8_t mode) {
     if (page < 4) {
-        DrawText("Tutorial", 35, 0, 3);
+        DrawText("Tutorial", 35, 0, kCyan);
     } else {
-        DrawText("The Pre-Configured Shortcut for Windows", 21, 0, 3);
+        DrawText("The Pre-Configured Shortcut for Windows", 21, 0, kCyan);
     }
     const int32_t lastRow = page < 4 ? 23 : 13;
     const std::vector<TutorialRow> rows = TutorialPage(page, mode);
@@ -131,22 +131,22 @@ void DrawPage(int32_t page, uint8_t mode) {
             if (candidate.row == row) body = &candidate;
         }
         if (body == nullptr) {
-            DrawText(std::string(kRowWidth, ' '), 0, row, 11);
+            DrawText(std::string(kRowWidth, ' '), 0, row, kLightCyan);
             continue;
         }
         std::string text = body->text;
         const int32_t width = MessageLog::VisibleLength(text);
         if (width < kRowWidth) text.append(static_cast<std::size_t>(kRowWidth - width), ' ');
         if (body->coded) {
-            DrawCodedText(text.c_str(), 0, row, 0);
+            DrawCodedText(text.c_str(), 0, row, kOnBlack);
         } else {
-            DrawText(text, 0, row, 11);
+            DrawText(text, 0, row, kLightCyan);
         }
     }
     for (const KeyOverlay& overlay : kOverlays) {
-        if (overlay.page == page) DrawChar(KeyLabel(overlay.command), overlay.x, overlay.y, 15);
+        if (overlay.page == page) DrawChar(KeyLabel(overlay.command), overlay.x, overlay.y, kWhite);
     }
-    DrawCodedText(Prompt(page, mode), page == 4 && mode != 0 ? 15 : 11, 24, 0);
+    DrawCodedText(Prompt(page, mode), page == 4 && mode != 0 ? 15 : 11, 24, kOnBlack);
 }
 
 }  // namespace

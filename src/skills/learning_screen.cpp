@@ -68,37 +68,37 @@ void DrawSkillLearnRow(bool highlighted, int32_t screenRow, int32_t position) {
     const char mark = skill.learned != 0 ? '*' : ' ';
     const char* nameColour = "@G";
     switch (skill.GetLearnStatus()) {
-        case -1: nameColour = "@R"; break;
-        case -2: nameColour = "@P"; break;
-        case -3: nameColour = "@Y"; break;
+        case kAttributeShort: nameColour = "@R"; break;
+        case kLevelShort: nameColour = "@P"; break;
+        case kNoSkillPoint: nameColour = "@Y"; break;
         default: break;
     }
     std::string text = FormatText("@C%c       %s%s", mark, nameColour, skill.name);
     // 44 characters with the markup letters: 40 columns on the screen.
     if (text.size() < 44) text.append(44 - text.size(), ' ');
-    DrawCodedText(text.c_str(), 0, screenRow, highlighted ? 128 : 0);
+    DrawCodedText(text.c_str(), 0, screenRow, highlighted ? kOnWhite : kOnBlack);
     skill.DrawSkillInfo();
 }
 
 void Player::DrawLearnSkillsPage(int32_t page) {
     ClearScreen();
-    DrawText(" 8 = up    page down = next page    z = exit  | sort by:   D = default order", 1, 0, 3);
-    DrawText(" 2 = down  page up = previous page  l = learn | L = level  A = attainability", 1, 1, 3);
+    DrawText(" 8 = up    page down = next page    z = exit  | sort by:   D = default order", 1, 0, kCyan);
+    DrawText(" 2 = down  page up = previous page  l = learn | L = level  A = attainability", 1, 1, kCyan);
     for (int32_t row : {0, 1}) {
-        DrawChar('|', 0, row, 3);
-        DrawChar('|', 79, row, 3);
+        DrawChar('|', 0, row, kCyan);
+        DrawChar('|', 79, row, kCyan);
     }
-    DrawText(std::string(80, '-'), 0, 2, 3);
-    DrawText("Known   Name", 0, 3, 3);
-    DrawText("Skill points:", 33, 3, 11);
-    DrawNumber(skillPoints, 47, 3, 15);
-    DrawText("Page:  /3", 67, 3, 3);
-    DrawNumber(page + 1, 73, 3, 3);
+    DrawText(std::string(80, '-'), 0, 2, kCyan);
+    DrawText("Known   Name", 0, 3, kCyan);
+    DrawText("Skill points:", 33, 3, kLightCyan);
+    DrawNumber(skillPoints, 47, 3, kWhite);
+    DrawText("Page:  /3", 67, 3, kCyan);
+    DrawNumber(page + 1, 73, 3, kCyan);
     for (int32_t row = 0; row < kRowsPerPage; ++row) {
         const int32_t position = page * kRowsPerPage + row;
         if (InUse(position)) DrawSkillLearnRow(false, kFirstListRow + row, position);
     }
-    for (int32_t y = kFirstListRow; y <= 24; ++y) DrawChar('|', 40, y, 3);
+    for (int32_t y = kFirstListRow; y <= 24; ++y) DrawChar('|', 40, y, kCyan);
 }
 
 int32_t Player::LearnSkill(bool browseOnly) {
@@ -162,7 +162,7 @@ int32_t Player::LearnSkill(bool browseOnly) {
             case kKeyEnter: {
                 if (browsing) break;
                 SkillDef& skill = skillTable[position];
-                if (skill.GetLearnStatus() != 1 || skill.learned != 0) break;
+                if (skill.GetLearnStatus() != kLearnable || skill.learned != 0) break;
                 --skillPoints;
                 skill.learned = 1;
                 messageLog.PrintMessage(FormatText("You learn a new skill: %s. ", skill.name));

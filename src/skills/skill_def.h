@@ -9,6 +9,14 @@ constexpr int32_t kSkillCount = 45;
 constexpr int32_t kSkillCostVariable = 1;
 constexpr int32_t kSkillCostPassive = -1;
 
+// Whether a skill can be learned now.
+enum LearnStatus : int32_t {
+    kLearnable = 1,        // or learned already
+    kAttributeShort = -1,  // or the skill is not in use
+    kLevelShort = -2,
+    kNoSkillPoint = -3,
+};
+
 // What a skill does: the effect every rule tests, and what the prepared and
 // active skill fields of the player hold (0 none).
 enum SkillEffect : int32_t {
@@ -75,7 +83,7 @@ class SkillDef {
 public:
     // How many points of attributes and levels the character lacks for this skill.
     int32_t CountMissingRequirementPoints() const;
-    // 1 learned or learnable now; -1 not in use or an attribute short; -2 level short; -3 no skill point.
+    // A LearnStatus.
     int32_t GetLearnStatus() const;
     // The information window on the right half of the learning screen.
     void DrawSkillInfo() const;

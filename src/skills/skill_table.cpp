@@ -312,16 +312,16 @@ int32_t SkillDef::CountMissingRequirementPoints() const {
 }
 
 int32_t SkillDef::GetLearnStatus() const {
-    if (!inUse) return -1;
-    if (learned) return 1;
+    if (!inUse) return kAttributeShort;
+    if (learned) return kLearnable;
     int32_t values[kRequirementCount];
     CharacterValues(values);
     for (int32_t i = kReqStrength; i <= kReqAgility; ++i) {
-        if (requirements[i] > values[i]) return -1;
+        if (requirements[i] > values[i]) return kAttributeShort;
     }
-    if (requirements[kReqLevel] > values[kReqLevel]) return -2;
-    if (player.skillPoints == 0) return -3;
-    return 1;
+    if (requirements[kReqLevel] > values[kReqLevel]) return kLevelShort;
+    if (player.skillPoints == 0) return kNoSkillPoint;
+    return kLearnable;
 }
 
 namespace {
@@ -333,14 +333,14 @@ constexpr int32_t kLastColumn = 79;
 // requirement has one digit or two.
 void DrawRequirementLine(const char* format, int32_t requirement, int32_t value, int32_t row) {
     DrawText(FormatText(format, requirement, requirement < 10 ? " " : "", value), kInfoColumn, row,
-             value < requirement ? 12 : 10);
+             value < requirement ? kLightRed : kLightGreen);
 }
 
 }  // namespace
 
 void SkillDef::DrawSkillInfo() const {
     const std::string clear(39, ' ');
-    for (int32_t row = 4; row <= 24; ++row) DrawText(clear, kInfoColumn, row, 0);
+    for (int32_t row = 4; row <= 24; ++row) DrawText(clear, kInfoColumn, row, kBlack);
 
     DrawRequirementLine("Strength req: %d%s      Strength now: %d", requirements[kReqStrength], player.strength, 4);
     DrawRequirementLine("Vitality req: %d%s      Vitality now: %d", requirements[kReqVitality], player.vitality, 5);
@@ -350,19 +350,19 @@ void SkillDef::DrawSkillInfo() const {
     DrawRequirementLine("Level req: %d%s         Level now: %d", requirements[kReqLevel], player.level, 9);
 
     if (learned) {
-        DrawText("You know this skill", kInfoColumn, 11, 10);
+        DrawText("You know this skill", kInfoColumn, 11, kLightGreen);
     } else if (player.skillPoints == 0) {
-        DrawText("No skill points to learn this", kInfoColumn, 11, 12);
+        DrawText("No skill points to learn this", kInfoColumn, 11, kLightRed);
     } else {
-        DrawText("You have a skill point to learn this", kInfoColumn, 11, 10);
+        DrawText("You have a skill point to learn this", kInfoColumn, 11, kLightGreen);
     }
 
     if (spCost == kSkillCostVariable) {
-        DrawText("SP consumption: Variable", kInfoColumn, 13, 11);
+        DrawText("SP consumption: Variable", kInfoColumn, 13, kLightCyan);
     } else if (spCost == kSkillCostPassive) {
-        DrawText("SP consumption: No cost, passive effect", kInfoColumn, 13, 11);
+        DrawText("SP consumption: No cost, passive effect", kInfoColumn, 13, kLightCyan);
     } else {
-        DrawText("SP consumption: " + std::to_string(spCost), kInfoColumn, 13, 11);
+        DrawText("SP consumption: " + std::to_string(spCost), kInfoColumn, 13, kLightCyan);
     }
 
     // A 40-character description line would reach column 80; what does not fit is left out.
@@ -374,7 +374,7 @@ void SkillDef::DrawSkillInfo() const {
             ++row;
             continue;
         }
-        if (column <= kLastColumn && row <= 24) DrawChar(c, column, row, 3);
+        if (column <= kLastColumn && row <= 24) DrawChar(c, column, row, kCyan);
         ++column;
     }
 }

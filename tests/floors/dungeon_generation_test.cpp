@@ -175,6 +175,24 @@ TEST_F(DungeonGeneration, EveryDungeonKeepsItsInvariants) {
     }
 }
 
+// Killing everything on the first floor is worth the first level, and no more:
+// the low kinds' experience is set for it. A pack kill pays two times in three.
+TEST_F(DungeonGeneration, TheFirstFloorIsWorthTheFirstLevelButNotTheSecond) {
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        GenerateGameDungeon(seed);
+        double worth = 0;
+        for (const Monster* m = monsterListHead; m != nullptr; m = m->next) {
+            if (m->floor != 0) continue;
+            const double pays = m->ability == kAbilityPack ? 2.0 / 3.0 : 1.0;
+            worth += pays * static_cast<double>(m->experience);
+        }
+        const double first = static_cast<double>(player.levelThreshold);
+        EXPECT_GE(worth, first);
+        EXPECT_LT(worth, first + 2 * first);
+    }
+}
+
 TEST(AltarOrSageGuarantee, AFloorWithoutRoomPassesItToAnotherFloorOfTheBlock) {
     const PrebuiltFloorList prebuilt = {2, 9, 16, 23, 30};
     for (int32_t back = 0; back < 6; ++back) {

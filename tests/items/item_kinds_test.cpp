@@ -218,7 +218,7 @@ TEST(ItemKinds, TheBuiltFileHoldsTheKindsTheGameLooksUp) {
             EXPECT_EQ(kind.type, -1) << i;
             EXPECT_EQ(kind.colour, 192) << i;
         } else {
-            EXPECT_EQ(kind.colour, ItemColourFromIndex(kind.colourIndex)) << kind.name;
+            EXPECT_EQ(kind.colour, ColourFromIndex(kind.colourIndex)) << kind.name;
         }
         potions += kind.type == kItemPotion ? 1 : 0;
     }

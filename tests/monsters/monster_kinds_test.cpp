@@ -100,7 +100,7 @@ TEST_F(MonsterKindFile, ColourIndicesMapToColourCodes) {
     const std::pair<int32_t, ColourCode> cases[] = {{0, 4},   {1, 1},   {2, 2},   {3, 8},  {4, 6},  {5, 5},
                                                     {6, 3},   {7, 12},  {8, 10},  {9, 9},  {10, 14}, {11, 13},
                                                     {12, 11}, {13, 15}, {14, 7},  {15, 8}, {-1, 8},  {99, 8}};
-    for (const auto& [index, code] : cases) EXPECT_EQ(MonsterColourFromIndex(index), code) << "index " << index;
+    for (const auto& [index, code] : cases) EXPECT_EQ(ColourFromIndex(index), code) << "index " << index;
 }
 
 TEST_F(MonsterKindFile, ReadsKindsAndDerivesTheirColour) {
@@ -207,7 +207,7 @@ TEST(MonsterKinds, TheBuiltFileHoldsTheKindsInOrderOfDanger) {
         if (kind.hitPoints > 0) {
             ++used;
             EXPECT_GE(kind.actThreshold, 1) << kind.name;
-            EXPECT_EQ(kind.colour, MonsterColourFromIndex(kind.colourIndex)) << kind.name;
+            EXPECT_EQ(kind.colour, ColourFromIndex(kind.colourIndex)) << kind.name;
         }
         top = std::max(top, kind.level);
     }

@@ -4,16 +4,36 @@
 #include <deque>
 #include <sstream>
 
+#include "floors/prebuilt_map_legend.h"
+#include "floors/terrain.h"
+
 namespace {
 
 // What a map may hold: terrain that needs no further set-up, and the legend's
 // placement marks. Feature glyphs (altars, smiths, mirrors, ...) need states and
 // colours that a map cannot give; they come from 'A' cells instead.
-constexpr const char* kMapCharacters = "#.'<>,Aa^ms";
+bool IsMapCharacter(char c) {
+    switch (c) {
+        case kWallGlyph:
+        case kFloorGlyph:
+        case kIceBlockGlyph:
+        case kUpStairsGlyph:
+        case kDownStairsGlyph:
+        case kMapSlush:
+        case kMapSpecialSpot:
+        case kMapTreasure:
+        case kMapHiddenTrap:
+        case kMapMonster:
+        case kMapStrongMonster:
+            return true;
+        default:
+            return false;
+    }
+}
 
 bool IsSeparator(const std::string& line) {
     const size_t first = line.find_first_not_of(" \t\r\v\f");
-    return first != std::string::npos && line[first] == '!';
+    return first != std::string::npos && line[first] == kMapSeparator;
 }
 
 bool IsBlank(const std::string& line) { return line.find_first_not_of(" \t\r\v\f") == std::string::npos; }
@@ -78,10 +98,10 @@ std::vector<FloorMap> ParseFloorSource(const std::string& text, const std::strin
 }
 
 int MonsterBudget(const FloorMap& map) {
-    int budget = 23;
+    int budget = kMonsterBudget;
     for (const std::string& row : map.rows) {
-        budget -= static_cast<int>(std::count(row.begin(), row.end(), 'm'));
-        budget -= 2 * static_cast<int>(std::count(row.begin(), row.end(), 's'));
+        budget -= static_cast<int>(std::count(row.begin(), row.end(), kMapMonster));
+        budget -= kStrongMonsterCost * static_cast<int>(std::count(row.begin(), row.end(), kMapStrongMonster));
     }
     return budget;
 }
@@ -102,18 +122,20 @@ void CheckFloorMaps(const std::vector<FloorMap>& maps, const std::string& file, 
         for (int y = 0; y < kMapRows; ++y) {
             for (int x = 0; x < kMapColumns; ++x) {
                 const char c = cell(x, y);
-                if (std::string(kMapCharacters).find(c) == std::string::npos) {
+                if (!IsMapCharacter(c)) {
                     broke(y, "legend", "'" + std::string(1, c) + "' at column " + std::to_string(x) +
                                            " is not a map character (# . ' < > , A a ^ m s)");
                 }
                 const bool edge = x == 0 || y == 0 || x == kMapColumns - 1 || y == kMapRows - 1;
-                if (edge && c != '#') broke(y, "wall border", "column " + std::to_string(x) + " of the border is not a wall");
-                if (c == '<') {
+                if (edge && c != kWallGlyph) {
+                    broke(y, "wall border", "column " + std::to_string(x) + " of the border is not a wall");
+                }
+                if (c == kUpStairsGlyph) {
                     ++ups;
                     upX = x;
                     upY = y;
                 }
-                if (c == '>') ++downs;
+                if (c == kDownStairsGlyph) ++downs;
             }
         }
         if (ups != 1 || downs != 1) {
@@ -139,16 +161,16 @@ void CheckFloorMaps(const std::vector<FloorMap>& maps, const std::string& file, 
                     const int ny = y + dy;
                     if (nx < 0 || ny < 0 || nx >= kMapColumns || ny >= kMapRows || reached[ny][nx]) continue;
                     const char c = cell(nx, ny);
-                    if (c == '#') continue;
+                    if (c == kWallGlyph) continue;
                     reached[ny][nx] = true;
-                    if (c != 'A') queue.push_back({nx, ny});
+                    if (c != kMapSpecialSpot) queue.push_back({nx, ny});
                 }
             }
         }
         for (int y = 0; y < kMapRows; ++y) {
             for (int x = 0; x < kMapColumns; ++x) {
-                if (cell(x, y) != '#' && !reached[y][x]) {
-                    broke(y, "reachable", std::string("the ") + (cell(x, y) == '>' ? "'>'" : "cell") + " at column " +
+                if (cell(x, y) != kWallGlyph && !reached[y][x]) {
+                    broke(y, "reachable", std::string("the ") + (cell(x, y) == kDownStairsGlyph ? "'>'" : "cell") + " at column " +
                                               std::to_string(x) + " cannot be reached from '<' (without passing an 'A')");
                     y = kMapRows;  // one report a map is enough
                     break;
@@ -168,9 +190,9 @@ std::string SummarizeFloors(const std::vector<FloorMap>& maps) {
         lowest = std::min(lowest, MonsterBudget(map));
         highest = std::max(highest, MonsterBudget(map));
         for (const std::string& row : map.rows) {
-            specials += static_cast<int>(std::count(row.begin(), row.end(), 'A'));
-            treasures += static_cast<int>(std::count(row.begin(), row.end(), 'a'));
-            traps += static_cast<int>(std::count(row.begin(), row.end(), '^'));
+            specials += static_cast<int>(std::count(row.begin(), row.end(), kMapSpecialSpot));
+            treasures += static_cast<int>(std::count(row.begin(), row.end(), kMapTreasure));
+            traps += static_cast<int>(std::count(row.begin(), row.end(), kMapHiddenTrap));
         }
     }
     if (maps.empty()) lowest = highest = 0;

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "data_compiler/source_text.h"
+#include "floors/prebuilt_floors.h"
 
-constexpr int kPrebuiltMapCount = 50;
 constexpr int kMapRows = 19;
 constexpr int kMapColumns = 80;
 

@@ -10,21 +10,6 @@
 
 namespace {
 
-// Weapons 0..2; armour 3..8 (cloth 4..8 with the same numbers); accessories 9..10.
-enum ItemSubtype : int32_t {
-    kSubtypeOneHanded = 0,
-    kSubtypeTwoHanded = 1,
-    kSubtypeRanged = 2,
-    kSubtypeShield = 3,
-    kSubtypeHelmet = 4,  // cloth: cap
-    kSubtypeGauntlets = 5,  // cloth: gloves
-    kSubtypeLeggings = 6,  // cloth: trousers
-    kSubtypeBoots = 7,  // cloth: socks
-    kSubtypeChest = 8,  // cloth: shirt
-    kSubtypeRing = 9,
-    kSubtypeAmulet = 10,
-};
-
 enum class Column { kName, kSubtype, kGlyph, kColour, kDepth, kDamage, kPower, kSecond, kDurability, kWeight, kValue };
 
 struct Section {
@@ -60,7 +45,8 @@ const std::vector<Section>& Sections() {
         {"valuable", kItemValuable, {C::kName, C::kGlyph, C::kColour, C::kDepth, C::kWeight, C::kValue}, {}},
         {"material", kItemMaterial,
          {C::kName, C::kGlyph, C::kColour, C::kDepth, C::kPower, C::kSubtype, C::kWeight, C::kValue},
-         {{"armour", 1}, {"ranged", 2}, {"melee", 3}, {"armour-or-melee", 4}}},
+         {{"armour", kCraftArmour}, {"ranged", kCraftRanged}, {"melee", kCraftMelee},
+          {"armour-or-melee", kCraftArmourOrMelee}}},
     };
     return sections;
 }
@@ -305,21 +291,23 @@ void CheckAppearances(const Rules& rules) {
     }
 }
 
+constexpr int32_t kAnySubtype = -1;
+
 struct NamedKind {
     const char* name;
     int32_t type;
-    int32_t subtype;  // -1: any
+    int32_t subtype;
 };
 
 void CheckNamedKinds(const Rules& rules) {
     static const NamedKind named[] = {
-        {"arrow", kItemAmmunition, -1},
-        {"flintstone", kItemAmmunition, -1},
-        {"dart", kItemAmmunition, -1},
-        {"iceball", kItemAmmunition, -1},
-        {"firemead", kItemFood, -1},
-        {"flameroot", kItemFood, -1},
-        {"spotted seed", kItemFood, -1},
+        {"arrow", kItemAmmunition, kAnySubtype},
+        {"flintstone", kItemAmmunition, kAnySubtype},
+        {"dart", kItemAmmunition, kAnySubtype},
+        {"iceball", kItemAmmunition, kAnySubtype},
+        {"firemead", kItemFood, kAnySubtype},
+        {"flameroot", kItemFood, kAnySubtype},
+        {"spotted seed", kItemFood, kAnySubtype},
         {"crude copper axe", kItemWeapon, kSubtypeTwoHanded},
         {"crude bronze spear", kItemWeapon, kSubtypeTwoHanded},
         {"crude copper sword", kItemWeapon, kSubtypeOneHanded},
@@ -346,9 +334,10 @@ void CheckNamedKinds(const Rules& rules) {
             continue;
         }
         const ItemKind& kind = rules.source.kinds[index];
-        if (kind.type != wanted.type || (wanted.subtype >= 0 && kind.subtype != wanted.subtype)) {
-            rules.Broke(index, "named kinds", std::string("the game needs it as a ") + TypeName(wanted.type) +
-                                                  (wanted.subtype >= 0 ? " of subtype " + std::to_string(wanted.subtype) : ""));
+        if (kind.type != wanted.type || (wanted.subtype != kAnySubtype && kind.subtype != wanted.subtype)) {
+            rules.Broke(index, "named kinds",
+                        std::string("the game needs it as a ") + TypeName(wanted.type) +
+                            (wanted.subtype != kAnySubtype ? " of subtype " + std::to_string(wanted.subtype) : ""));
         }
     }
     // The starting kits set the hand swap slot by position after sorting by kind.
@@ -480,7 +469,9 @@ void CheckCrafting(const Rules& rules) {
         const ItemKind& kind = rules.source.kinds[i];
         if (kind.type != kItemMaterial) continue;
         if (kind.power < 1 || kind.power > 5) rules.Broke(i, "crafting", "a material's tier is 1..5");
-        if (kind.secondValue < 1 || kind.secondValue > 4) rules.Broke(i, "crafting", "a material's craft class is 1..4");
+        if (kind.secondValue < kCraftArmour || kind.secondValue > kCraftArmourOrMelee) {
+            rules.Broke(i, "crafting", "a material's craft class is 1..4");
+        }
         ++perTier[kind.power];
     }
     auto firstAt = [&](int32_t type, int32_t subtype, int32_t depth) {
@@ -527,21 +518,36 @@ void CheckPairedNames(const Rules& rules) {
         int32_t subtype;
     };
     static const Pair pairs[] = {
-        {"leather gauntlets", kItemArmour, 5},     {"leather shorts", kItemArmour, 6},
-        {"leather shoes", kItemArmour, 7},         {"linen socks", kItemCloth, 7},
-        {"linen trousers", kItemCloth, 6},         {"linen mittens", kItemCloth, 5},
-        {"bronze gauntlets", kItemArmour, 5},      {"bronze leg plates", kItemArmour, 6},
-        {"bronze plated boots", kItemArmour, 7},   {"cotton socks", kItemCloth, 7},
-        {"cotton pants", kItemCloth, 6},           {"cotton gloves", kItemCloth, 5},
-        {"iron knuckles", kItemArmour, 5},         {"iron leggings", kItemArmour, 6},
-        {"iron boots", kItemArmour, 7},            {"silk socks", kItemCloth, 7},
-        {"silk trousers", kItemCloth, 6},          {"silk gloves", kItemCloth, 5},
-        {"mithril gauntlets", kItemArmour, 5},     {"mithril leggings", kItemArmour, 6},
-        {"mithril boots", kItemArmour, 7},         {"wool socks", kItemCloth, 7},
-        {"wool pants", kItemCloth, 6},             {"wool mittens", kItemCloth, 5},
-        {"dragon scale gauntlets", kItemArmour, 5}, {"dragon scale leggings", kItemArmour, 6},
-        {"dragon scale boots", kItemArmour, 7},    {"cashmere socks", kItemCloth, 7},
-        {"cashmere trousers", kItemCloth, 6},      {"cashmere gloves", kItemCloth, 5},
+        {"leather gauntlets", kItemArmour, kSubtypeGauntlets},
+        {"leather shorts", kItemArmour, kSubtypeLeggings},
+        {"leather shoes", kItemArmour, kSubtypeBoots},
+        {"linen socks", kItemCloth, kSubtypeBoots},
+        {"linen trousers", kItemCloth, kSubtypeLeggings},
+        {"linen mittens", kItemCloth, kSubtypeGauntlets},
+        {"bronze gauntlets", kItemArmour, kSubtypeGauntlets},
+        {"bronze leg plates", kItemArmour, kSubtypeLeggings},
+        {"bronze plated boots", kItemArmour, kSubtypeBoots},
+        {"cotton socks", kItemCloth, kSubtypeBoots},
+        {"cotton pants", kItemCloth, kSubtypeLeggings},
+        {"cotton gloves", kItemCloth, kSubtypeGauntlets},
+        {"iron knuckles", kItemArmour, kSubtypeGauntlets},
+        {"iron leggings", kItemArmour, kSubtypeLeggings},
+        {"iron boots", kItemArmour, kSubtypeBoots},
+        {"silk socks", kItemCloth, kSubtypeBoots},
+        {"silk trousers", kItemCloth, kSubtypeLeggings},
+        {"silk gloves", kItemCloth, kSubtypeGauntlets},
+        {"mithril gauntlets", kItemArmour, kSubtypeGauntlets},
+        {"mithril leggings", kItemArmour, kSubtypeLeggings},
+        {"mithril boots", kItemArmour, kSubtypeBoots},
+        {"wool socks", kItemCloth, kSubtypeBoots},
+        {"wool pants", kItemCloth, kSubtypeLeggings},
+        {"wool mittens", kItemCloth, kSubtypeGauntlets},
+        {"dragon scale gauntlets", kItemArmour, kSubtypeGauntlets},
+        {"dragon scale leggings", kItemArmour, kSubtypeLeggings},
+        {"dragon scale boots", kItemArmour, kSubtypeBoots},
+        {"cashmere socks", kItemCloth, kSubtypeBoots},
+        {"cashmere trousers", kItemCloth, kSubtypeLeggings},
+        {"cashmere gloves", kItemCloth, kSubtypeGauntlets},
     };
     for (const Pair& pair : pairs) {
         const int index = rules.Find(pair.name);

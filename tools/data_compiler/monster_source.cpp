@@ -5,7 +5,10 @@
 #include <cstring>
 #include <set>
 
+#include "floors/terrain.h"
 #include "monsters/monster_descriptions.h"
+#include "monsters/unique_demon_names.h"
+#include "monsters/variant_words.h"
 #include "shell/game.h"
 
 const std::vector<std::string> kMonsterAbilityNames = {
@@ -19,14 +22,7 @@ const std::vector<std::string> kMonsterAbilityNames = {
 
 namespace {
 
-constexpr int32_t kAbilityTerrain = 22;
-constexpr int32_t kAbilityStalker = 24;
-constexpr int32_t kAbilityChameleon = 25;
-constexpr int32_t kAbilityPack = 26;
 constexpr size_t kColumns = 15;
-
-const char* const kDemonNames[] = {"Vir've", "Ikuazz", "Omuerp", "Nonehes", "Uramesiel"};
-const char* const kVariantWords[] = {"superior ", "quick ", "fierce ", "tough ", "agile "};
 
 int32_t ParseAbility(const std::string& text) {
     for (size_t id = 0; id < kMonsterAbilityNames.size(); ++id) {
@@ -98,23 +94,23 @@ bool ParseKind(const SourceLine& line, const std::string& file, Diagnostics& dia
     } else {
         return fail("the body is living or unliving, not \"" + t[14].text + "\"");
     }
-    kind.colour = MonsterColourFromIndex(kind.colourIndex);
+    kind.colour = ColourFromIndex(kind.colourIndex);
     return true;
 }
 
 // Can ChooseMonsterKind take this kind for level L on a floor of colour C?
 bool Qualifies(const MonsterKind& kind, int32_t level, ColourCode floorColour, bool variant) {
     if (kind.hitPoints <= 0 || kind.level < level - 2 || kind.level > level + 2) return false;
-    if (kind.ability == kAbilityTerrain && kind.colour != floorColour) return false;
+    if (kind.ability == kAbilityTerrainSpecific && kind.colour != floorColour) return false;
     if (kind.ability == kAbilityStalker) {
-        if (kind.colour == 11 && floorColour != 11) return false;
-        if (kind.colour == 15 && floorColour == 11) return false;
+        if (kind.colour == kLightCyan && floorColour != kLightCyan) return false;
+        if (kind.colour == kWhite && floorColour == kLightCyan) return false;
     }
     return !(variant && kind.ability == kAbilityPack);
 }
 
 const char* FloorName(ColourCode colour) {
-    return colour == 11 ? "icy (colour 11)" : colour == 7 ? "stone (colour 7)" : "snowy (colour 15)";
+    return colour == kLightCyan ? "icy (colour 11)" : colour == kGrey ? "stone (colour 7)" : "snowy (colour 15)";
 }
 
 // The (glyph, colour) pairs a kind shows on the map; kinds that take the floor's
@@ -122,8 +118,10 @@ const char* FloorName(ColourCode colour) {
 std::vector<std::pair<char, ColourCode>> Looks(const MonsterKind& kind) {
     const std::string name = kind.name;
     if (kind.ability == kAbilityChameleon || name == "floating wall" || name == "rolling boulder") {
-        if (kind.glyph == '#') return {{'#', 3}, {'#', 7}, {'#', 15}};
-        return {{kind.glyph, 11}, {kind.glyph, 15}};
+        if (kind.glyph == kWallGlyph) {
+            return {{kWallGlyph, kIcyWalls}, {kWallGlyph, kStoneWalls}, {kWallGlyph, kSnowyWalls}};
+        }
+        return {{kind.glyph, kIcyGround}, {kind.glyph, kSnowyGround}};
     }
     return {{kind.glyph, kind.colour}};
 }
@@ -136,7 +134,7 @@ const std::vector<std::string>& MonsterKindNames() {
         std::vector<std::string> kinds;
         for (const MonsKuvaus& row : monsterDescriptions) {
             bool demon = false;
-            for (const char* name : kDemonNames) demon = demon || row.name == name;
+            for (const char* name : kUniqueDemonNames) demon = demon || row.name == name;
             if (!demon) kinds.push_back(row.name);
         }
         return kinds;
@@ -183,12 +181,12 @@ void CheckMonsterSource(const MonsterSource& source, Diagnostics& diagnostics) {
             broke("kind names", "kind " + std::to_string(i) + " is \"" + expected[i] +
                                     "\" in the description table's order of rising danger");
         }
-        for (const char* demon : kDemonNames) {
+        for (const char* demon : kUniqueDemonNames) {
             if (name == demon) broke("demon name", "a unique demon is not a kind");
         }
         if (!names.insert(name).second) broke("unique names", "another kind has this name");
         if (name.size() > 60) broke("name length", "a name has 60 characters at most");
-        for (const char* word : kVariantWords) {
+        for (const char* word : kMonsterVariantWords) {
             if (name.find(word) != std::string::npos) broke("variant words", std::string("the name holds \"") + word + "\"");
         }
         if (kind.hitPoints <= 0) broke("used kind", "hit points must be above 0");
@@ -200,10 +198,11 @@ void CheckMonsterSource(const MonsterSource& source, Diagnostics& diagnostics) {
         }
         if (kind.level < 1) broke("value range", "levels start at 1");
         const unsigned char glyph = static_cast<unsigned char>(kind.glyph);
-        if (!std::isalpha(glyph) && glyph != '#') {
+        if (!std::isalpha(glyph) && glyph != kWallGlyph) {
             broke("value range", "the glyph is a letter (the killer code), or '#' for a wall-shaped kind");
         }
-        if (kind.ability == kAbilityTerrain && kind.colour != 11 && kind.colour != 7 && kind.colour != 15) {
+        if (kind.ability == kAbilityTerrainSpecific && kind.colour != kLightCyan && kind.colour != kGrey &&
+            kind.colour != kWhite) {
             broke("terrain colour", "a terrain kind appears only on floors of its colour: light-cyan, grey or white");
         }
         if (i > 0 && kind.level < source.kinds[i - 1].level) {
@@ -229,7 +228,7 @@ void CheckMonsterSource(const MonsterSource& source, Diagnostics& diagnostics) {
     int32_t top = 0;
     for (const MonsterKind& kind : source.kinds) top = std::max(top, kind.level);
     for (int32_t level = 1; level <= top; ++level) {
-        for (ColourCode floorColour : {ColourCode{11}, ColourCode{7}, ColourCode{15}}) {
+        for (ColourCode floorColour : {kLightCyan, kGrey, kWhite}) {
             for (bool variant : {false, true}) {
                 bool found = false;
                 for (const MonsterKind& kind : source.kinds) found = found || Qualifies(kind, level, floorColour, variant);
