@@ -3,6 +3,7 @@
 
 #include "items/item_kind.h"
 #include "shell/game.h"
+#include "shell/text_format.h"
 
 ItemKindTable itemKinds;
 int32_t arrowKindIndex = -1;
@@ -41,7 +42,7 @@ constexpr int32_t kMaterialTiers = 5;
 bool Within(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
 
 bool KeepsItsRanges(const ItemKind& kind) {
-    if (!Within(kind.glyph, '!', '~') || kind.maxDurability < 0 || kind.weight < 0) return false;
+    if (!IsVisibleCharacter(kind.glyph) || kind.maxDurability < 0 || kind.weight < 0) return false;
     switch (kind.type) {
         case kItemWeapon:
             return Within(kind.subtype, kSubtypeOneHanded, kSubtypeRanged) && Within(kind.power, 0, kind.secondValue);

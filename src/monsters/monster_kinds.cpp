@@ -3,6 +3,7 @@
 
 #include "monsters/monster_kind.h"
 #include "shell/game.h"
+#include "shell/text_format.h"
 
 MonsterKindTable monsterKinds;
 
@@ -50,7 +51,7 @@ void MakeKindSafe(MonsterKind& kind) {
     kind.name[sizeof kind.name - 1] = '\0';
     kind.level = std::clamp(kind.level, -1000, 1000);
     // A glyph that does not show (a control character would corrupt the map) leaves the kind unused.
-    if (kind.glyph < '!' || kind.glyph > '~') kind.hitPoints = 0;
+    if (!IsVisibleCharacter(static_cast<unsigned char>(kind.glyph))) kind.hitPoints = 0;
     if (kind.hitPoints <= 0) {
         kind.hitPoints = 0;
         return;

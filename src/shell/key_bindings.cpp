@@ -9,15 +9,13 @@
 #include "shell/game.h"
 #include "shell/platform.h"
 #include "shell/terminal.h"
+#include "shell/text_format.h"
 
 KeyTable keyTable{};
 int32_t runDelayMs = 0;
 
 namespace {
 
-// The symbols a key can give: printable ASCII without the blank, which only separates.
-constexpr char kFirstSymbol = '!';
-constexpr char kLastSymbol = '~';
 constexpr std::streamsize kLongestComment = 10000;
 // Far more than 34 symbols with a long comment each.
 constexpr std::size_t kLargestKeyFile = 1u << 20;
@@ -60,7 +58,7 @@ KeybindingFile ParseKeybindings(std::istream& in) {
         if (!(in >> c)) break;
         // A symbol no key can give (such as the byte that means no key, or a
         // letter of another alphabet) would leave its command out of reach.
-        if (c < kFirstSymbol || c > kLastSymbol) {
+        if (!IsVisibleCharacter(static_cast<unsigned char>(c))) {
             file.outcome = KeybindingFile::kSpoiled;
             return file;
         }
@@ -77,7 +75,8 @@ KeybindingFile ParseKeybindings(std::istream& in) {
         file.outcome = KeybindingFile::kSpoiled;
         return file;
     }
-    for (int symbol = kFirstSymbol; symbol <= kLastSymbol; ++symbol) {
+    for (int symbol = 0; symbol < 128; ++symbol) {
+        if (!IsVisibleCharacter(symbol)) continue;
         int count = 0;
         for (signed char key : file.keys) count += key == symbol ? 1 : 0;
         if (count >= 2) {
