@@ -26,9 +26,10 @@
 #include "skills/skill_def.h"
 
 // Not reset by either, as nothing of a game lives in them:
-// - mainWindow and pendingTerminationSignal (shell/terminal.h), the cells the
-//   drawing remembers and separatorDirty (shell/drawing.h), toolkitHooks
-//   (shell/toolkit_hooks.h): the terminal and the process;
+// - mainWindow, separatorDirty and the cells the drawing remembers
+//   (shell/drawing.h), pendingTerminationSignal and the key-wait hook, a test
+//   seam (shell/terminal.h), toolkitHooks (shell/toolkit_hooks.h): the
+//   terminal and the process;
 // - shadowCaster (floors/field_of_view.h): holds nothing between calls;
 // - the damage-range texts of player/damage_ranges.cpp: written afresh by each call;
 // - monsterVariantWords (monsters/monster.h): constant.
