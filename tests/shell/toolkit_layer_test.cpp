@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,14 +29,16 @@ const fs::path kSources = fs::path(HOLLOWMERE_SOURCE_DIR) / "src";
 
 // The names a source file includes in quotes, or with angle brackets.
 std::vector<std::string> Includes(const fs::path& file, bool quoted) {
-    static const std::regex kQuoted(R"re(^\s*#\s*include\s*"([^"]+)")re");
-    static const std::regex kAngled(R"re(^\s*#\s*include\s*<([^>]+)>)re");
+    const char open = quoted ? '"' : '<';
+    const char close = quoted ? '"' : '>';
     std::ifstream in(file);
     std::vector<std::string> names;
-    std::string line;
-    std::smatch match;
-    while (std::getline(in, line)) {
-        if (std::regex_search(line, match, quoted ? kQuoted : kAngled)) names.push_back(match[1]);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string directive;
+        std::string name;
+        if (!(words >> directive >> name) || directive != "#include" || name.size() < 2) continue;
+        if (name.front() == open && name.back() == close) names.push_back(name.substr(1, name.size() - 2));
     }
     return names;
 }
