@@ -16,7 +16,6 @@
 #include "monsters/monster.h"
 #include "monsters/monster_kind.h"
 #include "player/player.h"
-#include "shell/game.h"
 #include "shell/random_mother.h"
 
 namespace {

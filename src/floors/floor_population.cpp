@@ -10,7 +10,6 @@
 #include "items/item_kind.h"
 #include "monsters/monster.h"
 #include "player/player.h"
-#include "shell/game.h"
 #include "shell/random_mother.h"
 
 namespace {
@@ -196,7 +195,9 @@ void Floor::SpawnFloorMonsters(int32_t floorNumber, int32_t count) {
         const bool free = At(spot.x, spot.y).glyph == kFloorGlyph && !IsSageAt(spot.x, spot.y, 0, 0, floorNumber) &&
                           !IsMonsterAt(spot.x, spot.y, floorNumber) &&
                           !(startingFloor && CountGlyphAround(spot.x, spot.y, 2, kUpStairsGlyph) > 0);
-        if (free && SpawnMonster(spot.x, spot.y, floorNumber, true, variant, kComputedLevel) != 0) {
+        // On the starting floor the packs' companions keep clear of the up stairs as well.
+        const auto spawn = startingFloor ? SpawnMonsterClearOfUpStairs : SpawnMonster;
+        if (free && spawn(spot.x, spot.y, floorNumber, true, variant, kComputedLevel) != 0) {
             --number;
             misses = 0;
         } else {

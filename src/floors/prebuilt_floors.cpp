@@ -175,17 +175,53 @@ void SkipToMap(std::istream& maps, int32_t mapNumber) {
     }
 }
 
+// The cells of a map as a floor is built from them: the 19 lines after the
+// map's separator, each cut or filled to 80 cells, and the border and every
+// cell a line does not reach made wall, so that no odd map lets anyone walk off the floor.
+std::vector<std::string> MapCells(const std::string& mapsText, int32_t mapNumber) {
+    std::istringstream maps(mapsText);
+    SkipToMap(maps, mapNumber);
+    std::vector<std::string> rows;
+    std::string line;
+    for (int32_t y = 0; y < kFloorHeight; ++y) {
+        if (!std::getline(maps, line)) line.clear();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::string row(kFloorWidth, kWallGlyph);
+        for (int32_t x = 1; x < kFloorWidth - 1 && y > 0 && y < kFloorHeight - 1; ++x) {
+            if (static_cast<size_t>(x) < line.size()) row[static_cast<size_t>(x)] = line[static_cast<size_t>(x)];
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 }  // namespace
 
+bool HoldsEveryMap(const std::string& mapsText) {
+    for (int32_t map = 0; map < kPrebuiltMapCount; ++map) {
+        bool up = false;
+        bool down = false;
+        for (const std::string& row : MapCells(mapsText, map)) {
+            up = up || row.find(kUpStairsGlyph) != std::string::npos;
+            down = down || row.find(kDownStairsGlyph) != std::string::npos;
+        }
+        if (!up || !down) return false;
+    }
+    return true;
+}
+
 void UnpackPrebuiltMaps(std::string& text) {
-    // Far more than fifty maps of text could ever pack into.
+    // Far more than fifty maps of text could ever take, packed or not.
     constexpr size_t kLargestFloorsFile = 1u << 20;
     std::vector<uint8_t> packed;
-    if (!ReadFileStart("floors.hmd", kLargestFloorsFile, packed)) {
+    std::vector<uint8_t> raw;
+    const bool unpacked = ReadFileStart("floors.hmd", kLargestFloorsFile, packed) &&
+                          RunLengthUnpackAtMost(packed, kLargestFloorsFile, raw);
+    text.assign(raw.begin(), raw.end());
+    // A damaged file must not build walled-in floors without stairs.
+    if (!unpacked || !HoldsEveryMap(text)) {
         ShowDataFileFailure({{20, 20, "Couldn't open decompressed floors file!"}, {28, 5, "Press a key to exit."}});
     }
-    const std::vector<uint8_t> raw = RunLengthUnpack(packed);
-    text.assign(raw.begin(), raw.end());
 }
 
 void ChoosePrebuiltMaps(std::vector<int32_t>& maps) {
@@ -222,21 +258,10 @@ void Floor::LoadPrebuiltFloor(const std::string& mapsText, int32_t mapNumber, in
     const Allowances allowed{floorNumber - lastSageFloor >= 6, floorNumber - lastSmithFloor >= 8,
                              floorNumber - lastAltarFloor >= 8};
 
-    std::istringstream maps(mapsText);
-    SkipToMap(maps, mapNumber);
     PrebuiltBuilder builder(*this, floorNumber, allowed);
-    std::string line;
+    const std::vector<std::string> cells = MapCells(mapsText, mapNumber);
     for (int32_t y = 0; y < kFloorHeight; ++y) {
-        if (!std::getline(maps, line)) line.clear();
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        for (int32_t x = 0; x < kFloorWidth; ++x) {
-            // Cells the line does not reach, and the whole border, are wall: no
-            // odd map can let anyone walk off the floor.
-            const bool border = x == 0 || y == 0 || x == kFloorWidth - 1 || y == kFloorHeight - 1;
-            const char cell =
-                border || static_cast<size_t>(x) >= line.size() ? kWallGlyph : line[static_cast<size_t>(x)];
-            builder.ApplyCell(x, y, cell);
-        }
+        for (int32_t x = 0; x < kFloorWidth; ++x) builder.ApplyCell(x, y, cells[static_cast<size_t>(y)][static_cast<size_t>(x)]);
     }
 
     if (builder.budget > 0) {

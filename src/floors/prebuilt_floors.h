@@ -13,6 +13,10 @@ constexpr int32_t kPrebuiltFloorCount = 5;
 // Empties the list and fills it with five distinct map numbers 0..49.
 void ChoosePrebuiltMaps(std::vector<int32_t>& maps);
 
+// True when each of the 50 maps of the text, built into a floor, has an up and
+// a down staircase.
+bool HoldsEveryMap(const std::string& mapsText);
 // Reads the floors file "floors.hmd" and unpacks its map text into `text`, in
-// memory. A file that cannot be read ends the program with its failure screen.
+// memory. A file that cannot be read, unpacks to more than a megabyte, or
+// lacks a map the game needs ends the program with its failure screen.
 void UnpackPrebuiltMaps(std::string& text);

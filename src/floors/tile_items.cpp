@@ -5,7 +5,6 @@
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
 #include "player/player.h"
-#include "shell/game.h"
 #include "shell/random_mother.h"
 
 namespace {

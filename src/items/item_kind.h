@@ -51,6 +51,8 @@ public:
 };
 
 extern ItemKindTable itemKinds;
+// The kind named "arrow", which bows shoot; start-up finds it, -1 until then.
+extern int32_t arrowKindIndex;
 
 // One kind record, field by field in the file's order (the colour code is not in it).
 void ReadItemKindRecord(FieldReader& reader, ItemKind& kind);

@@ -3,8 +3,10 @@
 
 #include "items/item_kind.h"
 #include "shell/game.h"
+#include "shell/text_format.h"
 
 ItemKindTable itemKinds;
+int32_t arrowKindIndex = -1;
 
 ItemKind::ItemKind() { std::strcpy(name, "Default"); }
 
@@ -28,6 +30,43 @@ void TransferItemKindRecord(Stream& stream, Kind& kind) {
     stream.Field(kind.weight);
 }
 
+// The file is data from outside. Every field the game uses as an index or a
+// count must keep its range, as the item code relies on it: weapon, armour,
+// cloth and accessory subtypes pick equipment slots and appearance tables,
+// effect and property ids pick effects, tiers and craft classes pick tables,
+// and damage bounds are rolled between. The glyph must show on the map.
+constexpr int32_t kHighestEffect = 26;    // potion and wand effects
+constexpr int32_t kHighestProperty = 35;  // accessory properties
+constexpr int32_t kMaterialTiers = 5;
+
+bool Within(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
+
+bool KeepsItsRanges(const ItemKind& kind) {
+    if (!IsVisibleCharacter(kind.glyph) || kind.maxDurability < 0 || kind.weight < 0) return false;
+    switch (kind.type) {
+        case kItemWeapon:
+            return Within(kind.subtype, kSubtypeOneHanded, kSubtypeRanged) && Within(kind.power, 0, kind.secondValue);
+        case kItemAmmunition:
+            return Within(kind.power, 0, kind.secondValue);
+        case kItemArmour:
+            return Within(kind.subtype, kSubtypeShield, kSubtypeChest);
+        case kItemCloth:
+            return Within(kind.subtype, kSubtypeHelmet, kSubtypeChest);
+        case kItemAccessory:
+            return Within(kind.subtype, kSubtypeRing, kSubtypeAmulet) && Within(kind.power, 1, kHighestProperty);
+        case kItemPotion:
+        case kItemWand:
+            return Within(kind.power, 1, kHighestEffect);
+        case kItemMaterial:
+            return Within(kind.power, 1, kMaterialTiers) && Within(kind.secondValue, kCraftArmour, kCraftArmourOrMelee);
+        case kItemFood:
+        case kItemValuable:
+            return true;
+        default:
+            return false;  // no type the game knows
+    }
+}
+
 }  // namespace
 
 void ReadItemKindRecord(FieldReader& reader, ItemKind& kind) { TransferItemKindRecord(reader, kind); }
@@ -43,6 +82,11 @@ DataFileResult ItemKindTable::ReadItemKinds(const std::string& fileName) {
         ReadItemKindRecord(reader, kind);
         // Names are copied and printed everywhere: never let one run past its field.
         kind.name[sizeof kind.name - 1] = '\0';
+        // A kind out of range is left unused, also by the appearance tables, which go by type.
+        if (kind.inUse != 0 && !KeepsItsRanges(kind)) {
+            kind.inUse = 0;
+            kind.type = -1;
+        }
     }
     return DataFileResult::kRead;
 }

@@ -2,7 +2,6 @@
 #include "items/item_kind.h"
 #include "items/item_names.h"
 #include "player/player.h"
-#include "shell/game.h"
 
 // placeholder
 int32_t Player::ArrowCount() {

@@ -91,6 +91,10 @@ struct MonsterTemplate {
 // level: kComputedLevel to work it out, else the wanted level.
 constexpr int32_t kComputedLevel = -1;
 int32_t SpawnMonster(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level);
+// SpawnMonster for the starting monsters of the floor the character starts on: a
+// pack companion, like every starting monster there, keeps two tiles away from the
+// up stairs; one whose square would break that is not placed (nothing is drawn for it).
+int32_t SpawnMonsterClearOfUpStairs(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level);
 // Draws a kind near the level that suits a floor of the wanted colour; variant as for SpawnMonster.
 MonsterTemplate ChooseMonsterKind(int32_t level, int32_t variant, ColourCode wantedColour);
 // Creates a unique demon on (x, y) of the floor: copy kind kFloorsOwnDemon makes the floor's

@@ -3,6 +3,7 @@
 
 #include "monsters/monster_kind.h"
 #include "shell/game.h"
+#include "shell/text_format.h"
 
 MonsterKindTable monsterKinds;
 
@@ -49,6 +50,8 @@ constexpr int64_t kExperienceLimit = 1000000000000LL;
 void MakeKindSafe(MonsterKind& kind) {
     kind.name[sizeof kind.name - 1] = '\0';
     kind.level = std::clamp(kind.level, -1000, 1000);
+    // A glyph that does not show (a control character would corrupt the map) leaves the kind unused.
+    if (!IsVisibleCharacter(static_cast<unsigned char>(kind.glyph))) kind.hitPoints = 0;
     if (kind.hitPoints <= 0) {
         kind.hitPoints = 0;
         return;

@@ -6,6 +6,7 @@
 #include "shell/drawing.h"
 
 Monster* monsterListHead = nullptr;
+int32_t monsterVisionRange = 7;
 
 namespace {
 

@@ -115,13 +115,15 @@ bool FreeForCompanion(int32_t x, int32_t y, int32_t floor) {
 }
 
 // A companion on the first free neighbour of (x, y), linked behind `after`; null when none.
-Monster* AddCompanion(const Monster& leader, const MonsterTemplate& from, Monster& after) {
+// Kept clear of the up stairs, a companion whose square lies within two tiles of one is not placed.
+Monster* AddCompanion(const Monster& leader, const MonsterTemplate& from, Monster& after, bool clearOfUpStairs) {
     for (int32_t dx = -1; dx <= 1; ++dx) {
         for (int32_t dy = -1; dy <= 1; ++dy) {
             if (dx == 0 && dy == 0) continue;
             const int32_t x = leader.x + dx;
             const int32_t y = leader.y + dy;
             if (!FreeForCompanion(x, y, leader.floor)) continue;
+            if (clearOfUpStairs && floorArray[leader.floor].CountGlyphAround(x, y, 2, kUpStairsGlyph) > 0) return nullptr;
             Monster* companion = new (std::nothrow) Monster;
             if (companion == nullptr) return nullptr;
             CopyTemplate(*companion, from);
@@ -136,9 +138,8 @@ Monster* AddCompanion(const Monster& leader, const MonsterTemplate& from, Monste
     return nullptr;
 }
 
-}  // namespace
-
-int32_t SpawnMonster(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level) {
+int32_t Spawn(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level,
+              bool companionsClearOfUpStairs) {
     if (!OnFloorArray(floor) || !Floor::OnMap(x, y)) return 0;
     Floor& map = floorArray[floor];
     if (map.At(x, y).monsterPresent != 0) return 0;
@@ -168,11 +169,21 @@ int32_t SpawnMonster(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t 
     map.At(x, y).monsterPresent = 1;
 
     if (monster->ability == kAbilityPack && byDepth) {
-        Monster* first = AddCompanion(*monster, from, *monster);
-        if (first != nullptr) AddCompanion(*monster, from, *first);
+        Monster* first = AddCompanion(*monster, from, *monster, companionsClearOfUpStairs);
+        if (first != nullptr) AddCompanion(*monster, from, *first, companionsClearOfUpStairs);
     }
     AppendMonsters(monster);
     return 1;
+}
+
+}  // namespace
+
+int32_t SpawnMonster(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level) {
+    return Spawn(x, y, floor, byDepth, variant, level, false);
+}
+
+int32_t SpawnMonsterClearOfUpStairs(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level) {
+    return Spawn(x, y, floor, byDepth, variant, level, true);
 }
 
 void Monster::MatchMonsterToFloorColour() {

@@ -15,6 +15,7 @@
 #include "player/trait_rows.h"
 #include "player/worn_gear.h"
 #include "shell/drawing.h"
+#include "shell/screen_redraw.h"
 #include "shell/terminal.h"
 #include "shell/text_format.h"
 #include "skills/skill_def.h"

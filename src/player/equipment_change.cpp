@@ -7,6 +7,7 @@
 #include "shell/drawing.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
+#include "shell/screen_redraw.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "shell/key_bindings.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
+#include "shell/screen_redraw.h"
 #include "shell/terminal.h"
 #include "shell/text_format.h"
 #include "skills/skill_def.h"

@@ -87,6 +87,8 @@ struct RegenTimer {
 
 // The run key value that means no run or quick move is under way.
 constexpr uint8_t kNoRunKey = 189;
+// What NextRunStep gives when the run ended before its step.
+constexpr int32_t kRunEnded = -1;
 
 constexpr char kPlayerGlyph = '@';
 
@@ -130,6 +132,11 @@ public:
     int32_t AscendStairs();
     // Starts a quick move or a quick rest; 1 when its first step or rest was made.
     int32_t QuickMove();
+    // The command of a running quick move's or quick rest's next step, after the
+    // checks that may end the run first (hostiles in sight, openings, the space
+    // bar, five polls without moving): kRunEnded when it ended there, so a key
+    // is to be read; kCommandNone when the run key is no command's key.
+    int32_t NextRunStep();
     // One melee attack turn against the monster; 0 when there is none, else 1.
     int32_t MeleeAttack(Monster* monster, bool flash);
     // The quick move's attack in a direction (a CommandIndex 2..9): 0 when no monster
@@ -353,3 +360,9 @@ void ShowCreationHelp(int32_t page);
 
 // The style the fighting-style key switches back to; -1 until the command is first used.
 extern int32_t previousFightingStyle;
+
+// A run's polls in a row in which the character did not move, and where it
+// stood at the previous poll.
+extern int32_t runStuckTurns;
+extern int32_t runLastX;
+extern int32_t runLastY;

@@ -11,6 +11,7 @@
 #include "records/endings.h"
 #include "shell/drawing.h"
 #include "shell/message_log.h"
+#include "shell/screen_redraw.h"
 
 namespace {
 

@@ -1,21 +1,15 @@
 #include "records/data_file.h"
 
-#include <cstdio>
-
 #include "shell/drawing.h"
 #include "shell/game.h"
+#include "shell/platform.h"
 #include "shell/terminal.h"
 
 bool ReadFileStart(const std::string& fileName, size_t maxBytes, std::vector<uint8_t>& bytes) {
-    bytes.clear();
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
-    if (file == nullptr) return false;
-    bytes.resize(maxBytes);
-    const size_t got = std::fread(bytes.data(), 1, maxBytes, file);
-    bytes.resize(got);
-    const bool readFailed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !readFailed;
+    std::string content;
+    const bool read = PlatformReadFile(fileName, maxBytes, content);
+    bytes.assign(content.begin(), content.end());
+    return read;
 }
 
 void ShowDataFileFailure(std::initializer_list<ScreenText> texts) {

@@ -22,8 +22,8 @@ struct ScreenText {
 // red over whatever the screen shows, one key, and the end of the program.
 [[noreturn]] void ShowDataFileFailure(std::initializer_list<ScreenText> texts);
 
-// Reads at most maxBytes of the named file; false when it cannot be opened or
-// read. A file that breaks off early gives what it holds.
+// Reads at most maxBytes of the named file; false when it is no regular file,
+// cannot be opened or cannot be read. A file that breaks off early gives what it holds.
 bool ReadFileStart(const std::string& fileName, size_t maxBytes, std::vector<uint8_t>& bytes);
 
 class FieldReader {

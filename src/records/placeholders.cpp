@@ -11,8 +11,6 @@
 #include "shell/terminal.h"
 #include "shell/title_screen.h"
 
-HighScoreTable highScores;
-
 // placeholder
 void HighScoreTable::LoadHighScores() {}
 

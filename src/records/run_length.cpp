@@ -1,6 +1,10 @@
 #include "records/run_length.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
+
+#include "records/data_file.h"
 
 std::vector<uint8_t> RunLengthPack(const std::vector<uint8_t>& raw) {
     std::vector<uint8_t> packed;
@@ -34,31 +38,31 @@ std::vector<uint8_t> RunLengthPack(const std::vector<uint8_t>& raw) {
 
 std::vector<uint8_t> RunLengthUnpack(const std::vector<uint8_t>& packed) {
     std::vector<uint8_t> raw;
-    raw.reserve(packed.size() * 2);
+    RunLengthUnpackAtMost(packed, std::numeric_limits<size_t>::max(), raw);
+    return raw;
+}
+
+bool RunLengthUnpackAtMost(const std::vector<uint8_t>& packed, size_t limit, std::vector<uint8_t>& raw) {
+    raw.clear();
+    raw.reserve(std::min(packed.size() * 2, limit));
     const size_t size = packed.size();
     size_t next = 0;
     uint8_t previous = 0;
     while (next < size) {
         const uint8_t c = packed[next++];
-        raw.push_back(c);
         // A count missing at the very end counts as 0.
-        if (c == previous && next < size) raw.insert(raw.end(), packed[next++], c);
+        const size_t copies = 1 + (c == previous && next < size ? packed[next++] : 0);
+        if (copies > limit - raw.size()) return false;
+        raw.insert(raw.end(), copies, c);
         previous = c;
     }
-    return raw;
+    return true;
 }
 
 namespace {
 
 bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes) {
-    std::FILE* file = std::fopen(name, "rb");
-    if (file == nullptr) return false;
-    uint8_t buffer[65536];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + got);
-    const bool readFailed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !readFailed;
+    return ReadFileStart(name, std::numeric_limits<size_t>::max(), bytes);
 }
 
 bool WriteWholeFile(const char* name, const std::vector<uint8_t>& bytes) {

@@ -24,6 +24,8 @@ std::string CharacterFilePath(const std::string& name, const std::string& suffix
 bool IsSafeCharacterName(const std::string& name) {
     if (name.empty() || name.size() > kMaxCharacterNameLength) return false;
     if (name == "." || name == "..") return false;
+    // A name of blanks only would be no name at all, on screen and in file names.
+    if (name.find_first_not_of(' ') == std::string::npos) return false;
     for (const char c : name) {
         if (c < 32 || c > 126 || c == '/' || c == '\\') return false;
     }

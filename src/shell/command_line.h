@@ -21,7 +21,7 @@ std::string NamedCharacter();
 // "Data/<name>/<name><suffix>": where "-name" mode keeps a character's files.
 std::string CharacterFilePath(const std::string& name, const std::string& suffix);
 // A name is safe to use in file names: 1 to 14 printable ASCII characters,
-// neither '/' nor '\', and not "." or "..".
+// neither '/' nor '\', not blanks only, and not "." or "..".
 bool IsSafeCharacterName(const std::string& name);
 // The text to print when the command line cannot be used ("-name" without a
 // usable name), or "" when it is fine.

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "player/player.h"
-#include "shell/game.h"
 #include "shell/platform.h"
 #include "shell/random_mother.h"
+#include "shell/toolkit_hooks.h"
 
+_win_st* mainWindow = nullptr;
 uint8_t separatorDirty = 1;
 
 namespace {
@@ -16,12 +16,34 @@ namespace {
 constexpr int32_t kLastColumn = 79;
 constexpr int32_t kLastRow = 24;
 
-// While the character rages and the map has been drawn this turn, every
-// drawer paints in a red chosen afresh for each call.
-bool BerserkTint() { return player.berserkTurns != 0 && player.mapDrawnFlag != 0; }
+// What each cell of the screen last showed, with its attribute (0 for a cell
+// never drawn), and where the cursor was left: curses forgets the cells that a
+// terminal made smaller cuts off, and these bring them back when it grows again.
+chtype shownCells[kLastRow + 1][kLastColumn + 1] = {};
+int32_t cursorX = 0;
+int32_t cursorY = 0;
+
+void ForgetShownCells() {
+    for (auto& row : shownCells) {
+        for (chtype& cell : row) cell = 0;
+    }
+    cursorX = 0;
+    cursorY = 0;
+}
+
+// Notes a character drawn at (x, y), which the caller has clipped to the screen.
+void Remember(int32_t x, int32_t y, char character, int attribute) {
+    shownCells[y][x] = static_cast<chtype>(static_cast<unsigned char>(character)) | static_cast<chtype>(attribute);
+    cursorX = std::min(x + 1, kLastColumn);
+    cursorY = y;
+}
+
+// While the game says so (the character's rage), every drawer paints in a red
+// chosen afresh for each call.
+bool RedTint() { return toolkitHooks.redTint != nullptr && toolkitHooks.redTint(); }
 
 ColourCode TintedColour(ColourCode wanted) {
-    if (!BerserkTint()) return wanted;
+    if (!RedTint()) return wanted;
     const int32_t roll = rng.Random(2);
     return roll != 0 ? kRed : kLightRed;
 }
@@ -37,6 +59,10 @@ void PutClipped(const std::string& text, int32_t x, int32_t y, ColourCode colour
     wattron(mainWindow, attribute);
     mvwaddnstr(mainWindow, y, x, text.c_str(), length);
     wattroff(mainWindow, attribute);
+    // (curses stops at a NUL, and so does what is remembered.)
+    for (int i = 0; i < length && text[static_cast<std::size_t>(i)] != '\0'; ++i) {
+        Remember(x + i, y, text[static_cast<std::size_t>(i)], attribute);
+    }
 }
 
 // The colour code of a markup letter, or -1 for a character that is not one.
@@ -75,6 +101,7 @@ void DrawChar(char character, int32_t x, int32_t y, ColourCode colour) {
     wattron(mainWindow, attribute);
     mvwaddch(mainWindow, y, x, static_cast<chtype>(static_cast<unsigned char>(character)));
     wattroff(mainWindow, attribute);
+    Remember(x, y, character, attribute);
 }
 
 void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background) {
@@ -82,12 +109,14 @@ void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background) 
     int32_t column = std::max(x, 0);
     wmove(mainWindow, y, std::min(column, kLastColumn));
     wrefresh(mainWindow);
+    // Until the first markup the window's own attribute draws.
+    const int windowAttribute = static_cast<int>(getattrs(mainWindow));
     int attribute = 0;
     bool attributeOn = false;
     auto switchTo = [&](ColourCode code) {
         if (attributeOn) wattroff(mainWindow, attribute);
         ColourCode shown = code;
-        if (BerserkTint()) shown = background != kOnBlack ? kDarkGrey + kOnRed : TintedColour(code);
+        if (RedTint()) shown = background != kOnBlack ? kDarkGrey + kOnRed : TintedColour(code);
         attribute = ColourAttr(shown);
         wattron(mainWindow, attribute);
         attributeOn = true;
@@ -98,13 +127,14 @@ void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background) 
             if (code >= 0) {
                 switchTo(static_cast<ColourCode>(code | background));
                 ++p;
-            } else if (BerserkTint()) {
+            } else if (RedTint()) {
                 // No colour change, but the rage picks its red again.
                 switchTo(kBlack);
             }
             continue;
         }
         waddch(mainWindow, static_cast<chtype>(static_cast<unsigned char>(*p)));
+        Remember(column, y, *p, attributeOn ? windowAttribute | attribute : windowAttribute);
         ++column;
     }
     if (attributeOn) wattroff(mainWindow, attribute);
@@ -113,16 +143,34 @@ void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background) 
 void ClearScreen() {
     wclear(mainWindow);
     wrefresh(mainWindow);
+    ForgetShownCells();
     separatorDirty = 1;
-    player.mapDrawnFlag = 0;
+    if (toolkitHooks.screenCleared != nullptr) toolkitHooks.screenCleared();
 }
 
+void RefreshScreen() { wrefresh(mainWindow); }
+
 void MoveCursor(int32_t x, int32_t y) {
-    wmove(mainWindow, std::clamp(y, 0, kLastRow), std::clamp(x, 0, kLastColumn));
+    cursorX = std::clamp(x, 0, kLastColumn);
+    cursorY = std::clamp(y, 0, kLastRow);
+    wmove(mainWindow, cursorY, cursorX);
     wrefresh(mainWindow);
 }
 
-void MoveCursorToPlayer() { MoveCursor(player.x, player.y); }
+void RepaintScreen() {
+    const int32_t rows = std::min(LINES, kLastRow + 1);
+    const int32_t columns = std::min(COLS, kLastColumn + 1);
+    for (int32_t y = 0; y < rows; ++y) {
+        for (int32_t x = 0; x < columns; ++x) {
+            const chtype cell = shownCells[y][x];
+            mvwaddch(mainWindow, y, x, cell != 0 ? cell : ' ');
+        }
+    }
+    wmove(mainWindow, std::min(cursorY, rows - 1), std::min(cursorX, columns - 1));
+    // The terminal's own picture is not to be trusted after a resize: send it all.
+    clearok(mainWindow, TRUE);
+    wrefresh(mainWindow);
+}
 
 bool AccessibilityMarkerExists() { return PlatformCanRead("sokeille.txt"); }
 

@@ -6,6 +6,10 @@
 
 #include "shell/colour.h"
 
+struct _win_st;
+// The curses window everything is drawn on and keys are read from.
+extern _win_st* mainWindow;
+
 // The curses attribute (colour pair and bold) for a colour code.
 int ColourAttr(ColourCode code);
 void InitColorPairs();
@@ -22,14 +26,10 @@ void ClearScreen();
 // Brings what has been drawn onto the terminal (a curses refresh).
 void RefreshScreen();
 void MoveCursor(int32_t x, int32_t y);
-void MoveCursorToPlayer();
-// The full redraw at the end of a turn, and the one without message flush and warning.
-void RedrawScreen();
-void RedrawScreenQuiet();
-// After a page that covered the map: the remembered tiles of the player's floor
-// drawn again and its field of view worked out anew. False, drawing nothing, when
-// the player is on no floor.
-bool RestoreMapView();
+// Draws the whole 80 by 25 screen again as it was last drawn, also what a
+// terminal made smaller for a while has lost, and brings it onto the terminal.
+void RepaintScreen();
+// (The game's own redraws, RedrawScreen and the like, are in shell/screen_redraw.h.)
 bool AccessibilityMarkerExists();
 void SetCursorVeryVisible();
 void WaitMilliseconds(uint32_t milliseconds);

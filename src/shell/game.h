@@ -7,15 +7,13 @@
 #include "shell/command_line.h"
 #include "shell/terminal.h"  // ReadKey, the one key read, and the key codes
 
-struct _win_st;
-
 extern int32_t gameVersion;
-extern _win_st* mainWindow;
-extern int32_t arrowKindIndex;
 // Set once start-up has a game ready to play. The death and victory sequences
 // clear it, so that a termination signal no longer saves the game.
 extern uint8_t gameInPlay;
 
+// Gives the shell's toolkit the game's answers to what it asks (toolkit_hooks.h).
+void InstallToolkitHooks();
 // Brings up the terminal, loads the data files and makes a game ready to play
 // (loaded, or created and generated). Every failure inside ends the program.
 void InitGame();

@@ -2,6 +2,7 @@
 #include "player/player.h"
 #include "shell/drawing.h"
 #include "shell/key_bindings.h"
+#include "shell/screen_redraw.h"
 #include "shell/terminal.h"
 #include "shell/text_format.h"
 

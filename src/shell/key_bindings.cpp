@@ -1,21 +1,24 @@
 #include "shell/key_bindings.h"
 
-#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "player/player.h"
 #include "shell/command_line.h"
 #include "shell/drawing.h"
 #include "shell/game.h"
+#include "shell/platform.h"
 #include "shell/terminal.h"
+#include "shell/text_format.h"
 
 KeyTable keyTable{};
 int32_t runDelayMs = 0;
 
 namespace {
 
-constexpr int kSpoiledSymbol = 189;
 constexpr std::streamsize kLongestComment = 10000;
+// Far more than 34 symbols with a long comment each.
+constexpr std::size_t kLargestKeyFile = 1u << 20;
 
 [[noreturn]] void KeybindingFailure(const char* text, int32_t x) {
     DrawText(text, x, 20, kRed);
@@ -53,7 +56,9 @@ KeybindingFile ParseKeybindings(std::istream& in) {
         }
         char c = 0;
         if (!(in >> c)) break;
-        if (static_cast<unsigned char>(c) == kSpoiledSymbol) {
+        // A symbol no key can give (such as the byte that means no key, or a
+        // letter of another alphabet) would leave its command out of reach.
+        if (!IsVisibleCharacter(static_cast<unsigned char>(c))) {
             file.outcome = KeybindingFile::kSpoiled;
             return file;
         }
@@ -65,7 +70,13 @@ KeybindingFile ParseKeybindings(std::istream& in) {
         if (c == '.') file.dotBound = true;
         ++k;
     }
-    for (int symbol = 32; symbol <= 126; ++symbol) {
+    // A game that cannot be left must not start.
+    if (file.keys[kCommandQuit] == 0) {
+        file.outcome = KeybindingFile::kSpoiled;
+        return file;
+    }
+    for (int symbol = 0; symbol < 128; ++symbol) {
+        if (!IsVisibleCharacter(symbol)) continue;
         int count = 0;
         for (signed char key : file.keys) count += key == symbol ? 1 : 0;
         if (count >= 2) {
@@ -84,8 +95,11 @@ void ReadKeybindings() {
         const std::string own = CharacterFilePath(NamedCharacter(), ".txt");
         if (FileExists(own)) path = own;
     }
-    std::ifstream in(path);
-    if (!in) KeybindingFailure("You don't have the keybindings.txt file!", 20);
+    std::string text;
+    if (!PlatformReadFile(path, kLargestKeyFile, text)) {
+        KeybindingFailure("You don't have the keybindings.txt file!", 20);
+    }
+    std::istringstream in(text);
     const KeybindingFile file = ParseKeybindings(in);
     switch (file.outcome) {
         case KeybindingFile::kSpoiled:

@@ -69,8 +69,9 @@ struct KeybindingFile {
     char collidingSymbol = 0;  // for kSymbolBoundTwice: the lowest symbol bound twice
 };
 // Reads the delay and up to 34 symbols (commands 0-11 and 14-35); '#' starts a
-// comment to the end of its line. A file whose first item is no number, or that
-// holds the byte 189, is spoiled.
+// comment to the end of its line. A file whose first item is no number, that
+// holds a symbol outside printable ASCII (the byte 189 among them), or that
+// leaves the quit command unbound, is spoiled.
 KeybindingFile ParseKeybindings(std::istream& in);
 
 // Reads "Keybindings.txt" (in "-name" mode "Data/<name>/<name>.txt" when that

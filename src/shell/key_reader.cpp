@@ -1,7 +1,5 @@
 #include "shell/key_reader.h"
 
-#include "floors/floor.h"
-#include "folk/sage.h"
 #include "player/player.h"
 #include "shell/drawing.h"
 #include "shell/key_bindings.h"
@@ -9,19 +7,11 @@
 #include "shell/terminal.h"
 
 int32_t currentCommand = 0;
-int32_t runStuckTurns = 0;
-int32_t runLastX = 0;
-int32_t runLastY = 0;
 
 namespace {
 
 constexpr int32_t kFirstDirection = kCommandNorth;
 constexpr int32_t kLastDirection = kCommandSouthEast;
-
-char GlyphAt(int32_t x, int32_t y) {
-    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount || !Floor::OnMap(x, y)) return 0;
-    return floorArray[player.currentFloor].At(x, y).glyph;
-}
 
 // The rest key, or a '.' that no command has claimed.
 bool IsRestKey(int key) { return (key == '.' && player.dotBound == 0) || IsBoundKey(key, kCommandRest); }
@@ -100,45 +90,15 @@ int32_t IdleRead() {
     return KeypadQuickMove(key);
 }
 
-// One replayed step of a quick move, or one rest of a quick rest.
-int32_t RunStep() {
-    if (player.IsHostileMonsterInSight()) player.runKey = kNoRunKey;
-    const bool resting = IsBoundKey(player.runKey, kCommandRest);
-    if (!resting) {
-        player.CheckQuickMoveStop();
-        WaitMilliseconds(static_cast<uint32_t>(runDelayMs));
-    }
-    if (PollKey() == kKeySpace) player.runKey = kNoRunKey;
-    if (player.x == runLastX && player.y == runLastY && !IsBoundKey(player.runKey, kCommandRest)) {
-        if (++runStuckTurns >= 5) player.runKey = kNoRunKey;
-    } else {
-        runLastX = player.x;
-        runLastY = player.y;
-        runStuckTurns = 0;
-    }
-    if (player.runKey == kNoRunKey) return IdleRead();
-    if (IsBoundKey(player.runKey, kCommandRest)) return Choose(kCommandRest);
-    for (int32_t command = kFirstDirection; command <= kLastDirection; ++command) {
-        if (!IsBoundKey(player.runKey, command)) continue;
-        const XY step = DirectionStep(command);
-        const char ahead = GlyphAt(player.x + step.x, player.y + step.y);
-        const char twoAhead = GlyphAt(player.x + 2 * step.x, player.y + 2 * step.y);
-        // Stop before walking into a sage, a known trap or an ice block.
-        if (IsSageAt(player.x, player.y, step.x, step.y, player.currentFloor) || twoAhead == kFoundTrapGlyph ||
-            ahead == kFoundTrapGlyph || ahead == kIceBlockGlyph || twoAhead == kIceBlockGlyph) {
-            player.runKey = kNoRunKey;
-        }
-        return Choose(command);
-    }
-    return NothingChosen();
-}
-
 }  // namespace
 
 int32_t ReadCommandKey() {
     player.quickMoveDigit = 0;
-    if (player.runKey != kNoRunKey) return RunStep();
-    return IdleRead();
+    if (player.runKey == kNoRunKey) return IdleRead();
+    const int32_t step = player.NextRunStep();
+    // A run that ended before its step waits for a key in this same call.
+    if (step == kRunEnded) return IdleRead();
+    return step == kCommandNone ? NothingChosen() : Choose(step);
 }
 
 char AskDirection() {

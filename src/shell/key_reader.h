@@ -1,18 +1,13 @@
 #pragma once
-// Turning key presses into commands, replaying the steps of a quick move, and
-// the direction prompt of the targeting and skill screens.
+// Turning key presses into commands through the key table, and the direction
+// prompt of the targeting and skill screens.
 #include <cstdint>
 
 // The command chosen by the last ReadCommandKey (a CommandIndex).
 extern int32_t currentCommand;
-// Run polls in a row in which the character did not move.
-extern int32_t runStuckTurns;
-// The character's position at the previous run poll.
-extern int32_t runLastX;
-extern int32_t runLastY;
 
-// One action's worth of input: replays a running quick move or quick rest, or
-// waits for a key. Returns 1 when a command was chosen (in currentCommand),
+// One action's worth of input: the next step of a running quick move or quick
+// rest (Player::NextRunStep), or a key waited for and mapped. Returns 1 when a command was chosen (in currentCommand),
 // 0 when the key meant nothing (currentCommand is then kCommandNone).
 int32_t ReadCommandKey();
 

@@ -7,6 +7,7 @@
 #include "shell/game.h"
 #include "shell/key_reader.h"
 #include "shell/message_log.h"
+#include "shell/screen_redraw.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "player/player.h"
 #include "shell/drawing.h"
 #include "shell/message_log.h"
+#include "shell/screen_redraw.h"
 #include "shell/terminal.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "player/player.h"
 #include "shell/drawing.h"
 #include "shell/terminal.h"
+#include "shell/toolkit_hooks.h"
 
 MessageLog messageLog;
 
@@ -25,7 +25,7 @@ void MessageLog::PrintMessage(const std::string& word) {
         if (!used[0]) line[0] += "@C";
         line[0] += word;
         used[0] = true;
-        player.runKey = kNoRunKey;
+        if (toolkitHooks.wordOnFirstLine != nullptr) toolkitHooks.wordOnFirstLine();
         return;
     }
     PadToWidth(line[0]);
@@ -53,7 +53,7 @@ void MessageLog::PrintMessage(const std::string& word) {
 
 void MessageLog::FlushMessages(bool noPrompt) {
     bool waitForSpace = false;
-    if (used[0] && (player.sleep > 0 || player.paralysis > 0) && !noPrompt) {
+    if (used[0] && !noPrompt && toolkitHooks.flushWaitsForSpace != nullptr && toolkitHooks.flushWaitsForSpace()) {
         PrintMessage("Press ");
         PrintMessage("space. ");
         waitForSpace = true;

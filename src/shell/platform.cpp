@@ -1,10 +1,12 @@
 #include "shell/platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -24,11 +26,47 @@ void PlatformSleep(uint32_t milliseconds) {
     }
 }
 
+std::FILE* PlatformOpenForReading(const std::string& path) {
+    // Opened without waiting (a named pipe would wait for a writer), then
+    // looked at: only a regular file is read, and then with ordinary reads.
+    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return nullptr;
+    struct stat status {};
+    const int flags = fcntl(descriptor, F_GETFL);
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || flags < 0 ||
+        fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        close(descriptor);
+        return nullptr;
+    }
+    std::FILE* file = fdopen(descriptor, "rb");
+    if (file == nullptr) close(descriptor);
+    return file;
+}
+
 bool PlatformCanRead(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = PlatformOpenForReading(path);
     if (file == nullptr) return false;
     std::fclose(file);
     return true;
+}
+
+bool PlatformReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    std::FILE* file = PlatformOpenForReading(path);
+    if (file == nullptr) return false;
+    char buffer[65536];
+    bool failed = false;
+    while (bytes.size() < maxBytes) {
+        const std::size_t wanted = std::min(sizeof buffer, maxBytes - bytes.size());
+        const std::size_t got = std::fread(buffer, 1, wanted, file);
+        bytes.append(buffer, got);
+        if (got < wanted) {
+            failed = std::ferror(file) != 0;
+            break;
+        }
+    }
+    std::fclose(file);
+    return !failed;
 }
 
 bool PlatformRemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
@@ -58,6 +96,20 @@ void PlatformSetSignalHandler(int signalNumber, void (*handler)(int)) {
     sigemptyset(&action.sa_mask);
     action.sa_flags = 0;  // no SA_RESTART: a waiting read returns so the flag is seen
     sigaction(signalNumber, &action, nullptr);
+}
+
+void PlatformEndBySignal(int signalNumber) {
+    std::signal(signalNumber, SIG_DFL);
+    std::raise(signalNumber);
+    // A signal whose default is to go on (or one held back) still ends the program.
+    std::_Exit(128 + signalNumber);
+}
+
+void PlatformFlowControlOff() {
+    termios modes{};
+    if (tcgetattr(STDIN_FILENO, &modes) != 0) return;
+    modes.c_iflag &= static_cast<tcflag_t>(~(IXON | IXOFF));
+    tcsetattr(STDIN_FILENO, TCSANOW, &modes);
 }
 
 void PlatformWaitForKeyOnStdin() {

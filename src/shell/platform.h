@@ -2,6 +2,7 @@
 // The few operating-system services the game needs, behind one small layer so
 // that the rest of the code never talks to the platform directly.
 #include <cstdint>
+#include <cstdio>
 #include <ctime>
 #include <string>
 
@@ -11,8 +12,18 @@ uint32_t PlatformTickCount();
 // Sleeps the calling thread for the given number of milliseconds.
 void PlatformSleep(uint32_t milliseconds);
 
-// True when the named file can be opened for reading.
+// Opens the named file for reading ("rb"), but only a regular file: a folder,
+// a named pipe or a device counts as missing (a pipe would keep the game
+// waiting for ever). Null when there is no such file or it cannot be opened.
+std::FILE* PlatformOpenForReading(const std::string& path);
+
+// True when the named file is a regular file that can be opened for reading.
 bool PlatformCanRead(const std::string& path);
+
+// Reads at most maxBytes from the start of the named regular file into
+// `bytes`; false when it cannot be opened or a read fails. A file that breaks
+// off early gives what it holds.
+bool PlatformReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes);
 
 // Removes a file; true when it was removed.
 bool PlatformRemoveFile(const std::string& path);
@@ -30,6 +41,11 @@ std::string PlatformEnvironment(const char* name);
 // Signals: ignore one, or route it to a handler that may only set a flag.
 void PlatformIgnoreSignal(int signalNumber);
 void PlatformSetSignalHandler(int signalNumber, void (*handler)(int));
+// Ends the process as the signal's own default action would.
+[[noreturn]] void PlatformEndBySignal(int signalNumber);
+
+// Turns the terminal's flow control off (Ctrl-S would freeze the screen).
+void PlatformFlowControlOff();
 
 // Waits for one key on standard input while curses is not running (the
 // terminal is put in non-canonical mode for the read and restored after it).

@@ -23,10 +23,12 @@ bool SeedFromEnvironment(uint32_t& seed) {
 }
 }  // namespace
 
-RandomMother::RandomMother() {
+RandomMother::RandomMother() { RandomInit(StartingSeed()); }
+
+uint32_t StartingSeed() {
     uint32_t seed = 0;
     if (!SeedFromEnvironment(seed)) seed = GetTickSeed();
-    RandomInit(seed);
+    return seed;
 }
 
 void RandomMother::RandomInit(uint32_t seed) {

@@ -60,6 +60,8 @@ extern int32_t randomSeed;
 
 // Reads the millisecond tick count, stores it in randomSeed and returns it.
 uint32_t GetTickSeed();
+// The seed the generator starts from: HOLLOWMERE_SEED when that is set, else GetTickSeed.
+uint32_t StartingSeed();
 
 // The percentage callers use to round a fractional value up at random:
 // 0 for a whole number, else 1 + the first two decimals (2.5 gives 51).

@@ -7,6 +7,7 @@
 #include "shell/drawing.h"
 #include "shell/key_bindings.h"
 #include "shell/message_log.h"
+#include "shell/screen_redraw.h"
 #include "shell/status_panel.h"
 #include "shell/terminal.h"
 
@@ -47,6 +48,8 @@ void RedrawScreenQuiet() {
     DrawStatusPanel();
     MoveCursorToPlayer();
 }
+
+void MoveCursorToPlayer() { MoveCursor(player.x, player.y); }
 
 bool RestoreMapView() {
     if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return false;

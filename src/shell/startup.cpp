@@ -23,14 +23,13 @@
 #include "shell/message_log.h"
 #include "shell/platform.h"
 #include "shell/random_mother.h"
+#include "shell/screen_redraw.h"
 #include "shell/terminal.h"
 #include "shell/text_format.h"
 #include "shell/title_screen.h"
 #include "shell/tutorial.h"
 
 int32_t gameVersion = 106;  // start-up sets it again before anything else
-_win_st* mainWindow = nullptr;
-int32_t arrowKindIndex = -1;
 uint8_t gameInPlay = 0;
 
 namespace {
@@ -128,6 +127,7 @@ void SetUpNewGame() {
 bool FileExists(const std::string& fileName) { return PlatformCanRead(fileName); }
 
 void InitGame() {
+    InstallToolkitHooks();
     std::fputs("...", stdout);
     std::fflush(stdout);
     gameVersion = 106;
@@ -144,7 +144,7 @@ void InitGame() {
     RefreshScreen();
     TerminalSetInputModes();
     RequireScreenSize();
-    PlatformIgnoreSignal(SIGINT);
+    GuardAgainstKillingKeys();
     if (IsNameMode()) CatchTerminationSignals();
     GetTickSeed();
     monsterListHead = nullptr;

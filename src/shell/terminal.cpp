@@ -2,11 +2,11 @@
 
 #include <curses.h>
 
-#include "records/save_game.h"
-#include "shell/command_line.h"
+#include <algorithm>
+
 #include "shell/drawing.h"
-#include "shell/game.h"
 #include "shell/platform.h"
+#include "shell/toolkit_hooks.h"
 
 volatile std::sig_atomic_t pendingTerminationSignal = 0;
 
@@ -21,18 +21,47 @@ KeyWaitHook keyWaitHook = nullptr;
 
 void OnTerminationSignal(int signalNumber) { pendingTerminationSignal = signalNumber; }
 
-// The safe point for a termination signal or a lost terminal: a game in play
-// is saved (or a dead character's save removed) by the records; before the
-// game is ready, or once it is ending, the program just quits.
-void ActOnTermination(int signalNumber) {
-    if (gameInPlay) OnTerminate(signalNumber);
-    QuitGame();
+// The safe point for a termination signal or a lost terminal: the game above
+// decides what becomes of a game in play, and ends the program. Without it, or
+// should it come back, the signal ends the program as it would any other.
+[[noreturn]] void ActOnTermination(int signalNumber) {
+    if (toolkitHooks.terminate != nullptr) toolkitHooks.terminate(signalNumber);
+    TerminalEnd();
+    PlatformEndBySignal(signalNumber);
+}
+
+void ActOnPendingTermination() {
+    if (pendingTerminationSignal != 0) ActOnTermination(pendingTerminationSignal);
+}
+
+// One curses read that waits at most sliceMs; ERR when no key came. A read
+// that gives up long before its time has no terminal behind it: many of those
+// in a row end the program as a hang-up would.
+int ReadCodeWithin(int sliceMs, int& lostInput) {
+    ActOnPendingTermination();
+    wtimeout(mainWindow, sliceMs);
+    const uint32_t before = PlatformTickCount();
+    const int code = wgetch(mainWindow);
+    if (code != ERR) {
+        lostInput = 0;
+        return code;
+    }
+    if (PlatformTickCount() - before < static_cast<uint32_t>(sliceMs / 2)) {
+        if (++lostInput >= kLostInputFailures) ActOnTermination(SIGHUP);
+    } else {
+        lostInput = 0;
+    }
+    return ERR;
 }
 
 // Turns a curses code into the game's key code; -1 for a code that means nothing.
 int TranslateKey(int code) {
     if (code >= 0 && code <= 255) return code == '\r' ? kKeyEnter : code;
     switch (code) {
+        case KEY_RESIZE:
+            // The terminal changed size under the game: everything is drawn again.
+            RepaintScreen();
+            return -1;
         case KEY_DOWN:
         case KEY_UP:
         case KEY_LEFT:
@@ -90,26 +119,16 @@ void TerminalEnd() {
     if (mainWindow != nullptr && !isendwin()) endwin();
 }
 
-void RefreshScreen() { wrefresh(mainWindow); }
 void Beep() { beep(); }
 
 int ReadKey() {
     int lostInput = 0;
     for (;;) {
-        if (pendingTerminationSignal != 0) ActOnTermination(pendingTerminationSignal);
-        const uint32_t before = PlatformTickCount();
-        const int code = wgetch(mainWindow);
+        const int code = ReadCodeWithin(kKeyWaitSliceMs, lostInput);
         if (code != ERR) {
-            lostInput = 0;
             const int key = TranslateKey(code);
             if (key >= 0) return key;
             continue;
-        }
-        // A read that gives up long before its time slice has no terminal behind it.
-        if (PlatformTickCount() - before < kKeyWaitSliceMs / 2) {
-            if (++lostInput >= kLostInputFailures) ActOnTermination(SIGHUP);
-        } else {
-            lostInput = 0;
         }
         if (keyWaitHook != nullptr) keyWaitHook();
     }
@@ -120,8 +139,21 @@ void WaitForSpaceKey() {
     }
 }
 
+bool PauseUnlessKey(uint32_t milliseconds, int key) {
+    const uint32_t start = PlatformTickCount();
+    int lostInput = 0;
+    for (;;) {
+        const uint32_t waited = PlatformTickCount() - start;
+        if (waited >= milliseconds) return false;
+        // Short slices, so that a termination signal is seen soon however long the pause.
+        const int slice = static_cast<int>(std::min<uint32_t>(milliseconds - waited, kKeyWaitSliceMs));
+        const int code = ReadCodeWithin(slice, lostInput);
+        if (code != ERR && TranslateKey(code) == key) return true;
+    }
+}
+
 int PollKey() {
-    if (pendingTerminationSignal != 0) ActOnTermination(pendingTerminationSignal);
+    ActOnPendingTermination();
     nodelay(mainWindow, TRUE);
     int key = kNoKey;
     for (;;) {
@@ -155,6 +187,14 @@ std::string ReadLine(int32_t x, int32_t y, int32_t maxChars, ColourCode colour) 
 void CatchTerminationSignals() {
     PlatformSetSignalHandler(SIGTERM, OnTerminationSignal);
     PlatformSetSignalHandler(SIGHUP, OnTerminationSignal);
+}
+
+void GuardAgainstKillingKeys() {
+    PlatformIgnoreSignal(SIGINT);
+    PlatformIgnoreSignal(SIGQUIT);
+    PlatformFlowControlOff();
+    // Curses restores the mode it saved after a suspension: it must be this one.
+    def_prog_mode();
 }
 
 void SetKeyWaitHook(KeyWaitHook hook) { keyWaitHook = hook; }

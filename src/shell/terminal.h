@@ -49,7 +49,8 @@ void TerminalSetCursor(int visibility);
 // Ends curses (once) and restores the terminal, so that plain text can be written.
 void TerminalEnd();
 void Beep();
-// (RefreshScreen, which brings what has been drawn onto the terminal, is in drawing.h.)
+// (RefreshScreen, which brings what has been drawn onto the terminal, and the
+// window mainWindow are in drawing.h.)
 
 // Waits for one key and returns it: a character 0..255 (Enter as kKeyEnter,
 // Backspace as kKeyBackspace) or one of the key codes above. Compare the whole
@@ -59,14 +60,23 @@ int ReadKey();
 int PollKey();
 // Reads keys until the space bar comes; every other key is ignored.
 void WaitForSpaceKey();
+// Waits the given milliseconds, cut short when `key` is pressed: true then.
+// Other keys pressed meanwhile are dropped. A termination signal is acted on
+// at once, as in the key read.
+bool PauseUnlessKey(uint32_t milliseconds, int key);
 // Reads a line of at most maxChars printable characters at (x, y), echoing it
 // in the colour; Backspace erases, Enter ends.
 std::string ReadLine(int32_t x, int32_t y, int32_t maxChars, ColourCode colour);
 
-// Set by the termination signal handlers; the key read acts on it.
+// Set by the termination signal handlers; the key read acts on it (through
+// the terminate hook of toolkit_hooks.h).
 extern volatile std::sig_atomic_t pendingTerminationSignal;
 // Installs the handlers of SIGTERM and SIGHUP that only set the flag above.
 void CatchTerminationSignals();
+// No single keystroke may kill or freeze the game: Ctrl-C and Ctrl-\ are
+// ignored, and the terminal's flow control (Ctrl-S, Ctrl-Q) is off, so those
+// keys reach the game as keys.
+void GuardAgainstKillingKeys();
 
 // Called each time the key read has waited a tenth of a second without a key. Tests use it
 // to fail instead of waiting for ever for a key they forgot to feed.

@@ -10,6 +10,8 @@
 #include "shell/command_line.h"
 #include "shell/drawing.h"
 #include "shell/game.h"
+#include "shell/game_state.h"
+#include "shell/random_mother.h"
 #include "shell/terminal.h"
 #include "shell/tutorial.h"
 
@@ -136,6 +138,8 @@ bool TitleMenu() {
                     }
                     return false;
                 }
+                // A load that failed may have read part of a game: none of it reaches the next one.
+                ResetGameState(StartingSeed());
                 ClearScreen();
                 DrawTitleScreen();
                 break;

@@ -1,5 +1,6 @@
 // The learning screen: the skill list in pages of 20, three sorts, and
 // learning the highlighted skill for a skill point.
+#include "shell/screen_redraw.h"
 #include "skills/learning_screen.h"
 
 #include <string>

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "support/game_session.h"
 
 namespace {
@@ -26,11 +28,15 @@ struct ShownText {
     std::string text;
 };
 
+// What becomes of the file before the program starts.
+enum class Spoiling { kRemoved, kVersion, kNamedPipe, kFolder };
+
 struct DataFileFailure {
     const char* name;
     const char* file;
-    // Absent: the file is removed; otherwise the file's version field is set to it.
-    std::optional<int32_t> version;
+    Spoiling spoiling;
+    // For kVersion: the version field is set to this.
+    int32_t version;
     std::vector<ShownText> texts;
 };
 
@@ -40,7 +46,8 @@ const std::vector<DataFileFailure>& Failures() {
     static const std::vector<DataFileFailure> failures = {
         {"MonsterFileMissing",
          "monsters.hmd",
-         std::nullopt,
+         Spoiling::kRemoved,
+         0,
          {
              {22, 2, "You don't have the monsters.hmd file!"},
              {0, 4, "Windows:"},
@@ -59,16 +66,35 @@ const std::vector<DataFileFailure>& Failures() {
          }},
         {"MonsterFileOfAnOlderVersion",
          "monsters.hmd",
+         Spoiling::kVersion,
          105,
          {{20, 4, "The monster file's version isn't correct."}, {28, 5, "Press a key to exit."}}},
         {"ItemFileMissing",
          "items.hmd",
-         std::nullopt,
+         Spoiling::kRemoved,
+         0,
          {{23, 20, "You don't have the items.hmd file!"}, {28, 5, "Press a key to exit."}}},
         {"ItemFileOfANewerVersion",
          "items.hmd",
+         Spoiling::kVersion,
          107,
          {{22, 20, "Item file's version isn't correct."}, {28, 5, "Press a key to exit."}}},
+        // Only a regular file is read: a named pipe would keep start-up waiting for ever.
+        {"ItemFileIsANamedPipe",
+         "items.hmd",
+         Spoiling::kNamedPipe,
+         0,
+         {{23, 20, "You don't have the items.hmd file!"}, {28, 5, "Press a key to exit."}}},
+        {"KeyFileIsANamedPipe",
+         "Keybindings.txt",
+         Spoiling::kNamedPipe,
+         0,
+         {{20, 20, "You don't have the keybindings.txt file!"}, {28, 5, "Press a key to exit."}}},
+        {"ItemFileIsAFolder",
+         "items.hmd",
+         Spoiling::kFolder,
+         0,
+         {{23, 20, "You don't have the items.hmd file!"}, {28, 5, "Press a key to exit."}}},
     };
     return failures;
 }
@@ -100,14 +126,21 @@ class DataFileFailureScreen : public ::testing::TestWithParam<DataFileFailure> {
 TEST_P(DataFileFailureScreen, ShowsItsRedTextsAndEndsAfterOneKeyWritingNothing) {
     const DataFileFailure& failure = GetParam();
     GameSession game;
-    if (failure.version) {
-        std::string content = ReadFile(game.WorkingDirectory() + "/" + failure.file);
+    const std::string path = game.WorkingDirectory() + "/" + failure.file;
+    if (failure.spoiling == Spoiling::kVersion) {
+        std::string content = ReadFile(path);
         ASSERT_GE(content.size(), 4u);
-        const auto version = static_cast<uint32_t>(*failure.version);
+        const auto version = static_cast<uint32_t>(failure.version);
         for (int byte = 0; byte < 4; ++byte) content[static_cast<size_t>(byte)] = static_cast<char>(version >> (8 * byte));
         game.WriteFile(failure.file, content);
     } else {
         game.RemoveFile(failure.file);
+    }
+    if (failure.spoiling == Spoiling::kNamedPipe) {
+        ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+    }
+    if (failure.spoiling == Spoiling::kFolder) {
+        ASSERT_TRUE(fs::create_directory(path));
     }
     const std::map<std::string, std::string> before = FilesIn(game.WorkingDirectory());
 

@@ -3,6 +3,7 @@
 
 #include <csignal>
 
+#include "e2e/dungeon_walker.h"
 #include "support/game_session.h"
 
 namespace {
@@ -81,6 +82,9 @@ TEST(Startup, RefusesAMissingSpoiledOrAmbiguousKeyFile) {
         {"missing", std::nullopt, {{20, "You don't have the keybindings.txt file!"}}, {20}},
         {"byte 189", "50 5Q8\xbd" "2467913", {{20, "You've messed up your Keybindings.txt!"}}, {21}},
         {"no number first", "# keys\n50 " + keys, {{20, "You've messed up your Keybindings.txt!"}}, {21}},
+        // Either would start a game that cannot be left, or a command no key reaches.
+        {"quit unbound", "50 5", {{20, "You've messed up your Keybindings.txt!"}}, {21}},
+        {"a letter outside ASCII", "50 5Q8\xe9" "467913", {{20, "You've messed up your Keybindings.txt!"}}, {21}},
         {"a symbol twice",
          twice,
          {{20, "You can't bind one symbol to two or more commands."},
@@ -211,6 +215,8 @@ TEST(NewGame, NameModeWithoutASaveGoesStraightToANewCharacter) {
     ExpectExitCode(game, 1);
 }
 
+// No single keystroke kills or freezes the game: Ctrl-C and Ctrl-\ are ignored,
+// and Ctrl-S does not stop the terminal's output.
 TEST(Signals, InterruptsAreIgnoredAndTerminationEndsANamedGameAtTheKeyRead) {
     GameSession game;
     game.Start(SessionOptions().WithArguments({"-name", "Tester"}));
@@ -218,8 +224,51 @@ TEST(Signals, InterruptsAreIgnoredAndTerminationEndsANamedGameAtTheKeyRead) {
     game.Type("12");
     ASSERT_TRUE(game.WaitForText(23, 0, "HP: ")) << game.Dump();
     game.Signal(SIGINT);
+    game.Signal(SIGQUIT);
+    game.Press("C-s");
     game.Type("?");
     EXPECT_SHOWN(game, 0, 34, "Help Screen");
+    game.Signal(SIGTERM);
+    ExpectExitCode(game, 1);
+}
+
+// Shrinking the terminal cuts off part of the screen; growing it again brings
+// the whole game screen back.
+TEST(Resizing, AShrunkAndRegrownTerminalIsDrawnWholeAgain) {
+    GameSession game;
+    game.Start(SessionOptions().WithArguments({"-name", "Tester"}));
+    // (character creation) a random character
+    game.Type("12");
+    ASSERT_TRUE(game.WaitForText(23, 0, "HP: ")) << game.Dump();
+    const std::vector<std::string> before = game.Screen();
+    game.Resize(60, 20);
+    ASSERT_TRUE(game.WaitForScreen([](const std::vector<std::string>& rows) { return rows.size() == 20; })) << game.Dump();
+    game.Resize(80, 25);
+    EXPECT_TRUE(game.WaitForScreen([&before](const std::vector<std::string>& rows) { return rows == before; }, 5))
+        << game.Dump();
+    game.Type("QY");
+    ExpectExitCode(game, 1);
+}
+
+TEST(Signals, TerminationEndsEvenAQuickMovesLongPause) {
+    GameSession game;
+    game.WriteFile("Data/Tester/Tester.txt", "2000000000 5Q82467913<>giefcxwaltupLsS?mCFqvT");
+    game.Start(SessionOptions().WithArguments({"-name", "Tester"}));
+    // (character creation) a random character
+    game.Type("12");
+    ASSERT_TRUE(game.WaitForText(23, 0, "HP: ")) << game.Dump();
+    // A quick move whose first step is made waits before its second one.
+    bool running = false;
+    for (const char direction : std::string("82467913")) {
+        game.Type(std::string("w") + direction);
+        running = game.WaitForScreen([](const std::vector<std::string>& rows) {
+            Sight sight;
+            sight.rows = rows;
+            return sight.Turns() > 0;
+        }, 2);
+        if (running) break;
+    }
+    ASSERT_TRUE(running) << "no quick move got going" << game.Dump();
     game.Signal(SIGTERM);
     ExpectExitCode(game, 1);
 }

@@ -11,7 +11,6 @@
 #include "floors/floor_features.h"
 #include "items/item_kind.h"
 #include "monsters/monster_kind.h"
-#include "shell/game.h"
 #include "shell/random_mother.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"

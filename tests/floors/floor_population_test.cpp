@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
@@ -181,6 +182,28 @@ TEST_F(FloorPopulation, MonstersKeepOffSagesOccupiedTilesAndTheStartingStairs) {
             EXPECT_EQ(count, 30);
         }
     }
+}
+
+// A pack's companions stand beside their leader: on the starting floor they too
+// keep two tiles from the up stairs, and one that would not is not placed.
+TEST_F(FloorPopulation, PackCompanionsKeepClearOfTheStartingStairsToo) {
+    int32_t companions = 0;
+    for (int32_t seed = 1; seed <= 40; ++seed) {
+        ResetGameState(static_cast<uint32_t>(seed));
+        AddMonsterKindPerLevel();
+        for (MonsterKind& kind : monsterKinds.kinds) kind.ability = kAbilityPack;
+        Floor& floor = floorArray[0];
+        FillFloor(floor, '#');
+        OpenArea(floor, 25, 3, 45, 14);
+        floor.At(35, 8).glyph = '<';
+        floor.SpawnFloorMonsters(0, 10);
+        for (Monster* m = monsterListHead; m != nullptr; m = m->next) {
+            ++companions;
+            EXPECT_TRUE(std::abs(m->x - 35) > 2 || std::abs(m->y - 8) > 2) << "seed " << seed << ": " << m->x << "," << m->y;
+        }
+        companions -= 10;
+    }
+    EXPECT_GT(companions, 0);  // the packs did come with companions
 }
 
 TEST_F(FloorPopulation, SpawningEndsWhenNoMonsterCanBeMade) {

@@ -2,12 +2,17 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "floors/floor_fixtures.h"
 #include "floors/prebuilt_floors.h"
+#include "records/run_length.h"
+#include "shell/drawing.h"
 #include "support/screen_test.h"
 #include "support/working_directory.h"
 
@@ -230,18 +235,73 @@ TEST_F(PrebuiltFloors, FiveDistinctMapsAreChosen) {
     EXPECT_EQ(everSeen.size(), 50u);
 }
 
-class FloorsFileScreen : public ScreenTest {};
+// Fifty maps of open floor, each with its stairs unless `spoil` takes them away.
+std::string FiftyMaps(const std::function<void(int32_t, std::vector<std::string>&)>& spoil = {}) {
+    std::vector<std::vector<std::string>> maps;
+    for (int32_t m = 0; m < kPrebuiltMapCount; ++m) {
+        maps.push_back(MapRows("<.>"));
+        if (spoil) spoil(m, maps.back());
+    }
+    return Text(maps);
+}
 
-TEST_F(FloorsFileScreen, AMissingFloorsFileEndsTheGameWithItsScreen) {
-    ScopedWorkingDirectory emptyFolder;
-    std::string text;
-    EXPECT_TRUE(RunUntilItWaitsForAKey([&text] { UnpackPrebuiltMaps(text); }));
-    EXPECT_EQ(TextAt(20, 20, 39), "Couldn't open decompressed floors file!") << Dump();
-    EXPECT_EQ(ColourAt(20, 20), 4);
-    EXPECT_EQ(TextAt(5, 28, 20), "Press a key to exit.");
-    EXPECT_EQ(ColourAt(5, 28), 4);
+TEST(PrebuiltMaps, EveryMapNeedsItsStairsInsideTheWalls) {
+    EXPECT_TRUE(HoldsEveryMap(FiftyMaps()));
+    const struct {
+        const char* what;
+        std::string text;
+    } broken[] = {
+        {"no down stairs in map 37", FiftyMaps([](int32_t m, auto& rows) { rows[1][3] = m == 37 ? '.' : rows[1][3]; })},
+        {"no up stairs in the last map", FiftyMaps([](int32_t m, auto& rows) { rows[1][1] = m == 49 ? '.' : '<'; })},
+        {"stairs only on the border, which is wall", FiftyMaps([](int32_t m, auto& rows) {
+             if (m != 0) return;
+             rows[1][1] = '.';
+             rows[0][5] = '<';
+         })},
+        {"49 maps", FiftyMaps().substr(0, FiftyMaps().rfind('!'))},
+        {"nothing", ""},
+    };
+    for (const auto& map : broken) EXPECT_FALSE(HoldsEveryMap(map.text)) << map.what;
+}
+
+class FloorsFileScreen : public ScreenTest {
+protected:
+    void WriteFloorsFile(const std::string& text) {
+        const std::vector<uint8_t> packed = RunLengthPack(std::vector<uint8_t>(text.begin(), text.end()));
+        std::ofstream(folder.Path() / "floors.hmd", std::ios::binary)
+            .write(reinterpret_cast<const char*>(packed.data()), static_cast<std::streamsize>(packed.size()));
+    }
+    ScopedWorkingDirectory folder;
+};
+
+TEST_F(FloorsFileScreen, AFloorsFileThatCannotGiveEveryMapEndsTheGameWithItsScreen) {
+    const struct {
+        const char* what;
+        std::optional<std::string> text;
+    } cases[] = {
+        {"missing", std::nullopt},
+        {"a map without its down stairs", FiftyMaps([](int32_t m, auto& rows) { rows[1][3] = m == 12 ? '.' : '>'; })},
+        // A small file can claim over a hundred times its size.
+        {"more than a megabyte unpacked", FiftyMaps() + std::string(1u << 20, '#')},
+    };
+    for (const auto& c : cases) {
+        ClearScreen();
+        std::filesystem::remove(folder.Path() / "floors.hmd");
+        if (c.text) WriteFloorsFile(*c.text);
+        std::string text;
+        EXPECT_TRUE(RunUntilItWaitsForAKey([&text] { UnpackPrebuiltMaps(text); })) << c.what;
+        EXPECT_EQ(TextAt(20, 20, 39), "Couldn't open decompressed floors file!") << c.what << Dump();
+        EXPECT_EQ(ColourAt(20, 20), 4);
+        EXPECT_EQ(TextAt(5, 28, 20), "Press a key to exit.");
+        EXPECT_EQ(ColourAt(5, 28), 4);
+    }
     Type("k");
+    std::string text;
     EXPECT_EXIT(UnpackPrebuiltMaps(text), ::testing::ExitedWithCode(1), "");
+
+    WriteFloorsFile(FiftyMaps());
+    UnpackPrebuiltMaps(text);
+    EXPECT_EQ(text, FiftyMaps());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -132,6 +133,51 @@ TEST_F(ItemKindFile, ANameWithoutItsZeroIsCutToTheField) {
     EXPECT_EQ(std::strlen((*table)[0].name), 63u);
 }
 
+// A field the game uses as an index or a count, out of its range, leaves the kind
+// unused, for the appearance tables as well (they go by type).
+TEST_F(ItemKindFile, AKindOutOfRangeIsLeftUnused) {
+    struct Case {
+        const char* what;
+        void (*spoil)(ItemKind&);
+        bool kept;
+    };
+    const Case cases[] = {
+        {"as it is", [](ItemKind&) {}, true},
+        {"a type no item has", [](ItemKind& k) { k.type = 10; }, false},
+        {"a weapon of an armour subtype", [](ItemKind& k) { k.subtype = 3; }, false},
+        {"damage whose top is below its bottom", [](ItemKind& k) { k.secondValue = 2; }, false},
+        {"negative damage", [](ItemKind& k) { k.power = -1; }, false},
+        {"armour of a weapon subtype", [](ItemKind& k) { k.type = kItemArmour; k.subtype = 2; }, false},
+        {"cloth shield", [](ItemKind& k) { k.type = kItemCloth; k.subtype = 3; }, false},
+        {"an accessory neither ring nor amulet", [](ItemKind& k) { k.type = kItemAccessory; k.subtype = 8; k.power = 4; }, false},
+        {"an amulet of property 36", [](ItemKind& k) { k.type = kItemAccessory; k.subtype = 10; k.power = 36; }, false},
+        {"a ring of property 35", [](ItemKind& k) { k.type = kItemAccessory; k.subtype = 9; k.power = 35; }, true},
+        {"a potion of effect 0", [](ItemKind& k) { k.type = kItemPotion; k.power = 0; }, false},
+        {"a wand of effect 27", [](ItemKind& k) { k.type = kItemWand; k.power = 27; }, false},
+        {"a wand of effect 26", [](ItemKind& k) { k.type = kItemWand; k.power = 26; }, true},
+        {"a material of tier 6", [](ItemKind& k) { k.type = kItemMaterial; k.power = 6; k.secondValue = 1; }, false},
+        {"a material of craft class 5", [](ItemKind& k) { k.type = kItemMaterial; k.power = 1; k.secondValue = 5; }, false},
+        {"negative charges", [](ItemKind& k) { k.maxDurability = -1; }, false},
+        {"negative weight", [](ItemKind& k) { k.weight = -5; }, false},
+        {"a control character for a glyph", [](ItemKind& k) { k.glyph = 7; }, false},
+        {"a blank glyph", [](ItemKind& k) { k.glyph = ' '; }, false},
+        {"a glyph past ASCII", [](ItemKind& k) { k.glyph = 0xE9; }, false},
+    };
+    for (const Case& c : cases) {
+        ItemKind kind = Dagger();
+        c.spoil(kind);
+        auto table = std::make_unique<ItemKindTable>();
+        ASSERT_EQ(table->ReadItemKinds(Write(FileOf(kind))), DataFileResult::kRead);
+        table->MapItemColours();
+        const ItemKind& read = (*table)[0];
+        EXPECT_EQ(read.inUse, c.kept ? 1 : 0) << c.what;
+        if (!c.kept) {
+            EXPECT_EQ(read.type, -1) << c.what;
+            EXPECT_EQ(read.colour, kUnusedItemColour) << c.what;
+        }
+    }
+}
+
 TEST_F(ItemKindFile, LoaderEndsTheProgramWhenTheFileIsMissingOrWrong) {
     // The fixture's folder is the working directory, where the loader looks.
     EXPECT_EXIT(itemKinds.LoadItemKinds(), ::testing::ExitedWithCode(1), "");
@@ -161,9 +207,13 @@ TEST(ItemKinds, TheBuiltFileHoldsTheKindsTheGameLooksUp) {
     EXPECT_EQ(itemKinds[arrow].type, kItemAmmunition);
     EXPECT_EQ(itemKinds[arrow].weight, 0);
     EXPECT_LT(find("crude willow bow"), find("crude copper sword"));
+    // The loader's range checks leave every kind of the shipped file in use.
+    std::ifstream raw(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(raw), std::istreambuf_iterator<char>()};
     int32_t potions = 0;
     for (int32_t i = 0; i < kItemKindCount; ++i) {
         const ItemKind& kind = itemKinds[i];
+        EXPECT_EQ(kind.inUse, bytes[static_cast<size_t>(4 + i * kItemKindRecordSize + 98)]) << i;
         if (kind.inUse == 0) {
             EXPECT_EQ(kind.type, -1) << i;
             EXPECT_EQ(kind.colour, 192) << i;

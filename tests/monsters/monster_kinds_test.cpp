@@ -169,6 +169,18 @@ TEST_F(MonsterKindFile, KindsThatWouldHangOrOverrunAreMadeSafe) {
     EXPECT_EQ(kind.hitPoints, 60);
 }
 
+// A control character would corrupt the map: such a kind is never spawned.
+TEST_F(MonsterKindFile, AKindWhoseGlyphDoesNotShowIsLeftUnused) {
+    for (const char glyph : {'\x01', '\n', ' ', '\x7f', static_cast<char>(0xE9), 'w', '#', '~'}) {
+        MonsterKind kind = Wolf();
+        kind.glyph = glyph;
+        auto table = std::make_unique<MonsterKindTable>();
+        ASSERT_EQ(table->ReadMonsterKinds(Write(FileWith(kind))), DataFileResult::kRead);
+        const bool shows = glyph > ' ' && glyph <= '~';
+        EXPECT_EQ((*table)[0].hitPoints, shows ? 60 : 0) << static_cast<int>(glyph);
+    }
+}
+
 TEST_F(MonsterKindFile, LoaderEndsTheProgramWhenTheFileIsMissingOrWrong) {
     // The fixture's folder is the working directory, where the loader looks.
     EXPECT_EXIT(monsterKinds.LoadMonsterKinds(), ::testing::ExitedWithCode(1), "");

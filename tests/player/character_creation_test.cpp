@@ -196,8 +196,8 @@ TEST_F(CharacterCreation, ARandomCharacterSeesOnlyTheNameScreenWithItsDescriptio
 }
 
 TEST_F(CharacterCreation, TheNameIsAskedUntilOneIsUsable) {
-    // Enter alone, then a name that names a folder, then one with a slash: all asked again without a word.
-    EXPECT_TRUE(ShowAfter("111111\n..\na/b\n"));
+    // Enter alone, a name that names a folder, one with a slash, blanks only: all asked again without a word.
+    EXPECT_TRUE(ShowAfter("111111\n..\na/b\n   \n"));
     EXPECT_EQ(TextAt(10, 32, 9), std::string(9, ' ')) << Dump();
     EXPECT_EQ(Row(15), std::string(80, ' '));
     EXPECT_EQ(TextAt(5, 29, 18), "What is your name?");

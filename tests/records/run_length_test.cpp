@@ -53,6 +53,16 @@ TEST(RunLength, AMissingCountAtTheEndMeansNoCopies) {
     EXPECT_EQ(RunLengthUnpack({0}), (Bytes{0}));
 }
 
+// Three bytes claim 257: an unpacking that may not grow past its limit stops there.
+TEST(RunLength, UnpackingStopsAtItsLimit) {
+    const Bytes packed = {7, 7, 255};
+    Bytes raw;
+    EXPECT_FALSE(RunLengthUnpackAtMost(packed, 256, raw));
+    EXPECT_LE(raw.size(), 256u);
+    EXPECT_TRUE(RunLengthUnpackAtMost(packed, 257, raw));
+    EXPECT_EQ(raw, Repeat(257, 7));
+}
+
 TEST(RunLength, RoundTripsRandomAndRunHeavyInputs) {
     rng.RandomInit(2024);
     for (int trial = 0; trial < 300; ++trial) {

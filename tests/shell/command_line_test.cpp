@@ -25,12 +25,13 @@ TEST(CommandLine, NameModeNeedsASafeName) {
     EXPECT_TRUE(IsNameMode());
     EXPECT_EQ(NamedCharacter(), "Tester");
     EXPECT_EQ(CharacterFilePath("Tester", ".hmd"), "Data/Tester/Tester.hmd");
-    for (const char* refused : {"", ".", "..", "../evil", "a/b", "a\\b", "fifteen letters", "tab\there", "\x7f"}) {
+    for (const char* refused : {"", ".", "..", "../evil", "a/b", "a\\b", "fifteen letters", "tab\there", "\x7f", " ", "    "}) {
         EXPECT_NE(ProblemWith({"-name", refused}), "") << refused;
     }
     EXPECT_EQ(ProblemWith({"-name", "fourteen chars"}), "");
     EXPECT_EQ(ProblemWith({"-name", "Sir Tom.the 2nd"}).empty(), false);  // 15 characters
     EXPECT_EQ(ProblemWith({"-name", "Sir Tom, 2nd!"}), "");
+    EXPECT_EQ(ProblemWith({"-name", " Tom "}), "");
 }
 
 TEST(CommandLine, OnlyTheFirstArgumentCounts) {

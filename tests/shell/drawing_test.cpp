@@ -3,6 +3,7 @@
 #include "player/player.h"
 #include "shell/drawing.h"
 #include "shell/random_mother.h"
+#include "shell/screen_redraw.h"
 #include "support/screen_test.h"
 
 namespace {

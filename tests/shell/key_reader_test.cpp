@@ -153,6 +153,18 @@ TEST_F(KeyReader, KeysDuringARunAreSwallowedButSpaceStopsIt) {
     EXPECT_EQ(player.runKey, kNoRunKey);
 }
 
+// The pause before each step listens for the space bar: however long the key
+// file makes it, the run can be stopped, and the key after the space is read.
+TEST_F(KeyReader, ALongPauseBetweenStepsStillListensForSpace) {
+    OpenFloor();
+    runDelayMs = 2000000000;
+    player.runKey = '4';
+    Type("e i");
+    EXPECT_EQ(ReadCommandKey(), 1);
+    EXPECT_EQ(currentCommand, kCommandInventory);
+    EXPECT_EQ(player.runKey, kNoRunKey);
+}
+
 TEST_F(KeyReader, AQuickRestIsNeverStuck) {
     OpenFloor();
     player.runKey = '5';

@@ -3,7 +3,6 @@
 #include "items/item_kind.h"
 #include "player/player.h"
 #include "shell/drawing.h"
-#include "shell/game.h"
 #include "support/screen_test.h"
 
 namespace {

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "folk/sage.h"
+#include "player/player.h"
 #include "shell/drawing.h"
 #include "support/screen_test.h"
 #include "support/working_directory.h"
@@ -61,10 +63,24 @@ TEST_F(TitleScreen, TheLoadPromptKeepsNineCharactersAndRefusesUnsafeNames) {
     EXPECT_EQ(TextAt(8, 32, 10), "abcdefghi ");
     EXPECT_EQ(ColourAt(8, 32), 11);
 
-    Type("2abc\b\b\b../x\n");
+    for (const char* refused : {"2abc\b\b\b../x\n", "2   \n"}) {
+        Type(refused);
+        EXPECT_TRUE(RunUntilItWaitsForAKey([] { TitleMenu(); }));
+        EXPECT_EQ(TextAt(5, 19, 40), "What is the name of the saved character?");
+        EXPECT_EQ(TextAt(8, 32, 10), std::string(10, ' ')) << refused;  // asked again
+    }
+}
+
+TEST_F(TitleScreen, AFailedLoadLeavesNothingOfAGameBehind) {
+    sages.push_back(cSage{});
+    player.gold = 500;
+    player.dotBound = 1;  // from the key-binding file: not part of a game
+    Type("2ghost\n ");     // the name, then a key for the refusal
     EXPECT_TRUE(RunUntilItWaitsForAKey([] { TitleMenu(); }));
-    EXPECT_EQ(TextAt(5, 19, 40), "What is the name of the saved character?");
-    EXPECT_EQ(TextAt(8, 32, 10), std::string(10, ' '));  // asked again
+    EXPECT_EQ(TextAt(12, 17, 25), "(1) Start a new adventure");
+    EXPECT_TRUE(sages.empty());
+    EXPECT_EQ(player.gold, 0);
+    EXPECT_EQ(player.dotBound, 1);
 }
 
 }  // namespace

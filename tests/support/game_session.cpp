@@ -223,6 +223,11 @@ bool GameSession::WaitForText(const std::string& text, double seconds) const {
         seconds);
 }
 
+void GameSession::Resize(int columns, int rows) {
+    Tmux("resize-window -t game -x " + std::to_string(columns) + " -y " + std::to_string(rows));
+    columns_ = columns;
+}
+
 void GameSession::Signal(int signalNumber) const {
     // The pane runs the shell script, and the program is that shell's child.
     const std::string shell = Tmux("list-panes -t game -F '#{pane_pid}'");

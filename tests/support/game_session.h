@@ -82,6 +82,8 @@ public:
     bool WaitForText(int row, int column, const std::string& text, double seconds = 20) const;
     // Waits until the text shows anywhere.
     bool WaitForText(const std::string& text, double seconds = 20) const;
+    // Makes the pane the given size, as a player resizing the terminal would.
+    void Resize(int columns, int rows);
     // Sends a signal to the program (not to tmux or the shell around it).
     void Signal(int signalNumber) const;
     // The program's exit code (0..255) once it has ended; nothing after the timeout.

@@ -1,25 +1,11 @@
 #include "support/game_state.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
-#include "floors/floor.h"
-#include "floors/floor_features.h"
-#include "folk/sage.h"
-#include "items/appearances.h"
-#include "items/item_kind.h"
-#include "items/item_prefixes.h"
-#include "monsters/monster.h"
-#include "monsters/monster_kind.h"
 #include "player/player.h"
-#include "shell/command_line.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
 #include "shell/key_bindings.h"
-#include "shell/key_reader.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/terminal.h"
-#include "skills/skill_def.h"
 
 void UseStandardKeys() {
     static const std::string kKeys = "5Q82467913<>  giefcxwaltupLsS?mCFqvT";
@@ -31,37 +17,20 @@ void UseStandardKeys() {
     player.dotBound = 0;
 }
 
-void ResetGameState(uint32_t seed) {
-    player = Player();
-    messageLog = MessageLog();
-    for (Floor& floor : floorArray) floor = Floor();
-    if (monsterListHead != nullptr) FreeAllMonsters();
-    monsterListHead = nullptr;
-    monsterVisionRange = 7;
-    sages.clear();
-    altarCount = 0;
-    for (int32_t& layout : layoutShuffle) layout = 0;
-    layoutShufflePending = 1;
-    monsterKinds = MonsterKindTable();
-    itemKinds = ItemKindTable();
-    for (ItemPrefix& prefix : itemPrefixes) prefix = ItemPrefix();
-    for (AppearanceName& entry : potionAppearances) entry = AppearanceName();
-    for (AppearanceName& entry : wandAppearances) entry = AppearanceName();
-    for (AccessoryAppearance& entry : accessoryAppearances) entry = AccessoryAppearance();
-    for (SkillDef& skill : skillTable) skill = SkillDef();
-    UseStandardKeys();
-    previousFightingStyle = -1;
-    runDelayMs = 0;
-    currentCommand = 0;
-    runStuckTurns = 0;
-    runLastX = 0;
-    runLastY = 0;
-    separatorDirty = 1;
-    programArgs = {"Noargs"};
-    gameVersion = 106;
-    arrowKindIndex = -1;
-    gameInPlay = 0;
-    pendingTerminationSignal = 0;
-    randomSeed = 0;
-    rng.RandomInit(seed);
-}
+namespace {
+
+// Before every test, in whatever process it runs: the program as it begins,
+// with the shipped bindings read.
+class FreshProgramForEachTest : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        ResetProgramState(kTestSeed);
+        UseStandardKeys();
+    }
+};
+
+const bool kListening = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshProgramForEachTest);
+    return true;
+}();
+
+}  // namespace

@@ -1,18 +1,15 @@
 #pragma once
-// Puts the game's global objects back to their start-up state, so that tests
-// do not depend on the order they run in.
+// Test conveniences around the game's own resets (shell/game_state.h). Every
+// test starts from ResetProgramState with the test seed and the standard keys.
 #include <cstdint>
 
+#include "shell/game_state.h"
 #include "shell/random_mother.h"
 
 // The seed every test starts from.
 constexpr uint32_t kTestSeed = 12345;
 
-// Everything the game keeps in globals: the player, message log, floors,
-// monster list, sages, monster and item kinds, prefixes, appearance tables,
-// skills, key table (the standard bindings), command line ("Noargs") and the
-// random generator, seeded with `seed`. Whoever adds a global object that
-// tests touch resets it here too.
+// Tests reset the game from the test seed unless they name one.
 void ResetGameState(uint32_t seed = kTestSeed);
 
 // The bindings of the shipped key-binding file: rest '5', quit 'Q', the

@@ -1,0 +1,3 @@
+#include "records/high_scores.h"
+
+HighScoreTable highScores;

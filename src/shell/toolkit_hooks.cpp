@@ -1,0 +1,3 @@
+#include "shell/toolkit_hooks.h"
+
+ToolkitHooks toolkitHooks;

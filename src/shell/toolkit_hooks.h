@@ -1,0 +1,23 @@
+#pragma once
+// What the shell's toolkit (terminal, drawing, message log) needs to know of
+// the game above it. The toolkit includes nothing of the game: the top of the
+// shell installs these answers at start-up (InstallToolkitHooks in game.h).
+// Until then every hook is empty and the toolkit behaves as if no game ran:
+// no tint, nothing to stop, and a termination ends the program at once.
+struct ToolkitHooks {
+    // Drawing: true while every drawer paints in a red chosen afresh per call
+    // (the character's rage, once the map has been drawn).
+    bool (*redTint)() = nullptr;
+    // Drawing: the screen was cleared, so no map is on it any more.
+    void (*screenCleared)() = nullptr;
+    // Message log: a word landed on the first message line (it ends a quick move).
+    void (*wordOnFirstLine)() = nullptr;
+    // Message log: true when a flush must wait for the space bar, because the
+    // character cannot act on what the messages say (asleep or paralysed).
+    bool (*flushWaitsForSpace)() = nullptr;
+    // Key read: a termination signal, or a terminal that is gone, met where
+    // the game may act on it. It ends the program.
+    void (*terminate)(int signalNumber) = nullptr;
+};
+
+extern ToolkitHooks toolkitHooks;
