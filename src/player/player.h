@@ -241,6 +241,8 @@ public:
     void PossessedWeaponSummon(bool secondHand);
 
     // ---- item_use/: potions, food, wands, shooting, throwing, targeting ----
+    // Drinks a potion, zaps a wand or eats a food item of the inventory; callers sort and recompute after it.
+    void UseItem(int32_t index);
     // Non-zero when a shot was made or something was thrown.
     int32_t Shoot();
     int32_t Throw();
