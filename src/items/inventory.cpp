@@ -42,12 +42,12 @@ void TakeIntoInventory(const ItemData& item) {
 void RemoveInventoryEntry(int32_t index) {
     Player& p = player;
     if (index < 0 || index >= static_cast<int32_t>(p.inventory.size())) return;
-    p.FixSlotsAfterErase(index);
     // Every slot that named the entry goes empty, not only the one the caller knows of:
     // left alone, it would name the next item.
     for (int32_t& slot : p.equipSlots) {
         if (slot == index) slot = -1;
     }
+    p.FixSlotsAfterErase(index);
     p.inventory.erase(p.inventory.begin() + index);
 }
 
