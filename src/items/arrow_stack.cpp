@@ -1,5 +1,6 @@
 // The one counted stack of arrows that bows shoot, and the automatic pick-up
 // of ammunition.
+#include "items/inventory.h"
 #include "items/item_kind.h"
 #include "player/player.h"
 #include "shell/message_log.h"
@@ -21,15 +22,7 @@ void Player::AddArrows(int32_t count) {
         return;
     }
     if (arrowKindIndex < 0) return;
-    ItemData arrows;
-    arrows.kind = arrowKindIndex;
-    arrows.durability = kNoDurability;
-    arrows.blessing = kUncursed;
-    arrows.quantity = count;
-    arrows.identified = kIdentified;
-    arrows.empty = kNotEmpty;
-    arrows.prefix = kNoPrefix;
-    inventory.push_back(arrows);
+    inventory.push_back(FreshItem(arrowKindIndex, count, kNoDurability));
     SortInventory();
 }
 

@@ -39,6 +39,18 @@ void TakeIntoInventory(const ItemData& item) {
     player.inventory.push_back(item);
 }
 
+ItemData FreshItem(int32_t kind, int32_t quantity, int32_t durability) {
+    ItemData item;
+    item.kind = kind;
+    item.durability = durability;
+    item.blessing = kUncursed;
+    item.quantity = quantity;
+    item.identified = kIdentified;
+    item.empty = kNotEmpty;
+    item.prefix = kNoPrefix;
+    return item;
+}
+
 void RemoveInventoryEntry(int32_t index) {
     Player& p = player;
     if (index < 0 || index >= static_cast<int32_t>(p.inventory.size())) return;

@@ -13,6 +13,9 @@ bool StacksByKind(int32_t itemType);
 // Takes an item into the inventory: a stacking kind joins the first entry of its
 // kind, anything else becomes a new entry at the end.
 void TakeIntoInventory(const ItemData& item);
+// A new item as the game hands it out ready to use: identified, normal, not
+// empty, without prefix (for cloth: dry).
+ItemData FreshItem(int32_t kind, int32_t quantity, int32_t durability);
 // Removes the entry at index: the slots above it are renumbered and any slot
 // that still named it is emptied. The caller sorts and recomputes afterwards.
 void RemoveInventoryEntry(int32_t index);

@@ -7,6 +7,7 @@
 #include "player/player.h"
 #include "player/surroundings.h"
 #include "shell/drawing.h"
+#include "shell/list_frame.h"
 #include "shell/message_log.h"
 #include "shell/screen_redraw.h"
 #include "shell/terminal.h"
@@ -19,13 +20,8 @@ constexpr int32_t kNoticeRow = 24;
 constexpr ColourCode kNoticeColour = kLightCyan;
 
 void DrawFrame() {
-    DrawText("  8 = up     page up = previous page   u = use    d = drop 1   D = drop stack   ", 0, 0, kCyan);
-    DrawText("  2 = down   page down = next page     z = exit   e = examine item properties   ", 0, 1, kCyan);
-    for (int32_t row : {0, 1}) {
-        DrawChar('|', 0, row, kCyan);
-        DrawChar('|', 79, row, kCyan);
-    }
-    DrawText(std::string(80, '-'), 0, 2, kCyan);
+    DrawListFrame("  8 = up     page up = previous page   u = use    d = drop 1   D = drop stack   ",
+                  "  2 = down   page down = next page     z = exit   e = examine item properties   ", 0);
     DrawText("Eq.  Qty.  Durab.  Base+  Weight  Name", 0, 3, kCyan);
 }
 

@@ -3,6 +3,7 @@
 // clothes, all worn but the food.
 #include <cstring>
 
+#include "items/inventory.h"
 #include "items/item_kind.h"
 #include "player/player.h"
 
@@ -61,15 +62,8 @@ public:
     int32_t Add(const char* name, int32_t quantity = 1, int32_t durability = kFullDurability) {
         const int32_t kind = KindNamed(name);
         if (kind < 0) return -1;
-        ItemData item;
-        item.kind = kind;
-        item.durability = durability == kFullDurability ? itemKinds[kind].maxDurability : durability;
-        item.blessing = kUncursed;
-        item.quantity = quantity;
-        item.identified = kIdentified;
-        item.empty = kNotEmpty;
-        item.prefix = kNoPrefix;
-        p_.inventory.push_back(item);
+        p_.inventory.push_back(
+            FreshItem(kind, quantity, durability == kFullDurability ? itemKinds[kind].maxDurability : durability));
         return kind;
     }
     // Where the first item of the kind stands now; -1 for none.
@@ -91,6 +85,20 @@ public:
         const int32_t position = PositionOf(kind);
         if (position >= 0) p_.equipSlots[kSlotMainHandSwap] = position;
     }
+    // Adds the item, sorts, and puts it on; its kind.
+    int32_t AddAndWear(const char* name) {
+        const int32_t kind = Add(name);
+        p_.SortInventory();
+        Wear(kind);
+        return kind;
+    }
+    // One weapon in the hand, the other readied for the swap.
+    void WearAndReady(const char* worn, const char* readied) {
+        AddAndWear(worn);
+        const int32_t kind = Add(readied);
+        p_.SortInventory();
+        Ready(kind);
+    }
 
 private:
     Player& p_;
@@ -104,12 +112,7 @@ void Player::GiveStartingKit(int32_t weaponry) {
     Kit kit(*this);
 
     switch (weaponry) {
-        case kTwoHandedWeapon: {
-            const int32_t weapon = kit.Add(names.twoHanded);
-            SortInventory();
-            kit.Wear(weapon);
-            break;
-        }
+        case kTwoHandedWeapon: kit.AddAndWear(names.twoHanded); break;
         case kWeaponAndShield: {
             const int32_t weapon = kit.Add(names.oneHanded);
             SortInventory();
@@ -131,34 +134,19 @@ void Player::GiveStartingKit(int32_t weaponry) {
             }
             break;
         }
-        case kWeaponAndBow: {
-            const int32_t weapon = kit.Add(names.oneHanded);
-            SortInventory();
-            kit.Wear(weapon);
-            const int32_t bow = kit.Add(names.bow);
-            SortInventory();
-            kit.Ready(bow);
+        case kWeaponAndBow:
+            kit.WearAndReady(names.oneHanded, names.bow);
             ammoAutoPickup = 1;
             AddArrows(75);
             break;
-        }
-        case kBowAndArrows: {
-            const int32_t bow = kit.Add(names.bow);
-            SortInventory();
-            kit.Wear(bow);
+        case kBowAndArrows:
+            kit.AddAndWear(names.bow);
             AddArrows(200);
             break;
-        }
-        case kBowAndWeapon: {
-            const int32_t bow = kit.Add(names.bow);
-            SortInventory();
-            kit.Wear(bow);
-            const int32_t weapon = kit.Add(names.oneHanded);
-            SortInventory();
-            kit.Ready(weapon);
+        case kBowAndWeapon:
+            kit.WearAndReady(names.bow, names.oneHanded);
             AddArrows(150);
             break;
-        }
         default: break;
     }
 

@@ -9,9 +9,6 @@
 
 namespace {
 
-#define EXPECT_SHOWN(session, row, column, text) \
-    EXPECT_TRUE((session).WaitForText(row, column, text)) << "expected \"" << (text) << "\"" << (session).Dump()
-
 // A human of the training (its digit on the training screen) with the weaponry
 // (1 or 2) who trains Strength, in the dungeon, on the ordinary or the shortcut start.
 void EnterAs(GameSession& game, char training, char weaponry, bool shortcut = false) {

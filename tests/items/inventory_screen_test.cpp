@@ -7,18 +7,15 @@
 #include "items/appearances.h"
 #include "items/item_fixtures.h"
 #include "shell/message_log.h"
-#include "support/screen_test.h"
 
 namespace {
 
 using namespace items;
 
-class InventoryScreen : public ScreenTest {
+class InventoryScreen : public ItemScreenTest {
 protected:
     void SetUp() override {
-        ScreenTest::SetUp();
-        UseGameItems();
-        StandOnOpenFloor();
+        ItemScreenTest::SetUp();
         ShufflePotionNames();
         sword = KindNamed("crude copper sword");
         potion = KindNamed("potion of healing");
@@ -34,19 +31,8 @@ protected:
             player.inventory.back().durability = i + 1;
         }
     }
-    bool Highlighted(int row) const { return (ColourAt(row, 5) & kOnGreen) != 0; }
     // The list row that is highlighted; -1 for none.
-    int HighlightedRow() const {
-        for (int row = 4; row < 24; ++row) {
-            if (Highlighted(row)) return row;
-        }
-        return -1;
-    }
-    std::string Trimmed(int row) const {
-        const std::string text = Row(row);
-        const std::size_t end = text.find_last_not_of(' ');
-        return end == std::string::npos ? "" : text.substr(0, end + 1);
-    }
+    int HighlightedRow() const { return ItemScreenTest::HighlightedRow(4, 5); }
     // The row's name column, trimmed.
     std::string NameAt(int row) const { return Trimmed(row).substr(34); }
 
@@ -275,11 +261,7 @@ TEST_F(InventoryScreen, AFullTileEndsTheScreen) {
 }
 
 TEST_F(InventoryScreen, ExaminingTellsWhatIsKnownAndUsesTheTurn) {
-    const int32_t ring = [] {
-        int32_t kind = 0;
-        while (itemKinds[kind].type != kItemAccessory) ++kind;
-        return kind;
-    }();
+    const int32_t ring = FirstKindOfType(kItemAccessory);
     ShuffleAccessoryNames();
     struct Case {
         ItemData item;

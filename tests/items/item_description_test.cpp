@@ -20,20 +20,14 @@ protected:
         player.DescribeItem(0);
         return Messages();
     }
-    static int32_t FirstOfType(int32_t type) {
-        for (int32_t kind = 0; kind < kItemKindCount; ++kind) {
-            if (itemKinds[kind].type == type) return kind;
-        }
-        return -1;
-    }
 };
 
 TEST_F(ItemDescription, EachSortOfItemHasItsSentence) {
     const int32_t sword = KindNamed("crude copper sword");
     const int32_t helmet = KindNamed("leather helmet");
-    const int32_t ring = FirstOfType(kItemAccessory);
-    const int32_t potion = FirstOfType(kItemPotion);
-    const int32_t wand = FirstOfType(kItemWand);
+    const int32_t ring = FirstKindOfType(kItemAccessory);
+    const int32_t potion = FirstKindOfType(kItemPotion);
+    const int32_t wand = FirstKindOfType(kItemWand);
     struct Case {
         int32_t kind;
         int32_t power;

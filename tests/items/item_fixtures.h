@@ -15,6 +15,7 @@
 #include "player/player.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
+#include "support/screen_test.h"
 
 namespace items {
 
@@ -33,6 +34,15 @@ inline int32_t KindNamed(const std::string& name) {
         if (name == itemKinds[kind].name) return kind;
     }
     ADD_FAILURE() << "no kind named " << name;
+    return 0;
+}
+
+// The first kind of the type in the table; fails the test when there is none.
+inline int32_t FirstKindOfType(int32_t type) {
+    for (int32_t kind = 0; kind < kItemKindCount; ++kind) {
+        if (itemKinds[kind].type == type) return kind;
+    }
+    ADD_FAILURE() << "no kind of type " << type;
     return 0;
 }
 
@@ -90,4 +100,27 @@ protected:
         items::StandOnOpenFloor();
     }
     void TearDown() override { ResetGameState(); }
+};
+
+// The same on a screen, for the item lists, with ways to read their rows.
+class ItemScreenTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        items::UseGameItems();
+        items::StandOnOpenFloor();
+    }
+    // The first row from `first` on whose cell in the column has the green highlight; -1 for none.
+    int HighlightedRow(int first, int column) const {
+        for (int row = first; row <= 24; ++row) {
+            if ((ColourAt(row, column) & kOnGreen) != 0) return row;
+        }
+        return -1;
+    }
+    // The row without its trailing blanks.
+    std::string Trimmed(int row) const {
+        const std::string text = Row(row);
+        const std::size_t end = text.find_last_not_of(' ');
+        return end == std::string::npos ? "" : text.substr(0, end + 1);
+    }
 };

@@ -131,12 +131,8 @@ TEST_F(ItemNaming, UnidentifiedPotionsWandsAndAccessoriesGoByTheirLooks) {
     const int32_t potion = KindNamed("potion of healing");
     const int32_t sword = KindNamed("crude copper sword");
     const int32_t shirt = KindNamed("linen shirt");
-    int32_t wand = -1;
-    int32_t ring = -1;
-    for (int32_t kind = 0; kind < kItemKindCount; ++kind) {
-        if (wand < 0 && itemKinds[kind].type == kItemWand) wand = kind;
-        if (ring < 0 && itemKinds[kind].type == kItemAccessory) ring = kind;
-    }
+    const int32_t wand = FirstKindOfType(kItemWand);
+    const int32_t ring = FirstKindOfType(kItemAccessory);
     EXPECT_EQ(ShownItemName(Item(potion)), PotionAppearanceName(potion));
     EXPECT_EQ(ShownItemName(Item(wand)), WandAppearanceName(wand));
     EXPECT_EQ(ShownItemName(Item(ring)), AccessoryAppearanceName(ring));

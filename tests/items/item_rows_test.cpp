@@ -6,7 +6,6 @@
 #include "items/item_fixtures.h"
 #include "items/item_rows.h"
 #include "shell/message_log.h"
-#include "support/screen_test.h"
 
 namespace {
 
@@ -69,8 +68,7 @@ TEST_F(ItemRows, EachValueStandsInItsColumn) {
 
 TEST_F(ItemRows, AWandWithoutChargesSaysEmpty) {
     ShuffleWandNames();
-    int32_t wand = 0;
-    while (itemKinds[wand].type != kItemWand) ++wand;
+    const int32_t wand = FirstKindOfType(kItemWand);
     ItemData item = Item(wand);
     item.empty = 1;
     const std::string look = WandAppearanceName(wand);
@@ -122,11 +120,10 @@ TEST_F(ItemRows, ThePickUpRowKeepsItsFourColumns) {
 }
 
 // The colours, on a real screen.
-class ItemRowColours : public ScreenTest {
+class ItemRowColours : public ItemScreenTest {
 protected:
     void SetUp() override {
-        ScreenTest::SetUp();
-        UseGameItems();
+        ItemScreenTest::SetUp();
         ShufflePotionNames();
     }
 };

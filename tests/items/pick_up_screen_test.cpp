@@ -8,18 +8,15 @@
 #include "shell/key_bindings.h"
 #include "shell/key_reader.h"
 #include "shell/message_log.h"
-#include "support/screen_test.h"
 
 namespace {
 
 using namespace items;
 
-class PickUpList : public ScreenTest {
+class PickUpList : public ItemScreenTest {
 protected:
     void SetUp() override {
-        ScreenTest::SetUp();
-        UseGameItems();
-        StandOnOpenFloor();
+        ItemScreenTest::SetUp();
         sword = KindNamed("crude copper sword");
         food = KindNamed("firemead");
         shirt = KindNamed("linen shirt");
@@ -27,18 +24,7 @@ protected:
     bool Run() {
         return RunUntilItWaitsForAKey([this] { result = player.PickUpScreen(); });
     }
-    bool Highlighted(int row) const { return (ColourAt(row, 0) & kOnGreen) != 0; }
-    int HighlightedRow() const {
-        for (int row = 3; row <= 24; ++row) {
-            if (Highlighted(row)) return row;
-        }
-        return -1;
-    }
-    std::string Trimmed(int row) const {
-        const std::string text = Row(row);
-        const std::size_t end = text.find_last_not_of(' ');
-        return end == std::string::npos ? "" : text.substr(0, end + 1);
-    }
+    int HighlightedRow() const { return ItemScreenTest::HighlightedRow(3, 0); }
 
     int32_t result = -1;
     int32_t sword = 0;
@@ -138,9 +124,7 @@ TEST_F(PickUpList, TheCommandSortsWhatWasTaken) {
 }
 
 TEST_F(PickUpList, AnEmptyWandSaysSo) {
-    int32_t wand = 0;
-    while (itemKinds[wand].type != kItemWand) ++wand;
-    ItemData empty = Item(wand);
+    ItemData empty = Item(FirstKindOfType(kItemWand));
     empty.empty = 1;
     PlayerTileHere().items = {Item(food), empty};
     EXPECT_TRUE(Run());

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "items/item_fixtures.h"
-#include "support/screen_test.h"
 #include "shell/status_panel.h"
 
 namespace {
@@ -202,11 +201,10 @@ TEST_F(ArrowStack, TheAutomaticPickUpTogglesWithItsMessage) {
 }
 
 // The kit as the status panel and the character pages show it.
-class KitOnScreen : public ScreenTest {
+class KitOnScreen : public ItemScreenTest {
 protected:
     void SetUp() override {
-        ScreenTest::SetUp();
-        UseGameItems();
+        ItemScreenTest::SetUp();
         player.strength = 15;
         player.dexterity = 8;
         player.agility = 9;
