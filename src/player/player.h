@@ -211,15 +211,38 @@ public:
     int32_t PickUpScreen();
     int32_t InventoryScreen();
     int32_t EquipmentScreen(bool first, int8_t notice);
+    // One row of the pick-up list: item `index` of the player's tile on screen row `row`.
+    void DrawPickupRow(bool highlight, int32_t row, int32_t index, bool marked);
+    // One page (from 0) of the inventory list on rows 4 to 23, nothing highlighted; with
+    // marksOnly only the equipped marks of column 0 are drawn again. The inventory must not be empty.
+    void DrawInventoryPage(int32_t page, bool marksOnly = false);
+    // One row of an item list: inventory entry `index` on screen row `row`, green when highlighted.
+    void DrawItemRow(bool highlight, int32_t row, int32_t index);
+    // Puts one item of the entry (or all of it) on the character's tile. True when the
+    // entry went and was the last of two or more; hint allows the altar and veil-spirit hint.
+    bool DropItem(int32_t index, bool all, bool hint);
+    // Prints the sentence of what the item does (after "It "); the caller prints its lead-in.
+    void DescribeItem(int32_t index);
+    // Keeps the equipment slots on their items when entry `index` is about to go.
+    void FixSlotsAfterErase(int32_t index);
     void SortInventory();
     void SwapToReadiedWeapons();
     void ToggleAmmoAutoPickup();
+    // Adds arrows to the arrow stack, or starts one.
+    void AddArrows(int32_t count);
     // The quantity of the first inventory entry of the arrow kind; 0 when there is none.
     int32_t ArrowCount();
+    // Puts the item into the slot of its kind, or takes it out: -2 when refused, else the
+    // blessing of an item put on for the first time, or 0.
+    int32_t ToggleEquipSlot(int32_t index);
+    // The same for the second weapon or the left ring.
+    int32_t ToggleSecondSlot(int32_t index);
     // After a hit of the main (false) or second (true) weapon: a possessed one may summon a monster.
     void PossessedWeaponSummon(bool secondHand);
 
     // ---- item_use/: potions, food, wands, shooting, throwing, targeting ----
+    // Drinks a potion, zaps a wand or eats a food item of the inventory; callers sort and recompute after it.
+    void UseItem(int32_t index);
     // Non-zero when a shot was made or something was thrown.
     int32_t Shoot();
     int32_t Throw();
