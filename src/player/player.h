@@ -189,6 +189,12 @@ public:
     int32_t InventoryScreen();
     int32_t EquipmentScreen(bool first, int8_t notice);
     void SortInventory();
+    // Before the inventory entry at index is erased: every slot holding a higher index is lowered by one.
+    void FixSlotsAfterErase(int32_t index);
+    // One page (0-based) of the inventory list on rows 4 to 23 of a list screen, nothing highlighted.
+    void DrawInventoryPage(int32_t page);
+    // The inventory entry's row at column 0 of the screen row, on green when highlighted.
+    void DrawItemRow(uint8_t highlight, int32_t row, int32_t index);
     void SwapToReadiedWeapons();
     void ToggleAmmoAutoPickup();
     // The quantity of the first inventory entry of the arrow kind; 0 when there is none.
