@@ -109,12 +109,13 @@ void PrintYourItem(const ItemData& item, bool agreeWithPlural) {
 void RemoveBrokenItem(int32_t slot) {
     Player& p = player;
     const int32_t index = p.equipSlots[slot];
-    p.FixSlotsAfterErase(index);
-    p.inventory.erase(p.inventory.begin() + index);
-    // No slot may go on naming the entry that took the broken one's place.
+    // Every slot that held the broken piece empties, its own and any other, so
+    // that none goes on naming the entry that takes the broken one's place.
     for (int32_t& held : p.equipSlots) {
         if (held == index) held = kEmptySlot;
     }
+    p.FixSlotsAfterErase(index);
+    p.inventory.erase(p.inventory.begin() + index);
     if (slot == kSlotMainWeapon && p.equipSlots[kSlotSecondWeapon] != kEmptySlot) {
         p.equipSlots[kSlotMainWeapon] = p.equipSlots[kSlotSecondWeapon];
         p.equipSlots[kSlotSecondWeapon] = kEmptySlot;
