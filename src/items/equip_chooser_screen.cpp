@@ -26,11 +26,7 @@ constexpr int32_t kLastLetter = '~';
 void DrawHeader() {
     DrawText("    space = exit    red letter = equipped item", 14, 0, kCyan);
     DrawText("select the equipped item if you want to unequip it", 14, 1, kCyan);
-    for (int32_t row : {0, 1}) {
-        DrawChar('|', 0, row, kCyan);
-        DrawChar('|', 79, row, kCyan);
-    }
-    DrawText(std::string(80, '-'), 0, 2, kCyan);
+    DrawKeyHelpFrame();
 }
 
 std::string RowText(ChooserListKind list, const ItemData& item) {

@@ -22,11 +22,7 @@ constexpr int32_t kPromptRow = 24;
 void DrawListHeader(const EquipmentListRules& rules) {
     DrawText(rules.helpLine, 0, 0, kCyan);
     DrawText(rules.secondHelpLine, 0, 1, kCyan);
-    for (int32_t row : {0, 1}) {
-        DrawChar('|', 0, row, kCyan);
-        DrawChar('|', 79, row, kCyan);
-    }
-    DrawText(std::string(80, '-'), 0, 2, kCyan);
+    DrawKeyHelpFrame();
     DrawText("Eq.  Qty.  Durab.  Base+  Weight  Name", 0, 3, kCyan);
 }
 

@@ -64,39 +64,35 @@ int32_t CoveringSlot(int32_t slot) {
     }
 }
 
-// The hand rules the screen checks before the list opens: true after a refusal.
+bool MainWeaponTwoHanded() { return Filled(kSlotMainWeapon) && SubtypeInSlot(kSlotMainWeapon) != kSubtypeOneHanded; }
+bool NoMainWeapon() { return !Filled(kSlotMainWeapon); }
+bool ShieldWorn() { return Filled(kSlotShield); }
+bool SecondWeaponHeld() { return Filled(kSlotSecondWeapon); }
+bool NothingReadied() { return !Filled(kSlotMainHandSwap); }
+bool TwoHandedReadied() { return SubtypeInSlot(kSlotMainHandSwap) != kSubtypeOneHanded; }
+
+// The hand rules the screen checks before a list opens, in order for each key.
+struct HandRule {
+    int key;
+    bool (*breaks)();
+    const char* first;
+    const char* second;
+};
+constexpr HandRule kHandRules[] = {
+    {'b', NoMainWeapon, "Fill the other", "weapon slot first."},
+    {'b', MainWeaponTwoHanded, "You already wield", "a two handed weapon!"},
+    {'b', ShieldWorn, "You already use", "a shield!"},
+    {'d', MainWeaponTwoHanded, "You already wield", "a two handed weapon!"},
+    {'d', SecondWeaponHeld, "You already wield", "two weapons!"},
+    {'s', NothingReadied, "Fill the other swap", "slot first."},
+    {'s', TwoHandedReadied, "You already readied", "a two handed weapon!"},
+};
+
+// True after the first hand rule of the key that is broken has been refused.
 bool HandsRefuse(int key) {
-    const bool mainTwoHanded = Filled(kSlotMainWeapon) && SubtypeInSlot(kSlotMainWeapon) != kSubtypeOneHanded;
-    if (key == 'b') {
-        if (!Filled(kSlotMainWeapon)) {
-            Refuse({"Fill the other", "weapon slot first.", kPressSpace});
-        } else if (mainTwoHanded) {
-            Refuse({"You already wield", "a two handed weapon!", kPressSpace});
-        } else if (Filled(kSlotShield)) {
-            Refuse({"You already use", "a shield!", kPressSpace});
-        } else {
-            return false;
-        }
-        return true;
-    }
-    if (key == 'd') {
-        if (mainTwoHanded) {
-            Refuse({"You already wield", "a two handed weapon!", kPressSpace});
-        } else if (Filled(kSlotSecondWeapon)) {
-            Refuse({"You already wield", "two weapons!", kPressSpace});
-        } else {
-            return false;
-        }
-        return true;
-    }
-    if (key == 's') {
-        if (!Filled(kSlotMainHandSwap)) {
-            Refuse({"Fill the other swap", "slot first.", kPressSpace});
-        } else if (SubtypeInSlot(kSlotMainHandSwap) != kSubtypeOneHanded) {
-            Refuse({"You already readied", "a two handed weapon!", kPressSpace});
-        } else {
-            return false;
-        }
+    for (const HandRule& rule : kHandRules) {
+        if (rule.key != key || !rule.breaks()) continue;
+        Refuse({rule.first, rule.second, kPressSpace});
         return true;
     }
     return false;

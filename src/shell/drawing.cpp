@@ -140,6 +140,14 @@ void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background) 
     if (attributeOn) wattroff(mainWindow, attribute);
 }
 
+void DrawKeyHelpFrame() {
+    for (int32_t row : {0, 1}) {
+        DrawChar('|', 0, row, kCyan);
+        DrawChar('|', kLastColumn, row, kCyan);
+    }
+    DrawText(std::string(kLastColumn + 1, '-'), 0, 2, kCyan);
+}
+
 void ClearScreen() {
     wclear(mainWindow);
     wrefresh(mainWindow);

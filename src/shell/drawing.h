@@ -22,6 +22,10 @@ constexpr char kColourMarkup = '@';
 // Text with colour markup; background is kOnBlack, or kOnWhite for a highlighted row.
 void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background);
 
+// The frame of a full-screen list's key help: a bar at columns 0 and 79 of
+// rows 0 and 1, over the help text, and a rule of dashes on row 2, in cyan.
+void DrawKeyHelpFrame();
+
 void ClearScreen();
 // Brings what has been drawn onto the terminal (a curses refresh).
 void RefreshScreen();

@@ -41,11 +41,7 @@ void MessageLog::ShowMessageBuffer() {
     ClearScreen();
     DrawText(HeaderRow({{2, "8 = up"}, {32, "Message Buffer"}, {70, "2 = down"}}), 0, 0, kCyan);
     DrawText(HeaderRow({{2, "page up = more up"}, {35, "z = exit"}, {57, "page down = more down"}}), 0, 1, kCyan);
-    for (int row = 0; row < 2; ++row) {
-        DrawChar('|', 0, row, kCyan);
-        DrawChar('|', 79, row, kCyan);
-    }
-    DrawText(std::string(80, '-'), 0, 2, kCyan);
+    DrawKeyHelpFrame();
     int top = kNewestView;
     DrawHistory(*this, top);
     for (;;) {

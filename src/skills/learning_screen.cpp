@@ -84,11 +84,7 @@ void Player::DrawLearnSkillsPage(int32_t page) {
     ClearScreen();
     DrawText(" 8 = up    page down = next page    z = exit  | sort by:   D = default order", 1, 0, kCyan);
     DrawText(" 2 = down  page up = previous page  l = learn | L = level  A = attainability", 1, 1, kCyan);
-    for (int32_t row : {0, 1}) {
-        DrawChar('|', 0, row, kCyan);
-        DrawChar('|', 79, row, kCyan);
-    }
-    DrawText(std::string(80, '-'), 0, 2, kCyan);
+    DrawKeyHelpFrame();
     DrawText("Known   Name", 0, 3, kCyan);
     DrawText("Skill points:", 33, 3, kLightCyan);
     DrawNumber(skillPoints, 47, 3, kWhite);

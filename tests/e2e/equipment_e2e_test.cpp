@@ -27,20 +27,24 @@ protected:
         game.WriteFile("Mortems/.keep", "");
         game.Start();
         ASSERT_TRUE(game.WaitForText("Welcome to the Hollowmere!")) << game.Dump();
-        game.Type("1");
-        ASSERT_TRUE(game.WaitForText(7, 22, "Are you a battle-hardened veteran?")) << game.Dump();
-        game.Type("1");
-        ASSERT_TRUE(game.WaitForText(5, 5, "Would you like to play a specific character")) << game.Dump();
-        game.Type("1");
-        ASSERT_TRUE(game.WaitForText(5, 11, "Select your race")) << game.Dump();
-        game.Type("1");
-        ASSERT_TRUE(game.WaitForText(5, 9, "Select your training")) << game.Dump();
-        game.Type("2");
-        ASSERT_TRUE(game.WaitForText(5, 21, "Select your starting weaponry")) << game.Dump();
-        game.Type("2");
-        ASSERT_TRUE(game.WaitForText(4, 10, "Select an attribute")) << game.Dump();
-        game.Type("1");
-        ASSERT_TRUE(game.WaitForText(5, 29, "What is your name?")) << game.Dump();
+        struct Answer {
+            const char* key;
+            int row, column;
+            const char* next;  // what the answer brings
+        };
+        const Answer answers[] = {
+            {"1", 7, 22, "Are you a battle-hardened veteran?"},
+            {"1", 5, 5, "Would you like to play a specific character"},
+            {"1", 5, 11, "Select your race"},
+            {"1", 5, 9, "Select your training"},
+            {"2", 5, 21, "Select your starting weaponry"},  // a ranger
+            {"2", 4, 10, "Select an attribute"},            // a one-handed weapon and a bow
+            {"1", 5, 29, "What is your name?"},
+        };
+        for (const Answer& answer : answers) {
+            game.Type(answer.key);
+            ASSERT_TRUE(game.WaitForText(answer.row, answer.column, answer.next)) << game.Dump();
+        }
         game.Type("Tester");
         game.Press("Enter");
         ASSERT_TRUE(game.WaitForText(5, 29, "What is your gender?")) << game.Dump();

@@ -49,6 +49,16 @@ Draws Rolls(std::vector<std::pair<int32_t, bool>> wanted) {
     };
 }
 
+// One draw that is 0 out of `first` but not out of `second`.
+Draws ZeroOutOfOnlyTheFirst(int32_t first, int32_t second) {
+    return [first, second](RandomMother& g) {
+        RandomMother copy = g;
+        const int32_t ofFirst = g.Random(first);
+        const int32_t ofSecond = copy.Random(second);
+        return ofFirst == 0 && ofSecond != 0;
+    };
+}
+
 TEST_F(GearWear, OneWearEventOfArmour) {
     struct Case {
         const char* what;
@@ -103,13 +113,8 @@ TEST_F(GearWear, OneWearEventOfArmour) {
 }
 
 TEST_F(GearWear, CursedGearWearsOneTimeInTenAndBlessedAsOrdinary) {
-    // A draw that is 0 out of 10 but not out of 21 (nor out of 20).
-    const Draws between = [](RandomMother& g) {
-        RandomMother copy = g;
-        const int32_t ofTen = g.Random(10);
-        const int32_t ofTwenty = copy.Random(20);
-        return ofTen == 0 && ofTwenty != 0;
-    };
+    // A draw that is 0 out of 10 but not out of 20 (nor out of 21).
+    const Draws between = ZeroOutOfOnlyTheFirst(10, 20);
     for (int32_t blessing : {kCursed, kUncursed, kBlessed}) {
         SetUpGearWorld();
         const int32_t helmet = Put(kSlotHelmet, kHelmet, blessing);
@@ -120,12 +125,7 @@ TEST_F(GearWear, CursedGearWearsOneTimeInTenAndBlessedAsOrdinary) {
 }
 
 TEST_F(GearWear, WeaponsWearOneTimeInTwentyArmourInTwentyOne) {
-    const Draws ofTwentyNotTwentyOne = [](RandomMother& g) {
-        RandomMother copy = g;
-        const int32_t ofTwenty = g.Random(20);
-        const int32_t ofTwentyOne = copy.Random(21);
-        return ofTwenty == 0 && ofTwentyOne != 0;
-    };
+    const Draws ofTwentyNotTwentyOne = ZeroOutOfOnlyTheFirst(20, 21);
     const int32_t sword = Put(kSlotMainWeapon, kSword);
     const int32_t boots = Put(kSlotBoots, kBoots);
     SeedFor(ofTwentyNotTwentyOne);
