@@ -173,7 +173,14 @@ TEST_F(Commands, AQuickMoveRunsAlongACorridorUntilItStops) {
     EXPECT_EQ(later.x, after.x);
 }
 
-TEST_F(Commands, AQuickRestLastsFiftyOneTurns) {
+// A game in which no monster comes into view during the first fifty turns (a
+// monster in sight ends a quick rest).
+class QuietStart : public Commands {
+protected:
+    void SetUp() override { ASSERT_TRUE(walker.EnterTheDungeon(SessionOptions().WithSeed(3))) << game.Dump(); }
+};
+
+TEST_F(QuietStart, AQuickRestLastsFiftyOneTurns) {
     const Sight before = walker.Look();
     walker.Press("w");
     const Sight rested = walker.PressAndWaitUntilStill("5");

@@ -112,8 +112,8 @@ Sight DungeonWalker::PressAndWaitUntilStill(const std::string& key, double quiet
     return last;
 }
 
-bool DungeonWalker::EnterTheDungeon() {
-    game_.Start();
+bool DungeonWalker::EnterTheDungeon(const SessionOptions& options) {
+    game_.Start(options);
     if (!game_.WaitForText("Welcome to the Hollowmere!")) return false;
     game_.Type("1");
     // The first choice of every creation screen, a name, and the tutorial's pages.

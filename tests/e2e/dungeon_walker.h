@@ -41,7 +41,7 @@ public:
 
     // Starts the program and answers the title, creation and tutorial screens
     // with their first choices until the dungeon shows; false when it never does.
-    bool EnterTheDungeon();
+    bool EnterTheDungeon(const SessionOptions& options = SessionOptions());
     // The screen once it has stopped changing.
     Sight Look() const;
     // Presses a key and returns the screen once it has settled; waits at most
