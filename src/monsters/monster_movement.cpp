@@ -123,8 +123,10 @@ int32_t Step(Monster& monster, StepCode code) {
     if (target.glyph == kDeepSmithGlyph || target.glyph == kWallGlyph || target.glyph == kIceBlockGlyph) return 0;
     // Monsters take the stairs only after the player.
     if (monster.floor != player.currentFloor && IsStairs(target.glyph)) return 0;
-    if (IsPlayerAt(toX, toY, monster.floor) || IsMonsterAt(toX, toY, monster.floor) ||
-        IsSageAt(toX, toY, 0, 0, monster.floor)) {
+    // Wherever a monster stands its tile is marked occupied (so are the player's and the
+    // sages' tiles): the mark answers for the whole list of every floor's monsters, which
+    // a crowd of pursuers would otherwise walk for each step it tries.
+    if (target.monsterPresent != 0 || IsPlayerAt(toX, toY, monster.floor) || IsSageAt(toX, toY, 0, 0, monster.floor)) {
         return 0;
     }
     monster.previousX = monster.x;

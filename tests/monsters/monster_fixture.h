@@ -30,6 +30,14 @@ inline Monster* PlaceMonster(int32_t x, int32_t y, int32_t floor = 0, const char
     return monster;
 }
 
+// Moves the record, and the occupied mark with it.
+inline void MoveMonsterTo(Monster& monster, int32_t x, int32_t y) {
+    floorArray[monster.floor].At(monster.x, monster.y).monsterPresent = 0;
+    monster.x = x;
+    monster.y = y;
+    floorArray[monster.floor].At(x, y).monsterPresent = 1;
+}
+
 inline void PutPlayer(int32_t x, int32_t y, int32_t floor = 0) {
     player.currentFloor = floor;
     player.x = x;

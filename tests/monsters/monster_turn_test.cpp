@@ -216,10 +216,7 @@ TEST_F(MonsterTurn, ARingOfStealthKeepsMonstersAsleepAndShortensTheirSight) {
     // Out of view but on a tile the player has seen, six squares east of the player.
     for (Tile& tile : floorArray[0].tiles) tile.remembered = 1;
     Monster* rat = PlaceMonster(16, 10);
-    const auto sixSquaresEast = [rat] {
-        rat->x = 16;
-        rat->y = 10;
-    };
+    const auto sixSquaresEast = [rat] { MoveMonsterTo(*rat, 16, 10); };
     WearRing(kPropertyStealth);
     rat->TakeMonsterTurn();
     EXPECT_EQ(rat->awake, 0);
