@@ -4,19 +4,12 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "e2e/dungeon_walker.h"
 #include "support/game_session.h"
 
 namespace {
-
-std::string Described(const Sight& sight) {
-    std::string text = "\nplayer at " + std::to_string(sight.x) + "," + std::to_string(sight.y) + "\n";
-    for (const std::string& row : sight.rows) text += row + "|\n";
-    return text;
-}
 
 bool IsMonsterGlyph(char glyph) { return std::isalpha(static_cast<unsigned char>(glyph)) != 0; }
 
@@ -40,34 +33,10 @@ int NearestMonster(const Sight& sight) {
     return nearest;
 }
 
-class Monsters : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(walker.EnterTheDungeon()) << game.Dump(); }
-    void TearDown() override {
-        game.Type("Q");
-        game.Type("Y");
-        const std::optional<int> code = game.WaitForExit();
-        EXPECT_EQ(code, std::optional<int>(1)) << game.Dump();
-        EXPECT_EQ(game.SanitizerReports(), "");
-    }
-
-    GameSession game;
-    DungeonWalker walker{game};
-};
+using Monsters = GameInTheDungeon;
 
 TEST_F(Monsters, TheyComeForTheCharacterAndFollowItDownTheStairs) {
-    int downX = -1;
-    int downY = -1;
-    ASSERT_TRUE(walker.WalkUntil(
-        [&](const Sight& s) { return s.x == downX && s.y == downY; },
-        [&](const Sight& s, int x, int y) {
-            if (s.At(x, y) != '>') return false;
-            downX = x;
-            downY = y;
-            return true;
-        },
-        800))
-        << Described(walker.Look());
+    ASSERT_TRUE(walker.WalkToTheStairsDown()) << Described(walker.Look());
 
     // Waiting on the staircase, the character sees a monster close in until it stands beside it.
     Sight waiting = walker.Look();
