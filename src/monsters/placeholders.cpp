@@ -1,12 +1,13 @@
 // placeholder: the monster behaviour until it is built.
 #include "monsters/monster.h"
 
-void Monster::TickMonster() {}
-void Monster::RegenerateMonster() {}
 bool Monster::KillMonster() { return false; }
 void Monster::ReportMonsterHealth() {}
 void Monster::SpillMonsterBlood(bool) {}
-// placeholder: nobody follows the player yet.
-void LetFollowersTakeStairs(int32_t) {}
-// placeholder: the arrival square is left as it is.
-void ClearArrivalStairs(int32_t, int32_t, int32_t) {}
+// placeholder: the blow does nothing yet.
+int32_t Monster::MonsterMeleeAttack() { return 0; }
+// placeholder: only the demon's trick before the shot; the shot does nothing yet.
+int32_t Monster::MonsterRangedAttack() {
+    if (std::string(name) != kUniqueDemonNames[kNonehes]) PerformDemonTrick();
+    return 0;
+}

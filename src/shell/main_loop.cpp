@@ -42,6 +42,8 @@ void RunPlayerTurn() {
             }
             const bool rageHoldsBack = player.berserkBoon == kBoonMaskWaiting && player.IsHostileMonsterInSight();
             if (!rageHoldsBack && player.sleep == 0 && player.paralysis == 0) TakeCommands();
+            // What the command killed leaves the list before anything looks for it again.
+            PurgeDeadMonsters();
             player.RegeneratePlayer();
             player.CountPlayerTurn();
         } while (player.AccumulateEnergy());
@@ -50,21 +52,23 @@ void RunPlayerTurn() {
 }
 
 void RunMonsterPhase() {
-    for (Monster* monster = monsterListHead; monster != nullptr;) {
-        if (monster->floor == player.currentFloor) monster->TickMonster();
-        monster = monster->next;
+    // Nothing frees a record during the phase: one that dies is only marked, so the
+    // walk may go on past it, and records appended on the way are visited too.
+    for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
+        if (monster->floor == player.currentFloor && monster->alive != 0) monster->TickMonster();
     }
-    for (;;) {
-        Monster* dead = nullptr;
+    // The death pass, until a pass kills nobody (a death may set off others).
+    for (bool killed = true; killed;) {
+        killed = false;
         for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
-            if (monster->floor == player.currentFloor && monster->hp < 1) {
-                dead = monster;
-                break;
-            }
+            if (monster->floor != player.currentFloor || monster->alive == 0 || monster->hp >= 1) continue;
+            if (monster->KillMonster()) killed = true;
         }
-        if (dead == nullptr) return;
-        // A death that leaves the record below 1 hit point would be found again for ever.
-        if (!dead->KillMonster() && dead->hp < 1) return;
+    }
+    PurgeDeadMonsters();
+    // A monster that died under the player (crushed on the arrival stairs) leaves the player's tile taken.
+    if (player.currentFloor >= 0 && player.currentFloor < kFloorCount && Floor::OnMap(player.x, player.y)) {
+        floorArray[player.currentFloor].At(player.x, player.y).monsterPresent = 1;
     }
 }
 
