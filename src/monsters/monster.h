@@ -7,6 +7,9 @@
 #include "monsters/variant_words.h"
 #include "shell/colour.h"
 
+class FieldReader;
+class FieldWriter;
+
 class Monster {
 public:
     int32_t x = 0;
@@ -57,6 +60,9 @@ public:
     void ReportMonsterHealth();
     void SpillMonsterBlood(bool afterCritical);
     void MatchMonsterToFloorColour();
+    // The record in a save file, every field but the link; a damaged one fails the reader.
+    void WriteMonsterRecord(FieldWriter& writer) const;
+    void ReadMonsterRecord(FieldReader& reader);
 };
 
 // Head of the one monster list; null when there are no monsters.
@@ -71,6 +77,10 @@ void DrawMonsters();
 void PurgeDeadMonsters();
 void FreeAllMonsters();
 bool IsMonsterAt(int32_t x, int32_t y, int32_t floor);
+// The monster section of a save file: the count, then every record in list order.
+// Loading appends the records at the tail of the list.
+void SaveMonsters(FieldWriter& writer);
+void LoadMonsters(FieldReader& reader);
 Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor);
 // Before the player takes the stairs (direction +1 down, -1 up): monsters beside the player may follow.
 void LetFollowersTakeStairs(int32_t direction);

@@ -1,0 +1,31 @@
+#pragma once
+// The save stream: the game's saved state as one run of raw fields, built and
+// read in memory. Its blocks, in file order, are listed once in save_blocks.cpp.
+#include <cstdint>
+#include <vector>
+
+class FieldReader;
+class FieldWriter;
+
+// One block of the stream: its name, and how it is written from the game's
+// state and read back into it.
+struct SaveBlock {
+    const char* name;
+    void (*write)(FieldWriter& writer);
+    void (*read)(FieldReader& reader);
+};
+
+// The blocks in file order: version, sages, potion and wand appearances,
+// accessory appearances, learned skills, player, floors, monsters.
+extern const SaveBlock kSaveBlocks[8];
+
+// The whole game as the unpacked stream of a save file.
+std::vector<uint8_t> WriteSaveStream();
+
+enum class SaveStreamResult { kRead, kWrongVersion, kDamaged };
+
+// Reads an unpacked save stream into the game. The state is reset first and,
+// should the stream be damaged in any way (short, too long, a value out of its
+// range), reset again: never a half-loaded game. A stream of another version
+// changes nothing. The random generator keeps its state throughout.
+SaveStreamResult ReadSaveStream(const std::vector<uint8_t>& stream);

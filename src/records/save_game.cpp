@@ -1,0 +1,87 @@
+// Saving the game on the way out, and loading it again: the save file is the
+// run-length packed save stream, written whole or not at all.
+#include "records/save_game.h"
+
+#include <cstring>
+#include <vector>
+
+#include "player/player.h"
+#include "records/data_file.h"
+#include "records/run_length.h"
+#include "records/save_blocks.h"
+#include "records/save_game_screen.h"
+#include "shell/command_line.h"
+#include "shell/game.h"
+#include "shell/platform.h"
+#include "shell/terminal.h"
+
+namespace {
+
+// Far above any real game (a full one packs to a few hundred kilobytes), and
+// low enough that a damaged file cannot ask for more memory than that.
+constexpr size_t kMostSaveBytes = size_t{64} << 20;
+
+std::string PlayerName() { return std::string(player.name, strnlen(player.name, sizeof player.name)); }
+
+}  // namespace
+
+std::string SaveFileName(const std::string& name) {
+    return IsNameMode() ? CharacterFilePath(name, ".hmd") : name + ".hmd";
+}
+
+void SaveGame() {
+    // The file holds the count of saves including this one.
+    ++player.saveCount;
+    const std::vector<uint8_t> packed = RunLengthPack(WriteSaveStream());
+    if (!PlatformWriteFileAtomically(SaveFileName(PlayerName()), packed.data(), packed.size())) {
+        --player.saveCount;
+        ReportSaveFailure();
+        return;
+    }
+    ShowSaved();
+    QuitGame();
+}
+
+bool LoadGame(const char* name) {
+    const std::string fileName = SaveFileName(name == nullptr ? "" : name);
+    std::vector<uint8_t> packed;
+    if (name == nullptr || !ReadFileStart(fileName, kMostSaveBytes + 1, packed)) {
+        ShowSaveMissing();
+        return false;
+    }
+    std::vector<uint8_t> stream;
+    SaveStreamResult result = SaveStreamResult::kDamaged;
+    if (packed.size() <= kMostSaveBytes && RunLengthUnpackAtMost(packed, kMostSaveBytes, stream)) {
+        result = ReadSaveStream(stream);
+    }
+    if (result == SaveStreamResult::kWrongVersion) ShowSaveOfAnotherVersion();
+    if (result == SaveStreamResult::kDamaged) {
+        ShowSaveDamaged();
+        return false;
+    }
+    // Outside "-name" mode a game is played from its save only once.
+    if (!IsNameMode()) PlatformRemoveFile(fileName);
+    return true;
+}
+
+int32_t SaveAndQuitPrompt() {
+    AskToSave();
+    for (;;) {
+        const int key = ReadKey();
+        if (key == 'y' || key == 'Y') {
+            ShowSaving();
+            SaveGame();
+            return 0;
+        }
+        if (key == 'n' || key == 'N') {
+            ClearSaveQuestion();
+            return 0;
+        }
+    }
+}
+
+void OnTerminate(int) {
+    if (player.hp > 0) SaveGame();
+    else PlatformRemoveFile(SaveFileName(PlayerName()));
+    QuitGame();
+}
