@@ -7,6 +7,7 @@
 #include "monsters/monster.h"
 #include "player/player.h"
 #include "records/field_codec.h"
+#include "records/run_length.h"
 #include "shell/game.h"
 #include "shell/game_state.h"
 #include "shell/random_mother.h"
@@ -124,4 +125,15 @@ SaveStreamResult ReadSaveStream(const std::vector<uint8_t>& stream) {
     }
     RestoreDerivedState();
     return SaveStreamResult::kRead;
+}
+
+std::vector<uint8_t> WritePackedSave() { return RunLengthPack(WriteSaveStream()); }
+
+SaveStreamResult ReadPackedSave(const std::vector<uint8_t>& packed) {
+    std::vector<uint8_t> stream;
+    if (packed.size() > kMostSaveBytes || !RunLengthUnpackAtMost(packed, kMostSaveBytes, stream)) {
+        ResetKeepingRandomState();
+        return SaveStreamResult::kDamaged;
+    }
+    return ReadSaveStream(stream);
 }

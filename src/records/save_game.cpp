@@ -7,7 +7,6 @@
 
 #include "player/player.h"
 #include "records/data_file.h"
-#include "records/run_length.h"
 #include "records/save_blocks.h"
 #include "records/save_game_screen.h"
 #include "shell/command_line.h"
@@ -16,10 +15,6 @@
 #include "shell/terminal.h"
 
 namespace {
-
-// Far above any real game (a full one packs to a few hundred kilobytes), and
-// low enough that a damaged file cannot ask for more memory than that.
-constexpr size_t kMostSaveBytes = size_t{64} << 20;
 
 std::string PlayerName() { return std::string(player.name, strnlen(player.name, sizeof player.name)); }
 
@@ -32,7 +27,7 @@ std::string SaveFileName(const std::string& name) {
 void SaveGame() {
     // The file holds the count of saves including this one.
     ++player.saveCount;
-    const std::vector<uint8_t> packed = RunLengthPack(WriteSaveStream());
+    const std::vector<uint8_t> packed = WritePackedSave();
     if (!PlatformWriteFileAtomically(SaveFileName(PlayerName()), packed.data(), packed.size())) {
         --player.saveCount;
         ReportSaveFailure();
@@ -49,11 +44,7 @@ bool LoadGame(const char* name) {
         ShowSaveMissing();
         return false;
     }
-    std::vector<uint8_t> stream;
-    SaveStreamResult result = SaveStreamResult::kDamaged;
-    if (packed.size() <= kMostSaveBytes && RunLengthUnpackAtMost(packed, kMostSaveBytes, stream)) {
-        result = ReadSaveStream(stream);
-    }
+    const SaveStreamResult result = ReadPackedSave(packed);
     if (result == SaveStreamResult::kWrongVersion) ShowSaveOfAnotherVersion();
     if (result == SaveStreamResult::kDamaged) {
         ShowSaveDamaged();
