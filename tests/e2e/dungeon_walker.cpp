@@ -112,10 +112,12 @@ Sight DungeonWalker::PressAndWaitUntilStill(const std::string& key, double quiet
     return last;
 }
 
-bool DungeonWalker::EnterTheDungeon() {
-    game_.Start();
-    if (!game_.WaitForText("Welcome to the Hollowmere!")) return false;
-    game_.Type("1");
+bool DungeonWalker::EnterTheDungeon(const SessionOptions& options) {
+    game_.Start(options);
+    if (options.arguments.empty() || options.arguments[0] != "-name") {
+        if (!game_.WaitForText("Welcome to the Hollowmere!")) return false;
+        game_.Type("1");
+    }
     // The first choice of every creation screen, a name, and the tutorial's pages.
     const std::pair<const char*, const char*> answers[] = {
         {"There is a known shortcut", "1"}, {"randomly chosen one", "1"}, {"Select your race", "1"},
