@@ -26,7 +26,8 @@
 
 class FieldReader {
 public:
-    explicit FieldReader(const std::vector<uint8_t>& bytes) : data(bytes) {}
+    explicit FieldReader(const std::vector<uint8_t>& bytes) : data(bytes.data()), size(bytes.size()) {}
+    FieldReader(const uint8_t* bytes, size_t count) : data(bytes), size(count) {}
 
     static constexpr bool kReading = true;
 
@@ -38,9 +39,16 @@ public:
     void Read(T& field) {
         static_assert(std::is_integral_v<T>);
         using U = std::make_unsigned_t<T>;
-        if (Remaining() < sizeof(T)) failed = true;
+        if (Remaining() >= sizeof(T)) {
+            U whole = 0;
+            for (size_t i = 0; i < sizeof(T); ++i) whole = static_cast<U>(whole | static_cast<U>(static_cast<U>(data[position + i]) << (8 * i)));
+            position += sizeof(T);
+            field = static_cast<T>(whole);
+            return;
+        }
+        failed = true;
         U value = static_cast<U>(field);
-        for (size_t i = 0; i < sizeof(T) && position < data.size(); ++i, ++position) {
+        for (size_t i = 0; i < sizeof(T) && position < size; ++i, ++position) {
             const U mask = static_cast<U>(static_cast<U>(0xFF) << (8 * i));
             value = static_cast<U>((value & static_cast<U>(~mask)) | static_cast<U>(static_cast<U>(data[position]) << (8 * i)));
         }
@@ -52,12 +60,12 @@ public:
         const size_t available = Remaining();
         const size_t taken = count < available ? count : available;
         if (taken < count) failed = true;
-        if (taken > 0) std::memcpy(destination, data.data() + position, taken);
+        if (taken > 0) std::memcpy(destination, data + position, taken);
         position += taken;
     }
 
     size_t Position() const { return position; }
-    size_t Remaining() const { return position < data.size() ? data.size() - position : 0; }
+    size_t Remaining() const { return position < size ? size - position : 0; }
     bool Failed() const { return failed; }
     // Marks what was read as unusable, for checks that span several fields.
     void Fail() { failed = true; }
@@ -114,7 +122,8 @@ public:
     }
 
 private:
-    const std::vector<uint8_t>& data;
+    const uint8_t* data;
+    size_t size;
     size_t position = 0;
     bool failed = false;
 };
@@ -128,9 +137,7 @@ public:
         static_assert(std::is_integral_v<T>);
         using U = std::make_unsigned_t<T>;
         const U value = static_cast<U>(field);
-        const size_t at = bytes.size();
-        bytes.resize(at + sizeof(T));
-        for (size_t i = 0; i < sizeof(T); ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+        for (size_t i = 0; i < sizeof(T); ++i) bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
     }
 
     void WriteBytes(const void* source, size_t count) {
@@ -158,7 +165,9 @@ public:
         WriteBytes(text.data(), length);
         bytes.resize(bytes.size() + width - length, 0);
     }
-    void Padding(size_t count) { bytes.resize(bytes.size() + count, 0); }
+    void Padding(size_t count) {
+        for (size_t i = 0; i < count; ++i) bytes.push_back(0);
+    }
     void Check(bool) {}
     template <typename T, typename Transfer>
     void List(const std::vector<T>& list, int32_t, size_t, Transfer transfer) {

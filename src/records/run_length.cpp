@@ -2,19 +2,23 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 #include "records/data_file.h"
 
 std::vector<uint8_t> RunLengthPack(const std::vector<uint8_t>& raw) {
-    std::vector<uint8_t> packed;
-    packed.reserve(raw.size() + raw.size() / 8 + 16);
-    const size_t size = raw.size();
-    size_t next = 0;
+    // Every input byte gives at most one and a half output bytes (a pair gives
+    // the byte twice and a count), and a 0 at the start two.
+    std::vector<uint8_t> packed(raw.size() + raw.size() / 2 + 2);
+    uint8_t* const start = packed.data();
+    uint8_t* out = start;
+    const uint8_t* next = raw.data();
+    const uint8_t* const end = next + raw.size();
     int previous = 0;  // -1 once the input has ended
-    while (next < size) {
-        const uint8_t c = raw[next++];
-        packed.push_back(c);
+    while (next < end) {
+        const uint8_t c = *next++;
+        *out++ = c;
         if (c != previous) {
             previous = c;
             continue;
@@ -22,17 +26,18 @@ std::vector<uint8_t> RunLengthPack(const std::vector<uint8_t>& raw) {
         // A repeat: count the further copies, at most 255 of them.
         int count = 0;
         int ender = -1;
-        while (next < size) {
-            ender = raw[next++];
+        while (next < end) {
+            ender = *next++;
             if (ender != previous) break;
             ++count;
             if (count == 255) break;
         }
-        packed.push_back(static_cast<uint8_t>(count));
+        *out++ = static_cast<uint8_t>(count);
         // After a full count the last byte read was the 255th copy, already counted.
-        if (count != 255 && ender >= 0 && ender != previous) packed.push_back(static_cast<uint8_t>(ender));
+        if (count != 255 && ender >= 0 && ender != previous) *out++ = static_cast<uint8_t>(ender);
         previous = ender;
     }
+    packed.resize(static_cast<size_t>(out - start));
     return packed;
 }
 
@@ -42,9 +47,11 @@ std::vector<uint8_t> RunLengthUnpack(const std::vector<uint8_t>& packed) {
     return raw;
 }
 
-bool RunLengthUnpackAtMost(const std::vector<uint8_t>& packed, size_t limit, std::vector<uint8_t>& raw) {
-    raw.clear();
-    raw.reserve(std::min(packed.size() * 2, limit));
+namespace {
+
+// Walks the packed bytes, handing each byte and its number of copies to `put`.
+template <typename Put>
+void ForEachRun(const std::vector<uint8_t>& packed, Put put) {
     const size_t size = packed.size();
     size_t next = 0;
     uint8_t previous = 0;
@@ -52,10 +59,30 @@ bool RunLengthUnpackAtMost(const std::vector<uint8_t>& packed, size_t limit, std
         const uint8_t c = packed[next++];
         // A count missing at the very end counts as 0.
         const size_t copies = 1 + (c == previous && next < size ? packed[next++] : 0);
-        if (copies > limit - raw.size()) return false;
-        raw.insert(raw.end(), copies, c);
+        put(c, copies);
         previous = c;
     }
+}
+
+}  // namespace
+
+bool RunLengthUnpackAtMost(const std::vector<uint8_t>& packed, size_t limit, std::vector<uint8_t>& raw) {
+    // Measured first, so that a small file claiming a huge size asks for no memory.
+    size_t length = 0;
+    ForEachRun(packed, [&length](uint8_t, size_t copies) { length += copies; });
+    raw.clear();
+    if (length > limit) return false;
+    raw.resize(length);
+    uint8_t* out = raw.data();
+    ForEachRun(packed, [&out](uint8_t c, size_t copies) {
+        // Most runs are short; a call to fill them costs more than the filling.
+        if (copies < 16) {
+            for (size_t i = 0; i < copies; ++i) out[i] = c;
+        } else {
+            std::memset(out, c, copies);
+        }
+        out += copies;
+    });
     return true;
 }
 

@@ -101,7 +101,8 @@ const SaveBlock kSaveBlocks[8] = {
 
 std::vector<uint8_t> WriteSaveStream() {
     FieldWriter writer;
-    writer.bytes.reserve(size_t{1} << 21);
+    // A new game's stream is about two megabytes; items and monsters add little.
+    writer.bytes.reserve(size_t{5} << 19);
     for (const SaveBlock& block : kSaveBlocks) block.write(writer);
     return std::move(writer.bytes);
 }
