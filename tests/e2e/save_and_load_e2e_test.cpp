@@ -40,6 +40,16 @@ void SaveAndQuit(GameSession& game) {
     ExpectExitCode(game, 1);
 }
 
+// Starts the program again and asks the title menu for the named save.
+void LoadFromTheTitleMenu(GameSession& game, const std::string& name) {
+    game.Restart();
+    ASSERT_TRUE(game.WaitForText("Welcome to the Hollowmere!")) << game.Dump();
+    game.Type("2");
+    EXPECT_TRUE(game.WaitForText(5, 19, "What is the name of the saved character?")) << game.Dump();
+    game.Type(name);
+    game.Press("Enter");
+}
+
 // After a load the same screen comes back, and the game goes on from it.
 void ExpectToPlayOn(const GameSession& game, const DungeonWalker& walker, const Sight& saved) {
     ASSERT_TRUE(game.WaitForText(23, 0, "HP: ")) << game.Dump();
@@ -61,12 +71,7 @@ TEST(SaveAndLoad, FromTheTitleMenu) {
     SaveAndQuit(game);
     EXPECT_TRUE(game.FileExists("Tester.hmd"));
 
-    game.Restart();
-    ASSERT_TRUE(game.WaitForText("Welcome to the Hollowmere!")) << game.Dump();
-    game.Type("2");
-    EXPECT_TRUE(game.WaitForText(5, 19, "What is the name of the saved character?")) << game.Dump();
-    game.Type("Tester");
-    game.Press("Enter");
+    LoadFromTheTitleMenu(game, "Tester");
     ExpectToPlayOn(game, walker, saved);
     EXPECT_FALSE(game.FileExists("Tester.hmd"));  // played from once only
 
@@ -74,11 +79,7 @@ TEST(SaveAndLoad, FromTheTitleMenu) {
     game.Type("Q");
     game.Type("Y");
     ExpectExitCode(game, 1);
-    game.Restart();
-    ASSERT_TRUE(game.WaitForText("Welcome to the Hollowmere!")) << game.Dump();
-    game.Type("2");
-    game.Type("Tester");
-    game.Press("Enter");
+    LoadFromTheTitleMenu(game, "Tester");
     EXPECT_TRUE(game.WaitForText(5, 11, "Couldn't open the save file. Are you sure that it exists?")) << game.Dump();
     game.Type("k");
     EXPECT_TRUE(game.WaitForText(12, 17, "(1) Start a new adventure")) << game.Dump();
@@ -96,11 +97,7 @@ TEST(SaveAndLoad, ADamagedSaveIsRefusedAndTheTitleComesBack) {
     ASSERT_GT(bytes.size(), 1000u);
     game.WriteFile("Tester.hmd", bytes.substr(0, bytes.size() / 2));
 
-    game.Restart();
-    ASSERT_TRUE(game.WaitForText("Welcome to the Hollowmere!")) << game.Dump();
-    game.Type("2");
-    game.Type("Tester");
-    game.Press("Enter");
+    LoadFromTheTitleMenu(game, "Tester");
     EXPECT_TRUE(game.WaitForText(5, 11, "The save file is damaged and can't be loaded.")) << game.Dump();
     EXPECT_TRUE(game.WaitForText(6, 19, "Press a key to return to the main menu")) << game.Dump();
     game.Type("k");

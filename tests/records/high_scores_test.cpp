@@ -43,6 +43,17 @@ protected:
         }
     }
 
+    // The best result: a character crushed on floor 13.
+    static ScoreEntry& DescribeFirst(int32_t level, const char* race, const char* training) {
+        ScoreEntry& first = highScores.entries[0];
+        first.level = level;
+        first.floor = 13;
+        std::strcpy(first.race, race);
+        std::strcpy(first.training, training);
+        std::strcpy(first.endText, "He was crushed by an avalanche.");
+        return first;
+    }
+
     static std::string Names() {
         std::string names;
         for (const ScoreEntry& entry : highScores.entries) names += std::string(entry.used ? entry.name : "-") + " ";
@@ -124,12 +135,7 @@ TEST_F(HighScores, TheEntryTellsWhoEndedWhereAndHow) {
 
 TEST_F(HighScores, TheScoreFileHoldsNineRawEntries) {
     FillTable();
-    ScoreEntry& first = highScores.entries[0];
-    first.level = 4;
-    first.floor = 13;
-    std::strcpy(first.race, "dwarven");
-    std::strcpy(first.training, "ranger");
-    std::strcpy(first.endText, "He was crushed by an avalanche.");
+    DescribeFirst(4, "dwarven", "ranger");
     highScores.entries[8].used = 0;
     highScores.SaveHighScores();
     std::string bytes;
@@ -187,13 +193,7 @@ TEST_F(HighScores, ADamagedScoreFileIsNotRead) {
 
 TEST_F(HighScores, TheHallOfFameShowsEachResultOnTwoRows) {
     FillTable();
-    ScoreEntry& first = highScores.entries[0];
-    first.level = 7;
-    first.floor = 13;
-    std::strcpy(first.race, "human");
-    std::strcpy(first.training, "warrior");
-    std::strcpy(first.endText, "He was crushed by an avalanche.");
-    std::strcpy(first.name, "Ann");
+    std::strcpy(DescribeFirst(7, "human", "warrior").name, "Ann");
     highScores.entries[1].floor = 0;
     std::strcpy(highScores.entries[1].race, "elven");
     std::strcpy(highScores.entries[1].training, "archer");
