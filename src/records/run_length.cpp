@@ -1,11 +1,36 @@
 #include "records/run_length.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <cstring>
 #include <limits>
 
 #include "records/data_file.h"
+
+namespace {
+
+// How many bytes from `from` on, at most `most` and not past `end`, equal `b`;
+// eight at a time while they can be.
+size_t RunOf(const uint8_t* from, const uint8_t* end, uint8_t b, size_t most) {
+    const size_t available = std::min(static_cast<size_t>(end - from), most);
+    const uint64_t pattern = 0x0101010101010101ull * b;
+    size_t n = 0;
+    while (n + 8 <= available) {
+        uint64_t word;
+        std::memcpy(&word, from + n, 8);
+        const uint64_t differs = word ^ pattern;
+        if (differs != 0) {
+            const int bit = std::endian::native == std::endian::little ? std::countr_zero(differs) : std::countl_zero(differs);
+            return n + static_cast<size_t>(bit / 8);
+        }
+        n += 8;
+    }
+    while (n < available && from[n] == b) ++n;
+    return n;
+}
+
+}  // namespace
 
 std::vector<uint8_t> RunLengthPack(const std::vector<uint8_t>& raw) {
     // Every input byte gives at most one and a half output bytes (a pair gives
@@ -15,7 +40,7 @@ std::vector<uint8_t> RunLengthPack(const std::vector<uint8_t>& raw) {
     uint8_t* out = start;
     const uint8_t* next = raw.data();
     const uint8_t* const end = next + raw.size();
-    int previous = 0;  // -1 once the input has ended
+    uint8_t previous = 0;
     while (next < end) {
         const uint8_t c = *next++;
         *out++ = c;
@@ -23,19 +48,15 @@ std::vector<uint8_t> RunLengthPack(const std::vector<uint8_t>& raw) {
             previous = c;
             continue;
         }
-        // A repeat: count the further copies, at most 255 of them.
-        int count = 0;
-        int ender = -1;
-        while (next < end) {
-            ender = *next++;
-            if (ender != previous) break;
-            ++count;
-            if (count == 255) break;
-        }
+        // A repeat: the count of further copies, at most 255 of them. After a
+        // full count the run byte stays the one before; otherwise the byte that
+        // broke the run follows as it is, and is the one before from then on.
+        const size_t count = RunOf(next, end, c, 255);
+        next += count;
         *out++ = static_cast<uint8_t>(count);
-        // After a full count the last byte read was the 255th copy, already counted.
-        if (count != 255 && ender >= 0 && ender != previous) *out++ = static_cast<uint8_t>(ender);
-        previous = ender;
+        if (count == 255 || next == end) continue;
+        previous = *next++;
+        *out++ = previous;
     }
     packed.resize(static_cast<size_t>(out - start));
     return packed;
