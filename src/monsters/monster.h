@@ -9,6 +9,9 @@
 #include "shell/colour.h"
 #include "shell/xy.h"
 
+class FieldReader;
+class FieldWriter;
+
 class Monster {
 public:
     int32_t x = 0;
@@ -95,6 +98,9 @@ public:
     void ReportMonsterHealth();
     void SpillMonsterBlood(bool afterCritical);
     void MatchMonsterToFloorColour();
+    // The record in a save file, every field but the link; a damaged one fails the reader.
+    void WriteMonsterRecord(FieldWriter& writer) const;
+    void ReadMonsterRecord(FieldReader& reader);
 };
 
 // Head of the one monster list; null when there are no monsters.
@@ -109,6 +115,10 @@ void DrawMonsters();
 void PurgeDeadMonsters();
 void FreeAllMonsters();
 bool IsMonsterAt(int32_t x, int32_t y, int32_t floor);
+// The monster section of a save file: the count, then every record in list order.
+// Loading appends the records at the tail of the list.
+void SaveMonsters(FieldWriter& writer);
+void LoadMonsters(FieldReader& reader);
 Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor);
 // True when the player stands in the 3 by 3 block around (x, y), the centre included.
 bool IsAdjacentToPlayer(int32_t x, int32_t y);

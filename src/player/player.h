@@ -8,6 +8,8 @@
 #include "items/item_types.h"
 #include "shell/colour.h"
 
+class FieldReader;
+class FieldWriter;
 class Monster;
 
 enum Race : int32_t { kRaceHuman = 1, kRaceElven = 2, kRaceDwarven = 3 };
@@ -274,6 +276,9 @@ public:
     void ReportPietyLink(int32_t up);
 
     // ---- records/ ----
+    // The player's record in a save file with the inventory; a damaged one fails the reader.
+    void WritePlayerRecord(FieldWriter& writer) const;
+    void ReadPlayerRecord(FieldReader& reader);
 
     // ---- fields, in record order ----
     char name[15] = {};
@@ -349,7 +354,7 @@ public:
     uint8_t trapLock = 0;
     int32_t preparedSkill = 0;
     int32_t activeSkill = 0;
-    int32_t reserved = 0;
+    int32_t saveCount = 0;
     int32_t skillPoints = 1;
     int32_t strengthBoost = 0;
     int32_t dexterityBoost = 0;
@@ -382,6 +387,9 @@ extern Player player;
 void CreateCharacter();
 // The right half of the race (1), training (2) and attribute (3) screens; nothing for other pages.
 void ShowCreationHelp(int32_t page);
+
+// How far the monsters see on a floor of that feeling.
+int32_t MonsterVisionRangeOn(int32_t feeling);
 
 // The style the fighting-style key switches back to; -1 until the command is first used.
 extern int32_t previousFightingStyle;
