@@ -32,3 +32,15 @@ const char* ItemKindDisplayName(int32_t kind, int32_t, uint8_t) {
 }
 // placeholder: the starting kit gives nothing until it is built.
 void Player::GiveStartingKit(int32_t) {}
+// placeholder: gear does not wear out yet.
+void Player::WearArmour() {}
+// placeholder
+void Player::WearClothes() {}
+// placeholder
+void Player::WearWeapons(bool) {}
+// placeholder: lowers the slots above the erased entry.
+void Player::FixSlotsAfterErase(int32_t index) {
+    for (int32_t& slot : equipSlots) {
+        if (slot > index) --slot;
+    }
+}

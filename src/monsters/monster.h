@@ -51,12 +51,28 @@ public:
     // One pass of game time: status counters, then turns while energy allows.
     void TickMonster();
     void RegenerateMonster();
-    // False while hit points are above 0; otherwise handles the death, frees the
-    // record and returns true. The record must not be used after a true result.
+    // False while hit points are above 0; otherwise a reincarnation, or the death:
+    // the record is marked dead (alive 0) and PurgeDeadMonsters frees it at the next
+    // safe point. After a true result the caller must not act with the record again.
     bool KillMonster();
+    // One line on how badly the monster is hurt, after the player's blow, shot or throw.
     void ReportMonsterHealth();
-    void SpillMonsterBlood(bool afterCritical);
+    // Blood around the monster: onHit for a wound it survived, false at its death.
+    void SpillMonsterBlood(bool onHit);
     void MatchMonsterToFloorColour();
+
+    // Attacks on the player. The to-hit roll gives a ToHitResult (player/to_hit_result.h);
+    // the damage roll is one strike's damage before armour.
+    int32_t RollMonsterToHit();
+    int32_t RollMonsterDamage();
+    // 1 when a blow or shot landed and ran its aftermath; 0 when the action went
+    // into summoning, or missed, or was dodged.
+    int32_t MonsterMeleeAttack();
+    int32_t MonsterRangedAttack();
+    // What the monster's ability adds to a hit that did damageTaken after armour.
+    void ApplyMonsterSpecialHit(int32_t damageTaken);
+    // A unique demon's trick, when its moment has come; nothing for other monsters.
+    void PerformDemonTrick();
 };
 
 // Head of the one monster list; null when there are no monsters.
@@ -70,7 +86,9 @@ void AppendMonsters(Monster* first);
 void DrawMonsters();
 void PurgeDeadMonsters();
 void FreeAllMonsters();
+// Any record on the square, also one marked dead and waiting for the purge.
 bool IsMonsterAt(int32_t x, int32_t y, int32_t floor);
+// The first record on the square that is not marked dead; null when none.
 Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor);
 // Before the player takes the stairs (direction +1 down, -1 up): monsters beside the player may follow.
 void LetFollowersTakeStairs(int32_t direction);

@@ -52,7 +52,7 @@ void AppendMonsters(Monster* first) {
 
 void DrawMonsters() {
     for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
-        if (!ShowsOccupantNow(*monster)) continue;
+        if (monster->alive == 0 || !ShowsOccupantNow(*monster)) continue;
         DrawChar(monster->glyph, monster->x, monster->y, monster->colour);
         RefreshScreen();
     }
@@ -82,11 +82,18 @@ void FreeAllMonsters() {
     player.target = nullptr;
 }
 
-bool IsMonsterAt(int32_t x, int32_t y, int32_t floor) { return FindMonsterAt(x, y, floor) != nullptr; }
+// A record marked dead still keeps its square until the purge frees it.
+bool IsMonsterAt(int32_t x, int32_t y, int32_t floor) {
+    for (const Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
+        if (monster->x == x && monster->y == y && monster->floor == floor) return true;
+    }
+    return false;
+}
 
+// A record marked dead is out of play: it can be neither hit nor burnt again.
 Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor) {
     for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
-        if (monster->x == x && monster->y == y && monster->floor == floor) return monster;
+        if (monster->alive != 0 && monster->x == x && monster->y == y && monster->floor == floor) return monster;
     }
     return nullptr;
 }

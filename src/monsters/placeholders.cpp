@@ -3,9 +3,8 @@
 
 void Monster::TickMonster() {}
 void Monster::RegenerateMonster() {}
-bool Monster::KillMonster() { return false; }
-void Monster::ReportMonsterHealth() {}
-void Monster::SpillMonsterBlood(bool) {}
+// placeholder: no demon plays a trick yet.
+void Monster::PerformDemonTrick() {}
 // placeholder: nobody follows the player yet.
 void LetFollowersTakeStairs(int32_t) {}
 // placeholder: the arrival square is left as it is.

@@ -18,6 +18,15 @@ enum FightingStyle : int32_t {
     kStyleAccurate = 4,
     kStyleFast = 5,
 };
+// What TrainWeaponProficiency trains.
+enum WeaponProficiency : int32_t {
+    kProficiencyOneHanded = 1,
+    kProficiencyTwoHanded = 2,
+    kProficiencyShield = 3,
+    kProficiencyThrown = 4,
+    kProficiencyRanged = 5,
+    kProficiencyTwoWeapon = 6,
+};
 // The killer code of a death that the dungeon itself causes (ailments, cold, heat).
 constexpr int32_t kDungeonKiller = 35;
 // The killer code of a prediction not made.
@@ -195,8 +204,14 @@ public:
     int32_t ComputeCarryingCapacity();
     // The carried weight as a whole percentage of what the character can carry.
     int32_t ComputeBurdenPercent();
-    // Melee: with bonusOnly the to-hit bonus, drawing nothing; else 0 hit, 1 miss, 2 dodged.
+    // Melee: with bonusOnly the to-hit bonus, drawing nothing; else a ToHitResult
+    // (player/to_hit_result.h). Throwing passes thrown true.
     int32_t RollToHit(bool thrown, int32_t dodge, bool bonusOnly);
+    // One damage roll: mode 0 melee (secondWeapon for the second hand's strike),
+    // mode 1 shooting, or throwing with thrown true. Uses up pendingDamageBonus.
+    int32_t RollMeleeDamage(int32_t mode, bool thrown, bool secondWeapon);
+    // After a hit: the proficiency of the kind (a WeaponProficiency) may rise.
+    void TrainWeaponProficiency(int32_t kind);
 
     // ---- shell/: the help screen ----
     void ShowHelpScreen();
@@ -218,6 +233,13 @@ public:
     int32_t ArrowCount();
     // After a hit of the main (false) or second (true) weapon: a possessed one may summon a monster.
     void PossessedWeaponSummon(bool secondHand);
+    // Wear of the worn gear when a monster's blow or shot lands, and of the weapon
+    // that struck (the second weapon when true); a piece worn out breaks.
+    void WearArmour();
+    void WearClothes();
+    void WearWeapons(bool secondWeapon);
+    // Before inventory entry index is erased: every slot holding a larger index is lowered by 1.
+    void FixSlotsAfterErase(int32_t index);
 
     // ---- item_use/: potions, food, wands, shooting, throwing, targeting ----
     // Non-zero when a shot was made or something was thrown.

@@ -13,6 +13,12 @@
 
 // placeholder
 void HighScoreTable::LoadHighScores() {}
+// placeholder: nothing is written.
+void HighScoreTable::SaveHighScores() {}
+// placeholder: no result enters the table.
+bool HighScoreTable::RecordHighScore(const std::string&) { return false; }
+// placeholder: no file is written.
+void WritePostMortem(const std::string&, int32_t) {}
 
 // placeholder: an empty table.
 void HighScoreTable::ShowHallOfFame() {
@@ -49,3 +55,6 @@ void PostMortemFileName(std::string& name, int32_t& firstPlay) {
 
 // placeholder: the game simply ends.
 void VictoryEnding() { QuitGame(); }
+
+// placeholder: the demon dies without its story.
+void AnnounceDemonSlain(int32_t) {}

@@ -16,12 +16,15 @@ void ComputePlayerView() {
     ComputeFieldOfView(&floorArray[player.currentFloor], player.x, player.y, player.sightRadius);
 }
 
-// Reads keys until a command uses the action.
+// Reads keys until a command uses the action. The monsters it killed are freed
+// once the command is over: nothing holds their records any more.
 void TakeCommands() {
     for (;;) {
         while (ReadCommandKey() == 0) {
         }
-        if (player.ExecuteCommand() != 0) return;
+        const int32_t used = player.ExecuteCommand();
+        PurgeDeadMonsters();
+        if (used != 0) return;
     }
 }
 
@@ -54,18 +57,21 @@ void RunMonsterPhase() {
         if (monster->floor == player.currentFloor) monster->TickMonster();
         monster = monster->next;
     }
+    // The dying die one by one (an exploding corpse may kill more); records
+    // already marked dead wait for the purge at the end.
     for (;;) {
-        Monster* dead = nullptr;
+        Monster* dying = nullptr;
         for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
-            if (monster->floor == player.currentFloor && monster->hp < 1) {
-                dead = monster;
+            if (monster->alive != 0 && monster->floor == player.currentFloor && monster->hp < 1) {
+                dying = monster;
                 break;
             }
         }
-        if (dead == nullptr) return;
-        // A death that leaves the record below 1 hit point would be found again for ever.
-        if (!dead->KillMonster() && dead->hp < 1) return;
+        if (dying == nullptr) break;
+        // A death that leaves the record alive below 1 hit point would be found again for ever.
+        if (!dying->KillMonster() && dying->hp < 1) break;
     }
+    PurgeDeadMonsters();
 }
 
 void RedrawEndOfTurn() {

@@ -28,16 +28,21 @@ TEST_F(MonsterList, LookupsMatchPositionAndFloorInListOrderAndCountTheDead) {
     Monster* first = Place(5, 5, 2);
     Monster* second = Place(5, 5, 2);
     Place(6, 5, 3);
+    EXPECT_EQ(FindMonsterAt(5, 5, 2), first);
     first->alive = 0;
 
-    EXPECT_TRUE(IsMonsterAt(5, 5, 2));  // a dead record counts until it is purged
-    EXPECT_EQ(FindMonsterAt(5, 5, 2), first);
+    // A dead record keeps its square until it is purged, but nothing acts on it any more.
+    EXPECT_TRUE(IsMonsterAt(5, 5, 2));
+    EXPECT_EQ(FindMonsterAt(5, 5, 2), second);
     EXPECT_FALSE(IsMonsterAt(5, 5, 3));
     EXPECT_FALSE(IsMonsterAt(6, 5, 2));
     EXPECT_TRUE(IsMonsterAt(6, 5, 3));
 
+    second->alive = 0;
+    EXPECT_TRUE(IsMonsterAt(5, 5, 2));
+    EXPECT_EQ(FindMonsterAt(5, 5, 2), nullptr);
     PurgeDeadMonsters();
-    EXPECT_EQ(FindMonsterAt(5, 5, 2), second);
+    EXPECT_FALSE(IsMonsterAt(5, 5, 2));
 }
 
 TEST_F(MonsterList, PurgeUnlinksEveryDeadRecordAndFreesTheirTiles) {
