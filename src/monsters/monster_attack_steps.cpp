@@ -104,18 +104,17 @@ void WearGearAfterHit(const Monster& monster) {
     player.WearArmour();
 }
 
+std::string MonsterDeathCause(const Monster& monster) {
+    if (IsUniqueDemon(monster.name)) return std::string("HE was killed by ") + monster.name + ".";
+    // Only a capital vowel takes "an"; the names of the kinds are written in lower case.
+    const char first = monster.name[0];
+    const bool capitalVowel = first == 'A' || first == 'E' || first == 'I' || first == 'O' || first == 'U';
+    return std::string(capitalVowel ? "HE was killed by an " : "HE was killed by a ") + monster.name + ".";
+}
+
 void CheckDeathByMonster(const Monster& monster) {
-    std::string cause;
-    if (IsUniqueDemon(monster.name)) {
-        cause = std::string("HE was killed by ") + monster.name + ".";
-    } else {
-        // Only a capital vowel takes "an"; the names of the kinds are written in lower case.
-        const char first = monster.name[0];
-        const bool capitalVowel = first == 'A' || first == 'E' || first == 'I' || first == 'O' || first == 'U';
-        cause = std::string(capitalVowel ? "HE was killed by an " : "HE was killed by a ") + monster.name + ".";
-    }
     const int32_t killer = std::tolower(static_cast<unsigned char>(monster.glyph));
-    player.CheckPlayerDeath(cause, killer);
+    player.CheckPlayerDeath(MonsterDeathCause(monster), killer);
 }
 
 void FlashOnPlayer(ColourCode colour) { FlashCharacter(kEffectMark, player.x, player.y, colour, 50); }

@@ -3,6 +3,7 @@
 // of attacking, the miss and dodge texts, armour, the hit text, wear of the
 // player's gear, and the death check that names the monster.
 #include <cstdint>
+#include <string>
 
 #include "shell/colour.h"
 
@@ -22,6 +23,8 @@ int32_t TakeDamageThroughArmour(int32_t damage, bool ranged);
 void PrintHitMessage(const Monster& monster, bool critical, int32_t damageTaken, const char* verb);
 // Clothes then armour wear, always for a monster of normal speed, one hit in three for a faster one.
 void WearGearAfterHit(const Monster& monster);
+// The cause of a death by the monster's hand, with HE for the character.
+std::string MonsterDeathCause(const Monster& monster);
 // The death check after a monster's hit, with the monster named in the cause.
 void CheckDeathByMonster(const Monster& monster);
 // The mark an effect on the player flashes on the player's square.
