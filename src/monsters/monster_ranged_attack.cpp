@@ -43,7 +43,7 @@ void RipFleshRarely(int32_t damageTaken) {
 int32_t Monster::MonsterRangedAttack() {
     if (SummonMinionInstead(*this)) return 0;
     // Nonehes plays his trick at the start of his turn instead.
-    if (std::strcmp(name, kUniqueDemonNames[kDemonNonehes]) != 0) PerformDemonTrick();
+    if (std::strcmp(name, kUniqueDemonNames[kNonehes]) != 0) PerformDemonTrick();
     ShowShot();
     const int32_t criticalOdds = IsFinalDemonItself(*this) ? kFinalDemonCriticalOdds : kCriticalOdds;
     const int32_t toHit = RollMonsterToHit();

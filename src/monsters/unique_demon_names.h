@@ -5,10 +5,10 @@
 
 constexpr int32_t kUniqueDemonCount = 5;
 constexpr const char* kUniqueDemonNames[kUniqueDemonCount] = {"Vir've", "Ikuazz", "Omuerp", "Nonehes", "Uramesiel"};
-// Their places in kUniqueDemonNames.
-enum UniqueDemon : int32_t { kDemonVirve = 0, kDemonIkuazz = 1, kDemonOmuerp = 2, kDemonNonehes = 3, kDemonUramesiel = 4 };
+// Indices into kUniqueDemonNames (and the demon-slain flags).
+enum UniqueDemon : int32_t { kVirve = 0, kIkuazz = 1, kOmuerp = 2, kNonehes = 3, kUramesiel = 4 };
 // The final demon, whose copies (splits and mirror images) fight beside it.
-constexpr int32_t kFinalDemon = kUniqueDemonCount - 1;
+constexpr int32_t kFinalDemon = kUramesiel;
 
 // Every unique demon shows as this glyph.
 constexpr char kDemonGlyph = '&';

@@ -73,7 +73,7 @@ void PrepareForcedHit(Player& p, Attack& attack) {
         const int32_t health = p.maxHp > 0 ? p.hp * 100 / p.maxHp : 0;
         const int32_t roll = rng.Random(101);
         attack.forcedHit = roll < 90 - health;
-        if (std::strcmp(attack.monster->name, kUniqueDemonNames[kDemonNonehes]) == 0) {
+        if (std::strcmp(attack.monster->name, kUniqueDemonNames[kNonehes]) == 0) {
             const int32_t resisted = rng.Random(3);
             if (resisted == 0) attack.forcedHit = false;
         }

@@ -16,15 +16,12 @@ void ComputePlayerView() {
     ComputeFieldOfView(&floorArray[player.currentFloor], player.x, player.y, player.sightRadius);
 }
 
-// Reads keys until a command uses the action. The monsters it killed are freed
-// once the command is over: nothing holds their records any more.
+// Reads keys until a command uses the action.
 void TakeCommands() {
     for (;;) {
         while (ReadCommandKey() == 0) {
         }
-        const int32_t used = player.ExecuteCommand();
-        PurgeDeadMonsters();
-        if (used != 0) return;
+        if (player.ExecuteCommand() != 0) return;
     }
 }
 
@@ -45,6 +42,8 @@ void RunPlayerTurn() {
             }
             const bool rageHoldsBack = player.berserkBoon == kBoonMaskWaiting && player.IsHostileMonsterInSight();
             if (!rageHoldsBack && player.sleep == 0 && player.paralysis == 0) TakeCommands();
+            // What the command killed leaves the list before anything looks for it again.
+            PurgeDeadMonsters();
             player.RegeneratePlayer();
             player.CountPlayerTurn();
         } while (player.AccumulateEnergy());
@@ -53,25 +52,24 @@ void RunPlayerTurn() {
 }
 
 void RunMonsterPhase() {
-    for (Monster* monster = monsterListHead; monster != nullptr;) {
-        if (monster->floor == player.currentFloor) monster->TickMonster();
-        monster = monster->next;
+    // Nothing frees a record during the phase: one that dies is only marked, so the
+    // walk may go on past it, and records appended on the way are visited too.
+    for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
+        if (monster->floor == player.currentFloor && monster->alive != 0) monster->TickMonster();
     }
-    // The dying die one by one (an exploding corpse may kill more); records
-    // already marked dead wait for the purge at the end.
-    for (;;) {
-        Monster* dying = nullptr;
+    // The death pass, until a pass kills nobody (a death may set off others).
+    for (bool killed = true; killed;) {
+        killed = false;
         for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
-            if (monster->alive != 0 && monster->floor == player.currentFloor && monster->hp < 1) {
-                dying = monster;
-                break;
-            }
+            if (monster->floor != player.currentFloor || monster->alive == 0 || monster->hp >= 1) continue;
+            if (monster->KillMonster()) killed = true;
         }
-        if (dying == nullptr) break;
-        // A death that leaves the record alive below 1 hit point would be found again for ever.
-        if (!dying->KillMonster() && dying->hp < 1) break;
     }
     PurgeDeadMonsters();
+    // A monster that died under the player (crushed on the arrival stairs) leaves the player's tile taken.
+    if (player.currentFloor >= 0 && player.currentFloor < kFloorCount && Floor::OnMap(player.x, player.y)) {
+        floorArray[player.currentFloor].At(player.x, player.y).monsterPresent = 1;
+    }
 }
 
 void RedrawEndOfTurn() {

@@ -1,0 +1,78 @@
+// The built program in a tmux session: a new warrior finds a monster on the
+// first floor and beats it to death, as a player would.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
+#include "e2e/dungeon_walker.h"
+#include "support/game_session.h"
+
+namespace {
+
+std::string Described(const Sight& sight) {
+    std::string text = "\nplayer at " + std::to_string(sight.x) + "," + std::to_string(sight.y) + "\n";
+    for (const std::string& row : sight.rows) text += row + "|\n";
+    return text;
+}
+
+bool IsMonsterGlyph(char glyph) { return std::isalpha(static_cast<unsigned char>(glyph)) != 0; }
+
+// The key of a step from the player toward a monster beside it; 0 when none stands there.
+char KeyTowardAMonster(const Sight& sight) {
+    for (const WalkKey& walk : kWalkKeys) {
+        if (IsMonsterGlyph(sight.At(sight.x + walk.dx, sight.y + walk.dy))) return walk.key;
+    }
+    return 0;
+}
+
+// The experience shown on the status panel, as a percentage of the next level.
+int ExperiencePercent(const Sight& sight) {
+    const std::string& row = sight.rows[24];
+    const std::size_t at = row.find("Xp: ");
+    return at == std::string::npos ? -1 : std::stoi(row.substr(at + 4));
+}
+
+TEST(Fight, ANewWarriorKillsAMonsterOnTheFirstFloor) {
+    GameSession game;
+    DungeonWalker walker{game};
+    ASSERT_TRUE(walker.EnterTheDungeon()) << game.Dump();
+    const Sight start = walker.Look();
+    ASSERT_EQ(start.Depth(), 1) << Described(start);
+    const int experienceBefore = ExperiencePercent(start);
+
+    const bool beside = walker.WalkUntil([](const Sight& sight) { return KeyTowardAMonster(sight) != 0; },
+                                         [](const Sight& sight, int x, int y) {
+                                             for (const WalkKey& walk : kWalkKeys) {
+                                                 if (IsMonsterGlyph(sight.At(x + walk.dx, y + walk.dy))) return true;
+                                             }
+                                             return false;
+                                         });
+    ASSERT_TRUE(beside) << Described(walker.Look());
+
+    // Blow after blow until the kill text shows; a full message window asks for a key first.
+    std::string told;
+    for (int blows = 0; blows < 200 && told.find("You kill the ") == std::string::npos; ++blows) {
+        const Sight sight = walker.Look();
+        if (sight.MessageRows().find("-More-") != std::string::npos) {
+            told += sight.MessageRows();
+            walker.Press(" ");
+            continue;
+        }
+        const char key = KeyTowardAMonster(sight);
+        ASSERT_NE(key, 0) << "the monster went away" << Described(sight);
+        const Sight after = walker.Press(std::string(1, key));
+        told += after.MessageRows();
+    }
+    EXPECT_NE(told.find("You kill the "), std::string::npos) << told;
+    EXPECT_NE(told.find("you hit"), std::string::npos) << told;
+    const Sight end = walker.Look();
+    EXPECT_GT(ExperiencePercent(end), experienceBefore) << Described(end);
+
+    game.Type("Q");
+    game.Type("Y");
+    EXPECT_EQ(game.WaitForExit(), std::optional<int>(1)) << game.Dump();
+    EXPECT_EQ(game.SanitizerReports(), "");
+}
+
+}  // namespace
