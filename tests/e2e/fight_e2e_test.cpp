@@ -75,4 +75,42 @@ TEST(Fight, ANewWarriorKillsAMonsterOnTheFirstFloor) {
     EXPECT_EQ(game.SanitizerReports(), "");
 }
 
+// A character that stays beside a monster and only rests is worn down and
+// killed: the death screen shows, then the final screens, then the game ends.
+// It needs the monsters' own turns; until they take them nobody strikes back.
+TEST(Fight, DISABLED_ACharacterThatOnlyRestsBesideAMonsterDies) {
+    GameSession game;
+    DungeonWalker walker{game};
+    ASSERT_TRUE(walker.EnterTheDungeon()) << game.Dump();
+    const bool beside = walker.WalkUntil([](const Sight& sight) { return KeyTowardAMonster(sight) != 0; },
+                                         [](const Sight& sight, int x, int y) {
+                                             for (const WalkKey& walk : kWalkKeys) {
+                                                 if (IsMonsterGlyph(sight.At(x + walk.dx, y + walk.dy))) return true;
+                                             }
+                                             return false;
+                                         });
+    ASSERT_TRUE(beside) << Described(walker.Look());
+
+    bool died = false;
+    for (int turns = 0; turns < 2000 && !died; ++turns) {
+        const Sight sight = walker.Look();
+        died = sight.MessageRows().find("You die... Press space.") != std::string::npos;
+        if (died) break;
+        const bool waiting = sight.MessageRows().find("-More-") != std::string::npos ||
+                             sight.MessageRows().find("Press space") != std::string::npos;
+        walker.Press(waiting ? " " : "5");
+    }
+    ASSERT_TRUE(died) << Described(walker.Look());
+    EXPECT_TRUE(walker.Look().InGame());  // the death is told over the map
+
+    // The final screens each leave with a key; then the program ends.
+    std::optional<int> code;
+    for (int keys = 0; keys < 40 && !code; ++keys) {
+        game.Type(keys % 2 == 0 ? " " : "z");
+        code = game.WaitForExit(0.3);
+    }
+    EXPECT_EQ(code, std::optional<int>(1)) << game.Dump();
+    EXPECT_EQ(game.SanitizerReports(), "");
+}
+
 }  // namespace
