@@ -7,7 +7,7 @@
 #include "floors/floor.h"
 #include "folk/sage.h"
 #include "monsters/monster.h"
-#include "monsters/monster_name_text.h"
+#include "monsters/monster_messages.h"
 #include "player/armour_value.h"
 #include "player/player.h"
 #include "player/surroundings.h"
@@ -58,7 +58,7 @@ bool SummonMinionInstead(Monster& monster) {
     int32_t x = 0;
     int32_t y = 0;
     if (!FindMinionSquare(monster, x, y)) return false;
-    PrintWords(NameWithArticle(monster, "The ") + " summons a minion! ");
+    PrintWords(MonsterSubject(monster) + " summons a minion! ");
     const int32_t level = monster.level - kMinionLevelsBelow > 1 ? monster.level - kMinionLevelsBelow : 1;
     SpawnMonster(x, y, monster.floor, false, kVariantNever, level);
     return true;
@@ -66,11 +66,11 @@ bool SummonMinionInstead(Monster& monster) {
 
 bool ReportMissedAttack(const Monster& monster, int32_t toHit) {
     if (toHit == kToHitMiss) {
-        PrintWords("@b" + NameWithArticle(monster, "The ") + " misses you.@C ");
+        PrintWords("@b" + MonsterSubject(monster) + " misses you.@C ");
         return true;
     }
     if (toHit == kToHitDodged) {
-        PrintWords("@bYou dodge " + NameWithArticle(monster, "the ") + "'s attack.@C ");
+        PrintWords("@bYou dodge " + MonsterObject(monster) + "'s attack.@C ");
         return true;
     }
     return false;
@@ -86,7 +86,7 @@ int32_t TakeDamageThroughArmour(int32_t damage, bool ranged) {
 }
 
 void PrintHitMessage(const Monster& monster, bool critical, int32_t damageTaken, const char* verb) {
-    std::string text = "@B" + NameWithArticle(monster, "The ") + " ";
+    std::string text = "@B" + MonsterSubject(monster) + " ";
     if (critical) text += "@Ycritically@B ";
     text += verb;
     text += damageTaken == 1 ? ", but it merely scratches you.@C " : " you.@C ";

@@ -9,7 +9,7 @@
 #include "monsters/monster.h"
 #include "monsters/monster_attack_steps.h"
 #include "monsters/monster_drops.h"
-#include "monsters/monster_name_text.h"
+#include "monsters/monster_messages.h"
 #include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
@@ -37,7 +37,7 @@ bool TileInView(const Monster& monster) {
 void PrintKillMessage(const Monster& monster) {
     if (!TileInView(monster) || monster.bleedDamage == kDiedOfBleeding) return;
     const char* verb = monster.living == 1 ? "@RYou kill " : "@RYou destroy ";
-    PrintWords(verb + NameWithArticle(monster, "the ") + "!@C ");
+    PrintWords(verb + MonsterObject(monster) + "!@C ");
 }
 
 void GiveExperience(const Monster& monster) {
@@ -122,7 +122,7 @@ void ExplodeCorpse(int32_t centreX, int32_t centreY, int32_t floorIndex) {
                 p.CheckPlayerDeath("A monster exploded on HIS face.", kDungeonKiller);
             }
             if (Monster* victim = FindMonsterAt(x, y, floorIndex)) {
-                PrintWords("The explosion burns " + NameWithArticle(*victim, "the ") + ". ");
+                PrintWords("The explosion burns " + MonsterObject(*victim) + ". ");
                 victim->hp -= 2 * p.level;
                 victim->KillMonster();
             }

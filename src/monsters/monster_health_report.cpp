@@ -1,6 +1,6 @@
 // One sentence on how badly a monster is hurt, after the player's blow, shot or throw.
 #include "monsters/monster.h"
-#include "monsters/monster_name_text.h"
+#include "monsters/monster_messages.h"
 #include "shell/message_log.h"
 
 void Monster::ReportMonsterHealth() {
@@ -16,5 +16,5 @@ void Monster::ReportMonsterHealth() {
     } else {
         state = living == 1 ? "is almost dead." : "is almost destroyed.";
     }
-    PrintWords(NameWithArticle(*this, "The ") + " " + state + " ");
+    PrintWords(MonsterSubject(*this) + " " + state + " ");
 }

@@ -7,7 +7,7 @@
 #include "items/worn_properties.h"
 #include "monsters/monster.h"
 #include "monsters/monster_attack_steps.h"
-#include "monsters/monster_name_text.h"
+#include "monsters/monster_messages.h"
 #include "player/player.h"
 #include "player/worn_gear.h"
 #include "shell/message_log.h"
@@ -25,7 +25,7 @@ void BreatheFumes(Monster& monster) {
     const int32_t roll = rng.Random(6);
     if (roll != 0) return;
     monster.hp -= 3 * player.level;
-    PrintWords(NameWithArticle(monster, "The ") + " looks ill thanks to the fumes surrounding your armor. ");
+    PrintWords(MonsterSubject(monster) + " looks ill thanks to the fumes surrounding your armor. ");
     // It dies later, in the monster phase.
     if (monster.hp <= 0) PrintWords("The monster is about to faint. ");
 }
@@ -33,7 +33,7 @@ void BreatheFumes(Monster& monster) {
 // A monster that counter-attacks punishes a prepared technique with a sure blow.
 bool CounterAttack(const Monster& monster) {
     if (monster.ability != kAbilityCounterAttacks || MonstersAreStupidHere() || player.preparedSkill == 0) return false;
-    PrintWords(NameWithArticle(monster, "The ") +
+    PrintWords(MonsterSubject(monster) +
                " notices that you're preparing a technique and uses the opportunity to counter-attack more "
                "accurately. You lose your focus on the technique. ");
     player.preparedSkill = 0;
@@ -108,7 +108,7 @@ int32_t Monster::MonsterMeleeAttack() {
     int32_t criticalOdds = kCriticalOdds;
     if (ability == kAbilityCharges && !MonstersAreStupidHere()) {
         criticalOdds = kChargeCriticalOdds;
-        PrintWords(NameWithArticle(*this, "The ") + " charges at you! ");
+        PrintWords(MonsterSubject(*this) + " charges at you! ");
         ability = kAbilityNone;  // a monster charges only once
         FlashOnPlayer(kRed);
     }

@@ -9,7 +9,7 @@
 #include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "monsters/monster.h"
-#include "monsters/monster_name_text.h"
+#include "monsters/monster_messages.h"
 #include "player/damage_terms.h"
 #include "player/player.h"
 #include "player/to_hit_result.h"
@@ -83,11 +83,11 @@ void PrepareForcedHit(Player& p, Attack& attack) {
 void ReportMiss(const Attack& attack, int32_t toHit) {
     const Monster& monster = *attack.monster;
     if (toHit == kToHitDodged) {
-        PrintWords("@I" + NameWithArticle(monster, "The ") + " dodges your attack.@C ");
+        PrintWords("@I" + MonsterSubject(monster) + " dodges your attack.@C ");
         return;
     }
     const char* opening = attack.bareHands ? "@IUsing your bare hands you miss " : "@IYou miss ";
-    PrintWords(opening + NameWithArticle(monster, "the ") + ".@C ");
+    PrintWords(opening + MonsterObject(monster) + ".@C ");
 }
 
 void TrainAfterHit(Player& p, int32_t strike) {
@@ -243,7 +243,7 @@ void ReportHit(const Attack& attack, bool critical, int32_t damage) {
     std::string text = attack.bareHands ? "@WUsing your bare hands you " : "@WYou ";
     if (critical) text += "@Ycritically@W ";
     text += damage <= monster.maxHp / 9 ? "hit, but it merely scratches " : "hit ";
-    text += NameWithArticle(monster, "the ") + ".@C ";
+    text += MonsterObject(monster) + ".@C ";
     PrintWords(text);
 }
 

@@ -243,6 +243,8 @@ TEST_F(MonsterAttack, TheFinalDemonsShotsAreOftenCriticalButNotItsCopies) {
     demon->toHitThreshold = 0;
     demon->damageBound1 = demon->damageBound2 = 10;
     demon->experience = 163828;
+    demon->maxHp = 800;
+    demon->hp = 600;  // above the marks of its tricks, which would draw first
     SeedFor(quarterCritical);
     demon->MonsterRangedAttack();
     EXPECT_EQ(Messages(), "Uramesiel critically shoots you.");
