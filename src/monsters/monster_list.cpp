@@ -28,10 +28,12 @@ bool IsPlayerTile(const Monster& monster) {
 void DisposeOfDeadMonster(Monster* dead) {
     if (OnFloorArray(dead->floor) && Floor::OnMap(dead->x, dead->y)) {
         Tile& tile = floorArray[dead->floor].At(dead->x, dead->y);
-        // The player may stand where a monster died (it was on the arrival stairs);
-        // that tile stays occupied.
-        if (tile.monsterPresent == 1 && !IsPlayerTile(*dead)) tile.monsterPresent = 0;
-        if (ShowsOccupantNow(*dead)) DrawChar(tile.glyph, dead->x, dead->y, tile.colour);
+        // The player may stand where a monster died (it was on the arrival stairs),
+        // and a new monster may have come to the square before the purge: such a
+        // tile stays occupied, and the newcomer stays drawn.
+        const bool newcomer = FindMonsterAt(dead->x, dead->y, dead->floor) != nullptr;
+        if (tile.monsterPresent == 1 && !IsPlayerTile(*dead) && !newcomer) tile.monsterPresent = 0;
+        if (ShowsOccupantNow(*dead) && !newcomer) DrawChar(tile.glyph, dead->x, dead->y, tile.colour);
     }
     if (player.target == dead) player.target = nullptr;
     delete dead;

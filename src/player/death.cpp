@@ -172,7 +172,7 @@ void ShowFinalScreens() {
     }
     ClearScreen();
     ShowFinalScreens();
-    WritePostMortem(endText, 0);
+    WritePostMortem(endText, false);
     QuitGame();
 }
 

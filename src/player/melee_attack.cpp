@@ -193,27 +193,23 @@ void DrainLife(Player& p, Monster& monster) {
     p.preparedSkill = 0;
 }
 
+// A frosty or fiery weapon: a monster of its own element resists half the blow,
+// one of the opposite element takes half again.
+void ApplyElement(const char* element, bool resists, bool suffers, int32_t& damage) {
+    if (resists) {
+        PrintWords(std::string("The monster resists some of the damage dealt by your ") + element + " weapon. ");
+        damage -= damage / 2;
+    } else if (suffers) {
+        PrintWords(std::string("The monster takes extra damage thanks to your ") + element + " weapon. ");
+        damage += damage / 2;
+    }
+}
+
 // The striking weapon's prefix against this monster.
 void ApplyWeaponPrefix(int32_t prefix, const Monster& monster, int32_t& damage) {
     switch (prefix) {
-        case kPrefixFrosty:
-            if (IsColdMonster(monster)) {
-                PrintWords("The monster resists some of the damage dealt by your frosty weapon. ");
-                damage -= damage / 2;
-            } else if (IsWarmMonster(monster)) {
-                PrintWords("The monster takes extra damage thanks to your frosty weapon. ");
-                damage += damage / 2;
-            }
-            return;
-        case kPrefixFiery:
-            if (IsWarmMonster(monster)) {
-                PrintWords("The monster resists some of the damage dealt by your fiery weapon. ");
-                damage -= damage / 2;
-            } else if (IsColdMonster(monster)) {
-                PrintWords("The monster takes extra damage thanks to your fiery weapon. ");
-                damage += damage / 2;
-            }
-            return;
+        case kPrefixFrosty: ApplyElement("frosty", IsColdMonster(monster), IsWarmMonster(monster), damage); return;
+        case kPrefixFiery: ApplyElement("fiery", IsWarmMonster(monster), IsColdMonster(monster), damage); return;
         case kPrefixSoullessBane:
             if (monster.living != 0) return;
             if (rng.Random(4) != 0) return;

@@ -18,7 +18,7 @@ void HighScoreTable::SaveHighScores() {}
 // placeholder: no result enters the table.
 bool HighScoreTable::RecordHighScore(const std::string&) { return false; }
 // placeholder: no file is written.
-void WritePostMortem(const std::string&, int32_t) {}
+void WritePostMortem(const std::string&, bool) {}
 
 // placeholder: an empty table.
 void HighScoreTable::ShowHallOfFame() {

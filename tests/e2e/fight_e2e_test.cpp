@@ -26,6 +26,17 @@ char KeyTowardAMonster(const Sight& sight) {
     return 0;
 }
 
+// Walks to the nearest square beside a monster in sight, exploring until one shows.
+bool WalkBesideAMonster(const DungeonWalker& walker) {
+    return walker.WalkUntil([](const Sight& sight) { return KeyTowardAMonster(sight) != 0; },
+                            [](const Sight& sight, int x, int y) {
+                                for (const WalkKey& walk : kWalkKeys) {
+                                    if (IsMonsterGlyph(sight.At(x + walk.dx, y + walk.dy))) return true;
+                                }
+                                return false;
+                            });
+}
+
 // The experience shown on the status panel, as a percentage of the next level.
 int ExperiencePercent(const Sight& sight) {
     const std::string& row = sight.rows[24];
@@ -41,13 +52,7 @@ TEST(Fight, ANewWarriorKillsAMonsterOnTheFirstFloor) {
     ASSERT_EQ(start.Depth(), 1) << Described(start);
     const int experienceBefore = ExperiencePercent(start);
 
-    const bool beside = walker.WalkUntil([](const Sight& sight) { return KeyTowardAMonster(sight) != 0; },
-                                         [](const Sight& sight, int x, int y) {
-                                             for (const WalkKey& walk : kWalkKeys) {
-                                                 if (IsMonsterGlyph(sight.At(x + walk.dx, y + walk.dy))) return true;
-                                             }
-                                             return false;
-                                         });
+    const bool beside = WalkBesideAMonster(walker);
     ASSERT_TRUE(beside) << Described(walker.Look());
 
     // Blow after blow until the kill text shows; a full message window asks for a key first.
@@ -82,13 +87,7 @@ TEST(Fight, DISABLED_ACharacterThatOnlyRestsBesideAMonsterDies) {
     GameSession game;
     DungeonWalker walker{game};
     ASSERT_TRUE(walker.EnterTheDungeon()) << game.Dump();
-    const bool beside = walker.WalkUntil([](const Sight& sight) { return KeyTowardAMonster(sight) != 0; },
-                                         [](const Sight& sight, int x, int y) {
-                                             for (const WalkKey& walk : kWalkKeys) {
-                                                 if (IsMonsterGlyph(sight.At(x + walk.dx, y + walk.dy))) return true;
-                                             }
-                                             return false;
-                                         });
+    const bool beside = WalkBesideAMonster(walker);
     ASSERT_TRUE(beside) << Described(walker.Look());
 
     // Rests ten at a time (a -More- takes any key); a wait for the space bar gets one.

@@ -70,6 +70,17 @@ TEST_F(MonsterList, PurgeUnlinksEveryDeadRecordAndFreesTheirTiles) {
     EXPECT_EQ(monsterListHead, nullptr);
 }
 
+// A monster that came to the square of a dead one before the purge keeps it.
+TEST_F(MonsterList, PurgeKeepsANewcomersTileOccupied) {
+    Monster* dead = Place(6, 6, 0);
+    dead->alive = 0;
+    Place(6, 6, 0, 'k');
+    PurgeDeadMonsters();
+    EXPECT_EQ(floorArray[0].At(6, 6).monsterPresent, 1);
+    ASSERT_NE(FindMonsterAt(6, 6, 0), nullptr);
+    EXPECT_EQ(FindMonsterAt(6, 6, 0)->glyph, 'k');
+}
+
 TEST_F(MonsterList, PurgeKeepsThePlayersTileOccupied) {
     player.currentFloor = 4;
     player.x = 10;

@@ -32,21 +32,26 @@ TEST(CauseOfDeath, PronounsReplaceTheFirstOfEachPlaceholder) {
     for (const Case& c : cases) EXPECT_EQ(FillInPronouns(c.cause, c.pronoun), c.text) << c.cause;
 }
 
+// A rat whose every blow lands for 50 beside a character of 5 hit points out of 40, poisoned.
+Monster* PrepareADeadlyBlow() {
+    Monster* killer = PlaceMonster(11, 10, "rat");
+    killer->toHitThreshold = 0;
+    killer->damageBound1 = killer->damageBound2 = 50;
+    killer->glyph = 'R';
+    player.hp = 5;
+    player.maxHp = 40;
+    player.sp = 0;
+    player.maxSp = 12;
+    player.poison = 9;
+    return killer;
+}
+
 class Death : public FightScreenTest {
 protected:
     Monster* killer = nullptr;
     void SetUp() override {
         FightScreenTest::SetUp();
-        killer = PlaceMonster(11, 10, "rat");
-        killer->toHitThreshold = 0;
-        killer->damageBound1 = killer->damageBound2 = 50;
-        killer->glyph = 'R';
-        player.hp = 5;
-        player.maxHp = 40;
-        player.sp = 0;
-        player.maxSp = 12;
-        player.poison = 9;
-        player.bleeding = 4;
+        killer = PrepareADeadlyBlow();
     }
     // A blow that lands, plainly.
     static void SeedForAPlainBlow() {
@@ -92,14 +97,7 @@ TEST_F(Death, RescuesComeInTheirOrderAndAreUsedUp) {
         ResetGameState();
         PrepareConditions();
         SeeFloor();
-        killer = PlaceMonster(11, 10, "rat");
-        killer->toHitThreshold = 0;
-        killer->damageBound1 = killer->damageBound2 = 50;
-        killer->glyph = 'R';
-        player.hp = 5;
-        player.maxHp = 40;
-        player.maxSp = 12;
-        player.poison = 9;
+        killer = PrepareADeadlyBlow();
         player.frostbite = 100;
         player.frostbiteMaxHpLoss = 8;
         player.maxHp = 32;

@@ -19,12 +19,6 @@ constexpr int32_t kDagger = 32;     // one-handed, 1-2
 constexpr int32_t kBow = 33;
 constexpr int32_t kShield = 34;
 
-void DefineWeapon(int32_t kind, int32_t subtype, int32_t low, int32_t high) {
-    DefineKind(kind, kItemWeapon, low, "weapon");
-    itemKinds[kind].subtype = subtype;
-    itemKinds[kind].secondValue = high;
-}
-
 // The draws of one bare-handed strike of a new character (strength 12: damage 1 + Random(9)):
 // to-hit, damage, critical, the possessed-weapon chance.
 std::function<bool(RandomMother&)> BareStrike(int32_t toHit, int32_t damage) {
@@ -144,6 +138,47 @@ TEST_F(Melee, ArmourPiercingAndTheDamageFloor) {
     SeedFor(BareStrike(600, 0));
     player.MeleeAttack(rat, false);
     EXPECT_EQ(rat->hp, 29);  // 1 - 6 is still 1
+}
+
+// The striking weapon's prefix against the monster's nature.
+TEST_F(Melee, WeaponPrefixesAgainstColdWarmLivingAndUnliving) {
+    struct Case {
+        const char* name;
+        int32_t prefix;
+        int32_t ability;
+        int32_t living;
+        int32_t extraDraw;  // the bane's 1 in 4 or the stun's 1 in 5; 0 for none
+        int32_t damage;
+        const char* words;
+    };
+    // A sword blow of 10 (4 + draw 6).
+    const Case cases[] = {
+        {"frosty, cold", kPrefixFrosty, kAbilityColdTouch, 1, 0, 5, "resists some of the damage dealt by your frosty"},
+        {"frosty, warm", kPrefixFrosty, kAbilityWarmTouch, 1, 0, 15, "takes extra damage thanks to your frosty"},
+        {"fiery, frostbiting", kPrefixFiery, kAbilityFrostbites, 1, 0, 15, "takes extra damage thanks to your fiery"},
+        {"soulless bane", kPrefixSoullessBane, kAbilityNone, 0, 4, 20, "The soulless monster howls in pain"},
+        {"blood bane", kPrefixBloodBane, kAbilityNone, 1, 4, 20, "sends shockwaves through its veins"},
+        {"stunning", kPrefixStunning, kAbilityNone, 1, 5, 10, "Your mighty weapon stuns the monster."},
+    };
+    player.agility = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messageLog = MessageLog();
+        player.inventory.clear();
+        Wear(kSlotMainWeapon, kSword, c.prefix);
+        rat->hp = rat->maxHp = 30;
+        rat->ability = c.ability;
+        rat->living = c.living;
+        rat->stunTurns = 0;
+        SeedFor([&c](RandomMother& r) {
+            return r.Random(1000) > 500 && r.Random(12) == 6 && r.Random(100) > 0 &&
+                   (c.extraDraw == 0 || r.Random(c.extraDraw) == 0);
+        });
+        player.MeleeAttack(rat, false);
+        EXPECT_EQ(rat->hp, 30 - c.damage);
+        EXPECT_EQ(rat->stunTurns, c.prefix == kPrefixStunning ? 2 : 0);
+        EXPECT_NE(Messages().find(c.words), std::string::npos) << Messages();
+    }
 }
 
 // Two weapons strike twice, the second with its own damage; a kill by the first ends the attack.
