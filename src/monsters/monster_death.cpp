@@ -135,6 +135,8 @@ void ExplodeCorpse(int32_t centreX, int32_t centreY, int32_t floorIndex) {
 
 bool Monster::KillMonster() {
     if (hp > 0) return false;
+    // Dead already and waiting for the purge: it dies only once.
+    if (alive == 0) return true;
     Player& p = player;
     if (ability == kAbilityReincarnates) {
         const int32_t roll = rng.Random(5);

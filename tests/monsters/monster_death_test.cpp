@@ -34,9 +34,11 @@ TEST_F(MonsterDeath, OneHitPointLivesNoneDiesAndTheRecordWaitsForThePurge) {
     EXPECT_EQ(player.target, nullptr);
     EXPECT_GE(player.experience, 7);
     EXPECT_EQ(floorArray[0].At(11, 10).monsterPresent, 0);
-    // Marked, not freed: nothing finds it any more, and the purge frees it.
+    // Marked, not freed: nothing finds it any more, it dies only once, and the purge frees it.
     EXPECT_EQ(rat->alive, 0);
     EXPECT_EQ(FindMonsterAt(11, 10, 0), nullptr);
+    EXPECT_TRUE(rat->KillMonster());
+    EXPECT_EQ(player.kills, 1);
     EXPECT_EQ(MonsterCount(), 1);
     PurgeDeadMonsters();
     EXPECT_EQ(MonsterCount(), 0);
