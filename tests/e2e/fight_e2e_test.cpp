@@ -10,12 +10,6 @@
 
 namespace {
 
-std::string Described(const Sight& sight) {
-    std::string text = "\nplayer at " + std::to_string(sight.x) + "," + std::to_string(sight.y) + "\n";
-    for (const std::string& row : sight.rows) text += row + "|\n";
-    return text;
-}
-
 bool IsMonsterGlyph(char glyph) { return std::isalpha(static_cast<unsigned char>(glyph)) != 0; }
 
 // The key of a step from the player toward a monster beside it; 0 when none stands there.
@@ -49,11 +43,11 @@ TEST(Fight, ANewWarriorKillsAMonsterOnTheFirstFloor) {
     DungeonWalker walker{game};
     ASSERT_TRUE(walker.EnterTheDungeon()) << game.Dump();
     const Sight start = walker.Look();
-    ASSERT_EQ(start.Depth(), 1) << Described(start);
+    ASSERT_EQ(start.Depth(), 1) << game.Dump();
     const int experienceBefore = ExperiencePercent(start);
 
     const bool beside = WalkBesideAMonster(walker);
-    ASSERT_TRUE(beside) << Described(walker.Look());
+    ASSERT_TRUE(beside) << game.Dump();
 
     // Blow after blow until the kill text shows; a full message window asks for a key first.
     std::string told;
@@ -65,14 +59,14 @@ TEST(Fight, ANewWarriorKillsAMonsterOnTheFirstFloor) {
             continue;
         }
         const char key = KeyTowardAMonster(sight);
-        ASSERT_NE(key, 0) << "the monster went away" << Described(sight);
+        ASSERT_NE(key, 0) << "the monster went away" << game.Dump();
         const Sight after = walker.Press(std::string(1, key));
         told += after.MessageRows();
     }
     EXPECT_NE(told.find("You kill the "), std::string::npos) << told;
     EXPECT_NE(told.find("you hit"), std::string::npos) << told;
     const Sight end = walker.Look();
-    EXPECT_GT(ExperiencePercent(end), experienceBefore) << Described(end);
+    EXPECT_GT(ExperiencePercent(end), experienceBefore) << game.Dump();
 
     game.Type("Q");
     game.Type("Y");
@@ -88,7 +82,7 @@ TEST(Fight, DISABLED_ACharacterThatOnlyRestsBesideAMonsterDies) {
     DungeonWalker walker{game};
     ASSERT_TRUE(walker.EnterTheDungeon()) << game.Dump();
     const bool beside = WalkBesideAMonster(walker);
-    ASSERT_TRUE(beside) << Described(walker.Look());
+    ASSERT_TRUE(beside) << game.Dump();
 
     // Rests ten at a time (a -More- takes any key); a wait for the space bar gets one.
     bool died = false;
@@ -98,7 +92,7 @@ TEST(Fight, DISABLED_ACharacterThatOnlyRestsBesideAMonsterDies) {
         if (died) break;
         game.Type(sight.MessageRows().find("Press space") != std::string::npos ? " " : "5555555555");
     }
-    ASSERT_TRUE(died) << Described(walker.Look());
+    ASSERT_TRUE(died) << game.Dump();
     EXPECT_TRUE(walker.Look().InGame());  // the death is told over the map
 
     // The final screens each leave with a key; then the program ends.
