@@ -1,6 +1,7 @@
 // The items lying on a tile: adding one, and how the top one shows on the map.
 #include "floors/floor.h"
 #include "items/appearances.h"
+#include "items/inventory.h"
 #include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
@@ -16,11 +17,6 @@ bool IsKindIndex(int32_t kind) { return kind >= 0 && kind < kItemKindCount; }
 
 // Weapons, armour and cloth wear, can be cursed and take a rolled durability.
 bool IsWearable(int32_t type) { return type == kItemWeapon || type == kItemArmour || type == kItemCloth; }
-
-bool Stacks(int32_t type) {
-    return type != kItemArmour && type != kItemWeapon && type != kItemAccessory && type != kItemCloth &&
-           type != kItemWand;
-}
 
 bool IdentifiedWhenFound(int32_t type) {
     return type == kItemPotion || type == kItemWand || type == kItemAmmunition || type == kItemFood ||
@@ -72,7 +68,7 @@ void Tile::PutItemOnTile(int32_t kind, int32_t durability, int32_t blessing, uin
     if (static_cast<int32_t>(items.size()) >= kMaxTileItems) return;
     const ItemKind& kindData = itemKinds[kind];
 
-    if (Stacks(kindData.type)) {
+    if (StacksByKind(kindData.type)) {
         for (ItemData& item : items) {
             if (item.kind == kind) {
                 ++item.quantity;

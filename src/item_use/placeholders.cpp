@@ -9,3 +9,5 @@ int32_t Player::Throw() { return 0; }
 void Player::ChooseTarget() {}
 // placeholder
 void Player::Look() {}
+// placeholder: nothing is drunk, zapped or eaten.
+void Player::UseItem(int32_t) {}

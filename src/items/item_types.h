@@ -1,6 +1,7 @@
 #pragma once
-// The item vocabulary: the types of item kinds, their subtypes and the craft
-// classes of materials, as the item data file and the game number them.
+// The item vocabulary: the types of item kinds, their subtypes, the craft
+// classes of materials, as the item data file and the game number them, and
+// the character's equipment slots.
 #include <cstdint>
 
 enum ItemType : int32_t {
@@ -39,3 +40,30 @@ enum CraftClass : int32_t {
     kCraftMelee = 3,
     kCraftArmourOrMelee = 4,
 };
+
+// The character's 19 equipment slots, in the order of Player::equipSlots. Each
+// holds an inventory index, or kEmptySlot. The equipment screen shows them in
+// another order, lettered a to s.
+enum EquipSlot : int32_t {
+    kSlotMainWeapon = 0,
+    kSlotSecondWeapon = 1,
+    kSlotThrownWeapon = 2,
+    kSlotShield = 3,
+    kSlotChest = 4,
+    kSlotBoots = 5,
+    kSlotHelmet = 6,
+    kSlotLeggings = 7,
+    kSlotGauntlets = 8,
+    kSlotRightRing = 9,
+    kSlotLeftRing = 10,
+    kSlotAmulet = 11,
+    kSlotClothShirt = 12,
+    kSlotClothSocks = 13,
+    kSlotClothCap = 14,
+    kSlotClothTrousers = 15,
+    kSlotClothGloves = 16,
+    kSlotMainHandSwap = 17,
+    kSlotSecondHandSwap = 18,
+    kEquipSlotCount = 19,
+};
+constexpr int32_t kEmptySlot = -1;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "items/item_data.h"
+#include "items/item_types.h"
 #include "shell/colour.h"
 
 class Monster;
@@ -43,30 +44,6 @@ enum BerserkBoon : int32_t {
     kBoonSpRegeneration = 7,
     kBoonAbilities = 8,
     kBoonSwifter = 9,
-};
-
-// Order of Player::equipSlots.
-enum EquipSlot : int32_t {
-    kSlotMainWeapon = 0,
-    kSlotSecondWeapon = 1,
-    kSlotThrownWeapon = 2,
-    kSlotShield = 3,
-    kSlotChest = 4,
-    kSlotBoots = 5,
-    kSlotHelmet = 6,
-    kSlotLeggings = 7,
-    kSlotGauntlets = 8,
-    kSlotRightRing = 9,
-    kSlotLeftRing = 10,
-    kSlotAmulet = 11,
-    kSlotClothShirt = 12,
-    kSlotClothSocks = 13,
-    kSlotClothCap = 14,
-    kSlotClothTrousers = 15,
-    kSlotClothGloves = 16,
-    kSlotMainHandSwap = 17,
-    kSlotSecondHandSwap = 18,
-    kEquipSlotCount = 19,
 };
 
 // Index into Player::traits; the letter is the one shown on the trait menu.
@@ -226,22 +203,63 @@ public:
     int32_t PickUpScreen();
     int32_t InventoryScreen();
     int32_t EquipmentScreen(bool first, int8_t notice);
+    // One row of the pick-up list: item `index` of the player's tile on screen row `row`.
+    void DrawPickupRow(bool highlight, int32_t row, int32_t index, bool marked);
+    // One page (from 0) of the inventory list on rows 4 to 23, nothing highlighted; with
+    // marksOnly only the equipped marks of column 0 are drawn again. The inventory must not be empty.
+    void DrawInventoryPage(int32_t page, bool marksOnly = false);
+    // One row of an item list: inventory entry `index` on screen row `row`, green when highlighted.
+    void DrawItemRow(bool highlight, int32_t row, int32_t index);
+    // Puts one item of the entry (or all of it) on the character's tile. True when the
+    // entry went and was the last of two or more; hint allows the altar and veil-spirit hint.
+    bool DropItem(int32_t index, bool all, bool hint);
+    // Prints the sentence of what the item does (after "It "); the caller prints its lead-in.
+    void DescribeItem(int32_t index);
+    // Keeps the equipment slots on their items when entry `index` is about to go.
+    void FixSlotsAfterErase(int32_t index);
     void SortInventory();
     void SwapToReadiedWeapons();
     void ToggleAmmoAutoPickup();
+    // Adds arrows to the arrow stack, or starts one.
+    void AddArrows(int32_t count);
     // The quantity of the first inventory entry of the arrow kind; 0 when there is none.
     int32_t ArrowCount();
     // After a hit of the main (false) or second (true) weapon: a possessed one may summon a monster.
     void PossessedWeaponSummon(bool secondHand);
-    // Wear of the worn gear when a monster's blow or shot lands, and of the weapon
-    // that struck (the second weapon when true); a piece worn out breaks.
+    // Puts the item at the inventory index into the slot of its type and subtype, or
+    // takes it out when it is there: -2 when refused (a curse or the hand rules); else 0,
+    // or the item's blessing when this first equip identified it.
+    int32_t ToggleEquipSlot(int32_t index);
+    // The same for the second slot of its sort: the second weapon, or the left ring.
+    int32_t ToggleSecondSlot(int32_t index);
+    // Readies the item in the hand swap slots (second: for the second hand); 0 done, -2 refused.
+    int32_t AssignHandSwap(int32_t index, bool second);
+    // Mode kLiftCurses makes every worn item uncursed and gives false; any other mode
+    // tells whether a worn item is cursed.
+    bool CursedWornItems(uint8_t mode);
+    // True, after showing why and a wait for space, when the slot of the key may not change.
+    bool CanChangeSlot(char key);
+    // The list of items for one slot; 1 or -1 when the chosen item was put on for
+    // the first time and turned out blessed or cursed, else 0.
+    int8_t ChooseItemToEquip(int32_t selector, bool alternate, bool thrown, bool second);
+    // The 19 slots (false) or the 16 slots of the cursed-item picker (true), without keys.
+    void DrawEquipmentScreen(bool cursedItemLayout);
+    // The inventory index of the cursed worn item the player picks, or -1.
+    int32_t PickCursedEquippedItem();
+    // Worn gear wears when it is hit or strikes; broken pieces leave the inventory.
     void WearArmour();
     void WearClothes();
-    void WearWeapons(bool secondWeapon);
-    // Before inventory entry index is erased: every slot holding a larger index is lowered by 1.
-    void FixSlotsAfterErase(int32_t index);
+    void WearWeapons(bool second);
+    // The list screens that pick one item for an effect started elsewhere: the
+    // inventory index chosen (1 after a blessing or a potion's repair), or -1.
+    int32_t BlessEquipmentScreen();
+    int32_t RepairEquipmentScreen(bool potion);
+    int32_t DetectCurseScreen();
+    int32_t SelectGearScreen();
 
     // ---- item_use/: potions, food, wands, shooting, throwing, targeting ----
+    // Drinks a potion, zaps a wand or eats a food item of the inventory; callers sort and recompute after it.
+    void UseItem(int32_t index);
     // Non-zero when a shot was made or something was thrown.
     int32_t Shoot();
     int32_t Throw();

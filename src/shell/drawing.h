@@ -22,6 +22,7 @@ constexpr char kColourMarkup = '@';
 // Text with colour markup; background is kOnBlack, or kOnWhite for a highlighted row.
 void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background);
 
+
 void ClearScreen();
 // Brings what has been drawn onto the terminal (a curses refresh).
 void RefreshScreen();

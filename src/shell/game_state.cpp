@@ -31,7 +31,8 @@
 //   seam (shell/terminal.h), toolkitHooks (shell/toolkit_hooks.h): the
 //   terminal and the process;
 // - shadowCaster (floors/field_of_view.h): holds nothing between calls;
-// - the damage-range texts of player/damage_ranges.cpp: written afresh by each call;
+// - the damage-range texts of player/damage_ranges.cpp and the name buffer of
+//   items/item_names.cpp: written afresh by each call; the article table there is constant;
 // - monsterVariantWords (monsters/monster.h): constant.
 
 void ResetGameState(uint32_t seed) {

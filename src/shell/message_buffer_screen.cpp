@@ -3,6 +3,7 @@
 
 #include "player/player.h"
 #include "shell/drawing.h"
+#include "shell/list_frame.h"
 #include "shell/message_log.h"
 #include "shell/screen_redraw.h"
 #include "shell/terminal.h"
@@ -39,13 +40,8 @@ void DrawHistory(const MessageLog& log, int top) {
 
 void MessageLog::ShowMessageBuffer() {
     ClearScreen();
-    DrawText(HeaderRow({{2, "8 = up"}, {32, "Message Buffer"}, {70, "2 = down"}}), 0, 0, kCyan);
-    DrawText(HeaderRow({{2, "page up = more up"}, {35, "z = exit"}, {57, "page down = more down"}}), 0, 1, kCyan);
-    for (int row = 0; row < 2; ++row) {
-        DrawChar('|', 0, row, kCyan);
-        DrawChar('|', 79, row, kCyan);
-    }
-    DrawText(std::string(80, '-'), 0, 2, kCyan);
+    DrawListFrame(HeaderRow({{2, "8 = up"}, {32, "Message Buffer"}, {70, "2 = down"}}),
+                  HeaderRow({{2, "page up = more up"}, {35, "z = exit"}, {57, "page down = more down"}}), 0);
     int top = kNewestView;
     DrawHistory(*this, top);
     for (;;) {

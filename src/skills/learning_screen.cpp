@@ -9,6 +9,7 @@
 #include "floors/floor.h"
 #include "player/player.h"
 #include "shell/drawing.h"
+#include "shell/list_frame.h"
 #include "shell/message_log.h"
 #include "shell/terminal.h"
 #include "shell/text_format.h"
@@ -82,13 +83,8 @@ void DrawSkillLearnRow(bool highlighted, int32_t screenRow, int32_t position) {
 
 void Player::DrawLearnSkillsPage(int32_t page) {
     ClearScreen();
-    DrawText(" 8 = up    page down = next page    z = exit  | sort by:   D = default order", 1, 0, kCyan);
-    DrawText(" 2 = down  page up = previous page  l = learn | L = level  A = attainability", 1, 1, kCyan);
-    for (int32_t row : {0, 1}) {
-        DrawChar('|', 0, row, kCyan);
-        DrawChar('|', 79, row, kCyan);
-    }
-    DrawText(std::string(80, '-'), 0, 2, kCyan);
+    DrawListFrame(" 8 = up    page down = next page    z = exit  | sort by:   D = default order",
+                  " 2 = down  page up = previous page  l = learn | L = level  A = attainability", 1);
     DrawText("Known   Name", 0, 3, kCyan);
     DrawText("Skill points:", 33, 3, kLightCyan);
     DrawNumber(skillPoints, 47, 3, kWhite);

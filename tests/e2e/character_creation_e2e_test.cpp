@@ -6,9 +6,6 @@
 
 namespace {
 
-#define EXPECT_SHOWN(session, row, column, text) \
-    EXPECT_TRUE((session).WaitForText(row, column, text)) << "expected \"" << (text) << "\"" << (session).Dump()
-
 // A session past the title menu's '1', with the first-play tutorial already seen.
 void StartNewGame(GameSession& game) {
     game.WriteFile("Mortems/.keep", "");

@@ -8,10 +8,6 @@
 
 namespace {
 
-// Asserts the text at (row, column) within the session's time limit.
-#define EXPECT_SHOWN(session, row, column, text) \
-    EXPECT_TRUE((session).WaitForText(row, column, text)) << "expected \"" << (text) << "\"" << (session).Dump()
-
 void ExpectExitCode(const GameSession& session, int expected) {
     const std::optional<int> code = session.WaitForExit();
     ASSERT_TRUE(code.has_value()) << "the program did not end" << session.Dump();

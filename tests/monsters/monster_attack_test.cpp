@@ -275,12 +275,13 @@ TEST_F(MonsterAttack, TheCauseOfDeathNamesTheMonster) {
 
 // Where everyone is stupid a blow is only a blow: no decay, no soaking, no special hit.
 TEST_F(MonsterAttack, ExtrasOfABlowAndTheirStupidFloor) {
-    Wear(kSlotChest, kClothKind, kPrefixSpiky);
+    WearSturdily(kSlotChest, kClothKind, kPrefixSpiky);
     InitPrefixTable();
     monster->ability = kAbilityDeterioratesItems;
+    // The to-hit roll, no critical, the chest's wear roll, the decay and its three wear rolls, no rare blow, the spikes.
     SeedFor([](RandomMother& r) {
-        return r.Random(1001) > 0 && r.Random(100) != 0 && r.Random(4) == 0 && r.Random(500) != 0 && r.Random(500) != 0 &&
-               r.Random(8) == 0;
+        return r.Random(1001) > 0 && r.Random(100) != 0 && r.Random(21) >= 0 && r.Random(4) == 0 && r.Random(21) >= 0 &&
+               r.Random(21) >= 0 && r.Random(21) >= 0 && r.Random(500) != 0 && r.Random(500) != 0 && r.Random(8) == 0;
     });
     monster->MonsterMeleeAttack();
     EXPECT_EQ(Messages(),
@@ -292,7 +293,7 @@ TEST_F(MonsterAttack, ExtrasOfABlowAndTheirStupidFloor) {
     messageLog = MessageLog();
     monster->bleedTurns = 0;
     floorArray[0].feeling = kFeelingStupid;
-    SeedFor([](RandomMother& r) { return r.Random(1001) > 0 && r.Random(100) != 0 && r.Random(4) == 0; });
+    SeedFor([](RandomMother& r) { return r.Random(1001) > 0 && r.Random(100) != 0 && r.Random(21) >= 0 && r.Random(4) == 0; });
     monster->MonsterMeleeAttack();
     EXPECT_EQ(Messages().find("degrade"), std::string::npos);
 }

@@ -29,6 +29,13 @@ inline Monster* PlaceMonster(int32_t x, int32_t y, const char* name = "rat", int
     return monster;
 }
 
+// Wears the item as Wear does, with durability enough that no wear breaks it in a test.
+inline int32_t WearSturdily(int32_t slot, int32_t kind, int32_t prefix = -1) {
+    const int32_t index = Wear(slot, kind, prefix);
+    player.inventory[static_cast<std::size_t>(index)].durability = 100;
+    return index;
+}
+
 inline void SeeFloor() {
     for (Tile& tile : floorArray[0].tiles) tile.visibleNow = 1;
 }

@@ -189,6 +189,7 @@ TEST_F(CommandExecutor, NewlyWornPrefixesTakeEffectAndAreAnnounced) {
 
 TEST_F(CommandExecutor, LeavingTheEquipmentScreenUnchangedUsesNoAction) {
     DrawMap(0, {".P."}, 10, 5);
+    Type("z");
     EXPECT_EQ(RunCommand(kCommandEquipment), 0);
     EXPECT_EQ(CharAt(5, 11), '@');  // the map is drawn again
 }

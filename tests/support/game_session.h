@@ -99,3 +99,8 @@ private:
     bool started_ = false;
     int columns_ = 80;
 };
+
+// Expects the text at (row, column) within the session's time limit; on failure
+// the message shows the screen.
+#define EXPECT_SHOWN(session, row, column, text) \
+    EXPECT_TRUE((session).WaitForText(row, column, text)) << "expected \"" << (text) << "\"" << (session).Dump()
