@@ -1,1 +1,0 @@
-// placeholder: the player's commands and conditions until they are built.
