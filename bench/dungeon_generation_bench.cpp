@@ -4,46 +4,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <string>
 #include <vector>
 
-#include "floors/dungeon_generation.h"
-#include "floors/floor.h"
-#include "folk/sage.h"
-#include "floors/floor_features.h"
-#include "items/item_kind.h"
-#include "monsters/monster.h"
-#include "monsters/monster_kind.h"
-#include "player/player.h"
-#include "shell/random_mother.h"
+#include "game_data.h"
 
 namespace {
-
-bool LoadData() {
-    static const bool loaded = [] {
-        const std::string folder = HOLLOWMERE_PLAY_DIR;
-        if (monsterKinds.ReadMonsterKinds(folder + "/monsters.hmd") != DataFileResult::kRead) return false;
-        if (itemKinds.ReadItemKinds(folder + "/items.hmd") != DataFileResult::kRead) return false;
-        itemKinds.MapItemColours();
-        for (int32_t kind = 0; kind < kItemKindCount; ++kind) {
-            if (std::string(itemKinds[kind].name) == "arrow") arrowKindIndex = kind;
-        }
-        std::filesystem::current_path(folder);  // the floors file is read from the working directory
-        return true;
-    }();
-    return loaded;
-}
-
-// Back to the state before a new game: bare floors, no monsters, no sages.
-void ClearDungeon() {
-    FreeAllMonsters();
-    monsterListHead = nullptr;
-    for (Floor& floor : floorArray) floor = Floor{};
-    sages.clear();
-    altarCount = 0;
-    layoutShufflePending = 1;
-}
 
 double GenerateTimed(uint32_t seed) {
     ClearDungeon();

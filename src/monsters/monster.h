@@ -1,11 +1,13 @@
 #pragma once
 // One monster, and the single list that holds the monsters of every floor.
 #include <cstdint>
+#include <string>
 
 #include "monsters/monster_kind.h"
 #include "monsters/unique_demon_names.h"
 #include "monsters/variant_words.h"
 #include "shell/colour.h"
+#include "shell/xy.h"
 
 class Monster {
 public:
@@ -49,8 +51,45 @@ public:
     Monster* next = nullptr;
 
     // One pass of game time: status counters, then turns while energy allows.
+    // A monster below 1 hit point only waits for the death pass: it neither acts nor heals.
     void TickMonster();
     void RegenerateMonster();
+    // One action: wake, hunt, make room, swap, attack, pursue or wander.
+    // 1 when it attacked, made room, swapped or stepped toward the player.
+    int32_t TakeMonsterTurn();
+    // Cold and warm monsters and bleeding ones leave their mark on the floor beneath.
+    void MarkMonsterTrail();
+    // True when the monster stands on the player's floor on a tile in view now.
+    bool IsInPlayersView() const;
+
+    // Movement: one step each, 1 when made, 0 when refused (nothing changes).
+    int32_t StepMonsterNorth();
+    int32_t StepMonsterSouth();
+    int32_t StepMonsterWest();
+    int32_t StepMonsterEast();
+    int32_t StepMonsterNorthWest();
+    int32_t StepMonsterNorthEast();
+    int32_t StepMonsterSouthWest();
+    int32_t StepMonsterSouthEast();
+    // A step toward (targetX, targetY) by the preference order; 1 when one was made.
+    int32_t MoveMonsterToward(int32_t targetX, int32_t targetY);
+    void WanderMonster();
+    // Beside the player, a wounded or ranged monster lets a fresh fighter take its place.
+    int32_t SwapPlacesWithAlly();
+    // A monster plugging a corridor beside the player steps aside for an ally behind it.
+    int32_t MakeRoomForAlly();
+
+    // Follows the player through the stairs (direction +1 down, -1 up) when beside it and healthy.
+    void FollowThroughStairs(int32_t direction);
+    // The unique demons' tricks; nothing for any other monster.
+    void PerformDemonTrick();
+    // The full-screen sheet about the monster; healthWord, when not empty, replaces the computed one.
+    void ShowMonsterExamination(std::string healthWord);
+
+    // Attacks on the player: 1 when a blow or shot landed and ran its aftermath; 0
+    // when the action went into summoning, or missed, or was dodged.
+    int32_t MonsterMeleeAttack();
+    int32_t MonsterRangedAttack();
     // False while hit points are above 0; otherwise a reincarnation, or the death:
     // the record is marked dead (alive 0) and PurgeDeadMonsters frees it at the next
     // safe point. After a true result the caller must not act with the record again.
@@ -61,18 +100,12 @@ public:
     void SpillMonsterBlood(bool onHit);
     void MatchMonsterToFloorColour();
 
-    // Attacks on the player. The to-hit roll gives a ToHitResult (player/to_hit_result.h);
-    // the damage roll is one strike's damage before armour.
+    // The rolls of both attacks: the to-hit roll gives a ToHitResult
+    // (player/to_hit_result.h), the damage roll one strike's damage before armour.
     int32_t RollMonsterToHit();
     int32_t RollMonsterDamage();
-    // 1 when a blow or shot landed and ran its aftermath; 0 when the action went
-    // into summoning, or missed, or was dodged.
-    int32_t MonsterMeleeAttack();
-    int32_t MonsterRangedAttack();
     // What the monster's ability adds to a hit that did damageTaken after armour.
     void ApplyMonsterSpecialHit(int32_t damageTaken);
-    // A unique demon's trick, when its moment has come; nothing for other monsters.
-    void PerformDemonTrick();
 };
 
 // Head of the one monster list; null when there are no monsters.
@@ -90,8 +123,12 @@ void FreeAllMonsters();
 bool IsMonsterAt(int32_t x, int32_t y, int32_t floor);
 // The first record on the square that is not marked dead; null when none.
 Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor);
+// True when the player stands in the 3 by 3 block around (x, y), the centre included.
+bool IsAdjacentToPlayer(int32_t x, int32_t y);
 // Before the player takes the stairs (direction +1 down, -1 up): monsters beside the player may follow.
 void LetFollowersTakeStairs(int32_t direction);
+// The first '>' (down) or '<' of the floor, scanning column by column; (-1, -1) when there is none.
+XY FindStaircase(int32_t floor, bool down);
 // A monster standing on the player's arrival square (x, y) of the floor is removed from play.
 void ClearArrivalStairs(int32_t x, int32_t y, int32_t floor);
 

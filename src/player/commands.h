@@ -39,6 +39,9 @@ WornPrefixes RememberWornPrefixes();
 // After the equipment changed: each item now in those slots whose prefix was
 // not among the remembered ones takes effect, and the player is told.
 void ApplyNewlyWornPrefixes(const WornPrefixes& before);
+// What the monsters of a floor did while the player was elsewhere: 25 rounds of
+// their ticks and regeneration, before the player arrives there by the stairs.
+void CatchUpArrivalFloor(int32_t floor);
 // Puts the character on the first tile of its floor with the glyph, scanning
 // column by column, and marks the tile occupied; false, with nothing changed, when there is none.
 bool PlaceOnFirstGlyph(char glyph);

@@ -29,18 +29,6 @@ bool IsSealedDown(int32_t floor) {
     return player.demonSlainFlags[floor / kFloorsPerDemon] == 0;
 }
 
-// What the monsters of a floor did while the player was elsewhere.
-void CatchUp(int32_t floor) {
-    for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
-        // A monster below 1 hit point is only waiting to be removed: it neither acts nor heals.
-        if (monster->floor != floor || monster->hp < 1) continue;
-        for (int32_t round = 0; round < kCatchUpRounds && monster->hp >= 1; ++round) {
-            monster->TickMonster();
-            monster->RegenerateMonster();
-        }
-    }
-}
-
 bool StandsOn(char glyph) {
     const Floor* floor = CurrentFloor();
     return floor != nullptr && Floor::OnMap(player.x, player.y) && floor->At(player.x, player.y).glyph == glyph;
@@ -55,7 +43,7 @@ void SetOccupied(int32_t value) {
 // other kind on the floor above or below.
 void ChangeFloor(int32_t direction) {
     Player& p = player;
-    CatchUp(p.currentFloor + direction);
+    CatchUpArrivalFloor(p.currentFloor + direction);
     LetFollowersTakeStairs(direction);
     p.UpdateSightRadius(direction);
     SetOccupied(0);
@@ -77,6 +65,17 @@ void RedrawArrival() {
 }
 
 }  // namespace
+
+void CatchUpArrivalFloor(int32_t floor) {
+    for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
+        // A monster below 1 hit point is only waiting to be removed: it neither acts nor heals.
+        if (monster->floor != floor || monster->hp < 1) continue;
+        for (int32_t round = 0; round < kCatchUpRounds && monster->hp >= 1; ++round) {
+            monster->TickMonster();
+            monster->RegenerateMonster();
+        }
+    }
+}
 
 bool PlaceOnFirstGlyph(char glyph) {
     Floor* floor = CurrentFloor();

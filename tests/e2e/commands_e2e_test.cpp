@@ -9,12 +9,6 @@
 
 namespace {
 
-std::string Described(const Sight& sight) {
-    std::string text = "\nplayer at " + std::to_string(sight.x) + "," + std::to_string(sight.y) + "\n";
-    for (const std::string& row : sight.rows) text += row + "|\n";
-    return text;
-}
-
 // A square whose eight neighbours are all open floor.
 bool InOpenFloor(const Sight& sight, int x, int y) {
     for (const WalkKey& walk : kWalkKeys) {
@@ -50,20 +44,7 @@ bool AtCorridorEnd(const Sight& sight, int x, int y, WalkKey& along) {
     return false;
 }
 
-class Commands : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(walker.EnterTheDungeon()) << game.Dump(); }
-    void TearDown() override {
-        game.Type("Q");
-        game.Type("Y");
-        const std::optional<int> code = game.WaitForExit();
-        EXPECT_EQ(code, std::optional<int>(1)) << game.Dump();
-        EXPECT_EQ(game.SanitizerReports(), "");
-    }
-
-    GameSession game;
-    DungeonWalker walker{game};
-};
+using Commands = GameInTheDungeon;
 
 TEST_F(Commands, TheSurfaceExecutesCowards) {
     const Sight start = walker.Look();
@@ -173,7 +154,14 @@ TEST_F(Commands, AQuickMoveRunsAlongACorridorUntilItStops) {
     EXPECT_EQ(later.x, after.x);
 }
 
-TEST_F(Commands, AQuickRestLastsFiftyOneTurns) {
+// A game in which no monster comes into view during the first fifty turns (a
+// monster in sight ends a quick rest).
+class QuietStart : public GameInTheDungeon {
+protected:
+    void SetUp() override { ASSERT_TRUE(walker.EnterTheDungeon(SessionOptions().WithSeed(3))) << game.Dump(); }
+};
+
+TEST_F(QuietStart, AQuickRestLastsFiftyOneTurns) {
     const Sight before = walker.Look();
     walker.Press("w");
     const Sight rested = walker.PressAndWaitUntilStill("5");
@@ -184,19 +172,10 @@ TEST_F(Commands, AQuickRestLastsFiftyOneTurns) {
 }
 
 TEST_F(Commands, DownTheStairsAndBackUp) {
-    int downX = -1;
-    int downY = -1;
-    ASSERT_TRUE(walker.WalkUntil(
-        [&](const Sight& s) { return s.x == downX && s.y == downY; },
-        [&](const Sight& s, int x, int y) {
-            if (s.At(x, y) != '>') return false;
-            downX = x;
-            downY = y;
-            return true;
-        },
-        800))
-        << Described(walker.Look());
+    ASSERT_TRUE(walker.WalkToTheStairsDown()) << Described(walker.Look());
     const Sight before = walker.Look();
+    const int downX = before.x;
+    const int downY = before.y;
     ASSERT_EQ(before.Depth(), 1);
     Sight below = walker.Press(">");
     while (below.MessageRows().find("Press space") != std::string::npos) below = walker.Press(" ");

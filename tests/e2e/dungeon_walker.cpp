@@ -112,8 +112,8 @@ Sight DungeonWalker::PressAndWaitUntilStill(const std::string& key, double quiet
     return last;
 }
 
-bool DungeonWalker::EnterTheDungeon() {
-    game_.Start();
+bool DungeonWalker::EnterTheDungeon(const SessionOptions& options) {
+    game_.Start(options);
     if (!game_.WaitForText("Welcome to the Hollowmere!")) return false;
     game_.Type("1");
     // The first choice of every creation screen, a name, and the tutorial's pages.
@@ -204,4 +204,31 @@ bool DungeonWalker::WalkUntil(const std::function<bool(const Sight&)>& arrived,
         if (after.x == sight.x && after.y == sight.y) refused[static_cast<std::size_t>(first)] = true;
     }
     return false;
+}
+
+bool DungeonWalker::WalkToTheStairsDown(int most) const {
+    int downX = -1;
+    int downY = -1;
+    return WalkUntil([&](const Sight& s) { return s.x == downX && s.y == downY; },
+                     [&](const Sight& s, int x, int y) {
+                         if (s.At(x, y) != '>') return false;
+                         downX = x;
+                         downY = y;
+                         return true;
+                     },
+                     most);
+}
+
+std::string Described(const Sight& sight) {
+    std::string text = "\nplayer at " + std::to_string(sight.x) + "," + std::to_string(sight.y) + "\n";
+    for (const std::string& row : sight.rows) text += row + "|\n";
+    return text;
+}
+
+void GameInTheDungeon::TearDown() {
+    game.Type("Q");
+    game.Type("Y");
+    const std::optional<int> code = game.WaitForExit();
+    EXPECT_EQ(code, std::optional<int>(1)) << game.Dump();
+    EXPECT_EQ(game.SanitizerReports(), "");
 }

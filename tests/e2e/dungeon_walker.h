@@ -2,6 +2,8 @@
 // Playing the real program in its tmux session as a player would: getting
 // through the title and creation screens into the dungeon, reading the map and
 // the status panel off the screen, and walking to what the test is after.
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -41,7 +43,7 @@ public:
 
     // Starts the program and answers the title, creation and tutorial screens
     // with their first choices until the dungeon shows; false when it never does.
-    bool EnterTheDungeon();
+    bool EnterTheDungeon(const SessionOptions& options = SessionOptions());
     // The screen once it has stopped changing.
     Sight Look() const;
     // Presses a key and returns the screen once it has settled; waits at most
@@ -55,6 +57,8 @@ public:
     // into the unknown. False when the way runs out or after `most` steps.
     bool WalkUntil(const std::function<bool(const Sight&)>& arrived,
                    const std::function<bool(const Sight&, int, int)>& wanted, int most = 400) const;
+    // Walks onto the first '>' that comes into sight; false when the way runs out.
+    bool WalkToTheStairsDown(int most = 800) const;
 
 private:
     GameSession& game_;
@@ -66,3 +70,17 @@ private:
 
 // Ground the walker treats as free to walk on.
 bool IsWalkable(char glyph);
+
+// The screen and where the player stands, for failure messages.
+std::string Described(const Sight& sight);
+
+// A game entered from the first screen on, quit without saving at the end with
+// nothing for the sanitizers to report. Override SetUp to enter with other options.
+class GameInTheDungeon : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(walker.EnterTheDungeon()) << game.Dump(); }
+    void TearDown() override;
+
+    GameSession game;
+    DungeonWalker walker{game};
+};

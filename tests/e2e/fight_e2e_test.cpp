@@ -76,8 +76,7 @@ TEST(Fight, ANewWarriorKillsAMonsterOnTheFirstFloor) {
 
 // A character that stays beside a monster and only rests is worn down and
 // killed: the death screen shows, then the final screens, then the game ends.
-// It needs the monsters' own turns; until they take them nobody strikes back.
-TEST(Fight, DISABLED_ACharacterThatOnlyRestsBesideAMonsterDies) {
+TEST(Fight, ACharacterThatOnlyRestsBesideAMonsterDies) {
     GameSession game;
     DungeonWalker walker{game};
     ASSERT_TRUE(walker.EnterTheDungeon()) << game.Dump();

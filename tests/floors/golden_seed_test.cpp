@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "floors/game_dungeon.h"
-#include "shell/platform.h"
+#include "support/golden_catalogue.h"
 
 namespace {
 
@@ -28,27 +26,7 @@ std::string Catalogue() {
 
 TEST(GoldenSeeds, DungeonsMatchTheCatalogue) {
     if (!LoadGameData().available) GTEST_SKIP() << "the play folder has no data files";
-    const std::string text = Catalogue();
-    if (!PlatformEnvironment("HOLLOWMERE_REGENERATE_GOLDEN").empty()) {
-        std::ofstream(kCatalogue, std::ios::binary) << text;
-        GTEST_SKIP() << "catalogue written to " << kCatalogue;
-    }
-    std::ifstream file(kCatalogue, std::ios::binary);
-    ASSERT_TRUE(file) << "no catalogue at " << kCatalogue << "; write it with HOLLOWMERE_REGENERATE_GOLDEN=1";
-    std::stringstream expected;
-    expected << file.rdbuf();
-    // Compared line by line so that a failure names the first floor that changed.
-    std::istringstream got(text);
-    std::istringstream want(expected.str());
-    std::string gotLine;
-    std::string wantLine;
-    int32_t line = 0;
-    while (std::getline(want, wantLine)) {
-        ++line;
-        ASSERT_TRUE(std::getline(got, gotLine)) << "the dungeons end before line " << line;
-        ASSERT_EQ(gotLine, wantLine) << "first difference at line " << line;
-    }
-    EXPECT_FALSE(std::getline(got, gotLine)) << "the dungeons run on past the catalogue's " << line << " lines";
+    CompareWithCatalogue(kCatalogue, Catalogue());
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "monsters/monster_fixture.h"
 #include "player/player.h"
 #include "shell/game.h"
 #include "shell/message_log.h"
@@ -70,6 +71,33 @@ TEST_F(MainLoop, AFullPassEndsWithTheGameScreen) {
     EXPECT_EQ(player.turns, 1);
     EXPECT_EQ(CharAt(0, 0), '@');
     EXPECT_EQ(TextAt(24, 24, 4), "T: 1");
+}
+
+TEST_F(MainLoop, TheMonsterPhaseTicksThePlayersFloorAndRemovesTheDead) {
+    OpenArea(floorArray[0], 1, 1, 78, 17);
+    OpenArea(floorArray[1], 1, 1, 78, 17);
+    PutPlayer(10, 10);
+    Monster* here = PlaceMonster(40, 10, 0);
+    Monster* elsewhere = PlaceMonster(40, 10, 1);
+    Monster* dead = PlaceMonster(50, 10, 0);
+    dead->alive = 0;
+    RunMonsterPhase();
+    EXPECT_EQ(here->energy, 1000);
+    EXPECT_EQ(elsewhere->energy, 0);
+    EXPECT_EQ(MonsterCount(), 2);
+    EXPECT_EQ(FindMonsterAt(50, 10, 0), nullptr);
+    EXPECT_EQ(floorArray[0].At(50, 10).monsterPresent, 0);
+    EXPECT_EQ(floorArray[0].At(10, 10).monsterPresent, 1);
+}
+
+TEST_F(MainLoop, WhatAnActionKilledLeavesTheListBeforeTheNextAction) {
+    OpenArea(floorArray[0], 1, 1, 78, 17);
+    PutPlayer(10, 10);
+    PlaceMonster(11, 10)->alive = 0;  // as a blow of this pass left it
+    player.energy = 10000;
+    Type("5");
+    RunPlayerTurn();
+    EXPECT_EQ(MonsterCount(), 0);
 }
 
 }  // namespace

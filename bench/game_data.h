@@ -1,0 +1,48 @@
+#pragma once
+// What the benchmarks share: the game's own data files from the play folder,
+// and a dungeon made anew from a seed as a new game makes it.
+#include <filesystem>
+#include <string>
+
+#include "floors/dungeon_generation.h"
+#include "floors/floor.h"
+#include "floors/floor_features.h"
+#include "folk/sage.h"
+#include "items/item_kind.h"
+#include "monsters/monster.h"
+#include "monsters/monster_kind.h"
+#include "shell/random_mother.h"
+
+// Reads the data files once; false when the play folder has none. The working
+// directory becomes the play folder, where the floors file is read from.
+inline bool LoadData() {
+    static const bool loaded = [] {
+        const std::string folder = HOLLOWMERE_PLAY_DIR;
+        if (monsterKinds.ReadMonsterKinds(folder + "/monsters.hmd") != DataFileResult::kRead) return false;
+        if (itemKinds.ReadItemKinds(folder + "/items.hmd") != DataFileResult::kRead) return false;
+        itemKinds.MapItemColours();
+        for (int32_t kind = 0; kind < kItemKindCount; ++kind) {
+            if (std::string(itemKinds[kind].name) == "arrow") arrowKindIndex = kind;
+        }
+        std::filesystem::current_path(folder);
+        return true;
+    }();
+    return loaded;
+}
+
+// Back to the state before a new game: bare floors, no monsters, no sages.
+inline void ClearDungeon() {
+    FreeAllMonsters();
+    monsterListHead = nullptr;
+    for (Floor& floor : floorArray) floor = Floor{};
+    sages.clear();
+    altarCount = 0;
+    layoutShufflePending = 1;
+}
+
+// All 35 floors generated and populated from the seed.
+inline void GenerateDungeonFromSeed(uint32_t seed) {
+    ClearDungeon();
+    rng.RandomInit(seed);
+    GenerateDungeon();
+}
