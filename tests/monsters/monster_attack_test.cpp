@@ -26,7 +26,7 @@ protected:
     Monster* monster = nullptr;
     void SetUp() override {
         FightScreenTest::SetUp();
-        monster = PlaceMonster(11, 10, "goblin duelist");
+        monster = PlaceFighter(11, 10, "goblin duelist");
         monster->toHitThreshold = 0;  // every roll above 0 hits
         player.hp = player.maxHp = 200;
     }
@@ -102,11 +102,11 @@ std::string Padded(const std::string& text) { return text + std::string(80 - tex
 void FightUntilTheWindowIsFull() {
     ResetGameState();
     PrepareConditions();
-    SeeFloor();
+    SeeFloor(0);
     player.hp = 200;
-    Monster* duelist = PlaceMonster(11, 10, "goblin duelist");
+    Monster* duelist = PlaceFighter(11, 10, "goblin duelist");
     duelist->damageBound1 = duelist->damageBound2 = 6;
-    Monster* archer = PlaceMonster(14, 10, "kobold archer");
+    Monster* archer = PlaceFighter(14, 10, "kobold archer");
     archer->toHitThreshold = 1000;  // it never hits
     archer->MonsterRangedAttack();
     player.dodge = 2000;  // every roll falls in the dodge band
@@ -225,7 +225,7 @@ TEST_F(MonsterAttack, ASummonerCallsAMinionToTheFirstFreeSquareInsteadOfStriking
 }
 
 TEST_F(MonsterAttack, AShotFlashesAndGivesTheCharactersGlyphBackUnlessItActed) {
-    Monster* archer = PlaceMonster(14, 10, "kobold archer");
+    Monster* archer = PlaceFighter(14, 10, "kobold archer");
     archer->toHitThreshold = 1000;
     player.acted = 0;
     archer->MonsterRangedAttack();
@@ -239,7 +239,7 @@ TEST_F(MonsterAttack, AShotFlashesAndGivesTheCharactersGlyphBackUnlessItActed) {
 // The final demon shoots critically one time in four; its copies, of experience 0, as often as anyone.
 TEST_F(MonsterAttack, TheFinalDemonsShotsAreOftenCriticalButNotItsCopies) {
     auto quarterCritical = [](RandomMother& r) { return r.Random(1001) > 0 && r.Random(4) == 0 && r.Random(500) != 0; };
-    Monster* demon = PlaceMonster(14, 10, "Uramesiel");
+    Monster* demon = PlaceFighter(14, 10, "Uramesiel");
     demon->toHitThreshold = 0;
     demon->damageBound1 = demon->damageBound2 = 10;
     demon->experience = 163828;

@@ -28,7 +28,7 @@ class MonsterBlood : public ConditionTest {
 protected:
     void SetUp() override {
         ConditionTest::SetUp();
-        SeeFloor();
+        SeeFloor(0);
         for (Tile& tile : floorArray[0].tiles) tile.colour = kWhite;
     }
     std::vector<XY> BloodyTiles() const {
@@ -61,7 +61,7 @@ TEST_F(MonsterBlood, ASplashFliesAwayFromTheCharacter) {
         for (Tile& tile : floorArray[0].tiles) tile.colour = kWhite;
         player.x = c.playerX;
         player.y = c.playerY;
-        Monster* monster = PlaceMonster(20, 9);
+        Monster* monster = PlaceFighter(20, 9);
         SeedFor(AllSplashDrawsPass);
         monster->SpillMonsterBlood(true);
         std::vector<XY> expected = c.blood;
@@ -79,7 +79,7 @@ TEST_F(MonsterBlood, ASplashFliesAwayFromTheCharacter) {
 TEST_F(MonsterBlood, TheFarCandidateOnlyInViewAndAMagentaTileEndsTheSplash) {
     player.x = 19;
     player.y = 9;  // west: the blood flies east
-    Monster* monster = PlaceMonster(20, 9);
+    Monster* monster = PlaceFighter(20, 9);
     floorArray[0].At(22, 9).visibleNow = 0;
     SeedFor(AllSplashDrawsPass);
     monster->SpillMonsterBlood(true);
@@ -104,7 +104,7 @@ TEST_F(MonsterBlood, TheFarCandidateOnlyInViewAndAMagentaTileEndsTheSplash) {
 TEST_F(MonsterBlood, ASplashAtTheEdgeStaysOnTheMap) {
     player.x = 2;
     player.y = 9;
-    Monster* monster = PlaceMonster(1, 9);
+    Monster* monster = PlaceFighter(1, 9);
     SeedFor(AllSplashDrawsPass);
     monster->SpillMonsterBlood(true);
     EXPECT_TRUE(Bloody(0, 9));  // the frame's wall takes blood
@@ -113,7 +113,7 @@ TEST_F(MonsterBlood, ASplashAtTheEdgeStaysOnTheMap) {
 }
 
 TEST_F(MonsterBlood, TheNotLivingDoNotBleed) {
-    Monster* monster = PlaceMonster(20, 9);
+    Monster* monster = PlaceFighter(20, 9);
     monster->living = 0;
     const RandomMother before = rng;
     monster->SpillMonsterBlood(false);
@@ -122,7 +122,7 @@ TEST_F(MonsterBlood, TheNotLivingDoNotBleed) {
 }
 
 TEST_F(MonsterBlood, ADemonAlwaysBurstsWithoutAWordAndBloodyFloorsBurstOften) {
-    Monster* demon = PlaceMonster(1, 1, "Vir've");
+    Monster* demon = PlaceFighter(1, 1, "Vir've");
     floorArray[0].At(0, 0).colour = kGrey;
     floorArray[0].At(2, 2).colour = kMagenta;
     floorArray[0].At(2, 1).glyph = kIceBlockGlyph;
@@ -135,7 +135,7 @@ TEST_F(MonsterBlood, ADemonAlwaysBurstsWithoutAWordAndBloodyFloorsBurstOften) {
 
     for (Tile& tile : floorArray[0].tiles) tile.colour = kWhite;
     floorArray[0].feeling = kFeelingBloody;
-    Monster* monster = PlaceMonster(30, 9);
+    Monster* monster = PlaceFighter(30, 9);
     SeedFor([](RandomMother& r) { return r.Random(3) == 0 && r.Random(4) != 0; });
     monster->SpillMonsterBlood(false);
     EXPECT_EQ(Messages(), "The monster explodes into pieces!");  // no cloth to soak

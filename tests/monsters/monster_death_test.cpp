@@ -14,13 +14,13 @@ class MonsterDeath : public ConditionTest {
 protected:
     void SetUp() override {
         ConditionTest::SetUp();
-        SeeFloor();
+        SeeFloor(0);
         floorArray[0].At(player.x, player.y).monsterPresent = 1;
     }
 };
 
 TEST_F(MonsterDeath, OneHitPointLivesNoneDiesAndTheRecordWaitsForThePurge) {
-    Monster* rat = PlaceMonster(11, 10);
+    Monster* rat = PlaceFighter(11, 10);
     rat->experience = 7;
     rat->hp = 1;
     EXPECT_FALSE(rat->KillMonster());
@@ -62,7 +62,7 @@ TEST_F(MonsterDeath, TheKillTextFitsTheMonster) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         messageLog = MessageLog();
-        Monster* monster = PlaceMonster(20, 5, c.name);
+        Monster* monster = PlaceFighter(20, 5, c.name);
         monster->living = c.living;
         monster->bleedDamage = c.bleedDamage;
         monster->experience = 3;
@@ -77,7 +77,7 @@ TEST_F(MonsterDeath, TheKillTextFitsTheMonster) {
 }
 
 TEST_F(MonsterDeath, AReincarnatingMonsterComesBackWholeAndPaysEachTime) {
-    Monster* monster = PlaceMonster(11, 10, "lich", kAbilityReincarnates);
+    Monster* monster = PlaceFighter(11, 10, "lich", kAbilityReincarnates);
     monster->experience = 5;
     monster->maxHp = 40;
     for (int32_t life = 1; life <= 2; ++life) {
@@ -163,7 +163,7 @@ TEST_F(MonsterDeath, ExperienceSometimesDoublesAndPackCreaturesSometimesGiveNone
 }
 
 TEST_F(MonsterDeath, DropsComeOnlyFromLevelledMonstersAndAFullTileTakesGold) {
-    Monster* weakling = PlaceMonster(20, 5);
+    Monster* weakling = PlaceFighter(20, 5);
     weakling->hp = 0;
     SeedFor([](RandomMother& r) { return r.Random(100) > 0 && r.Random(11) == 0; });
     weakling->KillMonster();
@@ -172,7 +172,7 @@ TEST_F(MonsterDeath, DropsComeOnlyFromLevelledMonstersAndAFullTileTakesGold) {
 
     Tile& tile = floorArray[0].At(30, 5);
     for (int32_t k = 0; k < kMaxTileItems; ++k) tile.items.push_back(ItemData());
-    Monster* monster = PlaceMonster(30, 5);
+    Monster* monster = PlaceFighter(30, 5);
     monster->level = 5;
     monster->hp = 0;
     SeedFor([](RandomMother& r) { return r.Random(100) > 0 && r.Random(11) < 3; });
@@ -219,7 +219,7 @@ TEST_F(MonsterDeath, KillingTheGrasperFreesTheCharacterExceptWhereEveryoneIsStup
     for (int32_t feeling : {kFeelingNone, kFeelingStupid}) {
         floorArray[0].feeling = feeling;
         player.immobility = 12;
-        Monster* grasper = PlaceMonster(11, 10, "strange tentacle", kAbilityImmobilizes);
+        Monster* grasper = PlaceFighter(11, 10, "strange tentacle", kAbilityImmobilizes);
         grasper->hp = 0;
         grasper->KillMonster();
         EXPECT_EQ(player.immobility, feeling == kFeelingStupid ? 12 : 0);
@@ -232,9 +232,9 @@ TEST_F(MonsterDeath, KillingTheGrasperFreesTheCharacterExceptWhereEveryoneIsStup
 TEST_F(MonsterDeath, CorpsesExplodeInAChainBesideTheCharacter) {
     player.level = 3;
     player.hp = 40;
-    Monster* first = PlaceMonster(11, 10, "orb of destruction", kAbilityExplodes);
-    Monster* second = PlaceMonster(12, 10, "orb of destruction", kAbilityExplodes);
-    Monster* bystander = PlaceMonster(13, 11, "rat");
+    Monster* first = PlaceFighter(11, 10, "orb of destruction", kAbilityExplodes);
+    Monster* second = PlaceFighter(12, 10, "orb of destruction", kAbilityExplodes);
+    Monster* bystander = PlaceFighter(13, 11, "rat");
     second->hp = 6;  // two times the character's level
     bystander->hp = 20;
     first->hp = 0;
@@ -252,7 +252,7 @@ TEST_F(MonsterDeath, CorpsesExplodeInAChainBesideTheCharacter) {
     // Where everyone is stupid corpses stay quiet.
     messageLog = MessageLog();
     floorArray[0].feeling = kFeelingStupid;
-    Monster* quiet = PlaceMonster(11, 9, "orb of destruction", kAbilityExplodes);
+    Monster* quiet = PlaceFighter(11, 9, "orb of destruction", kAbilityExplodes);
     quiet->hp = 0;
     quiet->KillMonster();
     EXPECT_EQ(Messages(), "You kill the orb of destruction!");
@@ -262,9 +262,9 @@ TEST_F(MonsterDeath, CorpsesExplodeInAChainBesideTheCharacter) {
 // A monster left on the stairs the character arrived by dies in the next
 // monster phase; the character's square stays occupied.
 TEST_F(MonsterDeath, AMonsterDyingOnTheCharactersSquareLeavesItOccupied) {
-    Monster* squatter = PlaceMonster(player.x, player.y);
+    Monster* squatter = PlaceFighter(player.x, player.y);
     squatter->hp = -1;
-    Monster* next = PlaceMonster(12, 10);
+    Monster* next = PlaceFighter(12, 10);
     next->hp = 0;
     RunMonsterPhase();
     EXPECT_EQ(MonsterCount(), 0);

@@ -1,11 +1,12 @@
 #pragma once
 // A fight on an open floor: the character at (10, 10) of floor 0 (conditions::PrepareConditions),
-// every tile in view, and a monster beside it. Seeds for the draws a case needs come from SeedFor.
+// every tile in view, and monsters made fighters beside it. Seeds for the draws a case needs come from SeedFor.
 #include <cstdint>
 #include <cstring>
 #include <functional>
 
 #include "floors/floor_feelings.h"
+#include "monsters/monster_fixture.h"
 #include "player/condition_fixture.h"
 #include "shell/drawing.h"
 #include "shell/random_mother.h"
@@ -14,18 +15,16 @@
 
 namespace fight {
 
-// A monster named `name` at (x, y) of floor 0, its tile marked occupied.
-inline Monster* PlaceMonster(int32_t x, int32_t y, const char* name = "rat", int32_t ability = kAbilityNone) {
-    Monster* monster = AddMonster(x, y, 0);
-    std::snprintf(monster->name, sizeof monster->name, "%s", name);
-    monster->glyph = 'r';
-    monster->colour = kBrown;
+// A monster of 10 hit points and level 0 (it drops nothing) whose blows do 4, on
+// (x, y) of floor 0: the record of PlaceMonster (monster_fixture.h) made a fighter.
+inline Monster* PlaceFighter(int32_t x, int32_t y, const char* name = "rat", int32_t ability = kAbilityNone) {
+    Monster* monster = PlaceMonster(x, y, 0, name);
+    monster->hp = 10;
+    monster->maxHp = 10;
+    monster->level = 0;
     monster->ability = ability;
-    monster->speed = 1000;
-    monster->actThreshold = 1000;
     monster->damageBound1 = 4;
     monster->damageBound2 = 4;
-    floorArray[0].At(x, y).monsterPresent = 1;
     return monster;
 }
 
@@ -34,10 +33,6 @@ inline int32_t WearSturdily(int32_t slot, int32_t kind, int32_t prefix = -1) {
     const int32_t index = Wear(slot, kind, prefix);
     player.inventory[static_cast<std::size_t>(index)].durability = 100;
     return index;
-}
-
-inline void SeeFloor() {
-    for (Tile& tile : floorArray[0].tiles) tile.visibleNow = 1;
 }
 
 // Seeds the generator with the first seed whose draws `fits` accepts; fails the test when there is none.
@@ -54,7 +49,7 @@ class FightScreenTest : public ConditionScreenTest {
 protected:
     void SetUp() override {
         ConditionScreenTest::SetUp();
-        fight::SeeFloor();
+        SeeFloor(0);
         floorArray[0].At(player.x, player.y).monsterPresent = 1;
     }
 };

@@ -29,7 +29,7 @@ protected:
 
     void SetUp() override {
         FightScreenTest::SetUp();
-        monster = PlaceMonster(11, 10);
+        monster = PlaceFighter(11, 10);
     }
 
     void Run(const Effect& e, int32_t damageTaken = 5) {
@@ -125,8 +125,8 @@ TEST_F(SpecialHits, EveryAbilityHasItsEffectMessageAndFlash) {
     for (const Effect& e : effects) {
         ResetGameState();
         PrepareConditions();
-        SeeFloor();
-        monster = PlaceMonster(11, 10);
+        SeeFloor(0);
+        monster = PlaceFighter(11, 10);
         floorArray[0].At(10, 10).monsterPresent = 1;
         Run(e);
     }
@@ -157,8 +157,8 @@ TEST_F(SpecialHits, RunningAilmentsAreNotLengthenedAndImmunitiesHold) {
     for (const Effect& e : effects) {
         ResetGameState();
         PrepareConditions();
-        SeeFloor();
-        monster = PlaceMonster(11, 10);
+        SeeFloor(0);
+        monster = PlaceFighter(11, 10);
         Run(e);
     }
 }
@@ -214,9 +214,9 @@ TEST_F(SpecialHits, AKnockBackLandsOnlyOnFreeFloorOnTheMap) {
         SCOPED_TRACE(c.name);
         ResetGameState();
         PrepareConditions();
-        SeeFloor();
+        SeeFloor(0);
         player.x = c.playerX;
-        Monster* shooter = PlaceMonster(c.monsterX, 10, "kobold archer", kAbilityKnockback);
+        Monster* shooter = PlaceFighter(c.monsterX, 10, "kobold archer", kAbilityKnockback);
         AddMonster(8, 10, 0);
         SeedFor([](RandomMother& r) { return r.Random(5) == 1; });
         shooter->ApplyMonsterSpecialHit(5);
@@ -255,7 +255,7 @@ TEST_F(SpecialHits, StompedWallsFallAroundTheCharacter) {
     floorArray[0].At(0, 0).colour = kStoneWalls;
     player.x = 2;
     player.hp = 50;
-    Monster* stomper = PlaceMonster(3, 10, "ettin", kAbilityCrumblesWalls);
+    Monster* stomper = PlaceFighter(3, 10, "ettin", kAbilityCrumblesWalls);
     SeedFor([](RandomMother& r) { return r.Random(9) == 0; });
     stomper->ApplyMonsterSpecialHit(5);
     for (int32_t y = 9; y <= 11; ++y) {

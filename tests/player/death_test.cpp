@@ -34,7 +34,7 @@ TEST(CauseOfDeath, PronounsReplaceTheFirstOfEachPlaceholder) {
 
 // A rat whose every blow lands for 50 beside a character of 5 hit points out of 40, poisoned.
 Monster* PrepareADeadlyBlow() {
-    Monster* killer = PlaceMonster(11, 10, "rat");
+    Monster* killer = PlaceFighter(11, 10, "rat");
     killer->toHitThreshold = 0;
     killer->damageBound1 = killer->damageBound2 = 50;
     killer->glyph = 'R';
@@ -96,7 +96,7 @@ TEST_F(Death, RescuesComeInTheirOrderAndAreUsedUp) {
         SCOPED_TRACE(c.name);
         ResetGameState();
         PrepareConditions();
-        SeeFloor();
+        SeeFloor(0);
         killer = PrepareADeadlyBlow();
         player.frostbite = 100;
         player.frostbiteMaxHpLoss = 8;

@@ -39,7 +39,7 @@ protected:
         DefineKind(kShield, kItemArmour, 3, "shield");
         itemKinds[kShield].subtype = kSubtypeShield;
         InitPrefixTable();
-        rat = PlaceMonster(11, 10);
+        rat = PlaceFighter(11, 10);
         rat->hp = rat->maxHp = 30;
     }
 };
@@ -253,7 +253,7 @@ TEST_F(Melee, DoubleAttacksStrikeAgainOnlyTheLiving) {
     messageLog.FlushMessages(true);
 
     EXPECT_EQ(player.AttackUnlessHorrified(kCommandEast), 0);  // nothing stands there any more
-    Monster* fearful = PlaceMonster(10, 11, "ghost", kAbilityFear);
+    Monster* fearful = PlaceFighter(10, 11, "ghost", kAbilityFear);
     (void)fearful;
     player.horror = 2;
     EXPECT_EQ(player.AttackUnlessHorrified(kCommandSouth), -1);
