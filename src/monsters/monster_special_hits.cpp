@@ -2,7 +2,6 @@
 // warmth and cold, drained blood and energy, a blink, a knock-back, falling walls.
 #include <algorithm>
 
-#include "floors/field_of_view.h"
 #include "floors/floor.h"
 #include "folk/sage.h"
 #include "items/item_prefixes.h"
@@ -28,10 +27,6 @@ bool IsBlinkSquare(const Floor& floor, int32_t monsterFloor, int32_t x, int32_t 
     if (floor.At(x, y).visibleNow != 1 || floor.At(x, y).glyph != kFloorGlyph) return false;
     if (IsSageAt(x, y, 0, 0, monsterFloor) || IsMonsterAt(x, y, monsterFloor)) return false;
     return !(player.currentFloor == monsterFloor && x == player.x && y == player.y);
-}
-
-void UpdatePlayerView() {
-    if (Floor* floor = FloorAt(player.currentFloor)) ComputeFieldOfView(floor, player.x, player.y, player.sightRadius);
 }
 
 void Blink(Monster& monster) {

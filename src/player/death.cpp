@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "floors/field_of_view.h"
 #include "floors/floor.h"
 #include "items/worn_properties.h"
 #include "player/cause_of_death.h"
@@ -46,10 +45,6 @@ PronounForms FormsOf(const char* pronoun) {
 void ReplaceFirst(std::string& text, const char* placeholder, const char* form) {
     const std::size_t at = text.find(placeholder);
     if (at != std::string::npos) text.replace(at, std::strlen(placeholder), form);
-}
-
-void UpdatePlayerView() {
-    if (Floor* floor = FloorAt(player.currentFloor)) ComputeFieldOfView(floor, player.x, player.y, player.sightRadius);
 }
 
 // The words, the map as it is now, and a wait for the space bar.
