@@ -21,6 +21,15 @@ enum FightingStyle : int32_t {
     kStyleAccurate = 4,
     kStyleFast = 5,
 };
+// What TrainWeaponProficiency trains.
+enum WeaponProficiency : int32_t {
+    kProficiencyOneHanded = 1,
+    kProficiencyTwoHanded = 2,
+    kProficiencyShield = 3,
+    kProficiencyThrown = 4,
+    kProficiencyRanged = 5,
+    kProficiencyTwoWeapon = 6,
+};
 // The killer code of a death that the dungeon itself causes (ailments, cold, heat).
 constexpr int32_t kDungeonKiller = 35;
 // The killer code of a prediction not made.
@@ -174,8 +183,14 @@ public:
     int32_t ComputeCarryingCapacity();
     // The carried weight as a whole percentage of what the character can carry.
     int32_t ComputeBurdenPercent();
-    // Melee: with bonusOnly the to-hit bonus, drawing nothing; else 0 hit, 1 miss, 2 dodged.
+    // Melee: with bonusOnly the to-hit bonus, drawing nothing; else a ToHitResult
+    // (player/to_hit_result.h). Throwing passes thrown true.
     int32_t RollToHit(bool thrown, int32_t dodge, bool bonusOnly);
+    // One damage roll: mode 0 melee (secondWeapon for the second hand's strike),
+    // mode 1 shooting, or throwing with thrown true. Uses up pendingDamageBonus.
+    int32_t RollMeleeDamage(int32_t mode, bool thrown, bool secondWeapon);
+    // After a hit: the proficiency of the kind (a WeaponProficiency) may rise.
+    void TrainWeaponProficiency(int32_t kind);
 
     // ---- shell/: the help screen ----
     void ShowHelpScreen();

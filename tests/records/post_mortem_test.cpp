@@ -104,7 +104,7 @@ std::vector<std::string> ItemsSkillsMessagesAndStats() {
         "Armor: 7",
         "Clothing: 39",
         "",
-        "Chance to hit: 64%",
+        "Chance to hit: 66%",
         "Chance to crit: 12%",
         "Chance to dodge: 10%",
         "Speed: 99%",
