@@ -265,6 +265,8 @@ public:
     // Non-zero when a shot was made or something was thrown.
     int32_t Shoot();
     int32_t Throw();
+    // One arrow at the monster: the shot command's and the shooting skills' single shot.
+    void ResolveShot(Monster* monster);
     void ChooseTarget();
     void Look();
 
@@ -280,6 +282,11 @@ public:
     int32_t UseSkill();
     int32_t UseQuickSkill();
     void CycleQuickSkill();
+    // Carries out one SkillEffect whose cost is paid; 1 when it used the turn.
+    int32_t PerformSkill(int32_t effect);
+    // The use-skill screen: one page of the list (skillTable positions), and one row of it.
+    void DrawUseSkillsPage(int32_t page, const std::vector<int32_t>& useList);
+    void DrawSkillRow(bool highlighted, int32_t screenRow, int32_t position);
     // Gives the training its starting skill and eases its attribute boost; loaded is false for a new game.
     void ApplyTrainingSkills(bool loaded);
 

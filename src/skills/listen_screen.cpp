@@ -1,0 +1,30 @@
+// The listening skill: over a blank screen the character hears roughly where
+// the monsters of the floor are, most of them, give or take a tile.
+#include "floors/floor.h"
+#include "monsters/monster.h"
+#include "player/player.h"
+#include "shell/drawing.h"
+#include "shell/random_mother.h"
+#include "shell/screen_redraw.h"
+#include "shell/terminal.h"
+#include "skills/skill_effects.h"
+
+int32_t PerformListen(Player& p) {
+    ClearScreen();
+    DrawText("You listen intently. Press space to continue.", 17, 23, kLightCyan);
+    for (int32_t x = 0; x < kFloorWidth; ++x) {
+        for (int32_t y = 0; y < kFloorHeight; ++y) {
+            if (FindMonsterAt(x, y, p.currentFloor) == nullptr) continue;
+            const int32_t heard = rng.Random(5);
+            if (heard == 0) continue;
+            const int32_t rowShift = rng.Random(3) - 1;
+            const int32_t columnShift = rng.Random(3) - 1;
+            // A monster in the border walls may be heard just off the map: nothing is drawn there.
+            if (Floor::OnMap(x + columnShift, y + rowShift)) DrawChar('?', x + columnShift, y + rowShift, kLightGreen);
+        }
+    }
+    WaitForSpaceKey();
+    ClearScreen();
+    if (RestoreMapView()) RedrawScreen();
+    return 1;
+}
