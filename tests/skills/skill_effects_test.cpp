@@ -27,6 +27,14 @@ protected:
         DefineKind(kArrow, kItemAmmunition, 1, "arrow");
         arrowKindIndex = kArrow;
     }
+    // A fresh game on the same open floor, for the next case of a table.
+    static void StartOver() {
+        ResetGameState();
+        InitSkillTable();
+        PrepareConditions();
+        SeeFloor(0);
+        floorArray[0].At(player.x, player.y).monsterPresent = 1;
+    }
     // Messages of several blows or shots may fill the lines and ask for a key.
     void AnswerMorePrompts() { Type(std::string(30, ' ')); }
     static void CarryArrows(int32_t count) {
@@ -135,10 +143,7 @@ TEST_F(SkillEffects, MultishotNeedsABowAndTwoArrowsAndStopsWhenTheyRunOut) {
     EXPECT_EQ(player.PerformSkill(kSkillMultishot), 0);
     EXPECT_EQ(Messages(), "You are unable to use this without a bow. The energy is wasted.");
 
-    ResetGameState();
-    InitSkillTable();
-    PrepareConditions();
-    SeeFloor(0);
+    StartOver();
     WearSturdily(kSlotMainWeapon, kBow);
     CarryArrows(1);
     EXPECT_EQ(player.PerformSkill(kSkillMultishot), 0);
@@ -207,10 +212,7 @@ TEST_F(SkillEffects, DashRunsTwoTilesUntilSomethingBlocks) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetGameState();
-        InitSkillTable();
-        PrepareConditions();
-        floorArray[0].At(10, 10).monsterPresent = 1;
+        StartOver();
         if (c.glyph == 'S') {
             AddSage(c.at, 10, 0);
         } else if (c.glyph == 'M') {
@@ -246,9 +248,7 @@ TEST_F(SkillEffects, KnockbackThrowsTheMonsterAsFarAsTheWayAllows) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetGameState();
-        InitSkillTable();
-        PrepareConditions();
+        StartOver();
         Monster* rat = PlaceFighter(11, 10);
         rat->speed = 900;
         rat->actThreshold = 1000;
@@ -295,8 +295,7 @@ TEST_F(SkillEffects, YellWakesTheFloorAndBringsIceDownOnFreeFloor) {
     for (XY kept : {XY{9, 9}, XY{10, 10}, XY{11, 11}, XY{11, 9}}) EXPECT_EQ(floor.At(kept.x, kept.y).glyph, '.');
 
     // Elsewhere each tile falls to its own roll: nine misses leave the ground as it was.
-    ResetGameState();
-    PrepareConditions();
+    StartOver();
     SeedFor([](RandomMother& r) {
         for (int i = 0; i < 9; ++i) {
             if (r.Random(3) == 0) return false;
