@@ -49,8 +49,8 @@ bool FillByLanes(const GeneratorState& state, int32_t lanes, void (*fill)(const 
     for (int32_t lane = 1; lane < lanes; ++lane) {
         if (!JumpAhead(state, multipliers[lane], starts[lane])) return false;
     }
-    fill(starts, randomBlock.entries);
-    return LanesJoin(starts, lanes, randomBlock.entries);
+    fill(starts, randomBlock.Entries());
+    return LanesJoin(starts, lanes, randomBlock.Entries());
 }
 
 }  // namespace
@@ -92,9 +92,14 @@ const char* RandomPathName(RandomPath path) {
 
 RandomPath FillRandomBlock(const GeneratorState& state) {
     ++randomBlock.stamp;
+    uint64_t* entries = randomBlock.Entries();
+    entries[-4] = state.x[3];
+    entries[-3] = state.x[2];
+    entries[-2] = state.x[1];
+    entries[-1] = uint64_t{state.carry} << 32 | state.x[0];
     const RandomPath path = ActiveRandomPath();
     if (path == RandomPath::kAvx512 && FillByLanes(state, kAvx512Lanes, FillLanesAvx512)) return path;
     if (path == RandomPath::kAvx2 && FillByLanes(state, kAvx2Lanes, FillLanesAvx2)) return path;
-    FillSerially(state, randomBlock.entries, kRandomBlockSize);
+    FillSerially(state, entries, kRandomBlockSize);
     return RandomPath::kScalar;
 }

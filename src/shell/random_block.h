@@ -8,15 +8,21 @@
 
 #include "shell/random_jump.h"
 
-constexpr int32_t kRandomBlockSize = 8192;
+constexpr int32_t kRandomBlockSize = 16384;
 
-// One entry per draw: the draw's output in the low word, the carry after it in the high word.
+// One entry per draw: the draw's output in the low word, the carry after it in
+// the high word. The four entries before the first hold the state the block
+// starts from (x[3], x[2], x[1], then carry and x[0] as an entry), so that the
+// four entries up to any point hold the whole state after that draw.
+constexpr int32_t kRandomBlockHistory = 8;  // four of them used; eight keep the entries aligned
 struct RandomBlock {
     // Changes at every fill, so that a generator can tell whether the entries it
     // points at are still the ones it was handed. A generator that never had a
     // block holds 0, which no block ever has.
     uint64_t stamp = 1;
-    alignas(64) uint64_t entries[kRandomBlockSize] = {};
+    alignas(64) uint64_t slots[kRandomBlockHistory + kRandomBlockSize] = {};
+
+    uint64_t* Entries() { return slots + kRandomBlockHistory; }
 };
 
 // The one block, shared by every generator: the game's `rng` and the copies
@@ -42,7 +48,7 @@ RandomPath FillRandomBlock(const GeneratorState& state);
 
 // The lanes' fills, one per instruction set; `starts` holds each lane's starting
 // state, lane l making the entries from l * (kRandomBlockSize / lanes) on.
-constexpr int32_t kAvx512Lanes = 32;
-constexpr int32_t kAvx2Lanes = 16;
+constexpr int32_t kAvx512Lanes = 16;
+constexpr int32_t kAvx2Lanes = 8;
 void FillLanesAvx512(const GeneratorState* starts, uint64_t* entries);
 void FillLanesAvx2(const GeneratorState* starts, uint64_t* entries);

@@ -29,8 +29,10 @@ __attribute__((target("avx2"))) void FillLanesAvx2(const GeneratorState* starts,
     const __m256i factor3 = _mm256_set1_epi64x(2111111111);
 
     for (int32_t step = 0; step < kLaneLength; step += 4) {
+        #pragma GCC unroll 8
         for (int32_t g = 0; g < kGroups; ++g) {
             __m256i sums[4];
+            #pragma GCC unroll 8
             for (int32_t j = 0; j < 4; ++j) {
                 const __m256i older = _mm256_add_epi64(_mm256_mul_epu32(x3[g], factor3), _mm256_mul_epu32(x2[g], factor2));
                 const __m256i withCarry = _mm256_add_epi64(_mm256_mul_epu32(x1[g], factor1), carry[g]);

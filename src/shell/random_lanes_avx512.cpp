@@ -39,8 +39,10 @@ __attribute__((target("avx512f"))) void FillLanesAvx512(const GeneratorState* st
     const __m512i pickHigh = _mm512_set_epi64(15, 14, 7, 6, 11, 10, 3, 2);
 
     for (int32_t step = 0; step < kLaneLength; step += 8) {
+        #pragma GCC unroll 8
         for (int32_t g = 0; g < kGroups; ++g) {
             __m512i sums[8];
+            #pragma GCC unroll 8
             for (int32_t j = 0; j < 8; ++j) {
                 const __m512i older = _mm512_add_epi64(_mm512_mul_epu32(x3[g], factor3), _mm512_mul_epu32(x2[g], factor2));
                 const __m512i withCarry = _mm512_add_epi64(_mm512_mul_epu32(x1[g], factor1), carry[g]);
@@ -55,12 +57,15 @@ __attribute__((target("avx512f"))) void FillLanesAvx512(const GeneratorState* st
             }
             // sums[j] holds draw j of the eight lanes; lane l wants draws 0..7 side by side.
             __m512i pairs[8];
+            #pragma GCC unroll 8
             for (int32_t j = 0; j < 8; j += 2) {
                 pairs[j] = _mm512_unpacklo_epi64(sums[j], sums[j + 1]);
                 pairs[j + 1] = _mm512_unpackhi_epi64(sums[j], sums[j + 1]);
             }
             __m512i quads[8];
+            #pragma GCC unroll 8
             for (int32_t j = 0; j < 8; j += 4) {
+                #pragma GCC unroll 8
                 for (int32_t odd = 0; odd < 2; ++odd) {
                     quads[j + odd] = _mm512_permutex2var_epi64(pairs[j + odd], pickLow, pairs[j + 2 + odd]);
                     quads[j + 2 + odd] = _mm512_permutex2var_epi64(pairs[j + odd], pickHigh, pairs[j + 2 + odd]);
@@ -68,6 +73,7 @@ __attribute__((target("avx512f"))) void FillLanesAvx512(const GeneratorState* st
             }
             // quads[0] lanes 0 and 4 of draws 0..3, quads[1] lanes 1 and 5, quads[2] lanes 2 and 6,
             // quads[3] lanes 3 and 7; quads[4..7] the same for draws 4..7.
+            #pragma GCC unroll 8
             for (int32_t lane = 0; lane < 4; ++lane) {
                 const __m512i low = _mm512_shuffle_i64x2(quads[lane], quads[lane + 4], 0x44);
                 const __m512i high = _mm512_shuffle_i64x2(quads[lane], quads[lane + 4], 0xEE);

@@ -57,7 +57,9 @@ uint32_t RandomMother::DrawUnbuffered() {
         const bool readToEnd = stamp == randomBlock.stamp;
         if (readToEnd || unbufferedDraws >= kDrawsBeforeBlock) {
             FillBlock();
-            return TakeDraw(*next++);
+            ++next;
+            ReadStateAtCursor();
+            return x[0];
         }
     }
     ++unbufferedDraws;
@@ -69,8 +71,8 @@ void RandomMother::FillBlock() {
     for (int32_t i = 0; i < 4; ++i) state.x[i] = x[i];
     state.carry = carry;
     FillRandomBlock(state);
-    next = randomBlock.entries;
-    end = randomBlock.entries + kRandomBlockSize;
+    next = randomBlock.Entries();
+    end = next + kRandomBlockSize;
     stamp = randomBlock.stamp;
     unbufferedDraws = 0;
 }
@@ -81,12 +83,10 @@ const uint64_t* RandomMother::UpcomingDraws(int32_t count) {
     return next;
 }
 
-void RandomMother::SkipDraws(int32_t count) {
-    if (count <= 0) return;
-    next += count;
-    const uint32_t before[4] = {x[0], x[1], x[2], x[3]};
-    for (int32_t k = 0; k < 4; ++k) x[k] = k < count ? static_cast<uint32_t>(next[-1 - k]) : before[k - count];
-    carry = static_cast<uint32_t>(next[-1] >> 32);
+RandomMother::LentDraws RandomMother::LendDraws(int32_t count) {
+    const uint64_t* upcoming = UpcomingDraws(count);
+    if (upcoming == nullptr) return {nullptr, nullptr};
+    return {upcoming, end};
 }
 
 uint32_t GetTickSeed() {

@@ -19,7 +19,11 @@ public:
     void RandomInit(uint32_t seed);
     // Inline: generation draws millions of numbers per dungeon.
     uint32_t BRandom() {
-        if (next != end && stamp == randomBlock.stamp) [[likely]] return TakeDraw(*next++);
+        if (next != end && stamp == randomBlock.stamp) [[likely]] {
+            ++next;
+            ReadStateAtCursor();
+            return x[0];
+        }
         return DrawUnbuffered();
     }
     // 0..n-1 for n >= 2; 0 for n == 1 and INT32_MIN for n <= 0, both without drawing.
@@ -35,7 +39,30 @@ public:
     // on the serial path, where every draw is made one at a time.
     const uint64_t* UpcomingDraws(int32_t count);
     // Draws the first `count` of the numbers UpcomingDraws just showed.
-    void SkipDraws(int32_t count);
+    void SkipDraws(int32_t count) {
+        next += count;
+        ReadStateAtCursor();
+    }
+
+    // Lending the block to a scope that draws from its own copy of the cursor,
+    // which can stay in a register (floors/local_random.h). The scope reads the
+    // entries from `next` to `end`; nothing else may draw from this generator
+    // until it gives back how far it read. Both null on the serial path.
+    struct LentDraws {
+        const uint64_t* next;
+        const uint64_t* end;
+    };
+    LentDraws LendDraws(int32_t count = 1);
+    // The lent draws before `upTo` were taken: the state moves past them.
+    void TakeLentDraws(const uint64_t* upTo) {
+        next = upTo;
+        ReadStateAtCursor();
+    }
+    // TakeLentDraws, then at least `count` more draws are lent.
+    LentDraws Relend(const uint64_t* upTo, int32_t count = 1) {
+        TakeLentDraws(upTo);
+        return LendDraws(count);
+    }
 
     // The exact state after the last draw, whichever way it was made. Read them
     // freely; they are set by RandomInit and by assigning a whole generator.
@@ -43,13 +70,14 @@ public:
     uint32_t carry = 0;
 
 private:
-    uint32_t TakeDraw(uint64_t entry) {
-        x[3] = x[2];
-        x[2] = x[1];
-        x[1] = x[0];
-        x[0] = static_cast<uint32_t>(entry);
-        carry = static_cast<uint32_t>(entry >> 32);
-        return x[0];
+    // The state after the draw before `next`: the four entries before it hold it.
+    void ReadStateAtCursor() {
+        const uint64_t newest = next[-1];
+        x[0] = static_cast<uint32_t>(newest);
+        carry = static_cast<uint32_t>(newest >> 32);
+        x[1] = static_cast<uint32_t>(next[-2]);
+        x[2] = static_cast<uint32_t>(next[-3]);
+        x[3] = static_cast<uint32_t>(next[-4]);
     }
     uint32_t DrawUnbuffered();
     void FillBlock();

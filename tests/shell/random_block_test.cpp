@@ -137,7 +137,7 @@ TEST_P(RandomBlockPaths, StateOffTheCycleStillFillsExactly) {
     reference.carry = odd.carry;
     for (int32_t i = 0; i < kRandomBlockSize; ++i) {
         reference.BRandom();
-        ASSERT_EQ(randomBlock.entries[i], uint64_t{reference.carry} << 32 | reference.x[0]) << "entry " << i;
+        ASSERT_EQ(randomBlock.Entries()[i], uint64_t{reference.carry} << 32 | reference.x[0]) << "entry " << i;
     }
 }
 
