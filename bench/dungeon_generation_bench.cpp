@@ -1,5 +1,8 @@
 // How long a new game's dungeon takes: all 35 floors generated and populated
-// from the game's own data files in the play folder.
+// from the game's own data files in the play folder. Each benchmark runs once
+// per random path (the argument, a RandomPath): the serial path draws one
+// number at a time as the generator always did, the others read blocks of
+// draws made ahead, and all of them make the same dungeons.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -7,6 +10,7 @@
 #include <vector>
 
 #include "game_data.h"
+#include "shell/random_block.h"
 
 namespace {
 
@@ -19,11 +23,24 @@ double GenerateTimed(uint32_t seed) {
     return std::chrono::duration<double, std::milli>(end - start).count();
 }
 
-void BM_GenerateDungeon(benchmark::State& state) {
+// Sets the benchmark's random path; false (with the benchmark skipped) when the processor lacks it.
+bool UsePathOf(benchmark::State& state) {
+    const RandomPath path = static_cast<RandomPath>(state.range(0));
     if (!LoadData()) {
         state.SkipWithError("no data files in the play folder");
-        return;
+        return false;
     }
+    if (!IsRandomPathSupported(path)) {
+        state.SkipWithError("this processor lacks the path");
+        return false;
+    }
+    UseRandomPath(path);
+    state.SetLabel(RandomPathName(path));
+    return true;
+}
+
+void BM_GenerateDungeon(benchmark::State& state) {
+    if (!UsePathOf(state)) return;
     uint32_t seed = 1;
     for (auto _ : state) {
         state.PauseTiming();
@@ -32,16 +49,14 @@ void BM_GenerateDungeon(benchmark::State& state) {
         state.ResumeTiming();
         GenerateDungeon();
     }
+    UseRandomPath(BestRandomPath());
 }
-BENCHMARK(BM_GenerateDungeon)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GenerateDungeon)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The spread over many seeds: the median, the 99th percentile and the slowest dungeon.
 void BM_DungeonTimesOverSeeds(benchmark::State& state) {
-    if (!LoadData()) {
-        state.SkipWithError("no data files in the play folder");
-        return;
-    }
-    const uint32_t seeds = static_cast<uint32_t>(state.range(0));
+    if (!UsePathOf(state)) return;
+    const uint32_t seeds = static_cast<uint32_t>(state.range(1));
     std::vector<double> times;
     for (auto _ : state) {
         times.clear();
@@ -51,7 +66,11 @@ void BM_DungeonTimesOverSeeds(benchmark::State& state) {
     state.counters["median_ms"] = times[times.size() / 2];
     state.counters["p99_ms"] = times[times.size() * 99 / 100];
     state.counters["max_ms"] = times.back();
+    UseRandomPath(BestRandomPath());
 }
-BENCHMARK(BM_DungeonTimesOverSeeds)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DungeonTimesOverSeeds)
+    ->ArgsProduct({{0, 1, 2, 3}, {10000}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

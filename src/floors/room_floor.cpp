@@ -201,7 +201,7 @@ void Floor::GenerateRoomFloor() {
 
 bool Floor::PickWallBesideFloor(const DigSpots& spots, XY& spot) const {
     if (spots.WallsBesideFloor() == 0) return false;
-    return SearchSpot(-1, [&spots](int32_t x, int32_t y) { return spots.IsWallBesideFloor(x, y); }, spot);
+    return SearchSpot(-1, spots.WallsBesideFloorTable(), spot);
 }
 
 bool Floor::IsScratchPathValid(const ScratchGrid& scratch, int32_t startX, int32_t startY) const {

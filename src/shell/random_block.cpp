@@ -57,7 +57,7 @@ bool FillByLanes(const GeneratorState& state, int32_t lanes, void (*fill)(const 
 
 RandomPath BestRandomPath() {
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512f")) return RandomPath::kAvx512;
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl")) return RandomPath::kAvx512;
     if (__builtin_cpu_supports("avx2")) return RandomPath::kAvx2;
     return RandomPath::kScalar;
 }
