@@ -36,8 +36,7 @@ public:
     int32_t Random(int32_t n) {
         if (n <= 0) return INT32_MIN;
         if (n == 1) return 0;
-        const uint64_t product = static_cast<uint64_t>(static_cast<uint32_t>(n)) * NextDraw();
-        return static_cast<int32_t>(product >> 32);
+        return ScaleDraw(NextDraw(), n);
     }
 
     // As RandomMother::UpcomingDraws and SkipDraws.
@@ -69,9 +68,40 @@ private:
     GeneratorState state;
 };
 
+// Rejection loops that draw two numbers a try weigh kPairBatch tries at once
+// from the block, without a branch per try, and take only the draws up to the
+// first try that is accepted: accepts(first, second) gets the two raw draws.
+// Returns that try's index with its draws in `first` and `second`; -1 when
+// none of the kPairBatch was accepted (all their draws taken), and -2, drawing
+// nothing, on the serial path.
+constexpr int32_t kPairBatch = 16;
+template <class Accepts>
+int32_t TakeFirstAcceptedPair(LocalRandom& random, Accepts accepts, uint32_t& first, uint32_t& second) {
+    const uint64_t* draws = random.UpcomingDraws(2 * kPairBatch);
+    if (draws == nullptr) return -2;
+    uint32_t accepted = 0;
+    for (int32_t i = 0; i < kPairBatch; ++i) {
+        const bool yes = accepts(static_cast<uint32_t>(draws[2 * i]), static_cast<uint32_t>(draws[2 * i + 1]));
+        accepted |= static_cast<uint32_t>(yes) << i;
+    }
+    if (accepted == 0) {
+        random.SkipDraws(2 * kPairBatch);
+        return -1;
+    }
+    const int32_t index = __builtin_ctz(accepted);
+    first = static_cast<uint32_t>(draws[2 * index]);
+    second = static_cast<uint32_t>(draws[2 * index + 1]);
+    random.SkipDraws(2 * (index + 1));
+    return index;
+}
+
 // A digging direction from any generator: Random(4) gives 2 north, 3 south, 5 east, 4 west.
+constexpr int32_t kDirectionDraws = 4;
+inline int32_t DirectionOfDraw(int32_t drawn) {
+    static constexpr int32_t kDirections[kDirectionDraws] = {2, 3, 5, 4};
+    return kDirections[drawn];
+}
 template <class Generator>
 int32_t RandomDirection(Generator& generator) {
-    static constexpr int32_t kDirections[4] = {2, 3, 5, 4};
-    return kDirections[generator.Random(4)];
+    return DirectionOfDraw(generator.Random(kDirectionDraws));
 }

@@ -6,6 +6,9 @@
 // loop would.
 #include <cstdint>
 
+#include "floors/floor.h"
+#include "shell/random_mother.h"
+
 // The place test of a search: the probe with draws (rx, ry), rx = Random(80) and
 // ry = Random(19), fits when cells[rx * columnStride + ry] & mask is not 0. The
 // table must be readable 3 bytes past its last place (kPlaceTablePadding).
@@ -40,5 +43,5 @@ int32_t FirstFittingProbeAvx2(const uint64_t* draws, const PlaceTable& table);
 int32_t FirstFittingProbeAvx512(const uint64_t* draws, const PlaceTable& table);
 
 // The place drawn by a probe: Random(80) and Random(19) of its two draws.
-inline int32_t ProbeColumn(uint64_t draw) { return static_cast<int32_t>((uint64_t{80} * static_cast<uint32_t>(draw)) >> 32); }
-inline int32_t ProbeRow(uint64_t draw) { return static_cast<int32_t>((uint64_t{19} * static_cast<uint32_t>(draw)) >> 32); }
+inline int32_t ProbeColumn(uint64_t draw) { return ScaleDraw(static_cast<uint32_t>(draw), kFloorWidth); }
+inline int32_t ProbeRow(uint64_t draw) { return ScaleDraw(static_cast<uint32_t>(draw), kFloorHeight); }

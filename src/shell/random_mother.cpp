@@ -77,16 +77,10 @@ void RandomMother::FillBlock() {
     unbufferedDraws = 0;
 }
 
-const uint64_t* RandomMother::UpcomingDraws(int32_t count) {
+const uint64_t* RandomMother::UpcomingDrawsAfterFill(int32_t) {
     if (ActiveRandomPath() == RandomPath::kSerial) return nullptr;
-    if (stamp != randomBlock.stamp || end - next < count) FillBlock();
+    FillBlock();
     return next;
-}
-
-RandomMother::LentDraws RandomMother::LendDraws(int32_t count) {
-    const uint64_t* upcoming = UpcomingDraws(count);
-    if (upcoming == nullptr) return {nullptr, nullptr};
-    return {upcoming, end};
 }
 
 uint32_t GetTickSeed() {

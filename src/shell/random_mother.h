@@ -11,6 +11,11 @@
 
 #include "shell/random_block.h"
 
+// Random(n)'s value from its draw, for n >= 2: the high word of n times the draw.
+inline int32_t ScaleDraw(uint32_t draw, int32_t n) {
+    return static_cast<int32_t>((static_cast<uint64_t>(static_cast<uint32_t>(n)) * draw) >> 32);
+}
+
 class RandomMother {
 public:
     // Seeds from HOLLOWMERE_SEED when that is set (repeatable runs), else from the tick count.
@@ -30,14 +35,17 @@ public:
     int32_t Random(int32_t n) {
         if (n <= 0) return INT32_MIN;
         if (n == 1) return 0;
-        const uint64_t product = static_cast<uint64_t>(static_cast<uint32_t>(n)) * BRandom();
-        return static_cast<int32_t>(product >> 32);
+        return ScaleDraw(BRandom(), n);
     }
 
     // For loops that weigh many draws at once: the next `count` draws (at most
     // kRandomBlockSize), as RandomBlock entries, without drawing them; nullptr
     // on the serial path, where every draw is made one at a time.
-    const uint64_t* UpcomingDraws(int32_t count);
+    const uint64_t* UpcomingDraws(int32_t count) {
+        // A current block is never held on the serial path: changing paths renews the stamp.
+        if (stamp == randomBlock.stamp && end - next >= count) return next;
+        return UpcomingDrawsAfterFill(count);
+    }
     // Draws the first `count` of the numbers UpcomingDraws just showed.
     void SkipDraws(int32_t count) {
         next += count;
@@ -52,7 +60,10 @@ public:
         const uint64_t* next;
         const uint64_t* end;
     };
-    LentDraws LendDraws(int32_t count = 1);
+    LentDraws LendDraws(int32_t count = 1) {
+        const uint64_t* upcoming = UpcomingDraws(count);
+        return {upcoming, upcoming == nullptr ? nullptr : end};
+    }
     // The lent draws before `upTo` were taken: the state moves past them.
     void TakeLentDraws(const uint64_t* upTo) {
         next = upTo;
@@ -80,6 +91,7 @@ private:
         x[3] = static_cast<uint32_t>(next[-4]);
     }
     uint32_t DrawUnbuffered();
+    const uint64_t* UpcomingDrawsAfterFill(int32_t count);
     void FillBlock();
 
     // Where this generator reads in the block, valid while the block's stamp is `stamp`.
