@@ -9,7 +9,8 @@
 #include "shell/colour.h"
 #include "shell/xy.h"
 
-#include <iosfwd>
+class FieldReader;
+class FieldWriter;
 
 constexpr int32_t kFloorWidth = 80;
 constexpr int32_t kFloorHeight = 19;
@@ -60,9 +61,9 @@ public:
     ColourCode FirstItemColour() const;
     // The top glyph and colour from what lies here now: the first item, gold, or the dimmed terrain.
     void RefreshTopItem();
-    void WriteTile(std::ostream& stream) const;
-    // False, with the tile unchanged, when the record is short or damaged.
-    bool ReadTile(std::istream& stream);
+    // The tile's record in a save file; a short or damaged one fails the reader.
+    void WriteTile(FieldWriter& writer) const;
+    void ReadTile(FieldReader& reader);
 };
 
 class DigSpots;
@@ -94,9 +95,9 @@ public:
     char GlyphAt(int32_t x, int32_t y) const { return OnMap(x, y) ? At(x, y).glyph : kWallGlyph; }
     // How many tiles of the (2*radius+1)-square block around (x, y) hold the glyph; off-map cells never do.
     int32_t CountGlyphAround(int32_t x, int32_t y, int32_t radius, char glyph) const;
-    void WriteFloor(std::ostream& stream) const;
-    // False when the record is short or damaged; the load must then be abandoned.
-    bool ReadFloor(std::istream& stream);
+    // The floor's record in a save file; a short or damaged one fails the reader.
+    void WriteFloor(FieldWriter& writer) const;
+    void ReadFloor(FieldReader& reader);
     void DrawFloor();
     void RedrawSeenTiles();
     void ForgetOrRevealMap(bool forget);

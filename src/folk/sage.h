@@ -5,6 +5,9 @@
 
 #include "shell/colour.h"
 
+class FieldReader;
+class FieldWriter;
+
 // A sage on the map; remembered out of view in the dimmed colour of remembered terrain.
 constexpr char kSageGlyph = '@';
 constexpr ColourCode kSageColour = kYellow;
@@ -18,6 +21,9 @@ public:
     uint8_t seen = 0;
 
     void DrawSage();
+    // The sage's record in a save file; a damaged one fails the reader.
+    void WriteSageRecord(FieldWriter& writer) const;
+    void ReadSageRecord(FieldReader& reader);
 };
 
 extern std::vector<cSage> sages;

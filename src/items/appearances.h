@@ -5,12 +5,19 @@
 
 #include "shell/colour.h"
 
+class FieldReader;
+class FieldWriter;
+
 class AppearanceName {
 public:
     int32_t kind = -1;
     std::string name = "Noname";
     uint8_t taken = 0;
     ColourCode colour = kBlack;
+
+    // The record in a save file; a damaged one fails the reader.
+    void WriteAppearance(FieldWriter& writer) const;
+    void ReadAppearance(FieldReader& reader);
 };
 
 class AccessoryAppearance {
@@ -20,6 +27,10 @@ public:
     uint8_t taken = 0;
     ColourCode colour = kBlack;
     uint8_t ringFlag = 1;
+
+    // The record in a save file; a damaged one fails the reader.
+    void WriteAccessoryAppearance(FieldWriter& writer) const;
+    void ReadAccessoryAppearance(FieldReader& reader);
 };
 
 extern AccessoryAppearance accessoryAppearances[35];

@@ -9,6 +9,9 @@
 #include "shell/colour.h"
 #include "shell/xy.h"
 
+class FieldReader;
+class FieldWriter;
+
 class Monster {
 public:
     int32_t x = 0;
@@ -86,15 +89,29 @@ public:
     // The full-screen sheet about the monster; healthWord, when not empty, replaces the computed one.
     void ShowMonsterExamination(std::string healthWord);
 
-    // Attacks on the player; 1 when a blow or shot landed.
+    // Attacks on the player: 1 when a blow or shot landed and ran its aftermath; 0
+    // when the action went into summoning, or missed, or was dodged.
     int32_t MonsterMeleeAttack();
     int32_t MonsterRangedAttack();
-    // False while hit points are above 0; otherwise handles the death, frees the
-    // record and returns true. The record must not be used after a true result.
+    // False while hit points are above 0; otherwise a reincarnation, or the death:
+    // the record is marked dead (alive 0) and PurgeDeadMonsters frees it at the next
+    // safe point. After a true result the caller must not act with the record again.
     bool KillMonster();
+    // One line on how badly the monster is hurt, after the player's blow, shot or throw.
     void ReportMonsterHealth();
-    void SpillMonsterBlood(bool afterCritical);
+    // Blood around the monster: onHit for a wound it survived, false at its death.
+    void SpillMonsterBlood(bool onHit);
     void MatchMonsterToFloorColour();
+    // The record in a save file, every field but the link; a damaged one fails the reader.
+    void WriteMonsterRecord(FieldWriter& writer) const;
+    void ReadMonsterRecord(FieldReader& reader);
+
+    // The rolls of both attacks: the to-hit roll gives a ToHitResult
+    // (player/to_hit_result.h), the damage roll one strike's damage before armour.
+    int32_t RollMonsterToHit();
+    int32_t RollMonsterDamage();
+    // What the monster's ability adds to a hit that did damageTaken after armour.
+    void ApplyMonsterSpecialHit(int32_t damageTaken);
 };
 
 // Head of the one monster list; null when there are no monsters.
@@ -109,7 +126,13 @@ void AppendMonsters(Monster* first);
 void DrawMonsters();
 void PurgeDeadMonsters();
 void FreeAllMonsters();
+// Any record on the square, also one marked dead and waiting for the purge.
 bool IsMonsterAt(int32_t x, int32_t y, int32_t floor);
+// The monster section of a save file: the count, then every record in list order.
+// Loading appends the records at the tail of the list.
+void SaveMonsters(FieldWriter& writer);
+void LoadMonsters(FieldReader& reader);
+// The first record on the square that is not marked dead; null when none.
 Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor);
 // True when the player stands in the 3 by 3 block around (x, y), the centre included.
 bool IsAdjacentToPlayer(int32_t x, int32_t y);

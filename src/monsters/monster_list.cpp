@@ -28,10 +28,12 @@ bool IsPlayerTile(const Monster& monster) {
 void DisposeOfDeadMonster(Monster* dead) {
     if (OnFloorArray(dead->floor) && Floor::OnMap(dead->x, dead->y)) {
         Tile& tile = floorArray[dead->floor].At(dead->x, dead->y);
-        // The player may stand where a monster died (it was on the arrival stairs);
-        // that tile stays occupied.
-        if (tile.monsterPresent == 1 && !IsPlayerTile(*dead)) tile.monsterPresent = 0;
-        if (ShowsOccupantNow(*dead)) DrawChar(tile.glyph, dead->x, dead->y, tile.colour);
+        // The player may stand where a monster died (it was on the arrival stairs),
+        // and a new monster may have come to the square before the purge: such a
+        // tile stays occupied, and the newcomer stays drawn.
+        const bool newcomer = FindMonsterAt(dead->x, dead->y, dead->floor) != nullptr;
+        if (tile.monsterPresent == 1 && !IsPlayerTile(*dead) && !newcomer) tile.monsterPresent = 0;
+        if (ShowsOccupantNow(*dead) && !newcomer) DrawChar(tile.glyph, dead->x, dead->y, tile.colour);
     }
     if (player.target == dead) player.target = nullptr;
     delete dead;
@@ -65,7 +67,7 @@ void AppendMonsters(Monster* first) {
 
 void DrawMonsters() {
     for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
-        if (!ShowsOccupantNow(*monster)) continue;
+        if (monster->alive == 0 || !ShowsOccupantNow(*monster)) continue;
         DrawChar(monster->glyph, monster->x, monster->y, monster->colour);
         RefreshScreen();
     }
@@ -97,11 +99,18 @@ void FreeAllMonsters() {
     player.target = nullptr;
 }
 
-bool IsMonsterAt(int32_t x, int32_t y, int32_t floor) { return FindMonsterAt(x, y, floor) != nullptr; }
+// A record marked dead still keeps its square until the purge frees it.
+bool IsMonsterAt(int32_t x, int32_t y, int32_t floor) {
+    for (const Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
+        if (monster->x == x && monster->y == y && monster->floor == floor) return true;
+    }
+    return false;
+}
 
+// A record marked dead is out of play: it can be neither hit nor burnt again.
 Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor) {
     for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
-        if (monster->x == x && monster->y == y && monster->floor == floor) return monster;
+        if (monster->alive != 0 && monster->x == x && monster->y == y && monster->floor == floor) return monster;
     }
     return nullptr;
 }

@@ -8,6 +8,7 @@
 #include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
+#include "player/damage_terms.h"
 #include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
@@ -20,63 +21,8 @@ namespace {
 std::string meleeDamageBuffer;
 std::string rangedDamageBuffer;
 
-int32_t Trunc(double value) { return static_cast<int32_t>(value); }
-
-// Attributes above 20 count two fifths; then 85 %, and 90 % of that in a fever.
-int32_t AttributeDamage(int32_t attribute) {
-    if (attribute > 20) attribute = 20 + Trunc((attribute - 20) / 2.5);
-    attribute = Trunc(attribute * 0.85);
-    if (player.fever > 0) attribute = Trunc(attribute * 0.9);
-    return attribute;
-}
-
-struct Range {
-    int32_t low;
-    int32_t high;
-};
-
-// The weapon's own damage with its blessing or curse and its quality.
-void AddWeapon(Range& range, const ItemData& item, bool withQuality) {
-    const ItemKind* kind = KindOf(&item);
-    if (kind == nullptr) return;
-    const int32_t power = kind->power;
-    const int32_t high = kind->secondValue;
-    range.low += power;
-    range.high += high;
-    if (item.blessing == kBlessed) {
-        range.low += power / 3;
-        range.high += high / 3;
-    } else if (item.blessing == kCursed) {
-        range.low -= power / 3;
-        range.high -= high / 3;
-    }
-    if (!withQuality) return;
-    if (item.prefix == kPrefixHighQuality) {
-        range.low += power / 3;
-        range.high += high / 3;
-    } else if (item.prefix == kPrefixPoorQuality) {
-        range.low -= power / 3;
-        range.high -= high / 3;
-    }
-}
-
-void AddToBoth(Range& range, int32_t amount) {
-    range.low += amount;
-    range.high += amount;
-}
-
-// Rings and the berserk boon scale each end, then the ends are put in order.
-void ScaleByGear(Range& range) {
-    for (int32_t* value : {&range.low, &range.high}) {
-        if (RingHas(kPropertyDamage)) *value = Trunc(*value * 1.125);
-        if (player.berserkBoon == kBoonStronger) *value = Trunc(*value * 1.25);
-        if (RingHas(kPropertyClumsyHands)) *value = Trunc(*value * 0.8);
-    }
-    if (range.low > range.high) std::swap(range.low, range.high);
-}
-
 // The fighting style, then the floor's mood.
-void ScaleByStyleAndFloor(Range& range, double aggressiveShare) {
+void ScaleByStyleAndFloor(DamageRange& range, double aggressiveShare) {
     for (int32_t* value : {&range.low, &range.high}) {
         if (player.fightingStyle == kStyleAggressive) {
             *value += Trunc(*value * aggressiveShare);
@@ -97,8 +43,8 @@ const char* Player::FormatMeleeDamageRange(int32_t* highEnd) {
     const ItemData* second = EquippedItem(kSlotSecondWeapon);
     const bool ranged = MainWeaponIsRanged();
     const int32_t attribute = AttributeDamage(ranged ? dexterity + dexterityBoost : strength + strengthBoost);
-    Range first{level, attribute};
-    Range other{level, attribute};
+    DamageRange first{level, attribute};
+    DamageRange other{level, attribute};
     if (main != nullptr) {
         AddWeapon(first, *main, true);
         if (ranged) {
@@ -115,7 +61,7 @@ const char* Player::FormatMeleeDamageRange(int32_t* highEnd) {
         }
     }
     const double aggressiveShare = ranged ? 0.125 : 0.25;
-    for (Range* range : {&first, &other}) {
+    for (DamageRange* range : {&first, &other}) {
         ScaleByGear(*range);
         ScaleByStyleAndFloor(*range, aggressiveShare);
     }
@@ -134,7 +80,7 @@ const char* Player::FormatRangedDamageRange(int32_t* highEnd) {
         return rangedDamageBuffer.c_str();
     }
     const int32_t attribute = AttributeDamage((dexterityBoost + strengthBoost + dexterity + strength) / 2);
-    Range range{level, attribute};
+    DamageRange range{level, attribute};
     AddWeapon(range, *thrown, false);
     AddToBoth(range, profThrown + traits[kTraitThrownDamage]);
     if (IsSkillLearned(kSkillThrownExpertise)) AddToBoth(range, level / 2);

@@ -12,47 +12,6 @@
 
 namespace {
 
-// True while the monster is still the one on the tile. The record is only
-// compared, never read: the blow before may have killed and freed it.
-bool StillStandsOn(const Monster* monster, XY target) {
-    return FindMonsterAt(target.x, target.y, player.currentFloor) == monster;
-}
-
-// Two blows, the second only when the first left the monster where it was.
-void StrikeTwice(Monster* monster, XY target) {
-    player.MeleeAttack(monster, false);
-    if (StillStandsOn(monster, target)) player.MeleeAttack(monster, false);
-}
-
-int32_t Attack(Monster* monster, XY target) {
-    Player& p = player;
-    if (p.horror > 0 && monster->ability == kAbilityFear) {
-        PrintWords("You're too horrified to hit that monster! ");
-        messageLog.FlushMessages(false);
-        return 0;
-    }
-    const int32_t prepared = p.preparedSkill;
-    if (prepared == kSkillDoubleStrike || prepared == kSkillMadStrike) {
-        constexpr char kStrikeMark = '*';
-        DrawChar(kStrikeMark, target.x, target.y, kMagenta);
-        RefreshScreen();
-        WaitMilliseconds(50);
-        StrikeTwice(monster, target);
-        if (prepared == kSkillMadStrike && rng.Random(3) == 0) {
-            const int32_t extra = rng.Random(3);
-            p.dizziness += 2 + extra;
-        }
-        p.preparedSkill = 0;
-        return 1;
-    }
-    if (p.berserkBoon == kBoonSwifter) {
-        StrikeTwice(monster, target);
-    } else {
-        p.MeleeAttack(monster, true);
-    }
-    return 1;
-}
-
 int32_t Step(int32_t command) {
     switch (command) {
         case kCommandNorth: return player.StepNorth();
@@ -72,8 +31,10 @@ int32_t MoveOrAttack(int32_t command) {
     Player& p = player;
     const XY step = DirectionStep(command);
     const XY target{p.x + step.x, p.y + step.y};
-    Monster* monster = FindMonsterAt(target.x, target.y, p.currentFloor);
-    if (monster != nullptr) return Attack(monster, target);
+    if (FindMonsterAt(target.x, target.y, p.currentFloor) != nullptr) {
+        // Horror that forbids the blow leaves the turn unused.
+        return p.AttackUnlessHorrified(command) == 1 ? 1 : 0;
+    }
     if (p.immobility > 0) {
         // Held in place, the character rests instead, without a word.
         CountRest();

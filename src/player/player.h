@@ -8,6 +8,8 @@
 #include "items/item_types.h"
 #include "shell/colour.h"
 
+class FieldReader;
+class FieldWriter;
 class Monster;
 
 enum Race : int32_t { kRaceHuman = 1, kRaceElven = 2, kRaceDwarven = 3 };
@@ -18,6 +20,15 @@ enum FightingStyle : int32_t {
     kStyleDefensive = 3,
     kStyleAccurate = 4,
     kStyleFast = 5,
+};
+// What TrainWeaponProficiency trains.
+enum WeaponProficiency : int32_t {
+    kProficiencyOneHanded = 1,
+    kProficiencyTwoHanded = 2,
+    kProficiencyShield = 3,
+    kProficiencyThrown = 4,
+    kProficiencyRanged = 5,
+    kProficiencyTwoWeapon = 6,
 };
 // The killer code of a death that the dungeon itself causes (ailments, cold, heat).
 constexpr int32_t kDungeonKiller = 35;
@@ -172,8 +183,14 @@ public:
     int32_t ComputeCarryingCapacity();
     // The carried weight as a whole percentage of what the character can carry.
     int32_t ComputeBurdenPercent();
-    // Melee: with bonusOnly the to-hit bonus, drawing nothing; else 0 hit, 1 miss, 2 dodged.
+    // Melee: with bonusOnly the to-hit bonus, drawing nothing; else a ToHitResult
+    // (player/to_hit_result.h). Throwing passes thrown true.
     int32_t RollToHit(bool thrown, int32_t dodge, bool bonusOnly);
+    // One damage roll: mode 0 melee (secondWeapon for the second hand's strike),
+    // mode 1 shooting, or throwing with thrown true. Uses up pendingDamageBonus.
+    int32_t RollMeleeDamage(int32_t mode, bool thrown, bool secondWeapon);
+    // After a hit: the proficiency of the kind (a WeaponProficiency) may rise.
+    void TrainWeaponProficiency(int32_t kind);
 
     // ---- shell/: the help screen ----
     void ShowHelpScreen();
@@ -274,6 +291,9 @@ public:
     void ReportPietyLink(int32_t up);
 
     // ---- records/ ----
+    // The player's record in a save file with the inventory; a damaged one fails the reader.
+    void WritePlayerRecord(FieldWriter& writer) const;
+    void ReadPlayerRecord(FieldReader& reader);
 
     // ---- fields, in record order ----
     char name[15] = {};
@@ -349,7 +369,7 @@ public:
     uint8_t trapLock = 0;
     int32_t preparedSkill = 0;
     int32_t activeSkill = 0;
-    int32_t reserved = 0;
+    int32_t saveCount = 0;
     int32_t skillPoints = 1;
     int32_t strengthBoost = 0;
     int32_t dexterityBoost = 0;
@@ -382,6 +402,9 @@ extern Player player;
 void CreateCharacter();
 // The right half of the race (1), training (2) and attribute (3) screens; nothing for other pages.
 void ShowCreationHelp(int32_t page);
+
+// How far the monsters see on a floor of that feeling.
+int32_t MonsterVisionRangeOn(int32_t feeling);
 
 // The style the fighting-style key switches back to; -1 until the command is first used.
 extern int32_t previousFightingStyle;

@@ -16,12 +16,16 @@ void Player::UpdateSightRadius(int32_t floorStep) {
     if (from == to || (!IsLitSpecially(from) && !IsLitSpecially(to))) return;
     if (to == kFeelingDark) {
         sightRadius = 2;
-        monsterVisionRange = 3;
     } else if (to == kFeelingBright) {
         sightRadius = 9;
-        monsterVisionRange = 10;
     } else {
         sightRadius = 6;
-        monsterVisionRange = 7;
     }
+    monsterVisionRange = MonsterVisionRangeOn(to);
+}
+
+int32_t MonsterVisionRangeOn(int32_t feeling) {
+    if (feeling == kFeelingDark) return 3;
+    if (feeling == kFeelingBright) return 10;
+    return 7;
 }

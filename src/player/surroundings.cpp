@@ -1,5 +1,6 @@
 #include "player/surroundings.h"
 
+#include "floors/field_of_view.h"
 #include "floors/floor.h"
 #include "player/player.h"
 
@@ -22,4 +23,8 @@ Tile* PlayerTile() {
 bool OnBurningCampfire() {
     const Tile* tile = PlayerTile();
     return tile && tile->glyph == kCampfireGlyph && tile->featureState > 0;
+}
+
+void UpdatePlayerView() {
+    if (Floor* floor = FloorAt(player.currentFloor)) ComputeFieldOfView(floor, player.x, player.y, player.sightRadius);
 }

@@ -15,3 +15,5 @@ int32_t FloorFeelingAt(int32_t index);
 Tile* PlayerTile();
 // True when the character stands on a campfire that still burns.
 bool OnBurningCampfire();
+// The field of view from the character's square and sight radius; nothing while it is on no floor.
+void UpdatePlayerView();

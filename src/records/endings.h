@@ -1,5 +1,10 @@
 #pragma once
-// How a game ends when it is won.
+// How the story ends: the deaths of the unique demons and the victory.
+#include <cstdint>
 
-// The ending after climbing out of the dungeon with the final demon slain; ends the program.
-void VictoryEnding();
+// Told when unique demon n dies (1 to 4 the guardians of the way down, 5 the
+// final demon); the caller has already set its slain flag.
+void AnnounceDemonSlain(int32_t n);
+// The ending after climbing out of the dungeon with the final demon slain:
+// the ending screen, the score, the final screens and the post-mortem. Ends the program.
+[[noreturn]] void VictoryEnding();

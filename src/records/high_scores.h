@@ -1,13 +1,45 @@
 #pragma once
 // The table of the nine best results, kept in "scores.hmd".
+#include <cstdint>
+#include <string>
+
+constexpr int32_t kScoreEntryCount = 9;
+constexpr size_t kScoreEntrySize = 116;
+
+// One result; 116 bytes in the score file.
+class ScoreEntry {
+public:
+    int32_t score = 0;
+    int32_t level = 0;
+    int32_t floor = 0;  // the floor number + 1 where the game ended; 0 on the surface
+    char race[8] = " ";
+    char training[8] = " ";
+    char endText[70] = " ";  // the cause of death, or the ending
+    char name[15] = " ";
+    uint8_t used = 0;
+};
 
 class HighScoreTable {
 public:
-    // Reads "scores.hmd"; a missing file leaves the table as it is.
+    // Best first: the used entries sorted by score from high to low, then the free ones.
+    ScoreEntry entries[kScoreEntryCount];
+
+    // Reads "scores.hmd"; a missing or damaged file leaves the table as it is.
     void LoadHighScores();
+    // Writes "scores.hmd" whole or not at all; a failure loses only this update.
+    void SaveHighScores();
+    // Scores the player and inserts the result, with the end text; true when it
+    // entered the table (a result ties below the results already there).
+    bool RecordHighScore(const std::string& endText);
     // The "Hall of Fame" screen. With "-scores" as the first argument the program
-    // ends after its key; otherwise the title screen is drawn again afterwards.
+    // ends after its key; otherwise the title screen is drawn again afterwards
+    // while the character lives in the dungeon.
     void ShowHallOfFame();
 };
 
 extern HighScoreTable highScores;
+
+// The final score of the player: kills / 100, level and deepest floor, the
+// surface bonus, 5 for each of the first `demonFlags` demon-slain flags that is
+// set, and the final demon's bonus.
+int32_t ComputeFinalScore(int32_t demonFlags);

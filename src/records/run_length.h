@@ -12,7 +12,7 @@ std::vector<uint8_t> RunLengthPack(const std::vector<uint8_t>& raw);
 std::vector<uint8_t> RunLengthUnpack(const std::vector<uint8_t>& packed);
 // Unpacks into `raw` unless the result would be longer than `limit` bytes (a
 // small file can claim over a hundred times its size): false then, with `raw`
-// holding only what fitted.
+// left empty.
 bool RunLengthUnpackAtMost(const std::vector<uint8_t>& packed, size_t limit, std::vector<uint8_t>& raw);
 
 // Pack or unpack the file `source` into `target` (created or truncated).

@@ -177,3 +177,9 @@ bool AccessibilityMarkerExists() { return PlatformCanRead("sokeille.txt"); }
 void SetCursorVeryVisible() { curs_set(2); }
 
 void WaitMilliseconds(uint32_t milliseconds) { PlatformSleep(milliseconds); }
+
+void FlashCharacter(char character, int32_t x, int32_t y, ColourCode colour, uint32_t milliseconds) {
+    DrawChar(character, x, y, colour);
+    RefreshScreen();
+    WaitMilliseconds(milliseconds);
+}

@@ -34,6 +34,8 @@ void RepaintScreen();
 bool AccessibilityMarkerExists();
 void SetCursorVeryVisible();
 void WaitMilliseconds(uint32_t milliseconds);
+// A flash: the character drawn at (x, y), brought onto the terminal, and a wait.
+void FlashCharacter(char character, int32_t x, int32_t y, ColourCode colour, uint32_t milliseconds);
 
 // Set by ClearScreen; makes the status panel redraw its separator row.
 extern uint8_t separatorDirty;

@@ -21,6 +21,8 @@ void InitGame();
 bool FileExists(const std::string& fileName);
 // Frees the monsters, ends curses and exits with code 1. Never returns.
 [[noreturn]] void QuitGame();
+// In "-name" mode removes the character's save file; otherwise nothing.
+void RemoveNamedCharacterSave();
 // Asks "Do you really want to quit without saving? (Y/n)"; 'Y' quits (in "-name"
 // mode after removing the save file), 'n' or 'N' returns.
 void QuitWithoutSaving();

@@ -17,10 +17,11 @@ void StopRunning() { player.runKey = kNoRunKey; }
 // An asleep or paralysed character must be shown each page of messages.
 bool CharacterCannotAct() { return player.sleep > 0 || player.paralysis > 0; }
 
-// A game in play is saved (or a dead character's save removed) by the records;
-// before the game is ready, or once it is ending, the program just quits.
+// In "-name" mode a game in play is saved (or a dead character's save
+// removed) by the records; before the game is ready, once it is ending, or
+// outside "-name" mode, the program just quits.
 void EndOnTermination(int signalNumber) {
-    if (gameInPlay) OnTerminate(signalNumber);
+    if (gameInPlay && IsNameMode()) OnTerminate(signalNumber);
     QuitGame();
 }
 

@@ -1,5 +1,6 @@
 // Every long-lived global of the game, grouped by what becomes of it: the
-// blocks of the save file in their order, what a game keeps besides, what
+// blocks of the save file in their order (kSaveBlocks of records/save_blocks.cpp
+// writes and reads them), what a game keeps besides, what
 // start-up reads, and what belongs to the terminal. Each is defined in its
 // owner's folder; the two resets below name them all.
 #include "shell/game_state.h"
@@ -28,8 +29,8 @@
 // Not reset by either, as nothing of a game lives in them:
 // - mainWindow, separatorDirty and the cells the drawing remembers
 //   (shell/drawing.h), pendingTerminationSignal and the key-wait hook, a test
-//   seam (shell/terminal.h), toolkitHooks (shell/toolkit_hooks.h): the
-//   terminal and the process;
+//   seam (shell/terminal.h), toolkitHooks (shell/toolkit_hooks.h), the file
+//   fault seam of shell/platform.cpp: the terminal and the process;
 // - shadowCaster (floors/field_of_view.h): holds nothing between calls;
 // - the damage-range texts of player/damage_ranges.cpp and the name buffer of
 //   items/item_names.cpp: written afresh by each call; the article table there is constant;
@@ -53,8 +54,9 @@ void ResetGameState(uint32_t seed) {
     for (SkillDef& skill : skillTable) skill = SkillDef();
 
     // ---- Saved, block 6: the player record and inventory (player/). Not saved of it:
-    // target, activeSkill, acted, quickMoveDigit, mapDrawnFlag, and dotBound, which
-    // the key-binding file set at start-up and which therefore stays. ----
+    // target, activeSkill, acted, quickMoveDigit, mapDrawnFlag, besideNpc,
+    // targetConfirmed, and dotBound, which the key-binding file set at start-up
+    // and which therefore stays. ----
     const uint8_t dotBound = player.dotBound;
     player = Player();
     player.dotBound = dotBound;
@@ -68,7 +70,7 @@ void ResetGameState(uint32_t seed) {
 
     // ---- Not saved: what a game keeps besides. ----
     messageLog = MessageLog();     // shell/: the message lines and their history
-    monsterVisionRange = 7;        // monsters/: follows the sight radius
+    monsterVisionRange = 7;        // monsters/: follows the floor's light; a load sets it again
     altarCount = 0;                // floors/: generation's bookkeeping
     for (int32_t& layout : layoutShuffle) layout = 0;
     layoutShufflePending = 1;

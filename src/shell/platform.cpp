@@ -69,6 +69,68 @@ bool PlatformReadFile(const std::string& path, std::size_t maxBytes, std::string
     return !failed;
 }
 
+namespace {
+
+int fileStepsBeforeFault = 0;
+
+// True when the test seam makes this step fail.
+bool InjectedFault() {
+    if (fileStepsBeforeFault <= 0 || --fileStepsBeforeFault > 0) return false;
+    errno = ENOSPC;
+    return true;
+}
+
+bool WriteAll(int descriptor, const void* data, std::size_t size) {
+    const char* next = static_cast<const char*>(data);
+    std::size_t left = size;
+    while (left > 0) {
+        if (InjectedFault()) return false;
+        const ssize_t written = write(descriptor, next, left);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        next += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool Sync(int descriptor) { return !InjectedFault() && fsync(descriptor) == 0; }
+
+bool Close(int descriptor) {
+    const bool faulted = InjectedFault();
+    return close(descriptor) == 0 && !faulted;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+void PlatformFailFileStep(int count) { fileStepsBeforeFault = count; }
+
+bool PlatformWriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
+    const std::string temporary = path + ".tmp";
+    const int file = InjectedFault() ? -1 : open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (file < 0) return false;
+    const bool written = WriteAll(file, data, size) && Sync(file);
+    if (!Close(file) || !written) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    const int folder = InjectedFault() ? -1 : open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0 || InjectedFault() || rename(temporary.c_str(), path.c_str()) != 0) {
+        if (folder >= 0) close(folder);
+        unlink(temporary.c_str());
+        return false;
+    }
+    const bool synced = Sync(folder);
+    close(folder);
+    return synced;
+}
+
 bool PlatformRemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
 int PlatformMakeDirectory(const std::string& path) {

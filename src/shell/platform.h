@@ -25,6 +25,19 @@ bool PlatformCanRead(const std::string& path);
 // off early gives what it holds.
 bool PlatformReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes);
 
+// Replaces the named file with the bytes, whole or not at all: they go to a
+// temporary file beside it (the name with ".tmp" added), which is flushed to
+// the disk and renamed over the file, and the folder is flushed after it.
+// False when a step fails. Up to the rename the file stays as it was and the
+// temporary file is removed; only flushing the folder comes after the rename,
+// and its failure leaves the new file in place, perhaps not yet on the disk.
+bool PlatformWriteFileAtomically(const std::string& path, const void* data, std::size_t size);
+
+// A test seam: the count-th step from now on of PlatformWriteFileAtomically
+// (opening, each write, flushing, closing, renaming, opening and flushing the
+// folder) fails as a full disk would; 0 lets every step succeed.
+void PlatformFailFileStep(int count);
+
 // Removes a file; true when it was removed.
 bool PlatformRemoveFile(const std::string& path);
 

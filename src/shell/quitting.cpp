@@ -18,14 +18,18 @@ void QuitGame() {
     std::exit(1);
 }
 
+void RemoveNamedCharacterSave() {
+    // A save that was never written cannot be removed; that is fine.
+    if (IsNameMode()) PlatformRemoveFile(CharacterFilePath(std::string(player.name, strnlen(player.name, sizeof player.name)), ".hmd"));
+}
+
 void QuitWithoutSaving() {
     for (int32_t row = 19; row <= 21; ++row) DrawText(messageLog.blank, 0, row, kBlack);
     DrawText("Do you really want to quit without saving? (Y/n)", 0, 20, kLightCyan);
     for (;;) {
         const int key = ReadKey();
         if (key == 'Y') {
-            // A save that was never written cannot be removed; that is fine.
-            if (IsNameMode()) PlatformRemoveFile(CharacterFilePath(std::string(player.name, strnlen(player.name, sizeof player.name)), ".hmd"));
+            RemoveNamedCharacterSave();
             QuitGame();
         }
         if (key == 'n' || key == 'N') {

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <string>
 
+class FieldReader;
+class FieldWriter;
+
 constexpr int32_t kSkillCount = 45;
 
 // SP cost values with a meaning of their own.
@@ -87,6 +90,9 @@ public:
     int32_t GetLearnStatus() const;
     // The information window on the right half of the learning screen.
     void DrawSkillInfo() const;
+    // The learned flag, the only part of a skill a save file keeps.
+    void WriteSkillLearned(FieldWriter& writer) const;
+    void ReadSkillLearned(FieldReader& reader);
 
     char name[60] = " ";
     int32_t spCost = 0;  // kSkillCostVariable: worked out when used; kSkillCostPassive: never used

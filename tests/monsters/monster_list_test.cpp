@@ -29,16 +29,21 @@ TEST_F(MonsterList, LookupsMatchPositionAndFloorInListOrderAndCountTheDead) {
     Monster* first = Place(5, 5, 2);
     Monster* second = Place(5, 5, 2);
     Place(6, 5, 3);
+    EXPECT_EQ(FindMonsterAt(5, 5, 2), first);
     first->alive = 0;
 
-    EXPECT_TRUE(IsMonsterAt(5, 5, 2));  // a dead record counts until it is purged
-    EXPECT_EQ(FindMonsterAt(5, 5, 2), first);
+    // A dead record keeps its square until it is purged, but nothing acts on it any more.
+    EXPECT_TRUE(IsMonsterAt(5, 5, 2));
+    EXPECT_EQ(FindMonsterAt(5, 5, 2), second);
     EXPECT_FALSE(IsMonsterAt(5, 5, 3));
     EXPECT_FALSE(IsMonsterAt(6, 5, 2));
     EXPECT_TRUE(IsMonsterAt(6, 5, 3));
 
+    second->alive = 0;
+    EXPECT_TRUE(IsMonsterAt(5, 5, 2));
+    EXPECT_EQ(FindMonsterAt(5, 5, 2), nullptr);
     PurgeDeadMonsters();
-    EXPECT_EQ(FindMonsterAt(5, 5, 2), second);
+    EXPECT_FALSE(IsMonsterAt(5, 5, 2));
 }
 
 // Appending goes on at the true tail after the last appended record was purged,
@@ -86,6 +91,17 @@ TEST_F(MonsterList, PurgeUnlinksEveryDeadRecordAndFreesTheirTiles) {
     b->alive = 0;
     PurgeDeadMonsters();
     EXPECT_EQ(monsterListHead, nullptr);
+}
+
+// A monster that came to the square of a dead one before the purge keeps it.
+TEST_F(MonsterList, PurgeKeepsANewcomersTileOccupied) {
+    Monster* dead = Place(6, 6, 0);
+    dead->alive = 0;
+    Place(6, 6, 0, 'k');
+    PurgeDeadMonsters();
+    EXPECT_EQ(floorArray[0].At(6, 6).monsterPresent, 1);
+    ASSERT_NE(FindMonsterAt(6, 6, 0), nullptr);
+    EXPECT_EQ(FindMonsterAt(6, 6, 0)->glyph, 'k');
 }
 
 TEST_F(MonsterList, PurgeKeepsThePlayersTileOccupied) {

@@ -126,17 +126,16 @@ TEST_F(StairFollowing, AMonsterOnTheArrivalSquareIsCrushedAndNeverSpoilsThePlaye
     EXPECT_EQ(crushed->hp, -1);
     EXPECT_EQ(crushed->alive, 1);  // the death pass of the monster phase takes it
 
-    // Until then it does nothing: no blow, no step, no healing.
+    // It does nothing more (its blows would land for 50) and dies in the death pass,
+    // on the player's tile, which stays taken.
+    crushed->toHitThreshold = 0;
+    crushed->damageBound1 = crushed->damageBound2 = 50;
+    const int32_t hpBefore = player.hp;
     RunMonsterPhase();
-    EXPECT_EQ(crushed->energy, 1000);
-    EXPECT_EQ(crushed->x, 30);
-    EXPECT_EQ(crushed->hp, -1);
-    EXPECT_EQ(floorArray[1].At(30, 9).monsterPresent, 1);
-
-    // However it is removed, the player's tile stays taken.
-    crushed->alive = 0;
-    RunMonsterPhase();
+    EXPECT_EQ(player.hp, hpBefore);
+    EXPECT_EQ(player.kills, 1);
     EXPECT_EQ(FindMonsterAt(30, 9, 1), nullptr);
+    EXPECT_EQ(MonsterCount(1), 0);
     EXPECT_EQ(floorArray[1].At(30, 9).monsterPresent, 1);
 }
 

@@ -19,12 +19,6 @@ constexpr int32_t kLeggings = 25;
 constexpr int32_t kShield = 26;
 constexpr int32_t kPack = 27;
 
-void DefineWeapon(int32_t kind, int32_t subtype, int32_t low, int32_t high) {
-    DefineKind(kind, kItemWeapon, low, "weapon");
-    itemKinds[kind].subtype = subtype;
-    itemKinds[kind].secondValue = high;
-}
-
 class CombatFigures : public ConditionTest {
 protected:
     void SetUp() override {

@@ -91,10 +91,12 @@ TEST_F(CommandExecutor, MovingIntoAMonsterAttacksItWhateverHoldsTheCharacterBack
     };
     // Berserking, the monster to the north-east is no reason not to hit the one to the east.
     const Case cases[] = {{"free", 0, 0}, {"immobile", 3, 0}, {"berserk", 0, kBoonStronger}, {"swifter", 0, kBoonSwifter}};
+    for (Monster* m = monsterListHead; m != nullptr; m = m->next) m->hp = m->maxHp = 1000;  // none dies of the blows
     for (const Case& c : cases) {
         player.immobility = c.immobility;
         player.berserkBoon = c.berserkBoon;
         EXPECT_EQ(RunCommand(kCommandEast), 1) << c.why;
+        messageLog.FlushMessages(true);
         EXPECT_EQ(player.x, 11) << c.why;
         EXPECT_EQ(player.hpRegen.count, 0) << c.why;  // an attack, not a rest
     }
@@ -103,7 +105,9 @@ TEST_F(CommandExecutor, MovingIntoAMonsterAttacksItWhateverHoldsTheCharacterBack
 TEST_F(CommandExecutor, HorrorStopsTheHandOnlyAgainstFearfulMonsters) {
     DrawMap(0, {".PM"}, 10, 5);
     player.horror = 5;
+    monsterListHead->hp = monsterListHead->maxHp = 1000;
     EXPECT_EQ(RunCommand(kCommandEast), 1);  // an ordinary monster is hit
+    messageLog.FlushMessages(true);
     monsterListHead->ability = 31;
     EXPECT_EQ(RunCommand(kCommandEast), 0);
     EXPECT_EQ(TextAt(19, 0, 41), "You're too horrified to hit that monster!");

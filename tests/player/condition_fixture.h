@@ -35,6 +35,13 @@ inline void DefineKind(int32_t kind, int32_t type, int32_t power, const char* na
     std::snprintf(k.name, sizeof k.name, "%s", name);
 }
 
+// A weapon kind of the subtype (one-handed, two-handed, ranged) with its damage range.
+inline void DefineWeapon(int32_t kind, int32_t subtype, int32_t low, int32_t high) {
+    DefineKind(kind, kItemWeapon, low, "weapon");
+    itemKinds[kind].subtype = subtype;
+    itemKinds[kind].secondValue = high;
+}
+
 // After ResetGameState: the floor around the character and the item kinds the tests use.
 inline void PrepareConditions() {
     OpenArea(floorArray[0], 1, 1, kFloorWidth - 2, kFloorHeight - 2);

@@ -32,4 +32,44 @@ TEST(Platform, OnlyRegularFilesAreRead) {
     }
 }
 
+std::string Contents(const std::string& path) {
+    std::string bytes;
+    PlatformReadFile(path, 1 << 20, bytes);
+    return bytes;
+}
+
+// A write that fails at any of its steps leaves the old file whole and no
+// temporary file beside it; only a failure to flush the folder comes after
+// the new file is in place.
+TEST(Platform, AFileIsReplacedWholeOrNotAtAll) {
+    ScopedWorkingDirectory folder;
+    std::filesystem::create_directory("Data");
+    const std::string path = "Data/Bob.hmd";
+    const std::string old(5000, 'o');
+    const std::string next(70000, 'n');
+    ASSERT_TRUE(PlatformWriteFileAtomically(path, old.data(), old.size()));
+    int32_t step = 1;
+    for (;; ++step) {
+        PlatformFailFileStep(step);
+        const bool written = PlatformWriteFileAtomically(path, next.data(), next.size());
+        EXPECT_FALSE(std::filesystem::exists(path + ".tmp")) << "step " << step;
+        if (written) break;
+        const std::string now = Contents(path);
+        if (now == next) {
+            // The folder could not be flushed: the one step after the rename.
+            PlatformFailFileStep(0);
+            ASSERT_TRUE(PlatformWriteFileAtomically(path, old.data(), old.size()));
+            continue;
+        }
+        EXPECT_EQ(now, old) << "step " << step;
+    }
+    EXPECT_GE(step, 7);
+    EXPECT_EQ(Contents(path), next);
+    PlatformFailFileStep(0);
+
+    // A folder that does not exist takes nothing and leaves nothing.
+    EXPECT_FALSE(PlatformWriteFileAtomically("Nowhere/x.hmd", old.data(), old.size()));
+    EXPECT_FALSE(std::filesystem::exists("Nowhere"));
+}
+
 }  // namespace

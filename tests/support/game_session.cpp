@@ -145,6 +145,15 @@ void GameSession::Start(const SessionOptions& options) {
     started_ = true;
 }
 
+void GameSession::Restart(const SessionOptions& options) {
+    if (started_) Tmux("kill-server");
+    started_ = false;
+    // A server of its own: the old one may still be letting go of its socket.
+    socket_ += "-again";
+    fs::remove(fs::path(directory_) / "exit_status");
+    Start(options);
+}
+
 void GameSession::Type(const std::string& text) const { Tmux("send-keys -t game -l " + Quoted(text)); }
 
 void GameSession::Press(const std::string& keyName) const { Tmux("send-keys -t game " + keyName); }

@@ -63,6 +63,9 @@ public:
     bool FileExists(const std::string& name) const;
 
     void Start(const SessionOptions& options = {});
+    // Starts the program once more in the same working directory, as a player
+    // would after it has ended (the last run's pane is closed first).
+    void Restart(const SessionOptions& options = {});
     // Types text literally.
     void Type(const std::string& text) const;
     // Presses keys by tmux's names ("Down", "Enter", "Escape", "NPage" ...).

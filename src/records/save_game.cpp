@@ -1,0 +1,78 @@
+// Saving the game on the way out, and loading it again: the save file is the
+// run-length packed save stream, written whole or not at all.
+#include "records/save_game.h"
+
+#include <cstring>
+#include <vector>
+
+#include "player/player.h"
+#include "records/data_file.h"
+#include "records/save_blocks.h"
+#include "records/save_game_screen.h"
+#include "shell/command_line.h"
+#include "shell/game.h"
+#include "shell/platform.h"
+#include "shell/terminal.h"
+
+namespace {
+
+std::string PlayerName() { return std::string(player.name, strnlen(player.name, sizeof player.name)); }
+
+}  // namespace
+
+std::string SaveFileName(const std::string& name) {
+    return IsNameMode() ? CharacterFilePath(name, ".hmd") : name + ".hmd";
+}
+
+void SaveGame() {
+    // The file holds the count of saves including this one.
+    ++player.saveCount;
+    const std::vector<uint8_t> packed = WritePackedSave();
+    if (!PlatformWriteFileAtomically(SaveFileName(PlayerName()), packed.data(), packed.size())) {
+        --player.saveCount;
+        ReportSaveFailure();
+        return;
+    }
+    ShowSaved();
+    QuitGame();
+}
+
+bool LoadGame(const char* name) {
+    const std::string fileName = SaveFileName(name == nullptr ? "" : name);
+    std::vector<uint8_t> packed;
+    if (name == nullptr || !ReadFileStart(fileName, kMostSaveBytes + 1, packed)) {
+        ShowSaveMissing();
+        return false;
+    }
+    const SaveStreamResult result = ReadPackedSave(packed);
+    if (result == SaveStreamResult::kWrongVersion) ShowSaveOfAnotherVersion();
+    if (result == SaveStreamResult::kDamaged) {
+        ShowSaveDamaged();
+        return false;
+    }
+    // Outside "-name" mode a game is played from its save only once.
+    if (!IsNameMode()) PlatformRemoveFile(fileName);
+    return true;
+}
+
+int32_t SaveAndQuitPrompt() {
+    AskToSave();
+    for (;;) {
+        const int key = ReadKey();
+        if (key == 'y' || key == 'Y') {
+            ShowSaving();
+            SaveGame();
+            return 0;
+        }
+        if (key == 'n' || key == 'N') {
+            ClearSaveQuestion();
+            return 0;
+        }
+    }
+}
+
+void OnTerminate(int) {
+    if (player.hp > 0) SaveGame();
+    else PlatformRemoveFile(SaveFileName(PlayerName()));
+    QuitGame();
+}
