@@ -65,8 +65,7 @@ Attempt PlanPath(Floor& floor, const DigSpots& spots, ScratchGrid& scratch, bool
         // No wall beside a straight corridor: until the floor changes no attempt can start,
         // and it can't change without one.
         if (spots.WallsBesideCorridor() == 0) return Attempt::kNowhereToStart;
-        auto besideCorridor = [&spots](int32_t x, int32_t y) { return spots.IsWallBesideCorridor(x, y); };
-        if (!SearchSpot(-1, besideCorridor, position)) return Attempt::kNowhereToStart;
+        if (!SearchSpot(-1, spots.WallsBesideCorridorTable(), position)) return Attempt::kNowhereToStart;
     }
     for (int32_t step = 1; step <= 4; ++step) {
         const int32_t result = floor.ExtendCorridorComplex(spots, position, scratch, step);

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "floors/floor.h"
+#include "floors/spot_probes.h"
 
 class ScratchGrid;
 
@@ -53,6 +54,9 @@ public:
     // A wall with exactly 3 open tiles in its 3x3 block and 5 in its 5x5 block:
     // beside a straight stretch of corridor.
     bool IsWallBesideCorridor(int32_t x, int32_t y) const { return Kind(x, y) & kBesideCorridor; }
+    // The same two tests as tables for a spot search drawing places with offset -1.
+    PlaceTable WallsBesideFloorTable() const { return {kinds, kFloorHeight + 2, kBesideFloor}; }
+    PlaceTable WallsBesideCorridorTable() const { return {kinds, kFloorHeight + 2, kBesideCorridor}; }
     // How many places of each kind the floor has.
     int32_t WallsBesideFloor() const { return wallsBesideFloor; }
     int32_t WallsBesideCorridor() const { return wallsBesideCorridor; }
@@ -98,7 +102,7 @@ private:
     bool built = false;
     // sums[i * kRows + j]: open tiles in padded columns before i and rows before j.
     int32_t sums[kColumns * kRows] = {};
-    uint8_t kinds[(kFloorWidth + 2) * (kFloorHeight + 2)] = {};
+    uint8_t kinds[(kFloorWidth + 2) * (kFloorHeight + 2) + kPlaceTablePadding] = {};
     int32_t wallsBesideFloor = 0;
     int32_t wallsBesideCorridor = 0;
 };

@@ -79,36 +79,41 @@ void ForceAltarOrSage(int32_t floorNumber, const PrebuiltFloorList& prebuilt) {
     }
 }
 
-void GenerateDungeon() {
-    PrebuiltFloorList prebuilt{};
+DungeonPlan StartDungeon() {
+    DungeonPlan plan;
     for (int32_t block = 0; block < kPrebuiltFloorCount; ++block) {
         const int32_t offset = rng.Random(2);
-        prebuilt[static_cast<size_t>(block)] = kBlockLength * block + 2 + offset;
+        plan.prebuilt[static_cast<size_t>(block)] = kBlockLength * block + 2 + offset;
     }
-    std::vector<int32_t> maps;
-    ChoosePrebuiltMaps(maps);
+    ChoosePrebuiltMaps(plan.maps);
+    plan.shortcut = player.startMode == 1;
+    return plan;
+}
 
-    const bool shortcut = player.startMode == 1;
-    std::string mapsText;
-    int32_t blockCounter = 0;
-    for (int32_t f = 0; f < kFloorCount; ++f) {
-        Floor& floor = floorArray[f];
-        if (f % kBlockLength == 0) blockCounter = 0;
-        if (DemonIndex(f) >= 0) {
-            BuildSpecialFloor(f);
-            floor.ScatterItemsAndGold(f + 1);
-            floor.SpawnFloorMonsters(f, kFloorsOwnMonsterCount);
-        } else if (IsPrebuilt(prebuilt, f)) {
-            // The maps are unpacked for the first prebuilt floor and dropped after the last.
-            if (f == prebuilt.front()) UnpackPrebuiltMaps(mapsText);
-            floor.LoadPrebuiltFloor(mapsText, maps[static_cast<size_t>(f / kBlockLength)], f);
-            if (f == prebuilt.back()) mapsText.clear();
-        } else {
-            floor.GenerateLayout(f);
-            if (!(shortcut && f < kBlockLength)) blockCounter += FurnishFloor(floor, f);
-        }
-        const bool lastGeneratedOfBlock = f % kBlockLength == kBlockLength - 2;
-        if (lastGeneratedOfBlock && blockCounter == 0 && !(shortcut && f < kBlockLength)) ForceAltarOrSage(f, prebuilt);
-        DrawProgressMark(f);
+void GenerateDungeonFloor(DungeonPlan& plan, int32_t f) {
+    const PrebuiltFloorList& prebuilt = plan.prebuilt;
+    Floor& floor = floorArray[f];
+    if (f % kBlockLength == 0) plan.blockCounter = 0;
+    const bool shortcutBlock = plan.shortcut && f < kBlockLength;
+    if (DemonIndex(f) >= 0) {
+        BuildSpecialFloor(f);
+        floor.ScatterItemsAndGold(f + 1);
+        floor.SpawnFloorMonsters(f, kFloorsOwnMonsterCount);
+    } else if (IsPrebuilt(prebuilt, f)) {
+        // The maps are unpacked for the first prebuilt floor and dropped after the last.
+        if (f == prebuilt.front()) UnpackPrebuiltMaps(plan.mapsText);
+        floor.LoadPrebuiltFloor(plan.mapsText, plan.maps[static_cast<size_t>(f / kBlockLength)], f);
+        if (f == prebuilt.back()) plan.mapsText.clear();
+    } else {
+        floor.GenerateLayout(f);
+        if (!shortcutBlock) plan.blockCounter += FurnishFloor(floor, f);
     }
+    const bool lastGeneratedOfBlock = f % kBlockLength == kBlockLength - 2;
+    if (lastGeneratedOfBlock && plan.blockCounter == 0 && !shortcutBlock) ForceAltarOrSage(f, prebuilt);
+    DrawProgressMark(f);
+}
+
+void GenerateDungeon() {
+    DungeonPlan plan = StartDungeon();
+    for (int32_t f = 0; f < kFloorCount; ++f) GenerateDungeonFloor(plan, f);
 }

@@ -4,6 +4,8 @@
 
 Floor floorArray[kFloorCount];
 
+Floor::Floor() = default;
+
 namespace {
 constexpr int32_t kConfusingFeeling = 6;
 }

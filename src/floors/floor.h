@@ -73,6 +73,11 @@ struct RoomPlan;
 
 class Floor {
 public:
+    // Every tile a bare wall. Made in floor.cpp, not inline, so that the 35
+    // floors are built when the program starts instead of being stored,
+    // ready-made, in the program file (several megabytes of walls).
+    Floor();
+
     // Tiles are stored column by column: (x, y) is element x*19+y.
     Tile tiles[kFloorWidth * kFloorHeight];
     int32_t openTileCount = 0;

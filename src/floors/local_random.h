@@ -1,29 +1,107 @@
 #pragma once
-// The generators' tight loops of draws run on a copy of the game's generator:
-// the copy can stay in registers, where each draw from the global one makes a
-// round trip through memory. The copy is handed back when its scope ends, so
-// the game's generator moves on exactly as if it had drawn the numbers itself.
-// Nothing inside the scope may draw from the global generator.
+// The generators' tight loops of draws run on a scope of their own: it reads
+// the game generator's block through a cursor of its own, which stays in a
+// register, where each draw from the global one makes a round trip through
+// memory. When the scope ends the game's generator moves on exactly as if it
+// had drawn the numbers itself. Nothing inside the scope may draw from the
+// global generator.
+#include <climits>
 #include <cstdint>
 
 #include "shell/random_mother.h"
 
 class LocalRandom {
 public:
-    LocalRandom() : generator(rng) {}
-    ~LocalRandom() { rng = generator; }
+    LocalRandom() {
+        const RandomMother::LentDraws lent = rng.LendDraws();
+        next = lent.next;
+        end = lent.end;
+        serial = next == nullptr;
+        if (!serial) return;
+        for (int32_t i = 0; i < 4; ++i) state.x[i] = rng.x[i];
+        state.carry = rng.carry;
+    }
+    ~LocalRandom() {
+        if (!serial) {
+            rng.TakeLentDraws(next);
+            return;
+        }
+        for (int32_t i = 0; i < 4; ++i) rng.x[i] = state.x[i];
+        rng.carry = state.carry;
+    }
     LocalRandom(const LocalRandom&) = delete;
     LocalRandom& operator=(const LocalRandom&) = delete;
 
-    int32_t Random(int32_t n) { return generator.Random(n); }
+    // As RandomMother::Random.
+    int32_t Random(int32_t n) {
+        if (n <= 0) return INT32_MIN;
+        if (n == 1) return 0;
+        return ScaleDraw(NextDraw(), n);
+    }
+
+    // As RandomMother::UpcomingDraws and SkipDraws.
+    const uint64_t* UpcomingDraws(int32_t count) {
+        if (serial) return nullptr;
+        if (end - next < count) Relend(count);
+        return next;
+    }
+    void SkipDraws(int32_t count) { next += count; }
 
 private:
-    RandomMother generator;
+    uint32_t NextDraw() {
+        if (next == end) [[unlikely]] {
+            if (serial) return static_cast<uint32_t>(DrawOnce(state.x, state.carry));
+            Relend(1);
+        }
+        return static_cast<uint32_t>(*next++);
+    }
+    void Relend(int32_t count) {
+        const RandomMother::LentDraws lent = rng.Relend(next, count);
+        next = lent.next;
+        end = lent.end;
+    }
+
+    const uint64_t* next = nullptr;
+    const uint64_t* end = nullptr;
+    // On the serial path the scope draws one at a time from a copy of the state.
+    bool serial = false;
+    GeneratorState state;
 };
 
+// Rejection loops that draw two numbers a try weigh kPairBatch tries at once
+// from the block, without a branch per try, and take only the draws up to the
+// first try that is accepted: accepts(first, second) gets the two raw draws.
+// Returns that try's index with its draws in `first` and `second`; -1 when
+// none of the kPairBatch was accepted (all their draws taken), and -2, drawing
+// nothing, on the serial path.
+constexpr int32_t kPairBatch = 16;
+template <class Accepts>
+int32_t TakeFirstAcceptedPair(LocalRandom& random, Accepts accepts, uint32_t& first, uint32_t& second) {
+    const uint64_t* draws = random.UpcomingDraws(2 * kPairBatch);
+    if (draws == nullptr) return -2;
+    uint32_t accepted = 0;
+    for (int32_t i = 0; i < kPairBatch; ++i) {
+        const bool yes = accepts(static_cast<uint32_t>(draws[2 * i]), static_cast<uint32_t>(draws[2 * i + 1]));
+        accepted |= static_cast<uint32_t>(yes) << i;
+    }
+    if (accepted == 0) {
+        random.SkipDraws(2 * kPairBatch);
+        return -1;
+    }
+    const int32_t index = __builtin_ctz(accepted);
+    first = static_cast<uint32_t>(draws[2 * index]);
+    second = static_cast<uint32_t>(draws[2 * index + 1]);
+    random.SkipDraws(2 * (index + 1));
+    return index;
+}
+
 // A digging direction from any generator: Random(4) gives 2 north, 3 south, 5 east, 4 west.
+constexpr int32_t kDirectionDraws = 4;
+inline int32_t DirectionOfDraw(int32_t drawn) {
+    static constexpr int32_t kDirections[kDirectionDraws] = {2, 3, 5, 4};
+    return kDirections[drawn];
+}
 template <class Generator>
 int32_t RandomDirection(Generator& generator) {
-    static constexpr int32_t kDirections[4] = {2, 3, 5, 4};
-    return kDirections[generator.Random(4)];
+    return DirectionOfDraw(generator.Random(kDirectionDraws));
 }

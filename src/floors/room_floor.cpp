@@ -48,11 +48,35 @@ PathSegment GrowPath(Floor& floor, XY& position, Generator& random) {
                                 last != 2 ? 17 - position.y : -1,
                                 last != 5 ? position.x - 2 : -1,
                                 last != 4 ? 78 - position.x : -1};
+    constexpr int32_t kLengths = 8;
+    constexpr int32_t kShortest = 5;
+    // The tries are weighed many at a time where the generator allows (see
+    // TakeFirstAcceptedPair): the same draws, without a mispredicted branch a try.
+    const int32_t longestByDraw[kDirectionDraws] = {longest[DirectionOfDraw(0)], longest[DirectionOfDraw(1)],
+                                                    longest[DirectionOfDraw(2)], longest[DirectionOfDraw(3)]};
+    auto fits = [&longestByDraw](uint32_t lengthDraw, uint32_t directionDraw) {
+        return ScaleDraw(lengthDraw, kLengths) + kShortest <= longestByDraw[ScaleDraw(directionDraw, kDirectionDraws)];
+    };
     // From any place on the map some length and direction fit.
     for (int32_t draw = 0; draw < kSpotDrawLimit; ++draw) {
-        const int32_t length = random.Random(8) + 5;
-        const int32_t direction = RandomDirection(random);
-        if (length > longest[direction]) continue;
+        int32_t length = 0;
+        int32_t direction = 0;
+        uint32_t lengthDraw = 0;
+        uint32_t directionDraw = 0;
+        const int32_t batch = draw + kPairBatch <= kSpotDrawLimit ? TakeFirstAcceptedPair(random, fits, lengthDraw, directionDraw) : -2;
+        if (batch == -1) {
+            draw += kPairBatch - 1;
+            continue;
+        }
+        if (batch >= 0) {
+            draw += batch;
+            length = ScaleDraw(lengthDraw, kLengths) + kShortest;
+            direction = DirectionOfDraw(ScaleDraw(directionDraw, kDirectionDraws));
+        } else {
+            length = random.Random(kLengths) + kShortest;
+            direction = RandomDirection(random);
+            if (length > longest[direction]) continue;
+        }
         segment.direction = direction;
         segment.length = length;
         const XY step = DirectionStep(direction);
@@ -201,7 +225,7 @@ void Floor::GenerateRoomFloor() {
 
 bool Floor::PickWallBesideFloor(const DigSpots& spots, XY& spot) const {
     if (spots.WallsBesideFloor() == 0) return false;
-    return SearchSpot(-1, [&spots](int32_t x, int32_t y) { return spots.IsWallBesideFloor(x, y); }, spot);
+    return SearchSpot(-1, spots.WallsBesideFloorTable(), spot);
 }
 
 bool Floor::IsScratchPathValid(const ScratchGrid& scratch, int32_t startX, int32_t startY) const {

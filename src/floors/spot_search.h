@@ -4,25 +4,19 @@
 // number of draws (far more than any ordinary floor needs, so the draws of a
 // normal floor are unchanged) every place is tested in storage order and one of
 // those that fit is drawn; when none fits the search reports failure.
+#include <algorithm>
 #include <cstdint>
 
 #include "floors/floor.h"
 #include "floors/local_random.h"
+#include "floors/spot_probes.h"
 
 constexpr int32_t kSpotDrawLimit = 20000;
 
-// Draws x = Random(80) + offset, y = Random(19) + offset until fits(x, y).
+// After kSpotDrawLimit probes missed: one of the places that fit, drawn by
+// count, in storage order.
 template <class Fits>
-bool SearchSpot(int32_t offset, Fits fits, XY& spot) {
-    LocalRandom random;  // fits draws nothing
-    for (int32_t draw = 0; draw < kSpotDrawLimit; ++draw) {
-        const int32_t x = random.Random(kFloorWidth) + offset;
-        const int32_t y = random.Random(kFloorHeight) + offset;
-        if (fits(x, y)) {
-            spot = {x, y};
-            return true;
-        }
-    }
+bool ChooseAmongFittingSpots(int32_t offset, Fits fits, LocalRandom& random, XY& spot) {
     int32_t count = 0;
     for (int32_t x = offset; x < kFloorWidth + offset; ++x)
         for (int32_t y = offset; y < kFloorHeight + offset; ++y)
@@ -39,4 +33,53 @@ bool SearchSpot(int32_t offset, Fits fits, XY& spot) {
         }
     }
     return false;
+}
+
+// Draws x = Random(80) + offset, y = Random(19) + offset until fits(x, y).
+template <class Fits>
+bool SearchSpot(int32_t offset, Fits fits, XY& spot) {
+    LocalRandom random;  // fits draws nothing
+    for (int32_t draw = 0; draw < kSpotDrawLimit; ++draw) {
+        const int32_t x = random.Random(kFloorWidth) + offset;
+        const int32_t y = random.Random(kFloorHeight) + offset;
+        if (fits(x, y)) {
+            spot = {x, y};
+            return true;
+        }
+    }
+    return ChooseAmongFittingSpots(offset, fits, random, spot);
+}
+
+// The same search for a place test read from a table: the probes are weighed
+// kProbeBatch at a time, and only the draws up to the first that fits are taken.
+inline bool SearchSpot(int32_t offset, const PlaceTable& table, XY& spot) {
+    auto fits = [&table, offset](int32_t x, int32_t y) {
+        return (table.cells[(x - offset) * table.columnStride + (y - offset)] & table.mask) != 0;
+    };
+    LocalRandom random;
+    int32_t probes = 0;
+    while (probes < kSpotDrawLimit) {
+        const int32_t batch = std::min(kProbeBatch, kSpotDrawLimit - probes);
+        const uint64_t* draws = random.UpcomingDraws(2 * kProbeBatch);
+        const int32_t first = draws == nullptr ? -2 : FirstFittingProbe(draws, table);
+        if (first == -2 || batch < kProbeBatch) {
+            // One at a time: on the serial path, and for the last few probes.
+            const int32_t x = random.Random(kFloorWidth) + offset;
+            const int32_t y = random.Random(kFloorHeight) + offset;
+            ++probes;
+            if (fits(x, y)) {
+                spot = {x, y};
+                return true;
+            }
+            continue;
+        }
+        if (first >= 0) {
+            spot = {ProbeColumn(draws[2 * first]) + offset, ProbeRow(draws[2 * first + 1]) + offset};
+            random.SkipDraws(2 * (first + 1));
+            return true;
+        }
+        random.SkipDraws(2 * kProbeBatch);
+        probes += kProbeBatch;
+    }
+    return ChooseAmongFittingSpots(offset, fits, random, spot);
 }

@@ -121,6 +121,7 @@ extern int32_t monsterVisionRange;
 
 // List services. They work on the whole list, so they are free functions.
 // Appends a record, or a run of records already linked behind it, at the tail of the list.
+// Records leave the list only through PurgeDeadMonsters and FreeAllMonsters.
 void AppendMonsters(Monster* first);
 void DrawMonsters();
 void PurgeDeadMonsters();

@@ -41,15 +41,28 @@ void DisposeOfDeadMonster(Monster* dead) {
 
 }  // namespace
 
+namespace {
+// The last record AppendMonsters linked in, and the head the list had then: a
+// new dungeon appends hundreds of monsters, and each need not walk the whole
+// list to its tail. Taken on trust only while the head is the same and nothing
+// was removed since.
+Monster* knownTail = nullptr;
+Monster* headOfKnownTail = nullptr;
+
+void ForgetKnownTail() { knownTail = nullptr; }
+}  // namespace
+
 void AppendMonsters(Monster* first) {
     if (first == nullptr) return;
     if (monsterListHead == nullptr) {
         monsterListHead = first;
-        return;
+    } else {
+        Monster* last = knownTail != nullptr && headOfKnownTail == monsterListHead ? knownTail : monsterListHead;
+        while (last->next != nullptr) last = last->next;
+        last->next = first;
     }
-    Monster* last = monsterListHead;
-    while (last->next != nullptr) last = last->next;
-    last->next = first;
+    knownTail = first;
+    headOfKnownTail = monsterListHead;
 }
 
 void DrawMonsters() {
@@ -61,6 +74,7 @@ void DrawMonsters() {
 }
 
 void PurgeDeadMonsters() {
+    ForgetKnownTail();
     Monster** link = &monsterListHead;
     while (*link != nullptr) {
         Monster* record = *link;
@@ -74,6 +88,7 @@ void PurgeDeadMonsters() {
 }
 
 void FreeAllMonsters() {
+    ForgetKnownTail();
     Monster* record = monsterListHead;
     monsterListHead = nullptr;
     while (record != nullptr) {

@@ -34,7 +34,9 @@
 // - shadowCaster (floors/field_of_view.h): holds nothing between calls;
 // - the damage-range texts of player/damage_ranges.cpp and the name buffer of
 //   items/item_names.cpp: written afresh by each call; the article table there is constant;
-// - monsterVariantWords (monsters/monster.h): constant.
+// - monsterVariantWords (monsters/monster.h): constant;
+// - randomBlock (shell/random_block.h): draws made ahead; a generator reads it
+//   only while it holds the block's current stamp, which RandomInit drops.
 
 void ResetGameState(uint32_t seed) {
     // ---- Saved, block 1: the version (gameVersion, shell/game.h), a constant of the program. ----

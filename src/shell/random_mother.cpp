@@ -38,7 +38,49 @@ void RandomMother::RandomInit(uint32_t seed) {
         s = s * 29943829u - 1u;
         *target = s;
     }
-    for (int i = 0; i < 19; ++i) BRandom();
+    for (int i = 0; i < 19; ++i) DrawOnce(x, carry);
+    next = nullptr;
+    end = nullptr;
+    stamp = 0;
+    unbufferedDraws = 0;
+}
+
+namespace {
+// A generator without a block draws this many numbers one at a time before it
+// fills one: a generator made to try a seed or two draws only a few.
+constexpr int32_t kDrawsBeforeBlock = 64;
+}  // namespace
+
+uint32_t RandomMother::DrawUnbuffered() {
+    if (ActiveRandomPath() != RandomPath::kSerial) {
+        // Having read to the end of a block still current, it goes straight on with the next.
+        const bool readToEnd = stamp == randomBlock.stamp;
+        if (readToEnd || unbufferedDraws >= kDrawsBeforeBlock) {
+            FillBlock();
+            ++next;
+            ReadStateAtCursor();
+            return x[0];
+        }
+    }
+    ++unbufferedDraws;
+    return static_cast<uint32_t>(DrawOnce(x, carry));
+}
+
+void RandomMother::FillBlock() {
+    GeneratorState state;
+    for (int32_t i = 0; i < 4; ++i) state.x[i] = x[i];
+    state.carry = carry;
+    FillRandomBlock(state);
+    next = randomBlock.Entries();
+    end = next + kRandomBlockSize;
+    stamp = randomBlock.stamp;
+    unbufferedDraws = 0;
+}
+
+const uint64_t* RandomMother::UpcomingDrawsAfterFill(int32_t) {
+    if (ActiveRandomPath() == RandomPath::kSerial) return nullptr;
+    FillBlock();
+    return next;
 }
 
 uint32_t GetTickSeed() {

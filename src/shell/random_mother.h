@@ -2,18 +2,18 @@
 // The one source of chance in the game: a four-lag multiply-with-carry
 // generator. Every random decision anywhere goes through rng.Random(n), so the
 // order in which the game draws numbers is part of its behaviour.
+//
+// A generator that keeps drawing reads its numbers from the block of draws made
+// ahead (shell/random_block.h) instead of working each one out; the numbers,
+// and the state words after each of them, are exactly those of drawing one at a time.
 #include <climits>
 #include <cstdint>
 
-// Keeps the optimiser from moving a computation across this point (it may
-// neither fold the value into later sums nor rewrite how it was made).
-template <class T>
-inline void KeepAsComputed(T& value) {
-#if defined(__GNUC__)
-    asm("" : "+r"(value));
-#else
-    (void)value;
-#endif
+#include "shell/random_block.h"
+
+// Random(n)'s value from its draw, for n >= 2: the high word of n times the draw.
+inline int32_t ScaleDraw(uint32_t draw, int32_t n) {
+    return static_cast<int32_t>((static_cast<uint64_t>(static_cast<uint32_t>(n)) * draw) >> 32);
 }
 
 class RandomMother {
@@ -22,35 +22,84 @@ public:
     RandomMother();
 
     void RandomInit(uint32_t seed);
-    // Inline: generation draws over a million numbers per floor, one after the
-    // other, so the time of a draw is the time from the last output to the next.
-    // Only the newest output's product waits for the last draw: the older terms
-    // and the carry are summed first, and the sums are kept in that order.
+    // Inline: generation draws millions of numbers per dungeon.
     uint32_t BRandom() {
-        uint64_t older = 2111111111ull * x[3] + 1492ull * x[2] + 1776ull * x[1];
-        uint64_t newestFactor = 5115;
-        KeepAsComputed(older);
-        KeepAsComputed(newestFactor);  // one multiply is quicker than the shifts it would become
-        uint64_t withCarry = older + carry;
-        KeepAsComputed(withCarry);
-        const uint64_t sum = withCarry + newestFactor * x[0];
-        x[3] = x[2];
-        x[2] = x[1];
-        x[1] = x[0];
-        carry = static_cast<uint32_t>(sum >> 32);
-        x[0] = static_cast<uint32_t>(sum);
-        return x[0];
+        if (next != end && stamp == randomBlock.stamp) [[likely]] {
+            ++next;
+            ReadStateAtCursor();
+            return x[0];
+        }
+        return DrawUnbuffered();
     }
     // 0..n-1 for n >= 2; 0 for n == 1 and INT32_MIN for n <= 0, both without drawing.
     int32_t Random(int32_t n) {
         if (n <= 0) return INT32_MIN;
         if (n == 1) return 0;
-        const uint64_t product = static_cast<uint64_t>(static_cast<uint32_t>(n)) * BRandom();
-        return static_cast<int32_t>(product >> 32);
+        return ScaleDraw(BRandom(), n);
     }
 
+    // For loops that weigh many draws at once: the next `count` draws (at most
+    // kRandomBlockSize), as RandomBlock entries, without drawing them; nullptr
+    // on the serial path, where every draw is made one at a time.
+    const uint64_t* UpcomingDraws(int32_t count) {
+        // A current block is never held on the serial path: changing paths renews the stamp.
+        if (stamp == randomBlock.stamp && end - next >= count) return next;
+        return UpcomingDrawsAfterFill(count);
+    }
+    // Draws the first `count` of the numbers UpcomingDraws just showed.
+    void SkipDraws(int32_t count) {
+        next += count;
+        ReadStateAtCursor();
+    }
+
+    // Lending the block to a scope that draws from its own copy of the cursor,
+    // which can stay in a register (floors/local_random.h). The scope reads the
+    // entries from `next` to `end`; nothing else may draw from this generator
+    // until it gives back how far it read. Both null on the serial path.
+    struct LentDraws {
+        const uint64_t* next;
+        const uint64_t* end;
+    };
+    LentDraws LendDraws(int32_t count = 1) {
+        const uint64_t* upcoming = UpcomingDraws(count);
+        return {upcoming, upcoming == nullptr ? nullptr : end};
+    }
+    // The lent draws before `upTo` were taken: the state moves past them.
+    void TakeLentDraws(const uint64_t* upTo) {
+        next = upTo;
+        ReadStateAtCursor();
+    }
+    // TakeLentDraws, then at least `count` more draws are lent.
+    LentDraws Relend(const uint64_t* upTo, int32_t count = 1) {
+        TakeLentDraws(upTo);
+        return LendDraws(count);
+    }
+
+    // The exact state after the last draw, whichever way it was made. Read them
+    // freely; they are set by RandomInit and by assigning a whole generator.
     uint32_t x[4] = {0, 0, 0, 0};  // x[0] is the newest output
     uint32_t carry = 0;
+
+private:
+    // The state after the draw before `next`: the four entries before it hold it.
+    void ReadStateAtCursor() {
+        const uint64_t newest = next[-1];
+        x[0] = static_cast<uint32_t>(newest);
+        carry = static_cast<uint32_t>(newest >> 32);
+        x[1] = static_cast<uint32_t>(next[-2]);
+        x[2] = static_cast<uint32_t>(next[-3]);
+        x[3] = static_cast<uint32_t>(next[-4]);
+    }
+    uint32_t DrawUnbuffered();
+    const uint64_t* UpcomingDrawsAfterFill(int32_t count);
+    void FillBlock();
+
+    // Where this generator reads in the block, valid while the block's stamp is `stamp`.
+    const uint64_t* next = nullptr;
+    const uint64_t* end = nullptr;
+    uint64_t stamp = 0;
+    // Draws made one at a time since this generator last had a block of its own.
+    int32_t unbufferedDraws = 0;
 };
 
 extern RandomMother rng;

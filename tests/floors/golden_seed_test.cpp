@@ -4,6 +4,7 @@
 
 #include "floors/game_dungeon.h"
 #include "support/golden_catalogue.h"
+#include "support/random_paths.h"
 
 namespace {
 
@@ -24,9 +25,14 @@ std::string Catalogue() {
     return text;
 }
 
-TEST(GoldenSeeds, DungeonsMatchTheCatalogue) {
+// Every way of making the draws must give the same dungeons.
+using GoldenSeeds = EveryRandomPath;
+
+TEST_P(GoldenSeeds, DungeonsMatchTheCatalogue) {
     if (!LoadGameData().available) GTEST_SKIP() << "the play folder has no data files";
     CompareWithCatalogue(kCatalogue, Catalogue());
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, GoldenSeeds, kEveryRandomPath, RandomPathTestName);
 
 }  // namespace

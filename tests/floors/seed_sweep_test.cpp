@@ -4,6 +4,7 @@
 #include <string>
 
 #include "floors/game_dungeon.h"
+#include "support/random_paths.h"
 
 namespace {
 
@@ -45,7 +46,10 @@ void AddFloor(Fnv& fnv, const Floor& floor) {
             static_cast<uint64_t>(static_cast<uint32_t>(floor.weather)) << 32);
 }
 
-TEST(SeedSweep, EachLayoutOverManySeedsStaysTheSame) {
+// Every way of making the draws must give the same floors.
+using SeedSweep = EveryRandomPath;
+
+TEST_P(SeedSweep, EachLayoutOverManySeedsStaysTheSame) {
     constexpr uint32_t kSeeds = 150;
     const struct {
         const char* name;
@@ -74,7 +78,7 @@ TEST(SeedSweep, EachLayoutOverManySeedsStaysTheSame) {
     ResetGameState();
 }
 
-TEST(SeedSweep, WholeDungeonsOverManySeedsStayTheSame) {
+TEST_P(SeedSweep, WholeDungeonsOverManySeedsStayTheSame) {
     if (!LoadGameData().available) GTEST_SKIP() << "the play folder has no data files";
     constexpr uint32_t kSeeds = 40;
     Fnv fnv;
@@ -88,5 +92,7 @@ TEST(SeedSweep, WholeDungeonsOverManySeedsStayTheSame) {
     EXPECT_EQ(fnv.hash, 0x43a40b46e9fc9ce4ull) << std::hex << "0x" << fnv.hash;
     ResetGameState();
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, SeedSweep, kEveryRandomPath, RandomPathTestName);
 
 }  // namespace

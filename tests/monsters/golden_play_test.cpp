@@ -20,6 +20,7 @@
 #include "shell/screen_redraw.h"
 #include "shell/terminal.h"
 #include "support/golden_catalogue.h"
+#include "support/random_paths.h"
 #include "support/screen_test.h"
 
 namespace {
@@ -170,11 +171,28 @@ protected:
 
 GoldenPlay* GoldenPlay::playing = nullptr;
 
-TEST_F(GoldenPlay, ScriptedPlayMatchesTheCatalogue) {
+// Play draws from the game's generator and from generation's scopes in turn:
+// every way of making the draws must play the same game.
+class GoldenPlayOnPath : public GoldenPlay, public testing::WithParamInterface<RandomPath> {
+protected:
+    void SetUp() override {
+        GoldenPlay::SetUp();
+        if (!IsRandomPathSupported(GetParam())) GTEST_SKIP() << RandomPathName(GetParam()) << " is not supported here";
+        UseRandomPath(GetParam());
+    }
+    void TearDown() override {
+        UseRandomPath(BestRandomPath());
+        GoldenPlay::TearDown();
+    }
+};
+
+TEST_P(GoldenPlayOnPath, ScriptedPlayMatchesTheCatalogue) {
     if (!LoadGameData().available) GTEST_SKIP() << "the play folder has no data files";
     std::string text;
     for (const uint32_t seed : {1u, 2u, 3u}) text += Play(seed);
     CompareWithCatalogue(kCatalogue, text);
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, GoldenPlayOnPath, kEveryRandomPath, RandomPathTestName);
 
 }  // namespace

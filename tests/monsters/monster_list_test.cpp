@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
@@ -43,6 +44,28 @@ TEST_F(MonsterList, LookupsMatchPositionAndFloorInListOrderAndCountTheDead) {
     EXPECT_EQ(FindMonsterAt(5, 5, 2), nullptr);
     PurgeDeadMonsters();
     EXPECT_FALSE(IsMonsterAt(5, 5, 2));
+}
+
+// Appending goes on at the true tail after the last appended record was purged,
+// after a run of linked records, and after the list was emptied.
+TEST_F(MonsterList, AppendingAfterPurgesAndEmptyingKeepsTheOrder) {
+    Monster* a = Place(1, 1, 0);
+    Monster* b = Place(2, 1, 0);
+    b->alive = 0;
+    PurgeDeadMonsters();
+    Monster* c = Place(3, 1, 0);
+    Monster* run = new Monster();
+    run->next = new Monster();
+    AppendMonsters(run);
+    Monster* d = Place(4, 1, 0);
+    std::vector<Monster*> order;
+    for (Monster* m = monsterListHead; m != nullptr; m = m->next) order.push_back(m);
+    EXPECT_EQ(order, (std::vector<Monster*>{a, c, run, run->next, d}));
+
+    FreeAllMonsters();
+    Monster* e = Place(5, 1, 0);
+    EXPECT_EQ(monsterListHead, e);
+    EXPECT_EQ(e->next, nullptr);
 }
 
 TEST_F(MonsterList, PurgeUnlinksEveryDeadRecordAndFreesTheirTiles) {
