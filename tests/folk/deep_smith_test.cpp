@@ -46,6 +46,7 @@ TEST_F(DeepSmith, RepairGainsForTheGoldPaid) {
         {5, kItemWeapon, 2, 0},  // too little for a single point
         {16, kItemWeapon, 376, 30}, {16, kItemWeapon, 375, 29},  // the full price is 376, not 378
         {0, kItemWeapon, 45, 15},
+        {-5, kItemWeapon, 1, 30},  // a kind that costs nothing to mend: any payment mends it whole
     };
     for (const Case& c : cases) {
         ItemKind kind;

@@ -183,6 +183,7 @@ TEST_F(Piety, TheLinkReport) {
         {12, 13, 500, 1, "You feel your link to the Goddess strengthening as you go up."},
         {12, 13, 700, 1, ""},
         {6, 20, 300, 0, ""},
+        {5, 5, 100, 0, ""},  // no tier below the first: nothing to weaken
     };
     for (const Case& c : cases) {
         BuildWorld();
