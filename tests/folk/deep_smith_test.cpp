@@ -4,7 +4,7 @@
 
 #include "folk/folk_fixture.h"
 #include "folk/folk_prompts.h"
-#include "folk/smith_crafting.h"
+#include "folk/crafting_rules.h"
 #include "folk/smith_prices.h"
 #include "shell/random_mother.h"
 #include "support/game_state.h"

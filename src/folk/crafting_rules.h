@@ -1,5 +1,6 @@
 #pragma once
-// The deep smith's rules for making things of materials.
+// The deep smith's rules for making things of materials: what a material can
+// become, how the gold paid shapes it, and what he trades a material into.
 #include <cstdint>
 #include <vector>
 
