@@ -5,6 +5,8 @@
 #include "folk/folk_fixture.h"
 #include "folk/sage_prices.h"
 #include "monsters/unique_demon_names.h"
+#include "shell/key_bindings.h"
+#include "shell/key_reader.h"
 
 namespace {
 
@@ -28,6 +30,17 @@ TEST_F(SageServices, MenuShowsThePricesOfHisLevel) {
     player.OpenSageMenu();
     EXPECT_NE(Row(21).find("(H)Cooling[56] | (A)rrows[5=4$] | (S)ell | Prepaid (R)esurrection[2000]"),
               std::string::npos);
+}
+
+TEST_F(SageServices, TheChatAndPrayCommandsReachTheFolk) {
+    SageBeside(100);
+    currentCommand = kCommandChat;
+    Type("z");
+    EXPECT_EQ(player.ExecuteCommand(), 1);
+    EXPECT_TRUE(Said("\"Good luck on your quest.\""));
+    currentCommand = kCommandPray;
+    EXPECT_EQ(player.ExecuteCommand(), 0);
+    EXPECT_TRUE(Said("You can't sense the Goddess' presence."));
 }
 
 TEST_F(SageServices, WithoutASageBesideNothingHappens) {
