@@ -296,6 +296,35 @@ public:
     int32_t Pray();
     // On arriving at a floor of another prayer tier: up is 0 going down, 1 going up.
     void ReportPietyLink(int32_t up);
+    // The sage beside the character: his menu and one service; true when the turn was used.
+    bool OpenSageMenu();
+    void BuyHealingFromSage(int32_t sage);
+    void BuyHeatingFromSage(int32_t sage);
+    void BuyArrowsFromSage(int32_t sage);
+    // index: the cursed worn item picked, -1 when none was.
+    void BuyUncursingFromSage(int32_t index, int32_t sage);
+    void OfferResurrection();
+    // The item to identify: the inventory index, or -1. A wand charge may pick an identified kind.
+    int32_t ChooseItemToIdentify(bool wand);
+    void BuyIdentificationFromSage(int32_t index, int32_t sage);
+    // The deep smith beside the character: his menu and one service.
+    void OpenSmithMenu();
+    void RepairItemAtSmith();
+    void DestroyCursedItemAtSmith(int32_t index);
+    void CraftItemAtSmith();
+    void ExchangeMaterialsAtSmith();
+    // The material chosen on the material list, or -1.
+    int32_t ChooseMaterialItem();
+    // What one unit of the entry is worth to sages and smiths, and in piety.
+    int32_t ItemSaleValue(int32_t index);
+    // The entry picked for selling (quick sales happen inside), or -1.
+    int32_t ChooseItemToSell();
+    void SellItem(int32_t index);
+    // 1 to 6 by depth; a prayer needs 220 piety a tier.
+    int32_t PrayerTier();
+    // The altar's list: an inventory index, -2 for an offer of gold, or -1 for nothing.
+    int32_t ChooseSacrifice();
+    void MakeSacrifice(int32_t choice);
 
     // ---- records/ ----
     // The player's record in a save file with the inventory; a damaged one fails the reader.
