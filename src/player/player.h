@@ -271,6 +271,14 @@ public:
     // ---- events/: features used in place ----
     // 1 when the feature under the character was used, 0 when there is none.
     int32_t UseDungeonFeature();
+    // Each feature's own use; the dispatcher above picks one by the tile's glyph.
+    void UseMirror();
+    void UseBloodStand();
+    void MeetVeilSpirit();
+    void DiveIntoPool();
+    void KickSnowman();
+    void ReadMagicWriting();
+    void OpenBag();
 
     // ---- skills/: learning and using skills ----
     // The learning screen; 1 when a skill was learned. Browse-only, nothing can be learned.
@@ -289,6 +297,11 @@ public:
     int32_t Pray();
     // On arriving at a floor of another prayer tier: up is 0 going down, 1 going up.
     void ReportPietyLink(int32_t up);
+    // The prayer tier 1 to 6 of where the character stands.
+    int32_t PrayerTier();
+    // The sacrifice list at an altar: an inventory index, -2 for money, or -1 for nothing.
+    int32_t ChooseSacrifice();
+    void MakeSacrifice(int32_t choice);
 
     // ---- records/ ----
     // The player's record in a save file with the inventory; a damaged one fails the reader.

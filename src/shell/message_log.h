@@ -21,6 +21,10 @@ public:
     // ---- events/: the per-turn world update and what happens on the player's tile ----
     void UpdateWorld();
     int StepOnTile();
+    // The trap under the character, once per visit of its tile (events/traps.cpp).
+    void TriggerTrap();
+    // What a blood stand under the character looks like (events/blood_stand.cpp).
+    void DescribeBloodStand();
 
     std::string line[3];
     bool used[3] = {false, false, false};
