@@ -30,9 +30,6 @@ enum WritingEffect : int32_t {
     kWritingEffectCount = 23,
 };
 
-// Random draws of tiles or kinds give up after this many and scan instead.
-constexpr int32_t kWritingDrawLimit = 100000;
-
 // The effects that change the floor (writing_floor_effects.cpp).
 void RevealOrForgetMap(bool forget);
 void AddTraps();

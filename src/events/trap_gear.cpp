@@ -1,4 +1,5 @@
 // The traps that harm the equipment or the pack.
+#include "events/bounded_draws.h"
 #include "events/slot_draws.h"
 #include "events/trap_effects.h"
 #include "items/item_names.h"
@@ -10,8 +11,6 @@ namespace {
 
 constexpr int32_t kCrushDraws = 35;
 constexpr int32_t kCurseDraws = 60;
-// The bag explosion gives up its random picks after this many and takes the first that fits.
-constexpr int32_t kExplosionDraws = 10000;
 
 bool IsEquipped(int32_t index) {
     for (int32_t slot = 0; slot < kEquipSlotCount; ++slot) {
@@ -24,18 +23,6 @@ bool IsEquipped(int32_t index) {
 bool CanExplode(int32_t index) { return player.inventory[index].quantity <= 1 && !IsEquipped(index); }
 
 bool NotCursed(const ItemData& item) { return item.blessing != kCursed; }
-
-int32_t PickItemToExplode() {
-    const int32_t size = static_cast<int32_t>(player.inventory.size());
-    for (int32_t draw = 0; draw < kExplosionDraws; ++draw) {
-        const int32_t index = rng.Random(size);
-        if (CanExplode(index)) return index;
-    }
-    for (int32_t index = 0; index < size; ++index) {
-        if (CanExplode(index)) return index;
-    }
-    return -1;
-}
 
 bool HasExplodableItem() {
     const int32_t size = static_cast<int32_t>(player.inventory.size());
@@ -63,7 +50,8 @@ void ExplodeAtBag(Tile& tile) {
     Player& p = player;
     SayTrapStepped("Something explodes near your bag. ");
     const int32_t roll = rng.Random(2);
-    const int32_t index = roll != 0 && HasExplodableItem() ? PickItemToExplode() : -1;
+    const int32_t size = static_cast<int32_t>(p.inventory.size());
+    const int32_t index = roll != 0 && HasExplodableItem() ? DrawFittingIndex(size, CanExplode) : -1;
     if (index >= 0) {
         PrintWords("The explosion destroys your ");
         messageLog.PrintMessage(ShownItemName(p.inventory[index]) + "! ");

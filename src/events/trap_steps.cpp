@@ -1,5 +1,6 @@
 // The steps the trap effects share: wounds, the death check, moving the
 // character, striking what stands around it and a trap's vanishing.
+#include "events/bounded_draws.h"
 #include "events/trap_effects.h"
 #include "floors/field_of_view.h"
 #include "folk/sage.h"
@@ -9,9 +10,6 @@
 #include "shell/random_mother.h"
 
 namespace {
-
-// The random search for a free tile gives up after this many draws and scans the floor instead.
-constexpr int32_t kFreeTileDraws = 100000;
 
 bool IsFreeTile(int32_t floor, int32_t x, int32_t y) {
     const Tile& tile = floorArray[floor].At(x, y);
@@ -37,22 +35,8 @@ void CheckTrapDeath(const std::string& cause) {
 int32_t DepthStep(int32_t floor) { return (1 + static_cast<int32_t>(1.43 * floor)) / 2; }
 
 bool FindFreeTile(int32_t floor, XY& spot) {
-    for (int32_t draw = 0; draw < kFreeTileDraws; ++draw) {
-        const int32_t x = rng.Random(kFloorWidth);
-        const int32_t y = rng.Random(kFloorHeight);
-        if (IsFreeTile(floor, x, y)) {
-            spot = XY{x, y};
-            return true;
-        }
-    }
-    for (int32_t x = 0; x < kFloorWidth; ++x) {
-        for (int32_t y = 0; y < kFloorHeight; ++y) {
-            if (!IsFreeTile(floor, x, y)) continue;
-            spot = XY{x, y};
-            return true;
-        }
-    }
-    return false;
+    const auto free = [floor](int32_t x, int32_t y) { return IsFreeTile(floor, x, y); };
+    return DrawFittingTile(0, 0, kFloorWidth, kFloorHeight, free, spot);
 }
 
 void MovePlayerTo(int32_t leftFloor, XY spot) {

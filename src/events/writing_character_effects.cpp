@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "events/bounded_draws.h"
 #include "events/magic_writing.h"
 #include "items/item_kind.h"
 #include "player/player.h"
@@ -22,25 +23,13 @@ bool HasAppearance(int32_t kind) {
 
 bool IsIdentifiedKind(int32_t kind) { return player.identifiedKinds[kind] != 0; }
 
-// Draws kinds until one fits; after too many draws the first that fits, or -1 when none does.
-int32_t DrawKind(bool (*fits)(int32_t)) {
-    for (int32_t draw = 0; draw < kWritingDrawLimit; ++draw) {
-        const int32_t kind = rng.Random(kItemKindCount);
-        if (fits(kind)) return kind;
-    }
-    for (int32_t kind = 0; kind < kItemKindCount; ++kind) {
-        if (fits(kind)) return kind;
-    }
-    return -1;
-}
-
 void SayNothingHappens() { PrintWords("Nothing happens. "); }
 
 }  // namespace
 
 void IdentifyRandomKind() {
     PrintWords("You receive new knowledge... But you don't know what. Some item has been identified. ");
-    const int32_t kind = DrawKind(HasAppearance);
+    const int32_t kind = DrawFittingIndex(kItemKindCount, HasAppearance);
     if (kind < 0) return;
     player.identifiedKinds[kind] = 1;
     player.SortInventory();
@@ -49,7 +38,7 @@ void IdentifyRandomKind() {
 void ForgetRandomKind() {
     const int32_t kind = std::any_of(std::begin(player.identifiedKinds), std::end(player.identifiedKinds),
                                      [](uint8_t flag) { return flag != 0; })
-                             ? DrawKind(IsIdentifiedKind)
+                             ? DrawFittingIndex(kItemKindCount, IsIdentifiedKind)
                              : -1;
     if (kind < 0) {
         SayNothingHappens();

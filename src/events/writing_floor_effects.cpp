@@ -1,4 +1,5 @@
 // The magic writing's effects on the floor the character reads it on.
+#include "events/bounded_draws.h"
 #include "events/feature_loot.h"
 #include "events/feature_tile.h"
 #include "events/magic_writing.h"
@@ -29,49 +30,18 @@ bool IsRoomForMonster(const Floor& floor, int32_t x, int32_t y) {
            !IsMonsterAt(x, y, player.currentFloor);
 }
 
-// Draws tiles inside the border until one fits; after too many draws the first
-// fitting tile in column order, and false when the floor has none.
-bool DrawInnerTile(bool (*fits)(const Floor&, int32_t, int32_t), int32_t& x, int32_t& y) {
+// A tile inside the border that fits.
+bool DrawInnerTile(bool (*fits)(const Floor&, int32_t, int32_t), XY& spot) {
     const Floor& floor = FeatureFloor();
-    for (int32_t draw = 0; draw < kWritingDrawLimit; ++draw) {
-        const int32_t tx = rng.Random(kFloorWidth - 2) + 1;
-        const int32_t ty = rng.Random(kFloorHeight - 2) + 1;
-        if (!fits(floor, tx, ty)) continue;
-        x = tx;
-        y = ty;
-        return true;
-    }
-    for (int32_t tx = 1; tx < kFloorWidth - 1; ++tx) {
-        for (int32_t ty = 1; ty < kFloorHeight - 1; ++ty) {
-            if (!fits(floor, tx, ty)) continue;
-            x = tx;
-            y = ty;
-            return true;
-        }
-    }
-    return false;
+    return DrawFittingTile(1, 1, kFloorWidth - 2, kFloorHeight - 2,
+                           [&floor, fits](int32_t x, int32_t y) { return fits(floor, x, y); }, spot);
 }
 
-// Any tile of the floor that shows plain floor, drawn the same way.
-bool DrawFloorTile(int32_t& x, int32_t& y) {
+// Any tile of the floor that shows plain floor.
+bool DrawFloorTile(XY& spot) {
     const Floor& floor = FeatureFloor();
-    for (int32_t draw = 0; draw < kWritingDrawLimit; ++draw) {
-        const int32_t tx = rng.Random(kFloorWidth);
-        const int32_t ty = rng.Random(kFloorHeight);
-        if (floor.At(tx, ty).glyph != kFloorGlyph) continue;
-        x = tx;
-        y = ty;
-        return true;
-    }
-    for (int32_t tx = 0; tx < kFloorWidth; ++tx) {
-        for (int32_t ty = 0; ty < kFloorHeight; ++ty) {
-            if (floor.At(tx, ty).glyph != kFloorGlyph) continue;
-            x = tx;
-            y = ty;
-            return true;
-        }
-    }
-    return false;
+    return DrawFittingTile(0, 0, kFloorWidth, kFloorHeight,
+                           [&floor](int32_t x, int32_t y) { return floor.At(x, y).glyph == kFloorGlyph; }, spot);
 }
 
 // An item's depth now and then lies a little above or below the floor's own.
@@ -110,11 +80,10 @@ void AddTraps() {
     PrintWords("The level feels more dangerous now! The spell added more traps to the floor. ");
     Floor& floor = FeatureFloor();
     for (int32_t trap = 0; trap < kAddedTraps; ++trap) {
-        int32_t x = 0;
-        int32_t y = 0;
-        if (!DrawFloorTile(x, y)) return;
+        XY spot;
+        if (!DrawFloorTile(spot)) return;
         const int32_t kind = rng.Random(kTrapKindCount);
-        floor.At(x, y).trapKind = kind + 1;
+        floor.At(spot.x, spot.y).trapKind = kind + 1;
     }
 }
 
@@ -124,10 +93,9 @@ void AddMonsters() {
     // The spawner may refuse a tile; a floor that keeps refusing gets fewer monsters.
     int32_t made = 0;
     for (int32_t attempt = 0; made < kAddedMonsters && attempt < kSpawnAttempts; ++attempt) {
-        int32_t x = 0;
-        int32_t y = 0;
-        if (!DrawInnerTile(IsRoomForMonster, x, y)) return;
-        made += SpawnMonster(x, y, player.currentFloor, false, kVariantNever, kComputedLevel);
+        XY spot;
+        if (!DrawInnerTile(IsRoomForMonster, spot)) return;
+        made += SpawnMonster(spot.x, spot.y, player.currentFloor, false, kVariantNever, kComputedLevel);
     }
 }
 
@@ -136,11 +104,10 @@ void AddItems() {
     Floor& floor = FeatureFloor();
     const int32_t depth = static_cast<int32_t>(player.currentFloor * 1.43);
     for (int32_t item = 0; item < kAddedItems; ++item) {
-        int32_t x = 0;
-        int32_t y = 0;
-        if (!DrawInnerTile(IsHiddenFloor, x, y)) return;
+        XY spot;
+        if (!DrawInnerTile(IsHiddenFloor, spot)) return;
         const int32_t shift = DrawDepthShift();
-        Tile& tile = floor.At(x, y);
+        Tile& tile = floor.At(spot.x, spot.y);
         const float level = static_cast<float>(player.currentFloor * 1.43 + shift);
         if (LayFoundItem(tile, level)) continue;
         const int32_t extra = rng.Random(1 + 3 * depth);
