@@ -86,7 +86,9 @@ void SpringAmbush() {
 }  // namespace
 
 void Player::OpenBag() {
-    Tile& tile = *FeatureTile();
+    Tile* here = FeatureTile();
+    if (here == nullptr) return;
+    Tile& tile = *here;
     if (tile.featureState == kFeatureSpent) {
         PrintWords("It has already been looted. ");
         return;

@@ -6,7 +6,9 @@
 #include "shell/message_log.h"
 
 void Player::UseBloodStand() {
-    Tile& tile = *FeatureTile();
+    Tile* here = FeatureTile();
+    if (here == nullptr) return;
+    Tile& tile = *here;
     if (tile.colour != kFreshBlood) {
         PrintWords("This stand has used up its charge already. ");
         return;

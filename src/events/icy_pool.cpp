@@ -36,7 +36,9 @@ void SoakClothes() {
 }  // namespace
 
 void Player::DiveIntoPool() {
-    Tile& tile = *FeatureTile();
+    Tile* here = FeatureTile();
+    if (here == nullptr) return;
+    Tile& tile = *here;
     if (bodyTemperature <= 0) {
         PrintWords("It would be foolish to dive, you're already cold enough! ");
         return;

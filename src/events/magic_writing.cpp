@@ -47,7 +47,9 @@ void ApplyWritingEffect(int32_t effect) {
 }  // namespace
 
 void Player::ReadMagicWriting() {
-    Tile& tile = *FeatureTile();
+    Tile* here = FeatureTile();
+    if (here == nullptr) return;
+    Tile& tile = *here;
     if (tile.featureState != kFeatureUnused) {
         PrintWords("This scroll is blank. ");
         return;

@@ -23,7 +23,9 @@ constexpr int32_t kLookCount = static_cast<int32_t>(sizeof kLooks / sizeof kLook
 }  // namespace
 
 void Player::UseMirror() {
-    Tile& tile = *FeatureTile();
+    Tile* here = FeatureTile();
+    if (here == nullptr) return;
+    Tile& tile = *here;
     if (tile.featureState == kFeatureSpent) {
         PrintWords("You can't see your reflection. ");
         return;

@@ -6,7 +6,9 @@
 #include "shell/random_mother.h"
 
 void Player::KickSnowman() {
-    Tile& tile = *FeatureTile();
+    Tile* here = FeatureTile();
+    if (here == nullptr) return;
+    Tile& tile = *here;
     if (tile.featureState == kFeatureSpent) {
         PrintWords("It is only a heap of snow. ");
         return;

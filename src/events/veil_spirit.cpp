@@ -149,7 +149,9 @@ bool ApplyVeilEffect(int32_t effect, bool good) {
 }  // namespace
 
 void Player::MeetVeilSpirit() {
-    Tile& tile = *FeatureTile();
+    Tile* here = FeatureTile();
+    if (here == nullptr) return;
+    Tile& tile = *here;
     PrintWords("You take a look behind the spirit veil. ");
     if (tile.featureState != kFeatureUnused) {
         PrintWords("You only see the dungeon wall in front of you. ");

@@ -353,4 +353,14 @@ TEST_F(FeatureTest, TheDeepestFloorHasNothingToFallInto) {
     EXPECT_EQ(Here().glyph, kFoundTrapGlyph);
 }
 
+// The random searches give up in the end: a floor with no free tile leaves the character where it stands.
+TEST_F(FeatureTest, AFloorWithoutAFreeTileNeverHangsATrap) {
+    for (Tile& tile : floorArray[0].tiles) tile.glyph = kWallGlyph;
+    SetOff(kTrapTeleport);
+    EXPECT_EQ(player.x, kHere);
+    EXPECT_EQ(player.y, kHere);
+    EXPECT_EQ(Here().monsterPresent, 1);
+}
+
 }  // namespace
+
