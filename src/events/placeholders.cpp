@@ -25,6 +25,7 @@ void MessageLog::UpdateWorld() {
 }
 // placeholder
 int MessageLog::StepOnTile() { return 0; }
-
-// placeholder: there is no feature to use yet.
-int32_t Player::UseDungeonFeature() { return 0; }
+// placeholder: nothing is said about what lies here yet.
+void MessageLog::DescribeItemsHere() {}
+// placeholder: nothing is picked up by itself yet.
+void MessageLog::PickUpMoneyAndAmmo() {}

@@ -21,6 +21,13 @@ public:
     // ---- events/: the per-turn world update and what happens on the player's tile ----
     void UpdateWorld();
     int StepOnTile();
+    // What lies on the character's tile: told, and gold and ammunition picked up.
+    void DescribeItemsHere();
+    void PickUpMoneyAndAmmo();
+    // The trap under the character, once per visit of its tile (events/traps.cpp).
+    void TriggerTrap();
+    // What a blood stand under the character looks like (events/blood_stand.cpp).
+    void DescribeBloodStand();
 
     std::string line[3];
     bool used[3] = {false, false, false};
