@@ -7,3 +7,5 @@ int32_t Player::TalkToNpc() { return 0; }
 int32_t Player::Pray() { return 0; }
 // placeholder
 void Player::ReportPietyLink(int32_t) {}
+// placeholder: nothing is chosen.
+int32_t Player::ChooseItemToIdentify(bool) { return -1; }

@@ -1,4 +1,8 @@
 // placeholder: shooting, throwing, targeting and looking until they are built.
+#include <cstddef>
+
+#include "items/item_kind.h"
+#include "items/item_types.h"
 #include "player/player.h"
 
 // placeholder: no shot is made.
@@ -9,5 +13,9 @@ int32_t Player::Throw() { return 0; }
 void Player::ChooseTarget() {}
 // placeholder
 void Player::Look() {}
-// placeholder: nothing is drunk, zapped or eaten.
-void Player::UseItem(int32_t) {}
+// placeholder: only wands are used for now, by zapping; nothing is drunk or eaten.
+void Player::UseItem(int32_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= inventory.size()) return;
+    const int32_t kind = inventory[static_cast<std::size_t>(index)].kind;
+    if (kind >= 0 && kind < kItemKindCount && itemKinds[kind].type == kItemWand) ZapWand(index);
+}
