@@ -29,7 +29,10 @@ void Announce(const char* first, const char* second) {
 void ZapIdentify(int32_t kind) {
     IdentifyWand(kind);
     Announce("This wand seems to be able to identify something. ", "It vibrates harder near your items. ");
-    const int32_t index = player.ChooseItemToIdentify(true);
+    RevealChosenKind(player.ChooseItemToIdentify(true));
+}
+
+void RevealChosenKind(int32_t index) {
     if (!IsInventoryIndex(index)) return;
     ItemData& item = player.inventory[static_cast<std::size_t>(index)];
     if (item.kind < 0 || item.kind >= kItemKindCount) return;

@@ -138,6 +138,9 @@ void DrawCreationMenu();
 // What the creation menu asks for: an ItemType, the key's own or drawn for M.
 int32_t CreationCategoryOf(int key);
 void ZapIdentify(int32_t kind);
+// The kind of the inventory entry made known and told, with what it does; an
+// accessory's blessing shows as well. Nothing for -1.
+void RevealChosenKind(int32_t index);
 void ZapDetectCurses(int32_t kind);
 void ZapPersuasion(int32_t kind, char direction);
 // A sage's price level after one persuasion on the floor.

@@ -93,6 +93,30 @@ TEST_F(WandTest, DetectCursesWithNothingToTestWastesTheChargeButIdentifiesTheWan
     EXPECT_NE(Messages().find("Your inventory is empty!"), std::string::npos) << Messages();
 }
 
+TEST_F(WandTest, IdentifyingARingShowsItsBlessingTooButAPotionKeepsItsOwnFlag) {
+    const int32_t ring = Carry(items::KindNamed("ring of carrying"), -1, kCursed);
+    const int32_t potion = Carry(items::FirstKindOfType(kItemPotion));
+    player.inventory[static_cast<std::size_t>(ring)].identified = 0;
+    player.inventory[static_cast<std::size_t>(potion)].identified = 0;
+    RevealChosenKind(ring);
+    RevealChosenKind(potion);
+    EXPECT_EQ(player.inventory[static_cast<std::size_t>(ring)].identified, 1);
+    EXPECT_EQ(player.inventory[static_cast<std::size_t>(potion)].identified, 0);
+    EXPECT_EQ(player.identifiedKinds[player.inventory[static_cast<std::size_t>(potion)].kind], 1);
+    EXPECT_EQ(Messages().rfind("It seems to be ring of carrying. It ", 0), 0u) << Messages();
+}
+
+TEST_F(WandTest, TheIdentifyWandIsKnownAtOnceEvenWhenNothingCanBeChosen) {
+    Type(" ");
+    ZapIdentify(WandKind(kWandIdentify));
+    EXPECT_TRUE(Known(kWandIdentify));
+    EXPECT_EQ(Messages().rfind("This wand seems to be able to identify something. It vibrates harder near your items. "
+                               "Press space.",
+                               0),
+              0u)
+        << Messages();
+}
+
 TEST(Persuasion, APersuadedSageComesDownToHisFloorsPriceThenByFifthsToHalfOfIt) {
     struct Case {
         int32_t floor;
