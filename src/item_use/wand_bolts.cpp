@@ -47,6 +47,29 @@ void SlowAt(int32_t x, int32_t y) {
     PrintWords("The monster's actions slow down. ");
 }
 
+// The frost and the fire bolt: what each does to the zapper, and what it does on its way.
+struct ElementalBolt {
+    const char* onSelf;
+    const char* cause;
+    const char* shoots;
+    int32_t warmth;
+    ColourCode colour;
+    void (*actAt)(int32_t x, int32_t y);
+};
+
+void ZapElementalBolt(const ElementalBolt& bolt, char direction) {
+    if (direction == '5') {
+        PrintWords(bolt.onSelf);
+        player.bodyTemperature += bolt.warmth;
+        // Only the fire's wave of warmth dries the worn clothes.
+        if (bolt.warmth > 0) player.DryClothes(bolt.warmth);
+        WoundZapper(3 * player.level, bolt.cause);
+        return;
+    }
+    PrintWords(bolt.shoots);
+    TraceBolt(ZapDirectionOf(direction), bolt.colour, kBoltSteps, AtWall::kEnds, bolt.actAt);
+}
+
 }  // namespace
 
 void TraceBolt(ZapDirection direction, ColourCode colour, int32_t steps, AtWall atWall, void (*actAt)(int32_t, int32_t)) {
@@ -73,26 +96,17 @@ void TraceBolt(ZapDirection direction, ColourCode colour, int32_t steps, AtWall 
 }
 
 void ZapFrostBolt(char direction) {
-    if (direction == '5') {
-        PrintWords("A bolt of ice and snow hits you. The surface of your nose freezes. ");
-        player.bodyTemperature -= kBoltWarmth;
-        WoundZapper(3 * player.level, "HE froze HIMSELF with a frost bolt.");
-        return;
-    }
-    PrintWords("The wand shoots out an icy bolt. ");
-    TraceBolt(ZapDirectionOf(direction), kCyan, kBoltSteps, AtWall::kEnds, FrostAt);
+    constexpr ElementalBolt kFrost = {"A bolt of ice and snow hits you. The surface of your nose freezes. ",
+                                      "HE froze HIMSELF with a frost bolt.", "The wand shoots out an icy bolt. ",
+                                      -kBoltWarmth, kCyan, FrostAt};
+    ZapElementalBolt(kFrost, direction);
 }
 
 void ZapFireBolt(char direction) {
-    if (direction == '5') {
-        PrintWords("A fiery bolt of magma hits you. The surface of your nose burns. ");
-        player.bodyTemperature += kBoltWarmth;
-        player.DryClothes(kBoltWarmth);
-        WoundZapper(3 * player.level, "HE grilled HIMSELF with a fire bolt.");
-        return;
-    }
-    PrintWords("The wand shoots out a fiery bolt. ");
-    TraceBolt(ZapDirectionOf(direction), kLightRed, kBoltSteps, AtWall::kEnds, FireAt);
+    constexpr ElementalBolt kFire = {"A fiery bolt of magma hits you. The surface of your nose burns. ",
+                                     "HE grilled HIMSELF with a fire bolt.", "The wand shoots out a fiery bolt. ",
+                                     kBoltWarmth, kLightRed, FireAt};
+    ZapElementalBolt(kFire, direction);
 }
 
 void ZapSlowBolt(char direction) {
