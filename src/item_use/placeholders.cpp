@@ -2,6 +2,7 @@
 #include <cstddef>
 
 #include "items/item_kind.h"
+#include "items/item_types.h"
 #include "player/player.h"
 #include "skills/skill_def.h"
 
@@ -27,5 +28,9 @@ void Player::ResolveShot(Monster*) {
 void Player::ChooseTarget() {}
 // placeholder
 void Player::Look() {}
-// placeholder: nothing is drunk, zapped or eaten.
-void Player::UseItem(int32_t) {}
+// placeholder: only wands are used for now, by zapping; nothing is drunk or eaten.
+void Player::UseItem(int32_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= inventory.size()) return;
+    const int32_t kind = inventory[static_cast<std::size_t>(index)].kind;
+    if (kind >= 0 && kind < kItemKindCount && itemKinds[kind].type == kItemWand) ZapWand(index);
+}

@@ -262,6 +262,8 @@ public:
     // ---- item_use/: potions, food, wands, shooting, throwing, targeting ----
     // Drinks a potion, zaps a wand or eats a food item of the inventory; callers sort and recompute after it.
     void UseItem(int32_t index);
+    // Zaps the wand at the inventory index: one charge spent, or none left, and its effect.
+    void ZapWand(int32_t index);
     // Non-zero when a shot was made or something was thrown.
     int32_t Shoot();
     int32_t Throw();
@@ -294,6 +296,9 @@ public:
     // Non-zero when the turn was used.
     int32_t TalkToNpc();
     int32_t Pray();
+    // The identification list: the inventory index of the potion, wand or accessory
+    // chosen, or -1. wandMode: a wand's charge pays, so known kinds may be chosen too.
+    int32_t ChooseItemToIdentify(bool wandMode);
     // On arriving at a floor of another prayer tier: up is 0 going down, 1 going up.
     void ReportPietyLink(int32_t up);
     // The sage beside the character: his menu and one service; true when the turn was used.

@@ -1,0 +1,185 @@
+// Zapping a wand: the confused hand, the charges, the last charge that turns
+// the wand to dust, and the choice of the effect.
+#include "item_use/zap_wand.h"
+
+#include <cstddef>
+#include <string>
+
+#include "floors/floor.h"
+#include "folk/sage.h"
+#include "items/appearances.h"
+#include "items/inventory.h"
+#include "items/item_kind.h"
+#include "monsters/monster.h"
+#include "monsters/monster_abilities.h"
+#include "player/player.h"
+#include "shell/key_reader.h"
+#include "shell/message_log.h"
+#include "shell/random_mother.h"
+#include "shell/terminal.h"
+
+namespace {
+
+// The direction digits '1' to '9', as the keypad lays them out.
+constexpr ZapDirection kZapDirections[9] = {
+    {-1, 1, '/'}, {0, 1, '|'}, {1, 1, '\\'}, {-1, 0, '-'}, {0, 0, ' '},
+    {1, 0, '-'},  {-1, -1, '\\'}, {0, -1, '|'}, {1, -1, '/'},
+};
+
+// An effect that needs a direction: the map with the zap message first, the
+// wand known at once for those whose bolt always shows, then the question.
+char AskZapDirection(int32_t kind, bool identifyFirst) {
+    FullRedraw();
+    if (identifyFirst) IdentifyWand(kind);
+    return AskDirection();
+}
+
+}  // namespace
+
+ZapDirection ZapDirectionOf(char digit) {
+    if (digit < '1' || digit > '9') return {};
+    return kZapDirections[digit - '1'];
+}
+
+char BoltGlyph(int32_t dx, int32_t dy) {
+    if (dy == 0) return '-';
+    if (dx == 0) return '|';
+    return dx == dy ? '\\' : '/';
+}
+
+void IdentifyWand(int32_t kind) {
+    if (kind >= 0 && kind < kItemKindCount) player.identifiedKinds[kind] = 1;
+}
+
+Floor& PlayersFloor() { return floorArray[player.currentFloor]; }
+
+Monster* MonsterOnPlayersFloor(int32_t x, int32_t y) {
+    if (!Floor::OnMap(x, y)) return nullptr;
+    return FindMonsterAt(x, y, player.currentFloor);
+}
+
+bool IsFreeSquare(int32_t x, int32_t y) {
+    if (!Floor::OnMap(x, y)) return false;
+    return PlayersFloor().At(x, y).glyph == kFloorGlyph && !IsMonsterAt(x, y, player.currentFloor) &&
+           !IsSageAt(x, y, 0, 0, player.currentFloor);
+}
+
+int32_t LevelTimes(double factor) { return static_cast<int32_t>(static_cast<double>(player.level) * factor); }
+
+void PrintMonsterPhrase(const Monster& monster) {
+    if (!IsUniqueDemon(monster.name)) messageLog.PrintMessage("the ");
+    messageLog.PrintMessage(std::string(monster.name) + ". ");
+}
+
+void AnnounceBoltHit(const Monster& monster) {
+    PrintWords("The bolt hits ");
+    PrintMonsterPhrase(monster);
+}
+
+void WoundMonster(Monster& monster, int32_t damage) {
+    monster.hp -= damage;
+    monster.KillMonster();
+}
+
+void ElementalHit(Monster& monster, ZapElement element) {
+    const bool coldNatured = monster.ability == kAbilityColdTouch || monster.ability == kAbilityFrostbites;
+    const bool warmNatured = monster.ability == kAbilityWarmTouch;
+    const bool unharmed = (element == ZapElement::kCold && coldNatured) || (element == ZapElement::kHeat && warmNatured);
+    const bool weak = (element == ZapElement::kCold && warmNatured) || (element == ZapElement::kHeat && coldNatured);
+    if (unharmed) {
+        PrintWords("Nothing happens to the monster. ");
+    } else if (weak) {
+        PrintWords("The monster shrieks in pain. ");
+        WoundMonster(monster, 6 * player.level);
+    } else {
+        WoundMonster(monster, LevelTimes(IsUniqueDemon(monster.name) ? 2.5 : 3.5));
+    }
+}
+
+void WoundZapper(int32_t damage, const char* cause) {
+    player.hp -= damage;
+    if (player.hp <= 0) player.CheckPlayerDeath(cause, kWandKiller);
+}
+
+void WaitForSpaceOnly() { WaitForSpaceKey(); }
+
+void Player::ZapWand(int32_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= inventory.size()) return;
+    if (dizziness > 0) {
+        const int32_t steady = rng.Random(3);
+        if (steady != 0) {
+            PrintWords("You try to aim, but you are too confused to do it. ");
+            QuietRedraw();
+            return;
+        }
+    }
+    ItemData& wand = inventory[static_cast<std::size_t>(index)];
+    const int32_t kind = wand.kind;
+    if (kind < 0 || kind >= kItemKindCount) return;
+    const int32_t effect = itemKinds[kind].power;
+    if (wand.durability > 0) {
+        --wand.durability;
+        PrintWords("You zap the ");
+        const std::string name = identifiedKinds[kind] == 1 ? std::string(itemKinds[kind].name) : WandAppearanceName(kind);
+        messageLog.PrintMessage(name + ". ");
+    } else {
+        const int32_t lastCharge = rng.Random(30);
+        if (lastCharge != 0) {
+            QuietRedraw();
+            PrintWords("Nothing happens. ");
+            wand.empty = 1;
+            return;
+        }
+        RemoveInventoryEntry(index);
+        SortInventory();
+        RecomputePlayerStats();
+        PrintWords("You manage to wrench one last charge before the wand turns into dust. ");
+    }
+    RunWandEffect(effect, kind);
+}
+
+int32_t DrawWildEffect() {
+    for (;;) {
+        const int32_t roll = rng.Random(kWandEffectCount);
+        const int32_t effect = roll + 1;
+        if (effect != kWandWildMagic) return effect;
+    }
+}
+
+void RunWandEffect(int32_t effect, int32_t kind) {
+    // Every effect works on the character's floor; off the floors there is none.
+    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return;
+    switch (effect) {
+        case kWandLightningBolt: ZapLightningBolt(AskZapDirection(kind, true)); break;
+        case kWandFrostBolt: ZapFrostBolt(AskZapDirection(kind, true)); break;
+        case kWandFireBolt: ZapFireBolt(AskZapDirection(kind, true)); break;
+        case kWandSlowBolt: ZapSlowBolt(AskZapDirection(kind, true)); break;
+        case kWandFourRays: ZapFourRays(kind); break;
+        case kWandWildMagic:
+            PrintWords("This wand starts casting an unknown spell that isn't its own. ");
+            IdentifyWand(kind);
+            RunWandEffect(DrawWildEffect(), kind);
+            break;
+        case kWandSeaOfFire:
+        case kWandBlizzard:
+        case kWandAcidRain: ZapRingWand(effect, kind); break;
+        case kWandBloodRain: ZapBloodRain(kind); break;
+        case kWandDemonicFlames: ZapDemonicFlames(kind); break;
+        case kWandColdRain:
+        case kWandWarmthDrain:
+        case kWandHealthToEnergy:
+        case kWandSqueeze:
+        case kWandLifeDrain:
+        case kWandCampfire: ZapAdjacentWand(effect, kind, AskZapDirection(kind, false)); break;
+        case kWandSummonWildMonster:
+        case kWandSummonMonster: ZapSummon(effect, kind); break;
+        case kWandTeleport: ZapTeleport(kind, AskZapDirection(kind, false)); break;
+        case kWandDetection: ZapDetection(kind); break;
+        case kWandDigging: ZapDigging(AskZapDirection(kind, true)); break;
+        case kWandCreation: ZapCreation(kind); break;
+        case kWandIdentify: ZapIdentify(kind); break;
+        case kWandPersuasion: ZapPersuasion(kind, AskZapDirection(kind, false)); break;
+        case kWandDetectCurses: ZapDetectCurses(kind); break;
+        default: break;
+    }
+}
