@@ -267,6 +267,9 @@ public:
     int32_t Throw();
     void ChooseTarget();
     void Look();
+    // The look's three rows for a square of the player's floor; gives the monster
+    // standing there, or null. (-1, -1) only clears the rows.
+    Monster* DescribeSquare(int32_t x, int32_t y);
     // The aiming cursor: the nearest monster in view (the player's own square when
     // none), the name line on row 20 (true when a monster in view stands there), and
     // the cursor itself, which gives the chosen monster or null. crumbleIce lets an
