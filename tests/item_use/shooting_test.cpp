@@ -182,3 +182,33 @@ TEST_F(ShootingTest, TheHorrifiedCannotShootAtAFearsomeMonster) {
 }
 
 }  // namespace
+
+namespace {
+
+// A bow cut in half by the first arrow of a double shot fires no second one.
+TEST_F(ShootingTest, ABowBrokenByTheFirstArrowEndsTheVolley) {
+    bool broke = false;
+    for (uint32_t seed = 1; seed < 3000 && !broke; ++seed) {
+        ResetGameState();
+        conditions::PrepareConditions();
+        SeeFloor(0);
+        DefineRangedKinds();
+        Monster* rat = fight::PlaceFighter(13, 10);
+        rat->hp = rat->maxHp = 1000;
+        rat->dodge = kSureHit;
+        ArmWithBow(10);
+        player.inventory[0].durability = 1;
+        player.target = rat;
+        player.preparedSkill = kSkillDoubleShot;
+        rng.RandomInit(seed);
+        Type(" ");  // "cut in half! Press space."
+        EXPECT_EQ(player.Shoot(), 1);
+        broke = player.equipSlots[kSlotMainWeapon] == -1;
+        if (broke) {
+            EXPECT_EQ(CarriedArrows(), 9) << seed;
+        }
+    }
+    EXPECT_TRUE(broke);
+}
+
+}  // namespace
