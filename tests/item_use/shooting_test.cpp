@@ -19,6 +19,17 @@ constexpr int32_t kSureMiss = 5000;
 
 using ShootingTest = RangedScreenTest;
 
+// A rat of the hit points three squares east of the character, stored as the
+// target, its dodge set; the character with a bow and the arrows.
+Monster* AimAtRat(int32_t hp, int32_t dodge, int32_t arrows) {
+    Monster* rat = fight::PlaceFighter(13, 10);
+    rat->hp = rat->maxHp = hp;
+    rat->dodge = dodge;
+    ArmWithBow(arrows);
+    player.target = rat;
+    return rat;
+}
+
 TEST_F(ShootingTest, RefusalsUseNoTurnAndShowNoCursor) {
     struct Case {
         const char* what;
@@ -46,11 +57,7 @@ TEST_F(ShootingTest, RefusalsUseNoTurnAndShowNoCursor) {
 }
 
 TEST_F(ShootingTest, AStoredTargetInViewIsShotAtOnceAndTheLastArrowLeavesTheInventory) {
-    Monster* rat = fight::PlaceFighter(13, 10);
-    rat->hp = rat->maxHp = 100;
-    ArmWithBow(1);
-    rat->dodge = kSureHit;
-    player.target = rat;
+    Monster* rat = AimAtRat(100, kSureHit, 1);
     EXPECT_EQ(player.Shoot(), 1);
     EXPECT_EQ(CarriedArrows(), 0);
     EXPECT_EQ(player.inventory.size(), 1u);  // only the bow
@@ -104,11 +111,7 @@ TEST_F(ShootingTest, AMissLandsTheArrowAndKeepsAPreparedShotButNotAnAccurateOne)
 }
 
 TEST_F(ShootingTest, ASureAccurateShotHitsWhateverTheRoll) {
-    Monster* rat = fight::PlaceFighter(13, 10);
-    rat->hp = rat->maxHp = 100;
-    ArmWithBow(10);
-    rat->dodge = kSureMiss;
-    player.target = rat;
+    Monster* rat = AimAtRat(100, kSureMiss, 10);
     player.preparedSkill = kSkillAccurateShot;
     fight::SeedFor([](RandomMother& r) { return r.Random(10) > 4; });
     player.Shoot();
@@ -117,11 +120,7 @@ TEST_F(ShootingTest, ASureAccurateShotHitsWhateverTheRoll) {
 }
 
 TEST_F(ShootingTest, ADoubleShotStopsWhenArrowsRunOutOrTheTargetDies) {
-    Monster* rat = fight::PlaceFighter(13, 10);
-    rat->hp = rat->maxHp = 1000;
-    ArmWithBow(1);
-    rat->dodge = kSureHit;
-    player.target = rat;
+    AimAtRat(1000, kSureHit, 1);
     player.preparedSkill = kSkillDoubleShot;
     EXPECT_EQ(player.Shoot(), 1);
     EXPECT_NE(Messages().find("Not enough arrows."), std::string::npos) << Messages();
