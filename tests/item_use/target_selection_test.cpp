@@ -1,4 +1,5 @@
 // The aiming cursor and the choose-target command.
+#include <curses.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -60,6 +61,20 @@ TEST_F(TargetSelectionTest, TheNameLineIsPaddedAndBlankedWhenTheCursorLeaves) {
     EXPECT_EQ(player.SelectTarget(false, false), rat);
     EXPECT_EQ(Row(20), "giant rat" + std::string(71, ' '));
     EXPECT_EQ(ColourAt(20, 0), kLightCyan);
+}
+
+TEST_F(TargetSelectionTest, ArrowKeysMoveTheCursorAndEscapeLeaves) {
+    Monster* rat = fight::PlaceFighter(12, 11);
+    fight::PlaceFighter(9, 9);  // nearest and leftmost: the cursor starts here
+    Press(KEY_RIGHT);
+    Press(KEY_RIGHT);
+    Press(KEY_RIGHT);
+    Press(KEY_DOWN);
+    Press(KEY_DOWN);
+    Type("f");
+    EXPECT_EQ(player.SelectTarget(false, false), rat);
+    Press(27);
+    EXPECT_EQ(player.SelectTarget(false, false), nullptr);
 }
 
 TEST_F(TargetSelectionTest, ConfirmingOnTheCharactersOwnSquare) {
