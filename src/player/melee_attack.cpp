@@ -12,6 +12,7 @@
 #include "monsters/monster_messages.h"
 #include "player/damage_terms.h"
 #include "player/player.h"
+#include "player/strike_effects.h"
 #include "player/to_hit_result.h"
 #include "player/worn_gear.h"
 #include "shell/drawing.h"
@@ -22,16 +23,7 @@
 
 namespace {
 
-constexpr char kStrikeMark = '*';
 constexpr int32_t kUnusedEffect = 0;
-
-// The prepared strike shows itself on the monster's square.
-void FlashStrike(const Monster& monster, ColourCode colour) { FlashCharacter(kStrikeMark, monster.x, monster.y, colour, 50); }
-
-bool IsColdMonster(const Monster& monster) {
-    return monster.ability == kAbilityColdTouch || monster.ability == kAbilityFrostbites;
-}
-bool IsWarmMonster(const Monster& monster) { return monster.ability == kAbilityWarmTouch; }
 
 // The prefix of the item in the slot, or kNoPrefix.
 int32_t PrefixIn(int32_t slot) {
@@ -103,49 +95,14 @@ void TrainAfterHit(Player& p, int32_t strike) {
     if (EquippedItem(kSlotShield) != nullptr) p.TrainWeaponProficiency(kProficiencyShield);
 }
 
-// The piercing strike strips armour down to the monster's armour floor.
-void PierceArmour(Monster& monster) {
-    if (monster.meleeArmour <= monster.armourFloor || monster.rangedArmour <= monster.armourFloor) {
-        PrintWords("You don't find more armor to pierce! ");
-    } else {
-        if (IsUniqueDemon(monster.name)) {
-            --monster.meleeArmour;
-            --monster.rangedArmour;
-            PrintWords("The demon resists part of your special strike's effect! ");
-        } else {
-            monster.meleeArmour = Trunc(monster.meleeArmour * 0.85);
-            monster.rangedArmour = Trunc(monster.rangedArmour * 0.85);
-        }
-        if (monster.meleeArmour <= monster.armourFloor || monster.rangedArmour <= monster.armourFloor) {
-            PrintWords("Even before hitting you notice that this is the last piece of armor you can pierce! ");
-        }
-    }
-    FlashStrike(monster, kLightGreen);
-}
-
 // The prepared strikes that act on a hit, in their order; the damage may change.
 void UsePreparedStrike(Player& p, Attack& attack, int32_t strike, int32_t& damage) {
     Monster& monster = *attack.monster;
-    if (p.preparedSkill == kSkillStunningStrike) {
-        FlashStrike(monster, kRed);
-        p.preparedSkill = 0;
-        if (IsUniqueDemon(monster.name)) {
-            PrintWords("The demon is immune to stun! ");
-        } else {
-            monster.stunTurns += 3;
-        }
-    }
+    if (p.preparedSkill == kSkillStunningStrike) UseStunningSkill(p, monster);
     if (p.preparedSkill == kSkillWarriorsRendingStrike) {
-        FlashStrike(monster, kLightRed);
-        p.preparedSkill = 0;
-        if (monster.living == 1) {
-            int32_t high = 0;
-            p.FormatMeleeDamageRange(&high);
-            monster.bleedTurns = 6;
-            monster.bleedDamage = std::max(high / 10, 1);
-        } else {
-            PrintWords("The monster is immune to bleeding! ");
-        }
+        int32_t high = 0;
+        p.FormatMeleeDamageRange(&high);
+        UseRendingSkill(p, monster, high);
     }
     if (p.preparedSkill == kSkillBrutalStrike || attack.carriedEffect == kSkillBrutalStrike) {
         damage = Trunc(damage * 1.5);
@@ -177,61 +134,9 @@ void UsePreparedStrike(Player& p, Attack& attack, int32_t strike, int32_t& damag
     // The mad strike is cleared by the double attack that carries it.
     if (p.preparedSkill == kSkillMadStrike && strike == 0) attack.criticalChance += 50;
     if (p.preparedSkill == kSkillPiercingStrike) {
-        PierceArmour(monster);
+        PierceArmour(monster, "strike", "hitting");
         p.preparedSkill = 0;
     }
-}
-
-void DrainLife(Player& p, Monster& monster) {
-    if (monster.living == 1) {
-        p.hp += static_cast<int32_t>(static_cast<float>(p.maxHp) * 0.1f);
-    } else {
-        PrintWords("You're unable to suck lifeforce from that monster! ");
-    }
-    p.hp = std::min(p.hp, p.maxHp);
-    FlashStrike(monster, kLightRed);
-    p.preparedSkill = 0;
-}
-
-// A frosty or fiery weapon: a monster of its own element resists half the blow,
-// one of the opposite element takes half again.
-void ApplyElement(const char* element, bool resists, bool suffers, int32_t& damage) {
-    if (resists) {
-        PrintWords(std::string("The monster resists some of the damage dealt by your ") + element + " weapon. ");
-        damage -= damage / 2;
-    } else if (suffers) {
-        PrintWords(std::string("The monster takes extra damage thanks to your ") + element + " weapon. ");
-        damage += damage / 2;
-    }
-}
-
-// The striking weapon's prefix against this monster.
-void ApplyWeaponPrefix(int32_t prefix, const Monster& monster, int32_t& damage) {
-    switch (prefix) {
-        case kPrefixFrosty: ApplyElement("frosty", IsColdMonster(monster), IsWarmMonster(monster), damage); return;
-        case kPrefixFiery: ApplyElement("fiery", IsWarmMonster(monster), IsColdMonster(monster), damage); return;
-        case kPrefixSoullessBane:
-            if (monster.living != 0) return;
-            if (rng.Random(4) != 0) return;
-            PrintWords("The soulless monster howls in pain as your weapon cuts it. ");
-            damage *= 2;
-            return;
-        case kPrefixBloodBane:
-            if (monster.living != 1) return;
-            if (rng.Random(4) != 0) return;
-            PrintWords("The monster howls in pain as your weapon sends shockwaves through its veins. ");
-            damage *= 2;
-            return;
-        default: return;
-    }
-}
-
-void StunWithWeapon(int32_t prefix, Monster& monster) {
-    if (prefix != kPrefixStunning) return;
-    const int32_t roll = rng.Random(5);
-    if (roll != 0 || IsUniqueDemon(monster.name)) return;
-    PrintWords("Your mighty weapon stuns the monster. ");
-    monster.stunTurns += 2;
 }
 
 void ReportHit(const Attack& attack, bool critical, int32_t damage) {
@@ -251,20 +156,6 @@ void HurtBySpikes(Player& p, const Monster& monster) {
     PrintWords("You are hurt by the monster's spiky shell! ");
     p.hp += Trunc(p.level * -0.67);
     p.CheckPlayerDeath("HE attacked a spiky monster and died.", kDungeonKiller);
-}
-
-// A draining weapon takes warmth or cold from the corpse it made.
-void DrainCorpse(Player& p, int32_t slot) {
-    const int32_t prefix = PrefixIn(slot);
-    if (prefix != kPrefixColdDraining && prefix != kPrefixHeatDraining) return;
-    const int32_t drained = (1 + Trunc(1.43 * p.currentFloor)) / 2 * 5;
-    if (prefix == kPrefixColdDraining) {
-        p.bodyTemperature -= drained;
-        PrintWords("Your weapon drains coldness from the corpse. ");
-    } else {
-        p.bodyTemperature += drained;
-        PrintWords("Your weapon drains warmth from the corpse. ");
-    }
 }
 
 }  // namespace
@@ -305,8 +196,7 @@ int32_t Player::MeleeAttack(Monster* monster, bool flash) {
         if (berserkBoon == kBoonPiercing) damage += armour / 2;
         damage = std::max(damage, 1);
         if (preparedSkill == kSkillVampiricStrike) DrainLife(*this, *monster);
-        ApplyWeaponPrefix(prefix, *monster, damage);
-        StunWithWeapon(prefix, *monster);
+        ApplyWeaponPrefix(prefix, *monster, "weapon", damage);
 
         monster->hp -= damage;
         if (attack.flashPending && monster->hp >= 1) {
@@ -320,7 +210,7 @@ int32_t Player::MeleeAttack(Monster* monster, bool flash) {
         HurtBySpikes(*this, *monster);
         if (critical && monster->hp >= 1) monster->SpillMonsterBlood(true);
         if (monster->KillMonster()) {
-            DrainCorpse(*this, slot);
+            DrainCorpse(*this, PrefixIn(slot));
             return 1;
         }
     }

@@ -271,6 +271,28 @@ public:
     void ResolveShot(Monster* monster);
     void ChooseTarget();
     void Look();
+    // The look's three rows for a square of the player's floor; gives the monster
+    // standing there, or null. (-1, -1) only clears the rows.
+    Monster* DescribeSquare(int32_t x, int32_t y);
+    // The aiming cursor: the nearest monster in view (the player's own square when
+    // none), the name line on row 20 (true when a monster in view stands there), and
+    // the cursor itself, which gives the chosen monster or null. crumbleIce lets an
+    // archer shoot at an ice block; ignoreSelfConfirm keeps a confirm on the
+    // player's own square from ending the aiming.
+    void FindNearestVisibleMonster(int32_t& x, int32_t& y);
+    bool ShowTargetMonsterName(int32_t x, int32_t y);
+    Monster* SelectTarget(bool crumbleIce, bool ignoreSelfConfirm);
+    // A shot arrow or thrown weapon comes down on (x, y) of the player's floor, or is
+    // lost; keep spares it the chance of breaking.
+    void LandMissile(int32_t x, int32_t y, int32_t kind, bool keep);
+    // One arrow from the ranged main weapon at the monster; the main hand must hold a ranged weapon.
+    void ResolveShot(Monster* target);
+    // One item of the thrown-weapon slot at the monster.
+    void ResolveThrownProjectile(Monster& target);
+    // Drinks the potion at the inventory index.
+    void DrinkPotion(int32_t index);
+    // Zaps the wand at the inventory index.
+    void ZapWand(int32_t index);
 
     // ---- events/: features used in place ----
     // 1 when the feature under the character was used, 0 when there is none.

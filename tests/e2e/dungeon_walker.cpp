@@ -112,7 +112,7 @@ Sight DungeonWalker::PressAndWaitUntilStill(const std::string& key, double quiet
     return last;
 }
 
-bool DungeonWalker::EnterTheDungeon(const SessionOptions& options) {
+bool DungeonWalker::EnterTheDungeon(const SessionOptions& options, const char* training) {
     game_.Start(options);
     if (options.arguments.empty() || options.arguments[0] != "-name") {
         if (!game_.WaitForText("Welcome to the Hollowmere!")) return false;
@@ -121,7 +121,7 @@ bool DungeonWalker::EnterTheDungeon(const SessionOptions& options) {
     // The first choice of every creation screen, a name, and the tutorial's pages.
     const std::pair<const char*, const char*> answers[] = {
         {"There is a known shortcut", "1"}, {"randomly chosen one", "1"}, {"Select your race", "1"},
-        {"Select your training", "1"},      {"starting weaponry", "1"},   {"Select an attribute", "1"},
+        {"Select your training", training},      {"starting weaponry", "1"},   {"Select an attribute", "1"},
         {"What is your gender?", "1"},      {"press '1' to", "1"},        {"press '2' to", "2"},
         {"press '3' to", "3"},              {"press '4' to", "4"},        {"Press space", " "},
     };

@@ -44,7 +44,8 @@ public:
     // Starts the program and answers the title, creation and tutorial screens
     // with their first choices until the dungeon shows; false when it never does.
     // With "-name" among the options there is no title to answer.
-    bool EnterTheDungeon(const SessionOptions& options = {});
+    // training is the key answered on the training screen ("1" warrior, "3" archer).
+    bool EnterTheDungeon(const SessionOptions& options = {}, const char* training = "1");
     // The screen once it has stopped changing.
     Sight Look() const;
     // Presses a key and returns the screen once it has settled; waits at most

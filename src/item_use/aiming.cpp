@@ -1,0 +1,72 @@
+// The pieces every map cursor of item use shares.
+#include "item_use/aiming.h"
+
+#include <cstdio>
+
+#include "floors/floor.h"
+#include "monsters/monster.h"
+#include "player/player.h"
+#include "shell/drawing.h"
+#include "shell/key_bindings.h"
+#include "shell/terminal.h"
+
+namespace {
+
+// The direction commands and the digit each turns into, in the order they are tested:
+// a key bound to two of them ends as the later one's digit.
+struct DirectionDigit {
+    int32_t command;
+    int digit;
+};
+constexpr DirectionDigit kDirectionDigits[] = {
+    {kCommandSouth, '2'},     {kCommandNorth, '8'},     {kCommandEast, '6'},      {kCommandWest, '4'},
+    {kCommandNorthEast, '9'}, {kCommandNorthWest, '7'}, {kCommandSouthEast, '3'}, {kCommandSouthWest, '1'},
+};
+
+}  // namespace
+
+int TranslateCursorKey(int key, int enterKey) {
+    if (key == kKeyEnter) key = enterKey;
+    if (key == kKeyEscape || key == '`') key = 'z';
+    if (key == kKeyDown) key = '2';
+    if (key == kKeyUp) key = '8';
+    if (key == kKeyLeft) key = '4';
+    if (key == kKeyRight) key = '6';
+    for (const DirectionDigit& direction : kDirectionDigits) {
+        if (IsBoundKey(key, direction.command)) key = direction.digit;
+    }
+    return key;
+}
+
+bool CursorStep(int key, XY& step) {
+    switch (key) {
+        case '1': step = {-1, 1}; return true;
+        case '2': step = {0, 1}; return true;
+        case '3': step = {1, 1}; return true;
+        case '4': step = {-1, 0}; return true;
+        case '6': step = {1, 0}; return true;
+        case '7': step = {-1, -1}; return true;
+        case '8': step = {0, -1}; return true;
+        case '9': step = {1, -1}; return true;
+        default: return false;
+    }
+}
+
+void RestoreCursorVisibility() { TerminalSetCursor(AccessibilityMarkerExists() ? 1 : 0); }
+
+bool IsTargetInView(const Player& p) {
+    const Monster* target = p.target;
+    // A target left on another floor is out of view, whatever its square here shows.
+    if (target == nullptr || target->floor != p.currentFloor) return false;
+    if (p.currentFloor < 0 || p.currentFloor >= kFloorCount || !Floor::OnMap(target->x, target->y)) return false;
+    return floorArray[p.currentFloor].At(target->x, target->y).visibleNow != 0;
+}
+
+Monster* MonsterOnPlayersFloor(int32_t x, int32_t y) { return FindMonsterAt(x, y, player.currentFloor); }
+
+void DrawRangedPrompt(const char* verb, int32_t row) {
+    char prompt[80];
+    std::snprintf(prompt, sizeof prompt, "Select a target, Z = exit, %c or %c = %s", KeyLabel(kCommandShoot),
+                  KeyLabel(kCommandThrow), verb);
+    DrawText(prompt, 0, row, kLightCyan);
+}

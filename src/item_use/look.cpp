@@ -1,0 +1,57 @@
+// The look command: a cursor over the map that tells what lies under it, and
+// opens a monster's examination or the character's pages from there.
+#include "floors/floor.h"
+#include "item_use/aiming.h"
+#include "monsters/monster.h"
+#include "player/commands.h"
+#include "player/player.h"
+#include "shell/drawing.h"
+#include "shell/screen_redraw.h"
+#include "shell/terminal.h"
+
+namespace {
+
+void DrawExitHint() { DrawText("z = exit", 72, kLastCursorRow, kLightCyan); }
+
+enum class LookEnd { kNothing, kExamineMonster, kCharacterInfo };
+
+}  // namespace
+
+void Player::Look() {
+    XY cursor{x, y};
+    BlankMessageRows(kPromptRow, kLastCursorRow);
+    DescribeSquare(cursor.x, cursor.y);
+    Monster* remembered = nullptr;
+    DrawExitHint();
+    SetCursorVeryVisible();
+    LookEnd end = LookEnd::kNothing;
+    for (;;) {
+        MoveCursor(cursor.x, cursor.y);
+        const int key = TranslateCursorKey(ReadKey(), 'e');
+        XY step;
+        if (CursorStep(key, step)) {
+            cursor.x += step.x;
+            cursor.y += step.y;
+            remembered = DescribeSquare(cursor.x, cursor.y);
+            DrawExitHint();
+            continue;
+        }
+        if (key == 'e' || key == 'E' || key == 'l' || key == 'L') {
+            if (remembered != nullptr) {
+                end = LookEnd::kExamineMonster;
+                break;
+            }
+            if (cursor.x == x && cursor.y == y) {
+                end = LookEnd::kCharacterInfo;
+                break;
+            }
+            continue;
+        }
+        if (key == 'z' || key == 'Z') break;
+    }
+    RestoreCursorVisibility();
+    DescribeSquare(-1, -1);
+    MoveCursorToPlayer();
+    if (end == LookEnd::kExamineMonster) remembered->ShowMonsterExamination("");
+    if (end == LookEnd::kCharacterInfo) ShowCharacterInfo();
+}

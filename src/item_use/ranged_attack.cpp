@@ -1,0 +1,57 @@
+// The steps shooting and throwing take alike.
+#include "item_use/ranged_attack.h"
+
+#include "floors/floor.h"
+#include "floors/floor_feelings.h"
+#include "item_use/aiming.h"
+#include "monsters/monster.h"
+#include "monsters/monster_abilities.h"
+#include "monsters/monster_messages.h"
+#include "player/commands.h"
+#include "player/player.h"
+#include "player/to_hit_result.h"
+#include "shell/drawing.h"
+#include "shell/message_log.h"
+#include "shell/random_mother.h"
+
+int32_t RefuseRanged(const char* text) {
+    PrintWords(text);
+    messageLog.FlushMessages(false);
+    return 0;
+}
+
+bool AimRangedAttack(Player& p, const char* verb, bool crumbleIce) {
+    if (IsTargetInView(p)) return true;
+    p.target = nullptr;
+    BlankMessageRows(kPromptRow, kLastCursorRow);
+    DrawRangedPrompt(verb, kPromptRow);
+    SetCursorVeryVisible();
+    p.target = p.SelectTarget(crumbleIce, false);
+    RestoreCursorVisibility();
+    BlankMessageRows(kPromptRow, kNameRow);
+    return p.target != nullptr;
+}
+
+bool IsDeflected(const Player& p, const Monster& monster) {
+    if (monster.ability != kAbilityDeflectsMissiles) return false;
+    if (p.currentFloor >= 0 && p.currentFloor < kFloorCount && floorArray[p.currentFloor].feeling == kFeelingStupid) {
+        return false;
+    }
+    const int32_t roll = rng.Random(10);
+    return roll < 5;
+}
+
+int32_t RollRangedToHit(Player& p, const Monster& monster, bool thrown) {
+    p.toHitThreshold += monster.dodge;
+    const int32_t result = p.RollToHit(thrown, monster.dodge, false);
+    p.toHitThreshold -= monster.dodge;
+    return result;
+}
+
+void ReportRangedMiss(const Monster& monster, int32_t toHit) {
+    if (toHit == kToHitDodged) {
+        PrintWords("@I" + MonsterSubject(monster) + " dodges your attack.@C ");
+    } else {
+        PrintWords("@IYou miss " + MonsterObject(monster) + ".@C ");
+    }
+}
