@@ -4,6 +4,7 @@
 
 #include "events_fixture.h"
 #include "items/appearances.h"
+#include "shell/game.h"
 
 namespace {
 
@@ -130,6 +131,28 @@ TEST_F(ItemsUnderFoot, ATakenLoadCountsAtOnce) {
     messageLog.PickUpMoneyAndAmmo();
     EXPECT_EQ(player.burdened, 1);
     EXPECT_NE(Messages().find("You feel burdened."), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The real turn on the real screen: a step onto gold and arrows shows both picked up.
+using WalkingOntoItems = EventScreenTest;
+
+TEST_F(WalkingOntoItems, GoldAndArrowsArePickedUpAndShownAfterTheStep) {
+    player.RecomputePlayerStats();
+    floorArray[0].At(11, 10).gold = 5;
+    floorArray[0].At(11, 10).PutItemOnTile(events::kArrowKind, -1, 0, 1, kNotMadeByGame, -1, 0);
+    floorArray[0].At(11, 10).items.back().quantity = 3;
+    Type("6");
+    // A pass may go by before the character's speed grants the action.
+    for (int32_t pass = 0; pass < 3 && player.x == 10; ++pass) RunMainLoopPass();
+    EXPECT_EQ(player.x, 11);
+    EXPECT_EQ(Row(19).substr(0, 74), "You see 3 arrows and some money here. You pick up 5 coins. You pick up the") << Dump();
+    EXPECT_EQ(Row(20).substr(0, 8), "arrows. ") << Dump();
+    EXPECT_NE(Row(24).find("$: 5 "), std::string::npos) << Dump();
+    EXPECT_EQ(player.ArrowCount(), 3);
 }
 
 }  // namespace
