@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "events_fixture.h"
@@ -121,6 +122,14 @@ TEST_F(ItemsUnderFoot, OtherAmmunitionJoinsItsStackOrComesBackToTheThrowingSlot)
     ASSERT_GE(knives, 0);
     EXPECT_EQ(player.equipSlots[kSlotThrownWeapon], knives);
     EXPECT_EQ(player.inventory[static_cast<std::size_t>(knives)].quantity, 6);
+}
+
+TEST_F(ItemsUnderFoot, AFullPurseStaysFullInsteadOfTurningIntoADebt) {
+    player.gold = INT32_MAX - 2;
+    Here().gold = 5;
+    messageLog.PickUpMoneyAndAmmo();
+    EXPECT_EQ(player.gold, INT32_MAX);
+    EXPECT_EQ(Here().gold, 0);
 }
 
 TEST_F(ItemsUnderFoot, ATakenLoadCountsAtOnce) {

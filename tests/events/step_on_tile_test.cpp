@@ -131,6 +131,15 @@ TEST_F(EventTest, UnstableGearThrowsTheCharacterOntoAFreeFloorTileAndTheStepGoes
     EXPECT_EQ(floorArray[0].At(60, 4).monsterPresent, 1);
     EXPECT_EQ(player.gold, 7);
     EXPECT_EQ(Messages(), "*Flop*. You see some money here. You pick up 7 coins.");
+
+    // With no free floor tile left anywhere the flop finds nowhere to go instead of searching for ever.
+    floorArray[0].At(10, 10).glyph = kWallGlyph;
+    messageLog = MessageLog();
+    events::SeedFor([](RandomMother& g) { return g.Random(150) == 0; });
+    messageLog.StepOnTile();
+    EXPECT_EQ(player.x, 60);
+    EXPECT_EQ(player.y, 4);
+    EXPECT_EQ(Messages(), "*Flop*.");
 }
 
 // ---- hidden traps ----
