@@ -59,7 +59,13 @@ TEST_F(Commands, TheSurfaceExecutesCowards) {
     EXPECT_EQ(refused.At(start.x, start.y), '@');  // still on the up staircase
 }
 
-TEST_F(Commands, WalkingEveryWayAndIntoWalls) {
+// A game where no wandering monster comes near while the character walks about.
+class Walking : public GameInTheDungeon {
+protected:
+    void SetUp() override { ASSERT_TRUE(walker.EnterTheDungeon(SessionOptions().WithSeed(3))) << game.Dump(); }
+};
+
+TEST_F(Walking, EveryWayAndIntoWalls) {
     ASSERT_TRUE(walker.WalkUntil([](const Sight& s) { return InOpenFloor(s, s.x, s.y); }, InOpenFloor))
         << Described(walker.Look());
     const struct {

@@ -41,7 +41,8 @@ int ExperiencePercent(const Sight& sight) {
 TEST(Fight, ANewWarriorKillsAMonsterOnTheFirstFloor) {
     GameSession game;
     DungeonWalker walker{game};
-    ASSERT_TRUE(walker.EnterTheDungeon()) << game.Dump();
+    // A game whose first monster met is one worth experience (a wanderer may come first on other seeds).
+    ASSERT_TRUE(walker.EnterTheDungeon(SessionOptions().WithSeed(2))) << game.Dump();
     const Sight start = walker.Look();
     ASSERT_EQ(start.Depth(), 1) << game.Dump();
     const int experienceBefore = ExperiencePercent(start);

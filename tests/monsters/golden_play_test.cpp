@@ -1,6 +1,7 @@
 // A few hundred turns of scripted play through the real main loop on fixed
 // seeds, summarised and compared with a committed catalogue: a change in how
-// monsters wake, hunt, move, fight or follow shows up as a changed line. After a
+// monsters wake, hunt, move, fight or follow, or in what the world's turn and
+// the tiles stepped on do, shows up as a changed line. After a
 // deliberate change, regenerate the catalogue with HOLLOWMERE_REGENERATE_GOLDEN=1
 // and review the diff.
 #include <gtest/gtest.h>
@@ -97,8 +98,12 @@ protected:
     static void SupplyKeys() { playing->Type(" 5"); }
     static GoldenPlay* playing;
 
-    std::string Play(uint32_t seed) {
+    // weather, when not kWeatherNone, falls on every floor from the start.
+    std::string Play(uint32_t seed, int32_t weather = kWeatherNone) {
         GenerateGameDungeon(seed);
+        if (weather != kWeatherNone) {
+            for (Floor& floor : floorArray) floor.weather = weather;
+        }
         player.PlaceOnUpStairs();
         // Sturdy enough to outlast the play, and never stopped by a level-up page.
         player.hp = player.maxHp = 100000;
@@ -109,7 +114,8 @@ protected:
         playing = this;
         SetKeyWaitHook(SupplyKeys);
 
-        std::string text = "== seed " + std::to_string(seed) + "\n";
+        std::string text = "== seed " + std::to_string(seed) +
+                           (weather != kWeatherNone ? ", weather " + std::to_string(weather) : "") + "\n";
         int32_t rests = kRestsOnArrival;
         int32_t floor = player.currentFloor;
         for (int32_t pass = 1; pass <= kPasses; ++pass) {
@@ -143,10 +149,17 @@ protected:
         Fnv random;
         for (const uint32_t word : rng.x) random.Add(word);
         random.Add(rng.carry);
+        // What the world's turn and the steps change besides the fights: the gold and
+        // arrows picked up underfoot, the body's warmth, the slush's slowness, the weather.
+        const std::string world = ", gold " + std::to_string(player.gold) + ", arrows " +
+                                  std::to_string(player.ArrowCount()) + ", warmth " +
+                                  std::to_string(player.bodyTemperature) + ", slowed " +
+                                  std::to_string(player.slowness) + ", weather " +
+                                  std::to_string(floorArray[player.currentFloor].weather);
         return "pass " + std::to_string(pass) + ": floor " + std::to_string(player.currentFloor) + " @" +
                std::to_string(player.x) + "," + std::to_string(player.y) + ", hp " + std::to_string(player.hp) +
-               ", turns " + std::to_string(player.turns) + ", rng " + random.Hex() + ", messages " + messages.Hex() +
-               "\n";
+               ", turns " + std::to_string(player.turns) + world + ", rng " + random.Hex() + ", messages " +
+               messages.Hex() + "\n";
     }
 
     // The monsters of the character's floor one by one, and all the others as one hash.
@@ -190,6 +203,9 @@ TEST_P(GoldenPlayOnPath, ScriptedPlayMatchesTheCatalogue) {
     if (!LoadGameData().available) GTEST_SKIP() << "the play folder has no data files";
     std::string text;
     for (const uint32_t seed : {1u, 2u, 3u}) text += Play(seed);
+    // Snow and freezing drizzle everywhere: the weather's own draws and what it does to floor and character.
+    text += Play(4, kWeatherSnowing);
+    text += Play(5, kWeatherFreezingDrizzle);
     CompareWithCatalogue(kCatalogue, text);
 }
 

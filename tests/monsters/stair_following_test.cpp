@@ -75,7 +75,8 @@ TEST_F(StairFollowing, HealthyMonstersBesideThePlayerFollowIt) {
         EXPECT_EQ(rat->awake, 1);
         EXPECT_EQ(floorArray[0].At(33 + c.dx, 9 + c.dy).monsterPresent, 0);
         EXPECT_EQ(floorArray[1].At(30, 8).monsterPresent, 1);
-        EXPECT_EQ(Messages(), "The rat follows you.");
+        // The arrival tile speaks after the followers.
+        EXPECT_EQ(Messages(), "The rat follows you. You see stairs leading upwards here.");
     }
 }
 
@@ -90,7 +91,7 @@ TEST_F(StairFollowing, FollowersTakeTheFreeSquaresAroundTheStaircaseInTurn) {
     EXPECT_EQ(second->floor, 1);
     EXPECT_EQ(second->x, 31);
     EXPECT_EQ(second->y, 8);
-    EXPECT_EQ(Messages(), "The rat follows you. The bat follows you.");
+    EXPECT_EQ(Messages(), "The rat follows you. The bat follows you. You see stairs leading upwards here.");
 }
 
 TEST_F(StairFollowing, WithoutRoomAroundTheStaircaseAFollowerStaysBehind) {
@@ -99,7 +100,7 @@ TEST_F(StairFollowing, WithoutRoomAroundTheStaircaseAFollowerStaysBehind) {
     Monster* rat = PlaceMonster(32, 9);
     Descend();
     EXPECT_EQ(rat->floor, 0);
-    EXPECT_EQ(Messages(), "");
+    EXPECT_EQ(Messages().find("follows"), std::string::npos);
 }
 
 TEST_F(StairFollowing, GoingUpTheyLandBesideTheDownStaircaseAbove) {

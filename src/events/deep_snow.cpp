@@ -1,0 +1,32 @@
+// On snowy floors the character may sink into a hole in the snow, and on
+// slushy ones the wet snow splashes the clothes.
+#include <cstdint>
+
+#include "floors/floor.h"
+#include "floors/floor_feelings.h"
+#include "player/commands.h"
+#include "player/player.h"
+#include "shell/message_log.h"
+#include "shell/random_mother.h"
+
+void MessageLog::SinkInDeepSnow() {
+    const Floor* floor = CurrentFloor();
+    if (floor == nullptr || floor->At(0, 0).colour != kSnowyWalls || floor->feeling == kFeelingHardSnow) return;
+    int32_t odds = 0;
+    if (floor->feeling == kFeelingSlushy) {
+        odds = 250;
+        const int32_t splash = rng.Random(200);
+        if (splash == 0 && player.WetClothes(250, 2)) {
+            PrintWords("The soft, wet snow splatters onto your clothes as you move. ");
+        }
+    } else {
+        odds = floor->weather == kWeatherSnowing ? 125 : 2250;
+    }
+    if (floor->At(player.x, player.y).colour != kSnowyGround) return;
+    const int32_t sink = rng.Random(odds);
+    if (sink != 0) return;
+    PrintWords("Your foot sinks deep into a snowy hole! You're immobilized. ");
+    const int32_t stuck = rng.Random(11);
+    player.immobility += 5 + stuck;
+    WaitForSpace();
+}
