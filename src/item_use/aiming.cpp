@@ -62,7 +62,10 @@ bool IsTargetInView(const Player& p) {
     return floorArray[p.currentFloor].At(target->x, target->y).visibleNow != 0;
 }
 
-Monster* MonsterOnPlayersFloor(int32_t x, int32_t y) { return FindMonsterAt(x, y, player.currentFloor); }
+Monster* MonsterOnPlayersFloor(int32_t x, int32_t y) {
+    if (!Floor::OnMap(x, y)) return nullptr;
+    return FindMonsterAt(x, y, player.currentFloor);
+}
 
 void DrawRangedPrompt(const char* verb, int32_t row) {
     char prompt[80];

@@ -9,25 +9,6 @@
 #include "shell/drawing.h"
 #include "shell/screen_redraw.h"
 
-namespace {
-
-void RedrawMapAndView() {
-    ClearScreen();
-    RestoreMapView();
-}
-
-}  // namespace
-
-void FullRedraw() {
-    RedrawMapAndView();
-    RedrawScreen();
-}
-
-void QuietRedraw() {
-    RedrawMapAndView();
-    RedrawScreenQuiet();
-}
-
 void FlashTile(int32_t x, int32_t y, ColourCode colour) {
     FlashCharacter(kFlashGlyph, x, y, colour, kZapStepMilliseconds);
 }

@@ -53,11 +53,6 @@ void IdentifyWand(int32_t kind) {
 
 Floor& PlayersFloor() { return floorArray[player.currentFloor]; }
 
-Monster* MonsterOnPlayersFloor(int32_t x, int32_t y) {
-    if (!Floor::OnMap(x, y)) return nullptr;
-    return FindMonsterAt(x, y, player.currentFloor);
-}
-
 bool IsFreeSquare(int32_t x, int32_t y) {
     if (!Floor::OnMap(x, y)) return false;
     return PlayersFloor().At(x, y).glyph == kFloorGlyph && !IsMonsterAt(x, y, player.currentFloor) &&

@@ -5,6 +5,8 @@
 #include <cstdint>
 
 #include "floors/terrain.h"
+#include "item_use/aiming.h"
+#include "item_use/item_use_redraws.h"
 #include "shell/colour.h"
 
 class Floor;
@@ -62,8 +64,6 @@ constexpr bool StopsBolts(char glyph) { return glyph == kWallGlyph || glyph == k
 void RunWandEffect(int32_t effect, int32_t kind);
 // Marks the wand kind as known from now on.
 void IdentifyWand(int32_t kind);
-// The live monster on (x, y) of the player's floor, or null.
-Monster* MonsterOnPlayersFloor(int32_t x, int32_t y);
 // Bare floor on the player's floor with no monster and no sage on it.
 bool IsFreeSquare(int32_t x, int32_t y);
 // The player's floor.
@@ -91,9 +91,6 @@ void WaitForSpaceOnly();
 // What a flash draws, and how long a flash or a bolt's step lasts.
 constexpr char kFlashGlyph = '*';
 constexpr uint32_t kZapStepMilliseconds = 50;
-// The map drawn anew with its field of view; the full one also shows the messages.
-void FullRedraw();
-void QuietRedraw();
 // '*' on (x, y) in the colour, shown at once, then a wait of 50 ms.
 void FlashTile(int32_t x, int32_t y, ColourCode colour);
 // The character on (x, y) in the colour, shown at once, without a wait.

@@ -285,18 +285,22 @@ public:
     // A shot arrow or thrown weapon comes down on (x, y) of the player's floor, or is
     // lost; keep spares it the chance of breaking.
     void LandMissile(int32_t x, int32_t y, int32_t kind, bool keep);
-    // One arrow from the ranged main weapon at the monster; the main hand must hold a ranged weapon.
-    void ResolveShot(Monster* target);
     // One item of the thrown-weapon slot at the monster.
     void ResolveThrownProjectile(Monster& target);
     // Drinks the potion at the inventory index.
     void DrinkPotion(int32_t index);
-    // Zaps the wand at the inventory index.
-    void ZapWand(int32_t index);
 
     // ---- events/: features used in place ----
     // 1 when the feature under the character was used, 0 when there is none.
     int32_t UseDungeonFeature();
+    // Each feature's own use; the dispatcher above picks one by the tile's glyph.
+    void UseMirror();
+    void UseBloodStand();
+    void MeetVeilSpirit();
+    void DiveIntoPool();
+    void KickSnowman();
+    void ReadMagicWriting();
+    void OpenBag();
 
     // ---- skills/: learning and using skills ----
     // The learning screen; 1 when a skill was learned. Browse-only, nothing can be learned.
@@ -331,8 +335,6 @@ public:
     // index: the cursed worn item picked, -1 when none was.
     void BuyUncursingFromSage(int32_t index, int32_t sage);
     void OfferResurrection();
-    // The item to identify: the inventory index, or -1. A wand charge may pick an identified kind.
-    int32_t ChooseItemToIdentify(bool wand);
     void BuyIdentificationFromSage(int32_t index, int32_t sage);
     // The deep smith beside the character: his menu and one service.
     void OpenSmithMenu();
