@@ -30,15 +30,21 @@ enum VeilEffect : int32_t {
     kBlessing = 5,
 };
 
+int32_t FloorGroup() { return player.currentFloor / kFloorsPerGroup; }
+
+// A kind spirit raises a peak by the floor group and fills it up.
+void RaisePeak(int32_t& peak, int32_t& now, const char* words) {
+    PrintWords(words);
+    peak += 4 * FloorGroup() + 4;
+    now = peak;
+}
+
 void ChangePeakHealth(bool good) {
     Player& p = player;
-    const int32_t group = p.currentFloor / kFloorsPerGroup;
     if (good) {
-        PrintWords(
-            "An extremely bright light surrounds you for a few seconds. That felt good. Your peak health feels "
-            "improved. ");
-        p.maxHp += 4 * group + 4;
-        p.hp = p.maxHp;
+        RaisePeak(p.maxHp, p.hp,
+                  "An extremely bright light surrounds you for a few seconds. That felt good. Your peak health feels "
+                  "improved. ");
         return;
     }
     PrintWords(
@@ -46,25 +52,22 @@ void ChangePeakHealth(bool good) {
         "Your peak health feels worse. ");
     const int32_t wound = rng.Random(3 * p.level + 3);
     p.hp -= 1 + wound;
-    p.maxHp -= 2 * group + 2;
+    p.maxHp -= 2 * FloorGroup() + 2;
     p.CheckPlayerDeath("HE was blasted by an angry veil spirit.", kDungeonKiller);
 }
 
 void ChangePeakEnergy(bool good) {
     Player& p = player;
-    const int32_t group = p.currentFloor / kFloorsPerGroup;
     if (good) {
-        PrintWords(
-            "You see an ethereal smiling face of the veil spirit. The spirit's gentleness grants you energy to "
-            "continue. Your peak energy feels improved. ");
-        p.maxSp += 4 * group + 4;
-        p.sp = p.maxSp;
+        RaisePeak(p.maxSp, p.sp,
+                  "You see an ethereal smiling face of the veil spirit. The spirit's gentleness grants you energy to "
+                  "continue. Your peak energy feels improved. ");
         return;
     }
     PrintWords("You see a looming face of an angry veil spirit. You feel depressed and powerless. Your peak energy "
                "feels worse. ");
     p.sp = 0;
-    p.maxSp -= 2 * group + 2;
+    p.maxSp -= 2 * FloorGroup() + 2;
 }
 
 void ChangeWarmth(bool good) {
