@@ -59,14 +59,6 @@ inline int32_t CountOf(const std::string& text, const std::string& what) {
     return count;
 }
 
-// The generator seeded so that its next draws satisfy `fits`.
-template <typename Fits>
-void SeedFor(Fits fits) {
-    const uint32_t seed = FindSeed(fits);
-    ASSERT_NE(seed, 0u);
-    rng.RandomInit(seed);
-}
-
 }  // namespace events
 
 class EventTest : public ConditionTest {

@@ -123,7 +123,7 @@ TEST_F(EventTest, UnstableGearThrowsTheCharacterOntoAFreeFloorTileAndTheStepGoes
     floorArray[0].At(player.x, player.y).glyph = kFloorGlyph;
     floorArray[0].At(60, 4).glyph = kFloorGlyph;
     floorArray[0].At(60, 4).gold = 7;
-    events::SeedFor([](RandomMother& g) { return g.Random(150) == 0; });
+    SeedFor([](RandomMother& g) { return g.Random(150) == 0; });
     messageLog.StepOnTile();
     EXPECT_EQ(player.x, 60);
     EXPECT_EQ(player.y, 4);
@@ -135,7 +135,7 @@ TEST_F(EventTest, UnstableGearThrowsTheCharacterOntoAFreeFloorTileAndTheStepGoes
     // With no free floor tile left anywhere the flop finds nowhere to go instead of searching for ever.
     floorArray[0].At(10, 10).glyph = kWallGlyph;
     messageLog = MessageLog();
-    events::SeedFor([](RandomMother& g) { return g.Random(150) == 0; });
+    SeedFor([](RandomMother& g) { return g.Random(150) == 0; });
     messageLog.StepOnTile();
     EXPECT_EQ(player.x, 60);
     EXPECT_EQ(player.y, 4);
@@ -196,7 +196,7 @@ TEST_F(StepEvents, AHordeGathersOnNineCellsOutOfSight) {
     for (int32_t x = 40; x <= 42; ++x) {
         for (int32_t y = 5; y <= 7; ++y) floorArray[0].At(x, y).visibleNow = 0;
     }
-    events::SeedFor([](RandomMother& g) { return g.Random(10000) == 0; });
+    SeedFor([](RandomMother& g) { return g.Random(10000) == 0; });
     Type(" ");
     messageLog.SummonAngryHorde();
     EXPECT_EQ(MonsterCount(0), 9);
@@ -206,7 +206,7 @@ TEST_F(StepEvents, AHordeGathersOnNineCellsOutOfSight) {
 }
 
 TEST_F(EventTest, NoHordeWithoutAHiddenSpotNorOnTheDemonsFloors) {
-    events::SeedFor([](RandomMother& g) { return g.Random(10000) == 0; });
+    SeedFor([](RandomMother& g) { return g.Random(10000) == 0; });
     messageLog.SummonAngryHorde();  // everything is in view
     EXPECT_EQ(MonsterCount(0), 0);
     EXPECT_EQ(Messages(), "");
@@ -231,7 +231,7 @@ TEST_F(StepEvents, IllnessStrikesOnlyTheHealthyAndUnprotected) {
         player.sickness = 0;
         player.bodyTemperature = c.temperature;
         // The horde stays away (1 in 10000), the sneeze comes, then the kind of illness.
-        events::SeedFor([&](RandomMother& g) {
+        SeedFor([&](RandomMother& g) {
             const int32_t horde = g.Random(10000);
             const int32_t sneeze = g.Random(c.odds);
             return horde != 0 && sneeze == 0 && g.Random(3) == c.kind;
@@ -258,14 +258,14 @@ TEST_F(StepEvents, SlippingOnIceHurtsUnlessTheRingKeepsTheCharacterSteady) {
         const int32_t damage = g.Random(6);
         return horde != 0 && sneeze != 0 && slip == 0 && damage == 5;
     };
-    events::SeedFor(seed);
+    SeedFor(seed);
     Type(" ");
     messageLog.StepOnTile();
     EXPECT_EQ(player.hp, 44);
     EXPECT_TRUE(Said("You slip and fall over!"));
 
     WearAccessory(kSlotRightRing, kPropertySureFooting);
-    events::SeedFor(seed);
+    SeedFor(seed);
     messageLog.StepOnTile();
     EXPECT_EQ(player.hp, 44);
 }
@@ -274,7 +274,7 @@ TEST_F(StepEvents, DeepSnowHoldsTheCharacterOnSnowyFloorsOnly) {
     floorArray[0].At(0, 0).colour = kSnowyWalls;
     floorArray[0].At(player.x, player.y).colour = kSnowyGround;
     floorArray[0].weather = kWeatherSnowing;
-    events::SeedFor([](RandomMother& g) {
+    SeedFor([](RandomMother& g) {
         const int32_t sink = g.Random(125);
         return sink == 0 && g.Random(11) == 10;
     });
@@ -292,7 +292,7 @@ TEST_F(StepEvents, DeepSnowHoldsTheCharacterOnSnowyFloorsOnly) {
 TEST_F(StepEvents, AQuakeDropsIceBlocksOnlyOnFreeFloor) {
     floorArray[0].feeling = kFeelingStalactites;
     // The count (0 + 5 + 20 blocks), then the quake itself (1 in 500).
-    events::SeedFor([](RandomMother& g) {
+    SeedFor([](RandomMother& g) {
         const int32_t count = g.Random(10);
         return count == 0 && g.Random(500) == 0;
     });
@@ -319,7 +319,7 @@ TEST_F(StepEvents, TheAvalancheNeedsAWallAndFloorInViewAndBuriesTheFreeFloor) {
     AddMonster(11, 10, 0);
     player.level = 1;
     player.hp = 50;
-    events::SeedFor([](RandomMother& g) {
+    SeedFor([](RandomMother& g) {
         const int32_t rumble = g.Random(15000);
         return rumble == 0 && g.Random(6) == 0;
     });
@@ -336,7 +336,7 @@ TEST_F(StepEvents, TheAvalancheNeedsAWallAndFloorInViewAndBuriesTheFreeFloor) {
 TEST_F(StepEvents, ThePriestsPrayerStunsTheMonstersInSightWhenThreeAreThere) {
     Monster* near[3] = {AddMonster(11, 10, 0), AddMonster(9, 9, 0), AddMonster(12, 12, 0)};
     Monster* far = AddMonster(40, 10, 0);
-    events::SeedFor([](RandomMother& g) { return g.Random(1250) == 0; });
+    SeedFor([](RandomMother& g) { return g.Random(1250) == 0; });
     Type("   ");
     messageLog.HearPriestPrayer();
     for (Monster* m : near) EXPECT_EQ(m->stunTurns, 10);
@@ -359,7 +359,7 @@ TEST_F(StepEvents, TheColdWindAndWarmBreezeFollowTheDepth) {
         player.bodyTemperature = 6000;
         // Every earlier event misses (no horde comes to the demon's floor 34); then the
         // wind blows and the breeze does not.
-        events::SeedFor([&](RandomMother& g) {
+        SeedFor([&](RandomMother& g) {
             const int32_t horde = c.floor == 34 ? 1 : g.Random(10000);
             const int32_t sneeze = g.Random(15000);
             const int32_t stalactite = g.Random(12500);
@@ -386,7 +386,7 @@ TEST_F(StepEvents, ABuriedFindOnAFullTileIsGold) {
     for (int32_t i = 0; i < kMaxTileItems; ++i) tile.items.push_back(ItemData{});
     for (ItemData& item : tile.items) item.kind = kWeaponKind;
     player.currentFloor = 0;
-    events::SeedFor([](RandomMother& g) { return g.Random(3) == 0; });
+    SeedFor([](RandomMother& g) { return g.Random(3) == 0; });
     Type(" ");
     messageLog.DigUpItem();
     EXPECT_EQ(tile.featureState, 0);

@@ -69,10 +69,10 @@ TEST_F(WanderingMonsters, OddsFollowDepthLevelAndFeeling) {
         player.currentFloor = c.floor;
         player.level = c.level;
         // A roll of 0 spawns; a roll of 1 (just past it) does not. Both need the odds right.
-        events::SeedFor([&](RandomMother& g) { return g.Random(c.odds) == 0; });
+        SeedFor([&](RandomMother& g) { return g.Random(c.odds) == 0; });
         messageLog.SpawnWanderingMonster();
         EXPECT_EQ(MonsterCount(c.floor), 1) << c.floor << " " << c.level;
-        events::SeedFor([&](RandomMother& g) { return g.Random(c.odds) == 1; });
+        SeedFor([&](RandomMother& g) { return g.Random(c.odds) == 1; });
         messageLog.SpawnWanderingMonster();
         EXPECT_EQ(MonsterCount(c.floor), 1) << c.floor << " " << c.level;
     }
@@ -80,10 +80,10 @@ TEST_F(WanderingMonsters, OddsFollowDepthLevelAndFeeling) {
 
 TEST_F(WanderingMonsters, AFloorOfThirtyMayReachThirtyOneButNoMore) {
     for (int32_t i = 0; i < 30; ++i) AddMonster(50 + i % 20, 1 + i / 20, 0);
-    events::SeedFor([](RandomMother& g) { return g.Random(350) == 0; });
+    SeedFor([](RandomMother& g) { return g.Random(350) == 0; });
     messageLog.SpawnWanderingMonster();
     EXPECT_EQ(MonsterCount(0), 31);
-    events::SeedFor([](RandomMother& g) { return g.Random(350) == 0; });
+    SeedFor([](RandomMother& g) { return g.Random(350) == 0; });
     messageLog.SpawnWanderingMonster();
     EXPECT_EQ(MonsterCount(0), 31);
 }
@@ -92,7 +92,7 @@ TEST_F(WanderingMonsters, AFloorOfThirtyMayReachThirtyOneButNoMore) {
 TEST_F(WanderingMonsters, ArrivesOutOfSightOnOpenFloor) {
     for (Tile& tile : floorArray[0].tiles) tile.visibleNow = 1;
     floorArray[0].At(40, 9).visibleNow = 0;
-    events::SeedFor([](RandomMother& g) { return g.Random(350) == 0; });
+    SeedFor([](RandomMother& g) { return g.Random(350) == 0; });
     messageLog.SpawnWanderingMonster();
     ASSERT_NE(monsterListHead, nullptr);
     EXPECT_EQ(monsterListHead->x, 40);
@@ -264,7 +264,7 @@ TEST_F(Campfires, AStrayFlameSingesAWornClothButNeverBelowTwo) {
     Wear(kSlotClothCap, kClothKind);
     player.inventory.back().durability = 6;
     // The breeze (1 in 1000), then the cap (roll 1).
-    events::SeedFor([](RandomMother& g) {
+    SeedFor([](RandomMother& g) {
         const int32_t breeze = g.Random(1000);
         const int32_t slot = g.Random(5);
         return breeze == 0 && slot == 1;
@@ -293,7 +293,7 @@ TEST_F(RingOfDomination, TauntsEachRangedMonsterInSightButNotTheDemons) {
     Monster* demon = AddMonster(9, 10, 0);
     std::snprintf(demon->name, sizeof demon->name, "%s", kUniqueDemonNames[0]);
     demon->ranged = 1;
-    events::SeedFor([](RandomMother& g) { return g.Random(50) == 0; });
+    SeedFor([](RandomMother& g) { return g.Random(50) == 0; });
     Type("   ");
     messageLog.ApplyRingOfDomination();
     for (Monster* m : archers) {
@@ -313,7 +313,7 @@ using Weather = EventScreenTest;
 
 TEST_F(Weather, StopsOneTimeInSixHundredAndThenPaintsNothing) {
     floorArray[0].weather = kWeatherFreezingDrizzle;
-    events::SeedFor([](RandomMother& g) { return g.Random(600) == 0; });
+    SeedFor([](RandomMother& g) { return g.Random(600) == 0; });
     Type(" ");
     messageLog.UpdateWeather();
     EXPECT_EQ(floorArray[0].weather, kWeatherNone);
@@ -334,7 +334,7 @@ TEST_F(Weather, StartsByTheWallsOfTheFloor) {
                          Case{kStoneWalls, 1, kWeatherSnowing, "It starts snowing"}}) {
         floorArray[0].weather = kWeatherNone;
         floorArray[0].At(0, 0).colour = c.walls;
-        events::SeedFor([&](RandomMother& g) {
+        SeedFor([&](RandomMother& g) {
             const int32_t start = g.Random(40000);
             return start == 0 && (c.coin < 0 || g.Random(2) == c.coin);
         });
@@ -350,7 +350,7 @@ TEST_F(Weather, AHailstormHurtsAndCanKill) {
     floorArray[0].weather = kWeatherFreezingDrizzle;
     player.level = 1;
     // Goes on (600), paints no patch (3), hails (150), and hits for the most: 2L + 2.
-    events::SeedFor([](RandomMother& g) {
+    SeedFor([](RandomMother& g) {
         const int32_t stop = g.Random(600);
         const int32_t patch = g.Random(3);
         const int32_t hail = g.Random(150);

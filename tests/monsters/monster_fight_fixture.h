@@ -35,12 +35,8 @@ inline int32_t WearSturdily(int32_t slot, int32_t kind, int32_t prefix = -1) {
     return index;
 }
 
-// Seeds the generator with the first seed whose draws `fits` accepts; fails the test when there is none.
-inline void SeedFor(const std::function<bool(RandomMother&)>& fits) {
-    const uint32_t seed = FindSeed(fits);
-    ASSERT_NE(seed, 0u);
-    rng.RandomInit(seed);
-}
+// The shared seed finder (support/game_state.h), as the fight tests call it.
+using ::SeedFor;
 
 }  // namespace fight
 

@@ -1,7 +1,10 @@
 #pragma once
 // Test conveniences around the game's own resets (shell/game_state.h). Every
 // test starts from ResetProgramState with the test seed and the standard keys.
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <functional>
 
 #include "shell/game_state.h"
 #include "shell/random_mother.h"
@@ -27,4 +30,11 @@ uint32_t FindSeed(Fits fits, uint32_t from = 1) {
         if (fits(probe)) return seed;
     }
     return 0;
+}
+
+// Seeds the game's generator with the first seed whose draws `fits` accepts; fails the test when there is none.
+inline void SeedFor(const std::function<bool(RandomMother&)>& fits) {
+    const uint32_t seed = FindSeed(fits);
+    ASSERT_NE(seed, 0u);
+    rng.RandomInit(seed);
 }
