@@ -138,6 +138,7 @@ void CheckInvariants(uint32_t seed, int32_t round, uint64_t pass, InvariantScope
 }
 
 [[noreturn]] void PlayRound(uint32_t seed, int32_t round) {
+    shared->playing = getpid();
     typist->StartRound(seed, round);
     keysReported = 0;
     std::atexit(EndRound);
@@ -158,6 +159,7 @@ void PlaySoakSeed(uint32_t seed, int32_t rounds, const SoakKeys& keys, const std
                   bool replay) {
     tellTheEnd = replay;
     shared = &progress;
+    progress.playing = getpid();
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) _exit(kSoakCannotStart);
     const int slave = open(ptsname(master), O_RDWR | O_NOCTTY);
@@ -200,6 +202,7 @@ void PlaySoakSeed(uint32_t seed, int32_t rounds, const SoakKeys& keys, const std
         if (child == 0) PlayRound(seed, round);
         int status = 0;
         if (child < 0 || waitpid(child, &status, 0) != child) _exit(kSoakRoundFailed);
+        progress.playing = getpid();
         ++progress.rounds;
         if (WIFEXITED(status) && (WEXITSTATUS(status) == 1 || WEXITSTATUS(status) == kSoakSeedPlayed)) continue;
         if (WIFEXITED(status) && WEXITSTATUS(status) == kSoakInvariantBroken) _exit(kSoakInvariantBroken);

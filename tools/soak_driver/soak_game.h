@@ -15,6 +15,7 @@ struct SoakProgress {
     std::atomic<uint64_t> passes{0};  // main-loop passes played by the rounds so far
     std::atomic<uint64_t> rounds{0};  // rounds finished
     std::atomic<int32_t> deepest{0};  // the deepest floor reached, 1 for the first
+    std::atomic<int32_t> playing{0};  // the process that plays now: the start, or a round
 };
 
 // How the process of a seed ends. A sanitizer finding aborts the process; the

@@ -7,6 +7,7 @@
 //   hollowmere_soak --replay <seed>          play that seed's rounds again
 #include <curses.h>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -37,8 +38,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A game that plays no turn for this long hangs (before its first turn: reads no key).
-constexpr auto kHangTime = std::chrono::seconds(20);
+// A game that spends this much processor time without finishing a turn hangs.
+// It is measured in the game's own time, as a busy machine can hold a sound game
+// back for longer; a game that waits this long without using any is stuck too.
+constexpr double kHangProcessorSeconds = 20;
+constexpr auto kHangTime = std::chrono::minutes(10);
 // The rounds of random keys played from each seed's start.
 constexpr int32_t kRoundsASeed = 4;
 constexpr const char* kGameLog = "soak-game.log";
@@ -87,6 +91,29 @@ std::string Opening(uint32_t seed) {
     return "1";
 }
 
+// The processor time a process has used so far (0 when it is gone).
+double ProcessSeconds(pid_t process) {
+    if (process <= 0) return 0;
+    // Read plainly: the process may end while it is read.
+    const int file = open(("/proc/" + std::to_string(process) + "/stat").c_str(), O_RDONLY);
+    if (file < 0) return 0;
+    char buffer[1024];
+    const ssize_t length = read(file, buffer, sizeof buffer - 1);
+    close(file);
+    if (length <= 0) return 0;
+    const std::string text(buffer, static_cast<size_t>(length));
+    // The fields after the command name, which ends with the last ')': utime and stime are the 12th and 13th.
+    const size_t end = text.rfind(')');
+    if (end == std::string::npos) return 0;
+    std::istringstream fields(text.substr(end + 2));
+    std::string field;
+    double ticks = 0;
+    for (int i = 1; i <= 13 && fields >> field; ++i) {
+        if (i >= 12) ticks += std::strtod(field.c_str(), nullptr);
+    }
+    return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
 struct GameResult {
     bool finding = false;
     std::string what;  // for a finding
@@ -97,6 +124,7 @@ GameResult PlaySeed(uint32_t seed, const SoakKeys& keys, SoakProgress& progress,
     progress.passes = 0;
     progress.rounds = 0;
     progress.deepest = 0;
+    progress.playing = 0;
     const std::string opening = Opening(seed);
     std::fflush(stdout);
     const pid_t child = fork();
@@ -110,6 +138,7 @@ GameResult PlaySeed(uint32_t seed, const SoakKeys& keys, SoakProgress& progress,
     uint64_t lastKeys = 0;
     uint64_t lastPasses = 0;
     Clock::time_point lastProgress = Clock::now();
+    double processorAtProgress = ProcessSeconds(progress.playing);
     for (;;) {
         int status = 0;
         if (waitpid(child, &status, WNOHANG) == child) {
@@ -122,16 +151,18 @@ GameResult PlaySeed(uint32_t seed, const SoakKeys& keys, SoakProgress& progress,
             return {true, what + "\n" + ReadWholeFile(kGameLog)};
         }
         const Clock::time_point now = Clock::now();
-        if (progress.passes != lastPasses || (progress.passes == 0 && progress.keys != lastKeys)) {
+        const double processor = ProcessSeconds(progress.playing);
+        if (progress.passes != lastPasses || progress.keys != lastKeys || processor < processorAtProgress) {
             lastPasses = progress.passes;
             lastKeys = progress.keys;
             lastProgress = now;
+            processorAtProgress = processor;
         }
-        const bool hung = now - lastProgress > kHangTime;
+        const bool hung = now - lastProgress > kHangTime || processor - processorAtProgress > kHangProcessorSeconds;
         if (hung || now > deadline) {
             kill(-child, SIGKILL);
             waitpid(child, &status, 0);
-            if (hung) return {true, "hung for 20 s after " + std::to_string(lastPasses) + " turns\n" + ReadWholeFile(kGameLog)};
+            if (hung) return {true, "hung after " + std::to_string(lastPasses) + " turns\n" + ReadWholeFile(kGameLog)};
             return {};
         }
         usleep(2000);
