@@ -8,6 +8,7 @@
 
 #include "floors/floor.h"
 #include "folk/sage.h"
+#include "items/equip_rules.h"
 #include "items/item_kind.h"
 #include "monsters/monster.h"
 #include "player/player.h"
@@ -49,6 +50,15 @@ std::string MonsterName(const Monster& monster) {
 }
 
 int32_t TileIndex(int32_t x, int32_t y) { return x * kFloorHeight + y; }
+
+// Weapons go in either hand and are readied in the swap slots, rings on either
+// hand; everything else has the one slot of its kind.
+bool FitsSlot(int32_t slot, const ItemKind& kind) {
+    const int32_t home = SlotForKind(kind);
+    if (home == slot) return true;
+    if (home == kSlotMainWeapon) return slot == kSlotSecondWeapon || slot == kSlotMainHandSwap || slot == kSlotSecondHandSwap;
+    return home == kSlotRightRing && slot == kSlotLeftRing;
+}
 
 bool SoundItem(const ItemData& item) {
     return item.kind >= 0 && item.kind < kItemKindCount && itemKinds[item.kind].inUse != 0 && item.quantity >= 1;
@@ -145,6 +155,10 @@ void InvariantReport::CheckInventory() {
         if (held < 0 || held >= carried) {
             Fail(FormatText("equipment slot %d holds inventory entry %d of %d", slot, held, carried));
             continue;
+        }
+        const ItemData& item = player.inventory[static_cast<size_t>(held)];
+        if (SoundItem(item) && !FitsSlot(slot, itemKinds[item.kind])) {
+            Fail(FormatText("equipment slot %d holds %s, which does not go there", slot, itemKinds[item.kind].name));
         }
         // A readied weapon's swap slot may name what a hand holds; no two worn slots share an entry.
         if (slot >= kSlotMainHandSwap) continue;

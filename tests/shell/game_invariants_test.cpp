@@ -60,7 +60,8 @@ TEST_F(GameInvariants, EachBrokenRuleIsNamedWithItsPlace) {
         {"an item of an unused kind", [this] { TileAt(11, 7).items[0].kind = kSword + 1; }, "an item of kind 8, which is not in use"},
         {"an empty stack", [] { player.inventory[0].quantity = 0; }, "inventory entry 0: sword in a quantity of 0"},
         {"slot past the inventory", [] { player.equipSlots[kSlotShield] = 1; }, "equipment slot 3 holds inventory entry 1 of 1"},
-        {"one item in two slots", [] { player.equipSlots[kSlotShield] = 0; }, "equipment slots 0 and 3 both hold entry 0"},
+        {"one item in two hands", [] { player.equipSlots[kSlotSecondWeapon] = 0; }, "equipment slots 0 and 1 both hold entry 0"},
+        {"a sword on the head", [] { player.equipSlots[kSlotMainWeapon] = kEmptySlot; player.equipSlots[kSlotHelmet] = 0; }, "equipment slot 6 holds sword, which does not go there"},
     };
     for (const Case& c : cases) {
         SetUp();
