@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -33,6 +34,10 @@ void PrepareFuzzing() {
     char folder[] = "/tmp/hollowmere-fuzz-XXXXXX";
     if (mkdtemp(folder) == nullptr) FuzzFinding("no scratch folder");
     scratchFolder = folder;
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(scratchFolder, ignored);
+    });
     ResetProgramState(1);
     const std::string play = HOLLOWMERE_PLAY_DIR;
     if (monsterKinds.ReadMonsterKinds(play + "/monsters.hmd") != DataFileResult::kRead) FuzzFinding("no monsters.hmd in " + play);
