@@ -210,16 +210,22 @@ bool HoldsEveryMap(const std::string& mapsText) {
     return true;
 }
 
-void UnpackPrebuiltMaps(std::string& text) {
-    // Far more than fifty maps of text could ever take, packed or not.
-    constexpr size_t kLargestFloorsFile = 1u << 20;
-    std::vector<uint8_t> packed;
+namespace {
+// Far more than fifty maps of text could ever take, packed or not.
+constexpr size_t kLargestFloorsFile = 1u << 20;
+}  // namespace
+
+bool UnpackPrebuiltMapBytes(const std::vector<uint8_t>& packed, std::string& text) {
     std::vector<uint8_t> raw;
-    const bool unpacked = ReadFileStart("floors.hmd", kLargestFloorsFile, packed) &&
-                          RunLengthUnpackAtMost(packed, kLargestFloorsFile, raw);
+    const bool unpacked = RunLengthUnpackAtMost(packed, kLargestFloorsFile, raw);
     text.assign(raw.begin(), raw.end());
     // A damaged file must not build walled-in floors without stairs.
-    if (!unpacked || !HoldsEveryMap(text)) {
+    return unpacked && HoldsEveryMap(text);
+}
+
+void UnpackPrebuiltMaps(std::string& text) {
+    std::vector<uint8_t> packed;
+    if (!ReadFileStart("floors.hmd", kLargestFloorsFile, packed) || !UnpackPrebuiltMapBytes(packed, text)) {
         ShowDataFileFailure({{20, 20, "Couldn't open decompressed floors file!"}, {28, 5, "Press a key to exit."}});
     }
 }

@@ -16,6 +16,9 @@ void ChoosePrebuiltMaps(std::vector<int32_t>& maps);
 // True when each of the 50 maps of the text, built into a floor, has an up and
 // a down staircase.
 bool HoldsEveryMap(const std::string& mapsText);
+// Unpacks the bytes of a floors file into its map text; false when they do not
+// unpack, unpack to more than a megabyte, or lack a map the game needs.
+bool UnpackPrebuiltMapBytes(const std::vector<uint8_t>& packed, std::string& text);
 // Reads the floors file "floors.hmd" and unpacks its map text into `text`, in
 // memory. A file that cannot be read, unpacks to more than a megabyte, or
 // lacks a map the game needs ends the program with its failure screen.

@@ -3,6 +3,7 @@
 #include <curses.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "shell/platform.h"
 #include "shell/random_mother.h"
@@ -22,6 +23,17 @@ constexpr int32_t kLastRow = 24;
 chtype shownCells[kLastRow + 1][kLastColumn + 1] = {};
 int32_t cursorX = 0;
 int32_t cursorY = 0;
+uint32_t drawsCutAtRightEdge = 0;
+
+// Blanks past the edge are padding; anything else was meant to be seen.
+void NoteCutText(const char* rest) {
+    for (const char* p = rest; *p != '\0'; ++p) {
+        if (*p != ' ') {
+            ++drawsCutAtRightEdge;
+            return;
+        }
+    }
+}
 
 void ForgetShownCells() {
     for (auto& row : shownCells) {
@@ -53,8 +65,12 @@ ColourCode TintedColour(ColourCode wanted) {
 void PutClipped(const std::string& text, int32_t x, int32_t y, ColourCode colour) {
     if (y < 0 || y > kLastRow) return;
     x = std::max(x, 0);
-    if (x > kLastColumn) return;
+    if (x > kLastColumn) {
+        NoteCutText(text.c_str());
+        return;
+    }
     const int length = static_cast<int>(std::min<std::size_t>(text.size(), static_cast<std::size_t>(kLastColumn - x + 1)));
+    if (std::strlen(text.c_str()) > static_cast<std::size_t>(length)) NoteCutText(text.c_str() + length);
     const int attribute = ColourAttr(TintedColour(colour));
     wattron(mainWindow, attribute);
     mvwaddnstr(mainWindow, y, x, text.c_str(), length);
@@ -87,7 +103,21 @@ int MarkupColour(char letter) {
     }
 }
 
+// The same for coded text, whose markup takes no room.
+void NoteCutCodedText(const char* rest) {
+    for (const char* p = rest; *p != '\0'; ++p) {
+        if (*p == kColourMarkup && MarkupColour(p[1]) >= 0) {
+            ++p;
+        } else if (*p != ' ') {
+            ++drawsCutAtRightEdge;
+            return;
+        }
+    }
+}
+
 }  // namespace
+
+uint32_t DrawsCutAtRightEdge() { return drawsCutAtRightEdge; }
 
 void DrawText(std::string text, int32_t x, int32_t y, ColourCode colour) { PutClipped(text, x, y, colour); }
 
@@ -96,6 +126,7 @@ void DrawNumber(int32_t number, int32_t x, int32_t y, ColourCode colour) {
 }
 
 void DrawChar(char character, int32_t x, int32_t y, ColourCode colour) {
+    if (x > kLastColumn && y >= 0 && y <= kLastRow && character != ' ') ++drawsCutAtRightEdge;
     if (x < 0 || x > kLastColumn || y < 0 || y > kLastRow) return;
     const int attribute = ColourAttr(TintedColour(colour));
     wattron(mainWindow, attribute);
@@ -121,7 +152,8 @@ void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background) 
         wattron(mainWindow, attribute);
         attributeOn = true;
     };
-    for (const char* p = text; *p != '\0' && column < kLastColumn; ++p) {
+    const char* p = text;
+    for (; *p != '\0' && column < kLastColumn; ++p) {
         if (*p == kColourMarkup) {
             const int code = MarkupColour(p[1]);
             if (code >= 0) {
@@ -138,6 +170,7 @@ void DrawCodedText(const char* text, int32_t x, int32_t y, uint16_t background) 
         ++column;
     }
     if (attributeOn) wattroff(mainWindow, attribute);
+    NoteCutCodedText(p);
 }
 
 void ClearScreen() {

@@ -39,3 +39,7 @@ void FlashCharacter(char character, int32_t x, int32_t y, ColourCode colour, uin
 
 // Set by ClearScreen; makes the status panel redraw its separator row.
 extern uint8_t separatorDirty;
+
+// How many draws since the program began lost visible text past column 79
+// (the screen clips it): each one is a screen laid out wider than the terminal.
+uint32_t DrawsCutAtRightEdge();

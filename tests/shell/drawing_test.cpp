@@ -85,6 +85,19 @@ TEST_F(Drawing, TextStopsAtTheScreenEdge) {
     EXPECT_EQ(TextAt(13, 78, 2), "-4");
 }
 
+TEST_F(Drawing, CountsTheDrawsThatLoseVisibleTextPastTheEdge) {
+    const uint32_t before = DrawsCutAtRightEdge();
+    DrawText("abc     ", 77, 1, 7);   // only padding past the edge
+    DrawCodedText("ab@C   ", 77, 2, 0);
+    DrawChar(' ', 80, 3, 7);
+    EXPECT_EQ(DrawsCutAtRightEdge(), before);
+    DrawText("abcd", 77, 1, 7);
+    DrawCodedText("ab@Ccd", 77, 2, 0);  // coded text stops short of column 79
+    DrawChar('x', 80, 3, 7);
+    DrawNumber(12345, 78, 4, 7);
+    EXPECT_EQ(DrawsCutAtRightEdge(), before + 4);
+}
+
 TEST_F(Drawing, BerserkRageTintsEveryDrawerRedUntilTheScreenIsCleared) {
     player.berserkTurns = 5;
     player.mapDrawnFlag = 1;
