@@ -79,6 +79,7 @@ RandomPath ActiveRandomPath() {
     if (!pathChosen) {
         activePath = BestRandomPath();
         pathChosen = true;
+        randomBlock.serial = activePath == RandomPath::kSerial;
     }
     return activePath;
 }
@@ -86,6 +87,7 @@ RandomPath ActiveRandomPath() {
 void UseRandomPath(RandomPath path) {
     activePath = IsRandomPathSupported(path) ? path : BestRandomPath();
     pathChosen = true;
+    randomBlock.serial = activePath == RandomPath::kSerial;
     ++randomBlock.stamp;  // what was made the old way is not handed out the new way
 }
 

@@ -20,6 +20,9 @@ struct RandomBlock {
     // points at are still the ones it was handed. A generator that never had a
     // block holds 0, which no block ever has.
     uint64_t stamp = 1;
+    // True while the active path is kSerial: every generator then draws one
+    // number at a time, inline, without asking for a block.
+    bool serial = false;
     alignas(64) uint64_t slots[kRandomBlockHistory + kRandomBlockSize] = {};
 
     uint64_t* Entries() { return slots + kRandomBlockHistory; }

@@ -29,6 +29,7 @@ public:
             ReadStateAtCursor();
             return x[0];
         }
+        if (randomBlock.serial) return static_cast<uint32_t>(DrawOnce(x, carry));
         return DrawUnbuffered();
     }
     // 0..n-1 for n >= 2; 0 for n == 1 and INT32_MIN for n <= 0, both without drawing.
