@@ -156,7 +156,8 @@ TEST_F(SkillEffects, MultishotNeedsABowAndTwoArrowsAndStopsWhenTheyRunOut) {
     AnswerMorePrompts();
     EXPECT_EQ(player.PerformSkill(kSkillMultishot), 1);
     EXPECT_EQ(player.ArrowCount(), 0);
-    EXPECT_TRUE(Said("You grab a few arrows and unleash hell. You run out of arrows."));
+    EXPECT_TRUE(Said("You grab a few arrows and unleash hell.")) << Messages();
+    EXPECT_TRUE(Said("You run out of arrows.")) << Messages();
 }
 
 TEST_F(SkillEffects, PenetratingStrikeWalksUntilIceAndStrikesOnTheWay) {
