@@ -1,1 +1,0 @@
-// placeholder: the monster behaviour until it is built.
