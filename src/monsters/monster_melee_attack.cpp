@@ -1,6 +1,7 @@
 // A monster's blow at the player beside it, with everything that may come
 // with it: fumes, a minion, a counter-attack, a charge, a critical blow, wear,
-// decay, soaking, bleeding and dizzying blows, the special hit and spiky armour.
+// decay, soaking, bleeding and dizzying blows, what the monster's ability adds,
+// and spiky armour.
 #include <cstring>
 
 #include "items/item_prefixes.h"

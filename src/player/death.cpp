@@ -42,9 +42,9 @@ PronounForms FormsOf(const char* pronoun) {
     return {"Xe", "xirself", "xem", "xir"};
 }
 
-void ReplaceFirst(std::string& text, const char* placeholder, const char* form) {
-    const std::size_t at = text.find(placeholder);
-    if (at != std::string::npos) text.replace(at, std::strlen(placeholder), form);
+void ReplaceFirst(std::string& text, const char* standIn, const char* form) {
+    const std::size_t at = text.find(standIn);
+    if (at != std::string::npos) text.replace(at, std::strlen(standIn), form);
 }
 
 // The words, the map as it is now, and a wait for the space bar.

@@ -273,7 +273,7 @@ TEST_F(MonsterAttack, TheCauseOfDeathNamesTheMonster) {
     }
 }
 
-// Where everyone is stupid a blow is only a blow: no decay, no soaking, no special hit.
+// Where everyone is stupid a blow is only a blow: no decay, no soaking, nothing from its ability.
 TEST_F(MonsterAttack, ExtrasOfABlowAndTheirStupidFloor) {
     WearSturdily(kSlotChest, kClothKind, kPrefixSpiky);
     InitPrefixTable();

@@ -23,7 +23,7 @@ struct Effect {
     ColourCode flash;
 };
 
-class SpecialHits : public FightScreenTest {
+class AbilityHits : public FightScreenTest {
 protected:
     Monster* monster = nullptr;
 
@@ -52,7 +52,7 @@ protected:
 };
 
 // Each row with the draws that start it; the draw after the chance sets the amount.
-TEST_F(SpecialHits, EveryAbilityHasItsEffectMessageAndFlash) {
+TEST_F(AbilityHits, EveryAbilityHasItsEffectMessageAndFlash) {
     const Effect effects[] = {
         {"confusion", kAbilityConfusion, nullptr, [](RandomMother& r) { return r.Random(7) == 0 && r.Random(4) == 3; },
          [](const Monster&) { EXPECT_EQ(player.dizziness, 5); }, "You feel dizzy.", kRed},
@@ -133,7 +133,7 @@ TEST_F(SpecialHits, EveryAbilityHasItsEffectMessageAndFlash) {
 }
 
 // A row whose chance comes up but whose condition fails does nothing at all.
-TEST_F(SpecialHits, RunningAilmentsAreNotLengthenedAndImmunitiesHold) {
+TEST_F(AbilityHits, RunningAilmentsAreNotLengthenedAndImmunitiesHold) {
     const Effect effects[] = {
         {"already dizzy", kAbilityConfusion, [](Monster&) { player.dizziness = 1; },
          [](RandomMother& r) { return r.Random(7) == 0; }, [](const Monster&) { EXPECT_EQ(player.dizziness, 1); }, "",
@@ -163,7 +163,7 @@ TEST_F(SpecialHits, RunningAilmentsAreNotLengthenedAndImmunitiesHold) {
     }
 }
 
-TEST_F(SpecialHits, NothingHappensWhereEveryoneIsStupid) {
+TEST_F(AbilityHits, NothingHappensWhereEveryoneIsStupid) {
     floorArray[0].feeling = kFeelingStupid;
     monster->ability = kAbilityConfusion;
     SeedFor([](RandomMother& r) { return r.Random(7) == 0; });
@@ -173,7 +173,7 @@ TEST_F(SpecialHits, NothingHappensWhereEveryoneIsStupid) {
     EXPECT_EQ(rng.BRandom(), RandomMother(before).BRandom());  // not even the chance is drawn
 }
 
-TEST_F(SpecialHits, ABlinkLandsOnTheOneFreeSquareInView) {
+TEST_F(AbilityHits, ABlinkLandsOnTheOneFreeSquareInView) {
     for (Tile& tile : floorArray[0].tiles) tile.visibleNow = 0;
     floorArray[0].At(30, 5).visibleNow = 1;
     floorArray[0].At(31, 5).visibleNow = 1;
@@ -198,7 +198,7 @@ TEST_F(SpecialHits, ABlinkLandsOnTheOneFreeSquareInView) {
 
 // A shot from afar pushes the character by the whole offset; a landing off the
 // map, on a wall or on a monster keeps it where it is.
-TEST_F(SpecialHits, AKnockBackLandsOnlyOnFreeFloorOnTheMap) {
+TEST_F(AbilityHits, AKnockBackLandsOnlyOnFreeFloorOnTheMap) {
     struct Case {
         const char* name;
         int32_t playerX, monsterX;
@@ -226,7 +226,7 @@ TEST_F(SpecialHits, AKnockBackLandsOnlyOnFreeFloorOnTheMap) {
 }
 
 // Energy burn with a store of 2 or less burns one point; the store never goes below 0.
-TEST_F(SpecialHits, EnergyBurnWithASmallStoreBurnsOnePoint) {
+TEST_F(AbilityHits, EnergyBurnWithASmallStoreBurnsOnePoint) {
     monster->ability = kAbilityBurnsEnergy;
     player.maxSp = 2;
     for (int32_t expected : {1, 0}) {
@@ -249,7 +249,7 @@ TEST_F(SpecialHits, EnergyBurnWithASmallStoreBurnsOnePoint) {
 
 // The stomp fells the walls of the 3 by 3 block around the character, never
 // the frame of the floor, and each fallen wall takes 4 % of the hit points.
-TEST_F(SpecialHits, StompedWallsFallAroundTheCharacter) {
+TEST_F(AbilityHits, StompedWallsFallAroundTheCharacter) {
     for (int32_t y = 0; y <= 18; ++y) floorArray[0].At(1, y).glyph = kWallGlyph;
     floorArray[0].At(3, 11).glyph = kWallGlyph;
     floorArray[0].At(0, 0).colour = kStoneWalls;
