@@ -159,8 +159,9 @@ void ShowFinalScreens() {
     gameInPlay = 0;
     RemoveNamedCharacterSave();
     const bool entered = highScores.RecordHighScore(endText);
-    highScores.SaveHighScores();
+    const bool scoresSaved = highScores.SaveHighScores();
     ShowAndWaitForSpace("You die... Press space. ");
+    if (!scoresSaved) HighScoreTable::ReportScoresNotSaved();
     if (entered) {
         ClearScreen();
         highScores.ShowHallOfFame();

@@ -54,7 +54,7 @@ void VictoryEnding() {
     }
 
     const bool entered = highScores.RecordHighScore(endText);
-    highScores.SaveHighScores();
+    if (!highScores.SaveHighScores()) HighScoreTable::ReportScoresNotSaved();
     if (entered) {
         ClearScreen();
         highScores.ShowHallOfFame();

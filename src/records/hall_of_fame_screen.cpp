@@ -4,6 +4,7 @@
 #include "shell/command_line.h"
 #include "shell/drawing.h"
 #include "shell/game.h"
+#include "shell/message_log.h"
 #include "shell/text_format.h"
 #include "shell/title_screen.h"
 
@@ -50,4 +51,9 @@ void HighScoreTable::ShowHallOfFame() {
     }
     ReadKey();
     LeaveHallOfFame();
+}
+
+void HighScoreTable::ReportScoresNotSaved() {
+    PrintWords("The high score file couldn't be written, so this result is not kept. The older results are as they were. ");
+    messageLog.FlushMessages(false);
 }

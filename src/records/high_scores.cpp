@@ -86,10 +86,10 @@ void HighScoreTable::LoadHighScores() {
     if (!reader.Failed()) *this = read;
 }
 
-void HighScoreTable::SaveHighScores() {
+bool HighScoreTable::SaveHighScores() {
     FieldWriter writer;
     for (const ScoreEntry& entry : entries) TransferScoreEntry(writer, entry);
-    PlatformWriteFileAtomically(kScoreFileName, writer.bytes.data(), writer.bytes.size());
+    return PlatformWriteFileAtomically(kScoreFileName, writer.bytes.data(), writer.bytes.size());
 }
 
 bool HighScoreTable::RecordHighScore(const std::string& endText) {

@@ -26,8 +26,9 @@ public:
 
     // Reads "scores.hmd"; a missing or damaged file leaves the table as it is.
     void LoadHighScores();
-    // Writes "scores.hmd" whole or not at all; a failure loses only this update.
-    void SaveHighScores();
+    // Writes "scores.hmd" whole or not at all; a failure loses only this update
+    // and returns false.
+    bool SaveHighScores();
     // Scores the player and inserts the result, with the end text; true when it
     // entered the table (a result ties below the results already there).
     bool RecordHighScore(const std::string& endText);
@@ -35,6 +36,9 @@ public:
     // ends after its key; otherwise the title screen is drawn again afterwards
     // while the character lives in the dungeon.
     void ShowHallOfFame();
+    // Through the message log, waiting for a key: this game's result could not
+    // be written to "scores.hmd", whose older results are kept.
+    static void ReportScoresNotSaved();
 };
 
 extern HighScoreTable highScores;

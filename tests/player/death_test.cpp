@@ -142,6 +142,20 @@ TEST_F(Death, ADeathShowsTheDeathScreen) {
     EXPECT_EQ(gameInPlay, 0);         // nothing is saved from here on
 }
 
+// A score file that cannot be written is told once the death has been seen.
+TEST_F(Death, AScoreFileThatCannotBeWrittenIsReported) {
+    const ScopedWorkingDirectory directory;
+    std::filesystem::create_directory("scores.hmd");  // a folder where the file goes: the write fails
+    SeedForAPlainBlow();
+    Type(" ");
+    EXPECT_TRUE(RunUntilItWaitsForAKey([this] { killer->MonsterMeleeAttack(); }));
+    EXPECT_NE(Messages().find("You die... Press space. The high score file couldn't be written, so this result is not "
+                              "kept."),
+              std::string::npos)
+        << Messages();
+    EXPECT_TRUE(std::filesystem::is_directory("scores.hmd"));
+}
+
 // After the final screens the game ends; in "-name" mode the save goes first.
 TEST_F(Death, TheGameEndsAfterTheFinalScreensAndTheNamedSaveIsRemoved) {
     const ScopedWorkingDirectory directory;

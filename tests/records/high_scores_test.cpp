@@ -159,6 +159,23 @@ TEST_F(HighScores, TheScoreFileHoldsNineRawEntries) {
     EXPECT_FALSE(std::filesystem::exists("scores.hmd.tmp"));
 }
 
+// A write that fails at any step up to the rename leaves the older file whole.
+TEST_F(HighScores, AFailedWriteSaysSoAndKeepsTheOlderFile) {
+    FillTable();
+    ASSERT_TRUE(highScores.SaveHighScores());
+    std::string before;
+    ASSERT_TRUE(PlatformReadFile("scores.hmd", 5000, before));
+    highScores.entries[0].score = 95;
+    for (int step = 1; step <= 5; ++step) {
+        PlatformFailFileStep(step);
+        EXPECT_FALSE(highScores.SaveHighScores()) << "step " << step;
+        std::string after;
+        ASSERT_TRUE(PlatformReadFile("scores.hmd", 5000, after));
+        EXPECT_EQ(after, before) << "step " << step;
+    }
+    PlatformFailFileStep(0);
+}
+
 // A damaged score file is no table: the one in memory stays as it is.
 TEST_F(HighScores, ADamagedScoreFileIsNotRead) {
     FillTable();

@@ -8,6 +8,8 @@
 #include "records/save_game.h"
 #include "records/saved_game.h"
 #include "shell/command_line.h"
+#include "shell/game.h"
+#include "shell/toolkit_hooks.h"
 #include "shell/message_log.h"
 #include "shell/platform.h"
 #include "support/screen_test.h"
@@ -185,6 +187,19 @@ TEST_F(SaveGameFile, TerminationSavesTheLivingAndRemovesTheDeadsSave) {
     player.hp = 0;
     EXPECT_EXIT(OnTerminate(1), ::testing::ExitedWithCode(1), "");
     EXPECT_FALSE(fs::exists("Data/Tester/Tester.hmd"));
+}
+
+// A signal while a save is being loaded, a character made or the victory shown
+// (no game in play) ends the program without writing a save.
+TEST_F(SaveGameFile, TerminationWithNoGameInPlayWritesNoSave) {
+    UseNameMode();
+    InstallToolkitHooks();
+    gameInPlay = 0;
+    EXPECT_EXIT(toolkitHooks.terminate(15), ::testing::ExitedWithCode(1), "");
+    EXPECT_FALSE(fs::exists("Data/Tester/Tester.hmd"));
+    gameInPlay = 1;
+    EXPECT_EXIT(toolkitHooks.terminate(15), ::testing::ExitedWithCode(1), "");
+    EXPECT_TRUE(fs::exists("Data/Tester/Tester.hmd"));
 }
 
 }  // namespace
