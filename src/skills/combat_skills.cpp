@@ -91,6 +91,8 @@ int32_t PerformMultishot(Player& p) {
         }
         Monster* monster = VisibleMonsterAt(p, x, y);
         if (monster != nullptr) {
+            // A shot can cut the bow in half: the volley ends with it.
+            if (!MainWeaponIsRanged()) return false;
             FlashCharacter(kSkillMark, x, y, kCyan, 50);
             p.ResolveShot(monster);
         }
@@ -125,6 +127,8 @@ int32_t PerformPenetratingShot(Player& p) {
             PrintWords("You run out of arrows. ");
             return false;
         }
+        // A shot can cut the bow in half: the line of shots ends with it.
+        if (!MainWeaponIsRanged()) return false;
         p.preparedSkill = kSkillPenetratingShot;
         p.ResolveShot(&monster);
         return true;

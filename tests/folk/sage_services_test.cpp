@@ -135,11 +135,13 @@ TEST_F(SageServices, HeatingAndCoolingAtTheirEdges) {
 
 TEST_F(SageServices, FiremeadJoinsTheCarriedBottles) {
     SageBeside(100);
+    itemKinds[kFood].weight = 3;
     player.gold = 500;
     Type("hFhF");
     player.OpenSageMenu();
     player.OpenSageMenu();
     EXPECT_EQ(QuantityOf(kFood), 2);
+    EXPECT_EQ(player.carriedWeight, 6);  // the second bottle weighs at once
     int32_t stacks = 0;
     for (const ItemData& item : player.inventory) stacks += item.kind == kFood;
     EXPECT_EQ(stacks, 1);

@@ -49,6 +49,7 @@ TEST_F(Selling, UnitValues) {
 
 TEST_F(Selling, OneOrAllOfAStack) {
     itemKinds[kDarts].baseValue = 12;
+    itemKinds[kDarts].weight = 3;
     SageBeside(100);
     OwnStack(kDarts, 5);
     player.gold = 0;
@@ -56,6 +57,7 @@ TEST_F(Selling, OneOrAllOfAStack) {
     player.OpenSageMenu();
     EXPECT_EQ(player.gold, 12);
     EXPECT_EQ(QuantityOf(kDarts), 4);
+    EXPECT_EQ(player.carriedWeight, 12);  // the lighter load counts at once
     EXPECT_NE(Row(20).find("\"Do you want to sell (O)ne, (A)ll or (N)one of them?\""), std::string::npos);
     Type("ssA");
     player.OpenSageMenu();

@@ -160,6 +160,48 @@ TEST_F(SkillEffects, MultishotNeedsABowAndTwoArrowsAndStopsWhenTheyRunOut) {
     EXPECT_TRUE(Said("You run out of arrows.")) << Messages();
 }
 
+// A bow cut in half by one shot of a multishot or a penetrating shot shoots no
+// more. The seed is one where the bow breaks when there is a single rat to shoot:
+// with three in a row the first shot breaks it just the same.
+TEST_F(SkillEffects, ABowBrokenByAShotEndsTheSkill) {
+    // Three rats east of the character that every shot hits; the first `rats` of them placed.
+    const auto prepare = [this](int32_t effect, int32_t rats, uint32_t seed) {
+        StartOver();
+        const int32_t bow = WearSturdily(kSlotMainWeapon, kBow);
+        player.inventory[static_cast<std::size_t>(bow)].durability = 1;
+        CarryArrows(10);
+        std::vector<Monster*> placed;
+        for (int32_t step = 1; step <= rats; ++step) {
+            Monster* rat = PlaceFighter(10 + step, 10);
+            rat->hp = rat->maxHp = 1000;
+            rat->dodge = -5000;
+            placed.push_back(rat);
+        }
+        Type(std::string(effect == kSkillPenetratingShot ? "6" : "") + std::string(30, ' '));
+        rng.RandomInit(seed);
+        EXPECT_EQ(player.PerformSkill(effect), 1);
+        return placed;
+    };
+    for (int32_t effect : {kSkillMultishot, kSkillPenetratingShot}) {
+        SCOPED_TRACE(effect);
+        uint32_t seed = 1;
+        while (seed < 3000) {
+            prepare(effect, 1, seed);
+            if (player.equipSlots[kSlotMainWeapon] == kEmptySlot) break;
+            ++seed;
+        }
+        ASSERT_LT(seed, 3000u);
+        const std::vector<Monster*> rats = prepare(effect, 3, seed);
+        EXPECT_EQ(player.equipSlots[kSlotMainWeapon], kEmptySlot);
+        EXPECT_LT(rats[0]->hp, 1000);
+        EXPECT_EQ(rats[1]->hp, 1000);
+        EXPECT_EQ(rats[2]->hp, 1000);
+        if (effect == kSkillMultishot) {
+            EXPECT_EQ(player.ArrowCount(), 9);
+        }
+    }
+}
+
 TEST_F(SkillEffects, PenetratingStrikeWalksUntilIceAndStrikesOnTheWay) {
     PlaceFighter(12, 10, "bat");
     floorArray[0].At(14, 10).glyph = kIceBlockGlyph;
