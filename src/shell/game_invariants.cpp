@@ -57,6 +57,8 @@ bool FitsSlot(int32_t slot, const ItemKind& kind) {
     const int32_t home = SlotForKind(kind);
     if (home == slot) return true;
     if (home == kSlotMainWeapon) return slot == kSlotSecondWeapon || slot == kSlotMainHandSwap || slot == kSlotSecondHandSwap;
+    // A shield taken off the arm by a swap to the readied weapons waits in the second hand's swap slot.
+    if (home == kSlotShield) return slot == kSlotSecondHandSwap;
     return home == kSlotRightRing && slot == kSlotLeftRing;
 }
 

@@ -77,6 +77,24 @@ TEST_F(GameInvariants, ReadiedWeaponMayNameWhatAHandHolds) {
     EXPECT_TRUE(BrokenGameInvariants().empty());
 }
 
+// A swap to the readied weapons leaves the worn shield in the second hand's swap
+// slot; the main hand's swap slot takes weapons only.
+TEST_F(GameInvariants, AShieldMayWaitInTheSecondHandsSwapSlotOnly) {
+    constexpr int32_t kShield = kSword + 1;
+    itemKinds[kShield].inUse = 1;
+    itemKinds[kShield].type = kItemArmour;
+    itemKinds[kShield].subtype = kSubtypeShield;
+    std::strcpy(itemKinds[kShield].name, "buckler");
+    const int32_t shield = Carry(kShield);
+    player.equipSlots[kSlotSecondHandSwap] = shield;
+    EXPECT_TRUE(BrokenGameInvariants().empty());
+    player.equipSlots[kSlotSecondHandSwap] = kEmptySlot;
+    player.equipSlots[kSlotMainHandSwap] = shield;
+    const std::vector<std::string> broken = BrokenGameInvariants();
+    ASSERT_EQ(broken.size(), 1u);
+    EXPECT_NE(broken[0].find("equipment slot 17 holds buckler, which does not go there"), std::string::npos) << broken[0];
+}
+
 TEST_F(GameInvariants, CharactersFloorScopeLeavesTheOtherFloorsTiles) {
     floorArray[kFloor + 1].At(5, 5).monsterPresent = 1;
     EXPECT_TRUE(BrokenGameInvariants(InvariantScope::kCharactersFloor).empty());
