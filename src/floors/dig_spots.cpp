@@ -42,6 +42,8 @@ void DigSpots::Refresh(XY low, XY high) {
     // A place's kind depends on the tiles up to two away from it.
     SortPlaces(std::max(low.x - 2, -1), std::max(low.y - 2, -1), std::min(high.x + 3, kFloorWidth + 1),
                std::min(high.y + 3, kFloorHeight + 1));
+    besideFloorBits.Read(WallsBesideFloorTable());
+    besideCorridorBits.Read(WallsBesideCorridorTable());
 }
 
 // The margin holds no open tile, so its sums stay 0 along the top and left and

@@ -55,8 +55,10 @@ public:
     // beside a straight stretch of corridor.
     bool IsWallBesideCorridor(int32_t x, int32_t y) const { return Kind(x, y) & kBesideCorridor; }
     // The same two tests as tables for a spot search drawing places with offset -1.
-    PlaceTable WallsBesideFloorTable() const { return {kinds, kFloorHeight + 2, kBesideFloor}; }
-    PlaceTable WallsBesideCorridorTable() const { return {kinds, kFloorHeight + 2, kBesideCorridor}; }
+    PlaceTable WallsBesideFloorTable() const { return {kinds, kFloorHeight + 2, kBesideFloor, &besideFloorBits}; }
+    PlaceTable WallsBesideCorridorTable() const {
+        return {kinds, kFloorHeight + 2, kBesideCorridor, &besideCorridorBits};
+    }
     // How many places of each kind the floor has.
     int32_t WallsBesideFloor() const { return wallsBesideFloor; }
     int32_t WallsBesideCorridor() const { return wallsBesideCorridor; }
@@ -105,4 +107,7 @@ private:
     uint8_t kinds[(kFloorWidth + 2) * (kFloorHeight + 2) + kPlaceTablePadding] = {};
     int32_t wallsBesideFloor = 0;
     int32_t wallsBesideCorridor = 0;
+    // The two tables as bits, for searches many times quicker than the bytes.
+    PlaceBits besideFloorBits;
+    PlaceBits besideCorridorBits;
 };

@@ -45,7 +45,11 @@ public:
         if (end - next < count) Relend(count);
         return next;
     }
+    // How many draws from UpcomingDraws on the block holds: at least the count asked for.
+    int32_t UpcomingInBlock() const { return static_cast<int32_t>(end - next); }
     void SkipDraws(int32_t count) { next += count; }
+    // True on the serial path, where every draw is made one at a time.
+    bool Serial() const { return serial; }
 
 private:
     uint32_t NextDraw() {

@@ -51,35 +51,36 @@ bool SearchSpot(int32_t offset, Fits fits, XY& spot) {
 }
 
 // The same search for a place test read from a table: the probes are weighed
-// kProbeBatch at a time, and only the draws up to the first that fits are taken.
+// in batches, as many as the block holds at a time, and only the draws up to
+// the first that fits are taken.
 inline bool SearchSpot(int32_t offset, const PlaceTable& table, XY& spot) {
     auto fits = [&table, offset](int32_t x, int32_t y) {
         return (table.cells[(x - offset) * table.columnStride + (y - offset)] & table.mask) != 0;
     };
     LocalRandom random;
+    const ProbeScan scan = random.Serial() ? nullptr : ActiveProbeScan();
     int32_t probes = 0;
-    while (probes < kSpotDrawLimit) {
-        const int32_t batch = std::min(kProbeBatch, kSpotDrawLimit - probes);
+    while (scan != nullptr && kSpotDrawLimit - probes >= kProbeBatch) {
         const uint64_t* draws = random.UpcomingDraws(2 * kProbeBatch);
-        const int32_t first = draws == nullptr ? -2 : FirstFittingProbe(draws, table);
-        if (first == -2 || batch < kProbeBatch) {
-            // One at a time: on the serial path, and for the last few probes.
-            const int32_t x = random.Random(kFloorWidth) + offset;
-            const int32_t y = random.Random(kFloorHeight) + offset;
-            ++probes;
-            if (fits(x, y)) {
-                spot = {x, y};
-                return true;
-            }
-            continue;
-        }
+        const int32_t inBlock = random.UpcomingInBlock() / (2 * kProbeBatch) * kProbeBatch;
+        const int32_t count = std::min(inBlock, (kSpotDrawLimit - probes) / kProbeBatch * kProbeBatch);
+        const int32_t first = scan(draws, count, table);
         if (first >= 0) {
             spot = {ProbeColumn(draws[2 * first]) + offset, ProbeRow(draws[2 * first + 1]) + offset};
             random.SkipDraws(2 * (first + 1));
             return true;
         }
-        random.SkipDraws(2 * kProbeBatch);
-        probes += kProbeBatch;
+        random.SkipDraws(2 * count);
+        probes += count;
+    }
+    // One at a time: on the serial path, and for the last few probes.
+    for (; probes < kSpotDrawLimit; ++probes) {
+        const int32_t x = random.Random(kFloorWidth) + offset;
+        const int32_t y = random.Random(kFloorHeight) + offset;
+        if (fits(x, y)) {
+            spot = {x, y};
+            return true;
+        }
     }
     return ChooseAmongFittingSpots(offset, fits, random, spot);
 }

@@ -1,4 +1,4 @@
-// The block's lanes in 256-bit registers: 16 lanes, four to a register, laid
+// The block's lanes in 256-bit registers: 8 lanes, four to a register, laid
 // out as the 512-bit fill lays them (random_lanes_avx512.cpp tells how).
 #include <immintrin.h>
 

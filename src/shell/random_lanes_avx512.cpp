@@ -1,4 +1,4 @@
-// The block's lanes in 512-bit registers: 32 lanes, eight to a register, each
+// The block's lanes in 512-bit registers: 16 lanes, eight to a register, each
 // lane's value in the low half of a 64-bit slot. The multiply reads only that
 // half, so a lane's whole 64-bit sum (carry above, output below) serves at once
 // as the next newest output, the next carry and the entry to store.
