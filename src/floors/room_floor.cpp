@@ -1,6 +1,9 @@
 // Room floors: small rooms joined by winding one-tile passages. Each new path
 // and the room at its end are planned on a scratch grid with a letter per
 // segment, tested, and only then dug into the floor.
+#include <algorithm>
+#include <array>
+
 #include "floors/floor.h"
 #include "floors/dig_spots.h"
 #include "floors/local_random.h"
@@ -31,59 +34,117 @@ char SegmentLetter(int32_t index) {
     return static_cast<char>(kFirstLetter + index);
 }
 
-// Draws a length of 5 to 12 and a direction that keeps the path on the map and
-// doesn't double back; moves the position past the segment. The floor's
-// openTileCount holds the last direction while the floor is generated.
-template <class Generator>
-PathSegment GrowPath(Floor& floor, XY& position, Generator& random) {
-    PathSegment segment;
-    segment.from = position;
-    // The longest segment each direction allows, by direction (2 up, 3 down,
-    // 4 left, 5 right); none back the way the path came. A table rather than
-    // tests per direction: the draws are random, so such tests mispredict.
-    const int32_t last = floor.openTileCount;
-    const int32_t longest[6] = {-1,
-                                -1,
-                                last != 3 ? position.y - 2 : -1,
-                                last != 2 ? 17 - position.y : -1,
-                                last != 5 ? position.x - 2 : -1,
-                                last != 4 ? 78 - position.x : -1};
-    constexpr int32_t kLengths = 8;
-    constexpr int32_t kShortest = 5;
-    // The tries are weighed many at a time where the generator allows (see
-    // TakeFirstAcceptedPair): the same draws, without a mispredicted branch a try.
-    const int32_t longestByDraw[kDirectionDraws] = {longest[DirectionOfDraw(0)], longest[DirectionOfDraw(1)],
-                                                    longest[DirectionOfDraw(2)], longest[DirectionOfDraw(3)]};
-    auto fits = [&longestByDraw](uint32_t lengthDraw, uint32_t directionDraw) {
-        return ScaleDraw(lengthDraw, kLengths) + kShortest <= longestByDraw[ScaleDraw(directionDraw, kDirectionDraws)];
-    };
-    // From any place on the map some length and direction fit.
-    for (int32_t draw = 0; draw < kSpotDrawLimit; ++draw) {
-        int32_t length = 0;
-        int32_t direction = 0;
-        uint32_t lengthDraw = 0;
-        uint32_t directionDraw = 0;
-        const int32_t batch = draw + kPairBatch <= kSpotDrawLimit ? TakeFirstAcceptedPair(random, fits, lengthDraw, directionDraw) : -2;
-        if (batch == -1) {
-            draw += kPairBatch - 1;
+// A segment's length draw gives 5 to 12 tiles, its direction draw one of the
+// four digging directions.
+constexpr int32_t kLengths = 8;
+constexpr int32_t kShortest = 5;
+
+// The tries of a segment as a mask: the byte of direction draw d (north, south,
+// east, west) holds a bit per length draw, set when that try fits. A mask
+// rather than tests per try: the draws are random, so such tests mispredict.
+constexpr int32_t kNorthTries = 0;
+constexpr int32_t kSouthTries = kLengths;
+constexpr int32_t kEastTries = 2 * kLengths;
+constexpr int32_t kWestTries = 3 * kLengths;
+constexpr uint32_t kAllLengths = (1u << kLengths) - 1u;
+
+// The lengths that fit in `room` tiles, lowest bit the shortest.
+constexpr uint32_t LengthsWithin(int32_t room) { return (1u << std::clamp(room - kShortest + 1, 0, kLengths)) - 1u; }
+
+// A path keeps to rows 2 to 17 and columns 2 to 78: from each row the tries
+// north and south that stay there, from each column those east and west.
+constexpr std::array<uint32_t, kFloorHeight> kTriesFromRow = [] {
+    std::array<uint32_t, kFloorHeight> tries{};
+    for (int32_t y = 0; y < kFloorHeight; ++y)
+        tries[y] = LengthsWithin(y - 2) << kNorthTries | LengthsWithin(17 - y) << kSouthTries;
+    return tries;
+}();
+constexpr std::array<uint32_t, kFloorWidth> kTriesFromColumn = [] {
+    std::array<uint32_t, kFloorWidth> tries{};
+    for (int32_t x = 0; x < kFloorWidth; ++x)
+        tries[x] = LengthsWithin(78 - x) << kEastTries | LengthsWithin(x - 2) << kWestTries;
+    return tries;
+}();
+// By the last direction (2 north, 3 south, 4 west, 5 east): the way back.
+constexpr uint32_t kTriesBack[6] = {0, 0, kAllLengths << kSouthTries, kAllLengths << kNorthTries,
+                                    kAllLengths << kEastTries, kAllLengths << kWestTries};
+
+uint32_t FittingTries(XY position, int32_t last) {
+    const uint32_t back = last >= 0 && last < 6 ? kTriesBack[last] : 0;
+    return (kTriesFromRow[position.y] | kTriesFromColumn[position.x]) & ~back;
+}
+
+// A try's code: its direction draw times kLengths plus its length draw, which
+// is also its bit in the mask.
+int32_t TryCode(int32_t lengthDrawn, int32_t directionDrawn) { return kLengths * directionDrawn + lengthDrawn; }
+int32_t TryCodeOfDraws(uint64_t lengthDraw, uint64_t directionDraw) {
+    return TryCode(ScaleDraw(static_cast<uint32_t>(lengthDraw), kLengths),
+                   ScaleDraw(static_cast<uint32_t>(directionDraw), kDirectionDraws));
+}
+bool TryFits(uint32_t fitting, int32_t code) { return ((fitting >> code) & 1u) != 0; }
+
+// Where each try takes the path: direction draws 0 to 3 go north, south, east and west.
+constexpr std::array<XY, kDirectionDraws * kLengths> kTryMoves = [] {
+    constexpr XY kStepOfDraw[kDirectionDraws] = {{0, -1}, {0, 1}, {1, 0}, {-1, 0}};
+    std::array<XY, kDirectionDraws * kLengths> moves{};
+    for (int32_t direction = 0; direction < kDirectionDraws; ++direction) {
+        for (int32_t length = 0; length < kLengths; ++length) {
+            const XY step = kStepOfDraw[direction];
+            moves[kLengths * direction + length] = {step.x * (length + kShortest), step.y * (length + kShortest)};
+        }
+    }
+    return moves;
+}();
+
+// Tries are weighed kTryBatch at a time from the block, and only the draws up
+// to the first that fits are taken. Most segments fit within a try or two, so a
+// short batch wastes little, and a whole batch missing is rare enough to predict.
+constexpr int32_t kTryBatch = 8;
+static_assert(kSpotDrawLimit % kTryBatch == 0);
+
+// Draws tries of a length and then a direction until one fits; its code, or -1
+// when none of kSpotDrawLimit tries did.
+int32_t DrawFittingTry(uint32_t fitting, LocalRandom& random) {
+    for (int32_t tries = 0; tries < kSpotDrawLimit;) {
+        const uint64_t* draws = random.UpcomingDraws(2 * kTryBatch);
+        if (draws == nullptr) {
+            // The serial path: one try at a time.
+            const int32_t lengthDrawn = random.Random(kLengths);
+            const int32_t code = TryCode(lengthDrawn, random.Random(kDirectionDraws));
+            if (TryFits(fitting, code)) return code;
+            ++tries;
             continue;
         }
-        if (batch >= 0) {
-            draw += batch;
-            length = ScaleDraw(lengthDraw, kLengths) + kShortest;
-            direction = DirectionOfDraw(ScaleDraw(directionDraw, kDirectionDraws));
-        } else {
-            length = random.Random(kLengths) + kShortest;
-            direction = RandomDirection(random);
-            if (length > longest[direction]) continue;
+        uint32_t fits = 0;
+        for (int32_t i = 0; i < kTryBatch; ++i) {
+            fits |= static_cast<uint32_t>(TryFits(fitting, TryCodeOfDraws(draws[2 * i], draws[2 * i + 1]))) << i;
         }
-        segment.direction = direction;
-        segment.length = length;
-        const XY step = DirectionStep(direction);
-        position = {position.x + step.x * length, position.y + step.y * length};
-        floor.openTileCount = direction;
-        break;
+        if (fits == 0) {
+            random.SkipDraws(2 * kTryBatch);
+            tries += kTryBatch;
+            continue;
+        }
+        const int32_t first = __builtin_ctz(fits);
+        random.SkipDraws(2 * (first + 1));
+        return TryCodeOfDraws(draws[2 * first], draws[2 * first + 1]);
     }
+    return -1;
+}
+
+// Draws a length of 5 to 12 and a direction that keeps the path on the map and
+// doesn't double back; moves the position past the segment. The floor's
+// openTileCount holds the last direction while the floor is generated. Inlined
+// into DrawPath, which keeps the draw cursor in a register across a whole path.
+[[gnu::always_inline]] inline PathSegment GrowPath(Floor& floor, XY& position, LocalRandom& random) {
+    PathSegment segment;
+    segment.from = position;
+    // From any place on the map some length and direction fit.
+    const int32_t code = DrawFittingTry(FittingTries(position, floor.openTileCount), random);
+    if (code < 0) return segment;
+    segment.direction = DirectionOfDraw(code / kLengths);
+    segment.length = code % kLengths + kShortest;
+    position = {position.x + kTryMoves[code].x, position.y + kTryMoves[code].y};
+    floor.openTileCount = segment.direction;
     return segment;
 }
 
@@ -115,8 +176,9 @@ RoomPlan PlanPathRoom(const Floor& floor, int32_t x, int32_t y, Generator& rando
     return PlanRoom(x - ox, y - oy, w, h, true, random);
 }
 
-// Draws one attempt's path; false when it ends without a room.
+// Draws one attempt's path into the plan; false when it ends without a room.
 bool DrawPath(Floor& floor, const DigSpots& spots, PathPlan& plan) {
+    plan.segmentCount = 0;
     if (!floor.PickWallBesideFloor(spots, plan.start)) return false;
     LocalRandom random;  // every later draw of the path
     XY position = plan.start;
@@ -184,10 +246,11 @@ bool BuildRoomFloor(Floor& floor, DigSpots& spots, ScratchGrid& scratch) {
     scratch.CopyFloor(floor);
     spots.Build(floor);
     int32_t budget = kAttemptBudget;
+    // One plan serves every attempt: clearing it each time costs more than an attempt that fails early.
+    PathPlan plan;
     for (;;) {
         --budget;
         scratch.RefreshFromFloor(floor);
-        PathPlan plan;
         if (DrawPath(floor, spots, plan) && !IsSurelySpoilt(floor, spots, plan)) {
             MarkPath(floor, plan, scratch);
             if (floor.IsScratchPathValid(scratch, plan.start.x, plan.start.y)) {

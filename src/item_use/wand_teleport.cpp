@@ -80,7 +80,11 @@ void ZapTeleport(int32_t kind, char direction) {
         PrintWords("The monster disappears. ");
         FlashTile(x, y, kMagenta);
         IdentifyWand(kind);
-        if (DrawDestination(false, destination)) MoveOccupant(monster->x, monster->y, destination);
+        if (DrawDestination(false, destination)) {
+            XY square = {monster->x, monster->y};
+            MoveOccupant(square.x, square.y, destination);
+            PlaceMonster(*monster, square.x, square.y);
+        }
     } else if (cSage* sage = IsSageAt(x, y, 0, 0, player.currentFloor) ? LastSageAt(x, y) : nullptr) {
         PrintWords("The sage disappears. ");
         FlashTile(x, y, kMagenta);

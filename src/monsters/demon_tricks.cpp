@@ -124,8 +124,7 @@ void LeaveSquare(Floor& floor, int32_t x, int32_t y) {
 void MoveDemon(Monster& demon, XY to) {
     Floor& floor = FloorOf(demon);
     LeaveSquare(floor, demon.x, demon.y);
-    demon.x = to.x;
-    demon.y = to.y;
+    PlaceMonster(demon, to.x, to.y);
     floor.At(to.x, to.y).monsterPresent = 1;
 }
 

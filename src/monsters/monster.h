@@ -52,6 +52,12 @@ public:
     int32_t bleedTurns = 0;
     uint8_t trickVariant = 0;
     Monster* next = nullptr;
+    // The occupancy index's bookkeeping (monster_occupancy.cpp), never saved:
+    // whether the record is in the list, the square it is filed under (-1 when
+    // none: off the dungeon's floors), and the next record filed there.
+    bool listed = false;
+    int32_t filedSquare = -1;
+    Monster* nextOnSquare = nullptr;
 
     // One pass of game time: status counters, then turns while energy allows.
     // A monster below 1 hit point only waits for the death pass: it neither acts nor heals.
@@ -128,6 +134,15 @@ void PurgeDeadMonsters();
 void FreeAllMonsters();
 // Any record on the square, also one marked dead and waiting for the purge.
 bool IsMonsterAt(int32_t x, int32_t y, int32_t floor);
+// Puts the monster on (x, y) of the floor. The one way to change a listed
+// record's square: an occupancy index of every floor answers IsMonsterAt and
+// FindMonsterAt, and it follows the record only through here. A record not yet
+// listed may be placed too; it is filed when appended.
+void PlaceMonster(Monster& monster, int32_t x, int32_t y, int32_t floor);
+inline void PlaceMonster(Monster& monster, int32_t x, int32_t y) { PlaceMonster(monster, x, y, monster.floor); }
+// For the game's invariant check: where the occupancy index and the list
+// disagree, in words; empty when they agree.
+std::string MonsterIndexDisagreement();
 // The monster section of a save file: the count, then every record in list order.
 // Loading appends the records at the tail of the list.
 void SaveMonsters(FieldWriter& writer);

@@ -56,8 +56,7 @@ void Blink(Monster& monster) {
         }
     }
     floor->At(monster.x, monster.y).monsterPresent = 0;
-    monster.x = x;
-    monster.y = y;
+    PlaceMonster(monster, x, y);
     floor->At(x, y).monsterPresent = 1;
     PrintWords("Immediately after attacking the " + std::string(monster.name) + " blinks elsewhere. ");
 }

@@ -2,6 +2,7 @@
 // dead, freeing everything, and the two position look-ups.
 #include "floors/floor.h"
 #include "monsters/monster.h"
+#include "monsters/monster_occupancy.h"
 #include "player/player.h"
 #include "shell/drawing.h"
 
@@ -54,6 +55,7 @@ void ForgetKnownTail() { knownTail = nullptr; }
 
 void AppendMonsters(Monster* first) {
     if (first == nullptr) return;
+    for (Monster* record = first; record != nullptr; record = record->next) FileMonster(*record);
     if (monsterListHead == nullptr) {
         monsterListHead = first;
     } else {
@@ -83,12 +85,14 @@ void PurgeDeadMonsters() {
             continue;
         }
         *link = record->next;
+        UnfileMonster(*record);
         DisposeOfDeadMonster(record);
     }
 }
 
 void FreeAllMonsters() {
     ForgetKnownTail();
+    ForgetAllFiledMonsters();
     Monster* record = monsterListHead;
     monsterListHead = nullptr;
     while (record != nullptr) {
@@ -101,6 +105,9 @@ void FreeAllMonsters() {
 
 // A record marked dead still keeps its square until the purge frees it.
 bool IsMonsterAt(int32_t x, int32_t y, int32_t floor) {
+    const int32_t square = FiledSquareOf(x, y, floor);
+    if (square >= 0) return FirstFiledAt(square) != nullptr;
+    // Off the dungeon's floors nothing is filed: a stray record is found in the list.
     for (const Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
         if (monster->x == x && monster->y == y && monster->floor == floor) return true;
     }
@@ -108,7 +115,15 @@ bool IsMonsterAt(int32_t x, int32_t y, int32_t floor) {
 }
 
 // A record marked dead is out of play: it can be neither hit nor burnt again.
+// Of two records on a square the first in the list counts, which the index
+// does not know: then the list is walked.
 Monster* FindMonsterAt(int32_t x, int32_t y, int32_t floor) {
+    const int32_t square = FiledSquareOf(x, y, floor);
+    if (square >= 0) {
+        Monster* filed = FirstFiledAt(square);
+        if (filed == nullptr) return nullptr;
+        if (filed->nextOnSquare == nullptr) return filed->alive != 0 ? filed : nullptr;
+    }
     for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
         if (monster->alive != 0 && monster->x == x && monster->y == y && monster->floor == floor) return monster;
     }

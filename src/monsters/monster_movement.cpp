@@ -102,8 +102,7 @@ void Relocate(Monster& monster, int32_t x, int32_t y) {
     if (Floor::OnMap(monster.x, monster.y) && floor.At(monster.x, monster.y).monsterPresent == 1) {
         floor.At(monster.x, monster.y).monsterPresent = 0;
     }
-    monster.x = x;
-    monster.y = y;
+    PlaceMonster(monster, x, y);
     floor.At(x, y).monsterPresent = 1;
 }
 
@@ -241,10 +240,8 @@ int32_t Monster::SwapPlacesWithAlly() {
     XY place;
     if (!FirstNeighbour(x, y, fresher, place)) return 0;
     PrintWords(MonsterSubject(*this) + " and " + MonsterObject(*ally) + " swap places. ");
-    ally->x = x;
-    ally->y = y;
-    x = place.x;
-    y = place.y;
+    PlaceMonster(*ally, x, y);
+    PlaceMonster(*this, place.x, place.y);
     return 1;
 }
 

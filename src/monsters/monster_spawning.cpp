@@ -127,9 +127,7 @@ Monster* AddCompanion(const Monster& leader, const MonsterTemplate& from, Monste
             Monster* companion = new (std::nothrow) Monster;
             if (companion == nullptr) return nullptr;
             CopyTemplate(*companion, from);
-            companion->x = x;
-            companion->y = y;
-            companion->floor = leader.floor;
+            PlaceMonster(*companion, x, y, leader.floor);
             floorArray[leader.floor].At(x, y).monsterPresent = 1;
             after.next = companion;
             return companion;
@@ -153,9 +151,7 @@ int32_t Spawn(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant
     if (wanted + jitter < 0) jitter = -wanted;
     const ColourCode wantedColour = WantedKindColour(floor);
 
-    monster->floor = floor;
-    monster->x = x;
-    monster->y = y;
+    PlaceMonster(*monster, x, y, floor);
     const MonsterTemplate from =
         ChooseMonsterKind(level != kComputedLevel ? level : wanted + jitter, variant, wantedColour);
     if (from.kind < 0) {

@@ -64,9 +64,7 @@ void Monster::FollowThroughStairs(int32_t direction) {
     if (!FindLandingSquare(to, stairs, landing)) return;
     Tile& left = floorArray[floor].At(x, y);
     if (left.monsterPresent == 1) left.monsterPresent = 0;
-    floor = to;
-    x = landing.x;
-    y = landing.y;
+    PlaceMonster(*this, landing.x, landing.y, to);
     floorArray[floor].At(x, y).monsterPresent = 1;
     MatchMonsterToFloorColour();
     PrintWords(MonsterSubject(*this) + " follows you. ");

@@ -86,9 +86,7 @@ void CreateUniqueDemon(int32_t x, int32_t y, int32_t floor, int32_t copyKind) {
     if (stats == nullptr || floor < 0 || floor >= kFloorCount || !Floor::OnMap(x, y)) return;
     Monster* demon = new (std::nothrow) Monster;
     if (demon == nullptr) return;
-    demon->x = x;
-    demon->y = y;
-    demon->floor = floor;
+    PlaceMonster(*demon, x, y, floor);
     Fill(*demon, *stats);
     if (copyKind == kFloorsOwnDemon) {
         const int32_t roll = rng.Random(2);

@@ -122,6 +122,9 @@ void InvariantReport::CheckMonsters() {
         if (standing[monster->floor].test(index)) Fail(who() + " shares its tile with another");
         standing[monster->floor].set(index);
     }
+    // The index that answers "who stands here" must follow every move.
+    const std::string disagreement = MonsterIndexDisagreement();
+    if (!disagreement.empty()) Fail("the occupancy index disagrees with the monster list: " + disagreement);
 }
 
 void InvariantReport::CheckTiles(int32_t floorNumber) {

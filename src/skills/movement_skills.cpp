@@ -65,8 +65,7 @@ int32_t PerformKnockback(Player& p) {
         return 1;
     }
     floor->At(monster->x, monster->y).monsterPresent = 0;
-    monster->x = landing.x;
-    monster->y = landing.y;
+    PlaceMonster(*monster, landing.x, landing.y);
     floor->At(landing.x, landing.y).monsterPresent = 1;
     monster->energy = monster->actThreshold - monster->speed;
     PrintWords("The monster is momentarily disoriented by your powerful shove. ");

@@ -101,7 +101,7 @@ TEST_F(TargetSelectionTest, AStoredTargetInViewIsWhereTheCursorStarts) {
     Type("f");
     EXPECT_EQ(player.SelectTarget(false, false), far);
     // A stored target on another floor is not in view, whatever its square here shows.
-    far->floor = 1;
+    PlaceMonster(*far, far->x, far->y, 1);
     Type("f");
     EXPECT_NE(player.SelectTarget(false, false), far);
 }

@@ -95,7 +95,7 @@ TEST_F(DemonTricks, VirveOpensThreePortalsWaitingForATurnOutOfViewBeforeTheLastT
     EXPECT_FALSE(portal());
     EXPECT_EQ(virve->ability, -4);
     EXPECT_EQ(Messages(), "");
-    blocker->x = 71;
+    PlaceMonster(*blocker, 71, blocker->y);
     floorArray[6].At(70, 5).monsterPresent = 0;
     EXPECT_FALSE(portal());  // waiting for a turn out of view
 

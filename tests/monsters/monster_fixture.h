@@ -33,8 +33,7 @@ inline Monster* PlaceMonster(int32_t x, int32_t y, int32_t floor = 0, const char
 // Moves the record, and the occupied mark with it.
 inline void MoveMonsterTo(Monster& monster, int32_t x, int32_t y) {
     floorArray[monster.floor].At(monster.x, monster.y).monsterPresent = 0;
-    monster.x = x;
-    monster.y = y;
+    PlaceMonster(monster, x, y);
     floorArray[monster.floor].At(x, y).monsterPresent = 1;
 }
 

@@ -46,6 +46,49 @@ TEST_F(MonsterList, LookupsMatchPositionAndFloorInListOrderAndCountTheDead) {
     EXPECT_FALSE(IsMonsterAt(5, 5, 2));
 }
 
+// The look-ups read an index of squares: it follows every move, across
+// floors too, keeps the list's order where two share a square, still finds a
+// record off the map, and agrees with the list throughout.
+TEST_F(MonsterList, LookupsFollowPlacedMonsters) {
+    Monster* a = Place(5, 5, 2);
+    Monster* b = Place(7, 5, 2);
+    PlaceMonster(*a, 6, 5);
+    EXPECT_FALSE(IsMonsterAt(5, 5, 2));
+    EXPECT_EQ(FindMonsterAt(6, 5, 2), a);
+    PlaceMonster(*a, 6, 5, 3);
+    EXPECT_FALSE(IsMonsterAt(6, 5, 2));
+    EXPECT_EQ(FindMonsterAt(6, 5, 3), a);
+
+    // b joins a later in the list, a joins b: the first listed is found either way.
+    PlaceMonster(*b, 6, 5, 3);
+    EXPECT_EQ(FindMonsterAt(6, 5, 3), a);
+    PlaceMonster(*a, 7, 7);
+    EXPECT_EQ(FindMonsterAt(6, 5, 3), b);
+    PlaceMonster(*a, 6, 5);
+    EXPECT_EQ(FindMonsterAt(6, 5, 3), a);
+    EXPECT_EQ(MonsterIndexDisagreement(), "");
+
+    // Not yet listed: placed freely, found once appended.
+    Monster* c = new Monster();
+    PlaceMonster(*c, 1, 1, 4);
+    EXPECT_FALSE(IsMonsterAt(1, 1, 4));
+    AppendMonsters(c);
+    EXPECT_EQ(FindMonsterAt(1, 1, 4), c);
+
+    PlaceMonster(*c, -1, 3);
+    EXPECT_FALSE(IsMonsterAt(1, 1, 4));
+    EXPECT_EQ(FindMonsterAt(-1, 3, 4), c);
+    EXPECT_EQ(MonsterIndexDisagreement(), "");
+
+    // A square written past PlaceMonster shows, and the next placing mends it.
+    b->x = 9;
+    EXPECT_NE(MonsterIndexDisagreement().find("is filed under square"), std::string::npos);
+    PlaceMonster(*b, 10, 5);
+    EXPECT_EQ(MonsterIndexDisagreement(), "");
+    EXPECT_EQ(FindMonsterAt(10, 5, 3), b);
+    EXPECT_EQ(FindMonsterAt(6, 5, 3), a);
+}
+
 // Appending goes on at the true tail after the last appended record was purged,
 // after a run of linked records, and after the list was emptied.
 TEST_F(MonsterList, AppendingAfterPurgesAndEmptyingKeepsTheOrder) {

@@ -49,6 +49,7 @@ TEST_F(GameInvariants, EachBrokenRuleIsNamedWithItsPlace) {
         {"character in a wall", [] { player.y = 4; }, "the character on floor 3 at (11, 4) stands on '#'"},
         {"monster in a wall", [this] { monster->y = 4; }, "monster '' on floor 3 at (13, 4) stands on '#'"},
         {"monster on the character", [this] { monster->x = 11; }, "shares the character's tile"},
+        {"monster moved past the index", [this] { monster->x = 14; TileAt(13, 6).monsterPresent = 0; TileAt(14, 6).monsterPresent = 1; }, "the occupancy index disagrees with the monster list"},
         {"two monsters on one tile", [] { AddMonster(13, 6, kFloor); }, "monster '' on floor 3 at (13, 6) shares its tile with another"},
         {"flag without anyone", [this] { TileAt(12, 7).monsterPresent = 1; }, "the tile on floor 3 at (12, 7) is marked taken but nobody does"},
         {"someone without the flag", [this] { TileAt(13, 6).monsterPresent = 0; }, "is marked free but someone stands there"},
