@@ -6,6 +6,8 @@
 namespace {
 
 constexpr int32_t kSmoothingPasses = 3;
+constexpr int32_t kDrawRange = 100;
+constexpr int32_t kRockDraws = 40;
 
 // A smoothing pass works on a window of 32 rows per column: the map's 19 and
 // some margin, so that the compiler can do a column's rows a vector at a time.
@@ -31,6 +33,47 @@ public:
     static constexpr int32_t kColumnLength = kWindowFirst + kWindow + 2;
 
     uint8_t& At(int32_t x, int32_t y) { return rock[x + kMargin][y + kRowsAbove]; }
+
+    // Rock at random, two tiles in five (a draw of Random(100) under 40, column
+    // by column), and all along the map's edge.
+    void Scatter() {
+        LocalRandom random;
+        for (int32_t x = 0; x < kFloorWidth; ++x) {
+            uint8_t* column = &At(x, 0);
+            const uint64_t* draws = random.UpcomingDraws(kFloorHeight);
+            if (draws != nullptr) {
+                for (int32_t y = 0; y < kFloorHeight; ++y)
+                    column[y] = static_cast<uint8_t>(ScaleDraw(static_cast<uint32_t>(draws[y]), kDrawRange) < kRockDraws);
+                random.SkipDraws(kFloorHeight);
+            } else {
+                for (int32_t y = 0; y < kFloorHeight; ++y)
+                    column[y] = static_cast<uint8_t>(random.Random(kDrawRange) < kRockDraws);
+            }
+            column[0] = 1;
+            column[kFloorHeight - 1] = 1;
+        }
+        for (int32_t y = 0; y < kFloorHeight; ++y) {
+            At(0, y) = 1;
+            At(kFloorWidth - 1, y) = 1;
+        }
+    }
+
+    int32_t CountOpen() {
+        int32_t rockCount = 0;
+        for (int32_t x = 0; x < kFloorWidth; ++x) {
+            const uint8_t* column = &At(x, 0);
+            for (int32_t y = 0; y < kFloorHeight; ++y) rockCount += column[y];
+        }
+        return kFloorWidth * kFloorHeight - rockCount;
+    }
+
+    // The open tile last in storage order (column by column); (-1, -1) when there is none.
+    XY LastOpen() {
+        for (int32_t x = kFloorWidth - 1; x >= 0; --x)
+            for (int32_t y = kFloorHeight - 1; y >= 0; --y)
+                if (!At(x, y)) return {x, y};
+        return {-1, -1};
+    }
 
     // One pass over the inner tiles, each from the state before the pass: rock
     // where 5 or more of its 3x3 block are rock, or at most 2 of the 21 cells of
@@ -71,39 +114,16 @@ private:
     uint8_t rock[kColumns][kColumnLength] = {};
 };
 
-bool IsOnBorder(int32_t x, int32_t y) {
-    return x == 0 || y == 0 || x == kFloorWidth - 1 || y == kFloorHeight - 1;
-}
-
 }  // namespace
 
 void Floor::GenerateCavern() {
     ResetToNewFloor();
     CaveRock cave;
     for (;;) {
-        {
-            LocalRandom random;
-            for (int32_t x = 0; x < kFloorWidth; ++x) {
-                for (int32_t y = 0; y < kFloorHeight; ++y) {
-                    const int32_t draw = random.Random(100);
-                    cave.At(x, y) = draw < 40 ? 1 : 0;
-                }
-            }
-        }
-        for (int32_t x = 0; x < kFloorWidth; ++x)
-            for (int32_t y = 0; y < kFloorHeight; ++y)
-                if (IsOnBorder(x, y)) cave.At(x, y) = 1;
+        cave.Scatter();
         for (int32_t pass = 0; pass < kSmoothingPasses; ++pass) cave.Smooth();
 
-        int32_t open = 0;
-        XY lastOpen = {-1, -1};
-        for (int32_t x = 0; x < kFloorWidth; ++x) {
-            for (int32_t y = 0; y < kFloorHeight; ++y) {
-                if (cave.At(x, y)) continue;
-                ++open;
-                lastOpen = {x, y};
-            }
-        }
+        const int32_t open = cave.CountOpen();
         const float openShare = static_cast<float>(open) / static_cast<float>(kFloorWidth * kFloorHeight - open);
         if (openShare > 0.79 || openShare < 0.765) continue;
 
@@ -112,6 +132,7 @@ void Floor::GenerateCavern() {
         // One cave: the flood from the last open tile reaches every open tile.
         ClearTileMarks();
         openTileCount = 0;
+        const XY lastOpen = cave.LastOpen();
         CountReachableTiles(lastOpen.x, lastOpen.y);
         if (openTileCount != open) continue;
 

@@ -38,7 +38,7 @@ void DigSpots::ReadTile(const Floor& floor, int32_t x, int32_t y, XY& low, XY& h
 
 void DigSpots::Refresh(XY low, XY high) {
     if (high.x < low.x) return;
-    SumOpenTiles();
+    SumOpenTiles(low.x);
     // A place's kind depends on the tiles up to two away from it.
     SortPlaces(std::max(low.x - 2, -1), std::max(low.y - 2, -1), std::min(high.x + 3, kFloorWidth + 1),
                std::min(high.y + 3, kFloorHeight + 1));
@@ -47,18 +47,24 @@ void DigSpots::Refresh(XY low, XY high) {
 }
 
 // The margin holds no open tile, so its sums stay 0 along the top and left and
-// repeat the map's along the bottom and right.
-void DigSpots::SumOpenTiles() {
-    for (int32_t i = kMargin + 1; i < kColumns; ++i) {
+// repeat the map's along the bottom and right. A tile counts in the sums of the
+// columns after its own only, so those before the first changed column stay.
+void DigSpots::SumOpenTiles(int32_t firstChangedColumn) {
+    for (int32_t i = firstChangedColumn + kMargin + 1; i < kColumns; ++i) {
         const int32_t x = i - 1 - kMargin;
         int32_t* column = &sums[i * kRows];
         const int32_t* before = &sums[(i - 1) * kRows];
-        int32_t running = 0;
-        for (int32_t j = kMargin + 1; j < kRows; ++j) {
-            const int32_t y = j - 1 - kMargin;
-            if (x < kFloorWidth && y < kFloorHeight) running += tiles[x * kFloorHeight + y] & kOpen;
-            column[j] = before[j] + running;
+        if (x >= kFloorWidth) {
+            for (int32_t j = kMargin + 1; j < kRows; ++j) column[j] = before[j];
+            continue;
         }
+        const uint8_t* tile = &tiles[x * kFloorHeight];
+        int32_t running = 0;
+        for (int32_t y = 0; y < kFloorHeight; ++y) {
+            running += tile[y] & kOpen;
+            column[y + kMargin + 1] = before[y + kMargin + 1] + running;
+        }
+        for (int32_t j = kFloorHeight + kMargin + 1; j < kRows; ++j) column[j] = before[j] + running;
     }
 }
 

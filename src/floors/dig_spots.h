@@ -74,7 +74,7 @@ private:
     void ReadTile(const Floor& floor, int32_t x, int32_t y, XY& low, XY& high);
     // Sums the open tiles again and sorts the places near the changed tiles from low to high.
     void Refresh(XY low, XY high);
-    void SumOpenTiles();
+    void SumOpenTiles(int32_t firstChangedColumn);
     // Sorts the places of columns left..right-1, rows top..bottom-1 (within -1..80, -1..19).
     void SortPlaces(int32_t left, int32_t top, int32_t right, int32_t bottom);
 
