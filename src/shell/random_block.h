@@ -18,11 +18,13 @@ constexpr int32_t kRandomBlockSize = 32768;
 // starts from (x[3], x[2], x[1], then carry and x[0] as an entry), so that the
 // four entries up to any point hold the whole state after that draw.
 constexpr int32_t kRandomBlockHistory = 8;  // four of them used; eight keep the entries aligned
+constexpr uint64_t kNoBlockStamp = UINT64_MAX;
 struct RandomBlock {
     // Changes at every fill, so that a generator can tell whether the entries it
     // points at are still the ones it was handed. A generator that never had a
-    // block holds 0, which no block ever has.
-    uint64_t stamp = 1;
+    // block holds kNoBlockStamp, which no block ever reaches. Starting at 0 keeps
+    // the whole block zero, so it takes no room in the program file.
+    uint64_t stamp = 0;
     // True while the active path is kSerial: every generator then draws one
     // number at a time, inline, without asking for a block.
     bool serial = false;

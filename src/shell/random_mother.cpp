@@ -41,7 +41,7 @@ void RandomMother::RandomInit(uint32_t seed) {
     for (int i = 0; i < 19; ++i) DrawOnce(x, carry);
     next = nullptr;
     end = nullptr;
-    stamp = 0;
+    stamp = kNoBlockStamp;
     unbufferedDraws = 0;
 }
 

@@ -98,7 +98,7 @@ private:
     // Where this generator reads in the block, valid while the block's stamp is `stamp`.
     const uint64_t* next = nullptr;
     const uint64_t* end = nullptr;
-    uint64_t stamp = 0;
+    uint64_t stamp = kNoBlockStamp;
     // Draws made one at a time since this generator last had a block of its own.
     int32_t unbufferedDraws = 0;
 };
