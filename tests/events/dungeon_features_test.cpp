@@ -14,6 +14,23 @@ TEST_F(FeatureTest, PlainFloorIsNoFeatureAndTakesNoTurn) {
     EXPECT_EQ(Messages(), "");
 }
 
+// A position that a damaged save or a stray move could leave is no feature:
+// nothing is read or written beside the map.
+TEST_F(FeatureTest, OffTheMapOrOffTheFloorsIsNoFeature) {
+    struct Case {
+        int32_t floor, x, y;
+    };
+    const Case cases[] = {{0, -1, 5}, {0, kFloorWidth, 5}, {0, 5, -1}, {0, 5, kFloorHeight}, {-1, 5, 5},
+                          {kFloorCount, 5, 5}};
+    for (const Case& c : cases) {
+        player.currentFloor = c.floor;
+        player.x = c.x;
+        player.y = c.y;
+        EXPECT_EQ(player.UseDungeonFeature(), 0) << c.floor << " " << c.x << "," << c.y;
+    }
+    EXPECT_EQ(Messages(), "");
+}
+
 TEST_F(FeatureTest, SpentFeaturesRefuseAndStillTakeTheTurn) {
     struct Case {
         char glyph;
