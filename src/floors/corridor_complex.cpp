@@ -1,6 +1,8 @@
 // The corridor complex: straight corridors that turn at right angles and end
 // in small square rooms or run into open ground, grown from a 3x3 room until
 // 2000 attempts in a row fail, and kept when both halves of the map are open enough.
+#include <algorithm>
+
 #include "floors/floor.h"
 #include "floors/dig_spots.h"
 #include "floors/local_random.h"
@@ -30,6 +32,9 @@ int32_t Opposite(int32_t direction) {
     }
 }
 
+// A new stretch must turn: it may neither go on the way the last one went nor go back.
+bool TurnsFrom(int32_t direction, int32_t last) { return direction != last && direction != Opposite(last); }
+
 void StartOver(Floor& floor) {
     for (Tile& tile : floor.tiles) tile.glyph = kWallGlyph;
     const int32_t x = rng.Random(80) / 2 + 19;
@@ -52,6 +57,176 @@ bool EndInSmallRoom(const Floor& floor, ScratchGrid& scratch, XY position) {
         if (scratch.At(cell.x, cell.y) == kPlannedMark) touches += scratch.CountAround(cell.x, cell.y, 1, kFloorGlyph);
     }
     return touches == 3;
+}
+
+// Draws read ahead in the block without taking them. An attempt is tried out on
+// them first, and they are taken only when it turns out to fail without leaving
+// a mark. Past the end, or where the draws ahead can't settle a direction, it
+// has run out: the try-out is given up and the attempt left to the scope.
+class DrawsAhead {
+public:
+    DrawsAhead(const uint64_t* from, const uint64_t* end) : from(from), next(from), end(end) {}
+    // As Random(n) for n >= 2.
+    int32_t Random(int32_t n) {
+        if (next == end) {
+            ranOut = true;
+            return 0;
+        }
+        return ScaleDraw(static_cast<uint32_t>(*next++), n);
+    }
+    bool RanOut() const { return ranOut; }
+    int32_t Read() const { return static_cast<int32_t>(next - from); }
+    const uint64_t* Next() const { return next; }
+    int32_t Left() const { return static_cast<int32_t>(end - next); }
+    void Skip(int32_t count) { next += count; }
+    void GiveUp() { ranOut = true; }
+
+private:
+    const uint64_t* from;
+    const uint64_t* next;
+    const uint64_t* end;
+    bool ranOut = false;
+};
+
+// The values of Random(4) whose direction turns from `last`, as bits 0 to 3.
+uint32_t TurningDrawValues(int32_t last) {
+    uint32_t values = 0;
+    for (int32_t drawn = 0; drawn < kDirectionDraws; ++drawn) {
+        values |= static_cast<uint32_t>(TurnsFrom(DirectionOfDraw(drawn), last)) << drawn;
+    }
+    return values;
+}
+
+// A direction drawn again until it turns from `last`; half the directions always do, so this ends.
+int32_t RandomTurn(LocalRandom& random, int32_t last) {
+    int32_t direction = RandomDirection(random);
+    while (!TurnsFrom(direction, last)) direction = RandomDirection(random);
+    return direction;
+}
+
+// The same from the draws ahead, weighed eight at once: which of them turns is
+// a coin toss, and a branch on each would be mispredicted half the time.
+constexpr int32_t kTurnDraws = 8;
+int32_t RandomTurn(DrawsAhead& draws, int32_t last) {
+    if (draws.Left() < kTurnDraws) {
+        draws.GiveUp();
+        return last;
+    }
+    const uint32_t turningValues = TurningDrawValues(last);
+    uint32_t turning = 0;
+    for (int32_t i = 0; i < kTurnDraws; ++i) {
+        const int32_t drawn = ScaleDraw(static_cast<uint32_t>(draws.Next()[i]), kDirectionDraws);
+        turning |= ((turningValues >> drawn) & 1u) << i;
+    }
+    if (turning == 0) {
+        draws.GiveUp();
+        return last;
+    }
+    const int32_t first = __builtin_ctz(turning);
+    const int32_t direction = DirectionOfDraw(ScaleDraw(static_cast<uint32_t>(draws.Next()[first]), kDirectionDraws));
+    draws.Skip(first + 1);
+    return direction;
+}
+
+bool RanOut(const LocalRandom&) { return false; }
+bool RanOut(const DrawsAhead& draws) { return draws.RanOut(); }
+
+// One stretch of a planned path: how it ended (0 when no try fitted, 1 for a
+// turn, kJoinsOpenGround), which way it runs and how far.
+struct Stretch {
+    int32_t outcome = 0;
+    int32_t direction = 0;
+    int32_t length = 0;
+};
+
+XY StretchEnd(XY from, const Stretch& stretch) {
+    const XY move = DirectionStep(stretch.direction);
+    return {from.x + move.x * stretch.length, from.y + move.y * stretch.length};
+}
+
+// Plans a stretch from `position` (on the map) that turns from `last`; the
+// draws come from the scope or from the draws ahead.
+template <class Draws>
+Stretch PlanStretch(const Floor& floor, const DigSpots& spots, XY position, int32_t last, int32_t step, Draws& draws) {
+    for (int32_t failures = 0; failures < kExtendTries; ++failures) {
+        const int32_t length = draws.Random(5) + 4;
+        const int32_t direction = RandomTurn(draws, last);
+        if (RanOut(draws)) return {};
+        if (length > spots.ClearRun(direction, position.x, position.y)) return {};
+        const Stretch stretch = {1, direction, length};
+        const XY end = StretchEnd(position, stretch);
+        const int32_t px = position.x;
+        const int32_t py = position.y;
+        int32_t open = 0;
+        if (direction == 2) {
+            if (end.y < 2) continue;
+            open = spots.CountOpenInArea(px - 2, end.y, 5, length);
+        } else if (direction == 3) {
+            if (py + length > 16) continue;
+            open = spots.CountOpenInArea(px - 2, py, 5, length);
+        } else if (direction == 4) {
+            if (end.x < 2) continue;
+            open = spots.CountOpenInArea(end.x, py - 2, length, 5);
+        } else {
+            if (px + length > 77) continue;
+            open = spots.CountOpenInArea(px, py - 2, length, 5);
+        }
+        if (open == 5) {
+            // Straight into open ground, but not on the first steps of a path.
+            if (step < 3 || floor.GlyphAt(end.x, end.y) != kFloorGlyph) continue;
+            return {kJoinsOpenGround, direction, length};
+        }
+        if (open == 1) continue;
+        return stretch;
+    }
+    return {};
+}
+
+// While the floor stays as it is, nearly every attempt fails within its first
+// stretches, having marked nothing that lasts: it changes only the draws and
+// the last direction. Such attempts are tried out on the draws ahead, back to
+// back on one scope; the first that might dig, runs out of draws ahead, or gets
+// as far as choosing how to end is left to PlanPath with none of its draws taken.
+// The draws of a failing attempt after its search, with `last` left as the
+// direction of its last stretch; 0 for one left to PlanPath.
+int32_t DrawsOfFailingAttempt(const Floor& floor, const DigSpots& spots, XY position, DrawsAhead& draws,
+                              int32_t& last) {
+    for (int32_t step = 1; step <= 4; ++step) {
+        const Stretch stretch = PlanStretch(floor, spots, position, last, step, draws);
+        if (draws.RanOut() || stretch.outcome == kJoinsOpenGround) return 0;
+        if (stretch.outcome == 0) return draws.Read();
+        position = StretchEnd(position, stretch);
+        last = stretch.direction;
+    }
+    return 0;
+}
+
+// Returns how many attempts, at most `most`, were used up. On the serial path
+// it leaves everything to PlanPath.
+int32_t UseUpFailingAttempts(Floor& floor, const DigSpots& spots, int32_t most) {
+    if (spots.WallsBesideCorridor() == 0) return 0;
+    LocalRandom random;
+    const ProbeScan scan = random.Serial() ? nullptr : ActiveProbeScan();
+    if (scan == nullptr) return 0;
+    const PlaceTable table = spots.WallsBesideCorridorTable();
+    int32_t used = 0;
+    while (used < most) {
+        // The search for a start, as SearchSpot makes it, then the stretches' draws.
+        const uint64_t* draws = random.UpcomingDraws(2 * kProbeBatch);
+        const int32_t inBlock = random.UpcomingInBlock();
+        const int32_t probes = std::min(inBlock / (2 * kProbeBatch) * kProbeBatch, kSpotDrawLimit / kProbeBatch * kProbeBatch);
+        const int32_t found = scan(draws, probes, table);
+        if (found < 0) break;
+        const XY start = {ProbeColumn(draws[2 * found]) - 1, ProbeRow(draws[2 * found + 1]) - 1};
+        DrawsAhead ahead(draws + 2 * (found + 1), draws + inBlock);
+        int32_t last = floor.openTileCount;
+        const int32_t taken = DrawsOfFailingAttempt(floor, spots, start, ahead, last);
+        if (taken == 0) break;
+        random.SkipDraws(2 * (found + 1) + taken);
+        floor.openTileCount = last;
+        ++used;
+    }
+    return used;
 }
 
 enum class Attempt { kDug, kFailed, kNowhereToStart };
@@ -124,19 +299,27 @@ void Floor::GenerateCorridorComplex() {
             spots.Build(*this);
             grownSinceStart = false;
             startOver = false;
+            ++attempts;
         } else {
-            scratch.RefreshFromFloor(*this);
-            const Attempt attempt = PlanPath(*this, spots, scratch, grownSinceStart);
-            if (attempt == Attempt::kDug) {
-                CommitScratchPath(scratch);
-                spots.Update(*this, scratch);
-                attempts = 0;
-                grownSinceStart = true;
+            // The failing attempts tried out stop where the next test of the count is due.
+            const int32_t nextTest = attempts < kFinishAfterAttempts ? kFinishAfterAttempts : kGiveUpAttempts;
+            if (grownSinceStart) attempts += UseUpFailingAttempts(*this, spots, nextTest - attempts);
+            if (attempts < nextTest) {
+                scratch.RefreshFromFloor(*this);
+                const Attempt attempt = PlanPath(*this, spots, scratch, grownSinceStart);
+                if (attempt == Attempt::kDug) {
+                    CommitScratchPath(scratch);
+                    spots.Update(*this, scratch);
+                    attempts = 0;
+                    grownSinceStart = true;
+                }
+                // Every further attempt would fail the same way: skip to the finish test.
+                if (attempt == Attempt::kNowhereToStart && attempts < kFinishAfterAttempts) {
+                    attempts = kFinishAfterAttempts - 1;
+                }
+                ++attempts;
             }
-            // Every further attempt would fail the same way: skip to the finish test.
-            if (attempt == Attempt::kNowhereToStart && attempts < kFinishAfterAttempts) attempts = kFinishAfterAttempts - 1;
         }
-        ++attempts;
         if (attempts == kFinishAfterAttempts) {
             if (IsComplexBalanced() && FinishComplex(*this)) return;
             startOver = true;
@@ -149,44 +332,13 @@ void Floor::GenerateCorridorComplex() {
 
 int32_t Floor::ExtendCorridorComplex(const DigSpots& spots, XY& position, ScratchGrid& scratch, int32_t step) {
     LocalRandom random;
-    const int32_t last = openTileCount;
-    for (int32_t failures = 0; failures < kExtendTries; ++failures) {
-        const int32_t length = random.Random(5) + 4;
-        int32_t direction = RandomDirection(random);
-        // Half the directions always qualify, so this ends.
-        while (direction == last || direction == Opposite(last)) direction = RandomDirection(random);
-
-        const int32_t px = position.x;
-        const int32_t py = position.y;
-        if (!spots.IsSegmentClear(direction, length, px, py)) return 0;
-        const XY move = DirectionStep(direction);
-        const XY end = {px + move.x * length, py + move.y * length};
-        int32_t open = 0;
-        if (direction == 2) {
-            if (end.y < 2) continue;
-            open = spots.CountOpenInArea(px - 2, end.y, 5, length);
-        } else if (direction == 3) {
-            if (py + length > 16) continue;
-            open = spots.CountOpenInArea(px - 2, py, 5, length);
-        } else if (direction == 4) {
-            if (end.x < 2) continue;
-            open = spots.CountOpenInArea(end.x, py - 2, length, 5);
-        } else {
-            if (px + length > 77) continue;
-            open = spots.CountOpenInArea(px, py - 2, length, 5);
-        }
-        if (open == 5) {
-            // Straight into open ground, but not on the first steps of a path.
-            if (step < 3 || GlyphAt(end.x, end.y) != kFloorGlyph) continue;
-            MarkScratchLine(direction, length, px, py, scratch, kPlannedMark);
-            return kJoinsOpenGround;
-        }
-        if (open == 1) continue;
-        position = MarkScratchLine(direction, length, px, py, scratch, kPlannedMark);
-        openTileCount = direction;
-        return 1;
-    }
-    return 0;
+    const Stretch stretch = PlanStretch(*this, spots, position, openTileCount, step, random);
+    if (stretch.outcome == 0) return 0;
+    const XY end = MarkScratchLine(stretch.direction, stretch.length, position.x, position.y, scratch, kPlannedMark);
+    if (stretch.outcome == kJoinsOpenGround) return kJoinsOpenGround;
+    position = end;
+    openTileCount = stretch.direction;
+    return 1;
 }
 
 XY Floor::MarkScratchLine(int32_t direction, int32_t length, int32_t x, int32_t y, ScratchGrid& scratch,

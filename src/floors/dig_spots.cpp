@@ -38,6 +38,7 @@ void DigSpots::ReadTile(const Floor& floor, int32_t x, int32_t y, XY& low, XY& h
 
 void DigSpots::Refresh(XY low, XY high) {
     if (high.x < low.x) return;
+    ++floorVersion;
     SumOpenTiles(low.x);
     // A place's kind depends on the tiles up to two away from it.
     SortPlaces(std::max(low.x - 2, -1), std::max(low.y - 2, -1), std::min(high.x + 3, kFloorWidth + 1),
@@ -84,4 +85,10 @@ void DigSpots::SortPlaces(int32_t left, int32_t top, int32_t right, int32_t bott
             stored = kind;
         }
     }
+}
+
+uint8_t DigSpots::WorkOutClearRun(int32_t direction, int32_t x, int32_t y) const {
+    int32_t length = 0;
+    while (length < kLongestClearRun && IsSegmentClear(direction, length + 1, x, y)) ++length;
+    return static_cast<uint8_t>(length);
 }

@@ -49,6 +49,20 @@ public:
         if (left > right || top > bottom) return true;
         return OpenInBlock(left, top, right + 1, bottom + 1) == 0;
     }
+    // The longest segment, up to kLongestClearRun tiles, that IsSegmentClear passes
+    // from (x, y) on the map in the direction: a longer segment's block holds a
+    // shorter one's, so every length up to this one is clear and none beyond it.
+    // The corridor complex asks this of the same few walls thousands of times
+    // while the floor stays as it is, so each answer is kept until the floor changes.
+    int32_t ClearRun(int32_t direction, int32_t x, int32_t y) const {
+        ClearRuns& runs = clearRuns[x * kFloorHeight + y];
+        if (runs.floorVersion != floorVersion) [[unlikely]] runs = {floorVersion, {kUnknown, kUnknown, kUnknown, kUnknown}};
+        uint8_t& length = runs.length[direction - 2];
+        if (length == kUnknown) [[unlikely]] length = WorkOutClearRun(direction, x, y);
+        return length;
+    }
+    static constexpr int32_t kLongestClearRun = 8;
+
     // A wall whose 3x3 block lies on the map and holds at least 3 open tiles.
     bool IsWallBesideFloor(int32_t x, int32_t y) const { return Kind(x, y) & kBesideFloor; }
     // A wall with exactly 3 open tiles in its 3x3 block and 5 in its 5x5 block:
@@ -110,4 +124,16 @@ private:
     // The two tables as bits, for searches many times quicker than the bytes.
     PlaceBits besideFloorBits;
     PlaceBits besideCorridorBits;
+
+    // ClearRun's answers for a place, for directions 2 to 5, worked out when
+    // first asked for and good while `floorVersion` is the one they were for.
+    static constexpr uint8_t kUnknown = 0xff;
+    struct ClearRuns {
+        uint32_t floorVersion = 0;
+        uint8_t length[4] = {};
+    };
+    uint8_t WorkOutClearRun(int32_t direction, int32_t x, int32_t y) const;
+    // Counts the changes of the floor: answers from an older one are stale.
+    uint32_t floorVersion = 1;
+    mutable ClearRuns clearRuns[kFloorWidth * kFloorHeight];
 };

@@ -381,9 +381,13 @@ TEST_F(Generation, DigSpotsAgreeWithCountingTiles) {
                 // The roughly dug dungeon's spot tests take a block without open tiles for solid.
                 ASSERT_EQ(spots.CountOpenInArea(x, y, 3, length) == 0, floor.IsAreaSolid(x, y, 3, length));
                 ASSERT_EQ(spots.CountOpenInArea(x, y, length, 3) == 0, floor.IsAreaSolid(x, y, length, 3));
-                for (int32_t direction = 2; direction <= 5; ++direction)
+                for (int32_t direction = 2; direction <= 5; ++direction) {
                     ASSERT_EQ(spots.IsSegmentClear(direction, length, x, y), segmentClear(direction, length, x, y))
                         << direction << " " << length << " from " << x << "," << y;
+                    if (!Floor::OnMap(x, y) || length == 0 || length > DigSpots::kLongestClearRun) continue;
+                    ASSERT_EQ(length <= spots.ClearRun(direction, x, y), segmentClear(direction, length, x, y))
+                        << direction << " " << length << " from " << x << "," << y;
+                }
             }
         }
     }
@@ -414,6 +418,9 @@ TEST_F(Generation, DigSpotsKeptUpToDateMatchAFreshBuild) {
                 ASSERT_EQ(kept.IsWallBesideFloor(x, y), built.IsWallBesideFloor(x, y)) << x << "," << y;
                 ASSERT_EQ(kept.IsWallBesideCorridor(x, y), built.IsWallBesideCorridor(x, y)) << x << "," << y;
                 ASSERT_EQ(kept.OpenAround(x, y, 3), built.OpenAround(x, y, 3)) << x << "," << y;
+                // The kept spots answered these before the dig too: none of those answers may linger.
+                for (int32_t direction = 2; direction <= 5 && Floor::OnMap(x, y); ++direction)
+                    ASSERT_EQ(kept.ClearRun(direction, x, y), built.ClearRun(direction, x, y)) << x << "," << y;
             }
         }
     };
