@@ -1,5 +1,7 @@
 // The cavern: random rock smoothed by a cellular automaton, kept only when
 // its open share lies in a narrow band and all of it is one connected cave.
+#include <cstring>
+
 #include "floors/floor.h"
 #include "floors/local_random.h"
 
@@ -24,6 +26,35 @@ struct InnerRows {
 };
 constexpr InnerRows kInnerRows{};
 
+// A draw of Random(100) under 40 as one compare of the raw draw: the draws
+// below 40 / 100 of 2^32, rounded up.
+constexpr uint64_t kRockDrawsBelow = (static_cast<uint64_t>(kRockDraws) << 32 | (kDrawRange - 1)) / kDrawRange;
+static_assert(((kRockDrawsBelow - 1) * kDrawRange) >> 32 == kRockDraws - 1 &&
+              (kRockDrawsBelow * kDrawRange) >> 32 == kRockDraws);
+bool IsRockDraw(uint64_t draw) { return static_cast<uint32_t>(draw) < kRockDrawsBelow; }
+
+// The bytes of a word added up.
+int32_t SumOfBytes(uint64_t bytes) {
+    int32_t sum = 0;
+    for (int32_t i = 0; i < 8; ++i) sum += static_cast<int32_t>((bytes >> (8 * i)) & 0xff);
+    return sum;
+}
+
+// A column's tiles beside the given ones: above and below.
+uint32_t WithNeighbours(uint32_t tiles) { return tiles | tiles << 1 | tiles >> 1; }
+
+// The flood moves into column x from the tiles reached beside it and spreads
+// up and down through the column's open tiles; true when it reached more.
+bool FloodColumn(const uint32_t* open, uint32_t* reached, int32_t x) {
+    const uint32_t touching = reached[x] | WithNeighbours(reached[x - 1] | reached[x + 1]);
+    uint32_t tiles = open[x] & touching;
+    for (uint32_t more = open[x] & WithNeighbours(tiles); more != tiles; more = open[x] & WithNeighbours(tiles))
+        tiles = more;
+    if (tiles == reached[x]) return false;
+    reached[x] = tiles;
+    return true;
+}
+
 // The rock of a cave being grown, with a margin around the map that holds no
 // rock, so that cells off the map are left out of every count.
 class CaveRock {
@@ -34,6 +65,14 @@ public:
 
     uint8_t& At(int32_t x, int32_t y) { return rock[x + kMargin][y + kRowsAbove]; }
 
+    // The open tiles of a map column as bits, row 0 lowest.
+    uint32_t OpenBits(int32_t x) const {
+        const uint8_t* column = &rock[x + kMargin][kRowsAbove];
+        uint32_t bits = 0;
+        for (int32_t y = 0; y < kFloorHeight; ++y) bits |= static_cast<uint32_t>(column[y] == 0) << y;
+        return bits;
+    }
+
     // Rock at random, two tiles in five (a draw of Random(100) under 40, column
     // by column), and all along the map's edge.
     void Scatter() {
@@ -42,8 +81,7 @@ public:
             uint8_t* column = &At(x, 0);
             const uint64_t* draws = random.UpcomingDraws(kFloorHeight);
             if (draws != nullptr) {
-                for (int32_t y = 0; y < kFloorHeight; ++y)
-                    column[y] = static_cast<uint8_t>(ScaleDraw(static_cast<uint32_t>(draws[y]), kDrawRange) < kRockDraws);
+                for (int32_t y = 0; y < kFloorHeight; ++y) column[y] = static_cast<uint8_t>(IsRockDraw(draws[y]));
                 random.SkipDraws(kFloorHeight);
             } else {
                 for (int32_t y = 0; y < kFloorHeight; ++y)
@@ -58,21 +96,47 @@ public:
         }
     }
 
-    int32_t CountOpen() {
+    // Everything off the map stays free of rock, so the open tiles are the map
+    // less all the rock held. Each cell is 0 or 1: eight cells are added at once
+    // as the bytes of a word, which cannot carry from byte to byte while fewer
+    // than 256 words are summed.
+    int32_t CountOpen() const {
+        static_assert(sizeof(rock) % (2 * sizeof(uint64_t)) == 0 && sizeof(rock) / 2 / sizeof(uint64_t) < 256);
+        constexpr int32_t kHalfWords = sizeof(rock) / 2 / sizeof(uint64_t);
         int32_t rockCount = 0;
-        for (int32_t x = 0; x < kFloorWidth; ++x) {
-            const uint8_t* column = &At(x, 0);
-            for (int32_t y = 0; y < kFloorHeight; ++y) rockCount += column[y];
+        for (int32_t half = 0; half < 2; ++half) {
+            uint64_t bytes = 0;
+            for (int32_t i = 0; i < kHalfWords; ++i) {
+                uint64_t word = 0;
+                std::memcpy(&word, &rock[0][0] + (half * kHalfWords + i) * sizeof(word), sizeof(word));
+                bytes += word;
+            }
+            rockCount += SumOfBytes(bytes);
         }
         return kFloorWidth * kFloorHeight - rockCount;
     }
 
-    // The open tile last in storage order (column by column); (-1, -1) when there is none.
-    XY LastOpen() {
-        for (int32_t x = kFloorWidth - 1; x >= 0; --x)
-            for (int32_t y = kFloorHeight - 1; y >= 0; --y)
-                if (!At(x, y)) return {x, y};
-        return {-1, -1};
+    // Whether the open tiles make one cave, diagonal steps included. The flood
+    // goes a column at a time, over the column's open tiles held as bits, back
+    // and forth across the map until it reaches no more.
+    bool IsOneCave() const {
+        uint32_t open[kFloorWidth + 2] = {};  // a column without open tiles on either side
+        uint32_t reached[kFloorWidth + 2] = {};
+        for (int32_t x = 0; x < kFloorWidth; ++x) open[x + 1] = OpenBits(x);
+        for (int32_t x = 1; x <= kFloorWidth; ++x) {
+            if (open[x] != 0) {
+                reached[x] = open[x] & -open[x];  // the flood starts from any one open tile
+                break;
+            }
+        }
+        for (bool grew = true; grew;) {
+            grew = false;
+            for (int32_t x = 1; x <= kFloorWidth; ++x) grew |= FloodColumn(open, reached, x);
+            for (int32_t x = kFloorWidth; x >= 1; --x) grew |= FloodColumn(open, reached, x);
+        }
+        for (int32_t x = 1; x <= kFloorWidth; ++x)
+            if (reached[x] != open[x]) return false;
+        return true;
     }
 
     // One pass over the inner tiles, each from the state before the pass: rock
@@ -127,16 +191,12 @@ void Floor::GenerateCavern() {
         const float openShare = static_cast<float>(open) / static_cast<float>(kFloorWidth * kFloorHeight - open);
         if (openShare > 0.79 || openShare < 0.765) continue;
 
+        if (!cave.IsOneCave()) continue;
+
         for (int32_t x = 0; x < kFloorWidth; ++x)
             for (int32_t y = 0; y < kFloorHeight; ++y) At(x, y).glyph = cave.At(x, y) ? kWallGlyph : kFloorGlyph;
-        // One cave: the flood from the last open tile reaches every open tile.
         ClearTileMarks();
-        openTileCount = 0;
-        const XY lastOpen = cave.LastOpen();
-        CountReachableTiles(lastOpen.x, lastOpen.y);
-        if (openTileCount != open) continue;
-
-        ClearTileMarks();
+        openTileCount = open;  // the flood reached every open tile
         layoutType = kLayoutCavern;
         if (!PlaceStairs(kPlaceUpStairs) || !PlaceStairs(kPlaceDownStairs)) continue;
         SetTileColours(kRandomScheme);
