@@ -2,6 +2,7 @@
 // its open share lies in a narrow band and all of it is one connected cave.
 #include <cstring>
 
+#include "floors/column_flood.h"
 #include "floors/floor.h"
 #include "floors/local_random.h"
 
@@ -38,21 +39,6 @@ int32_t SumOfBytes(uint64_t bytes) {
     int32_t sum = 0;
     for (int32_t i = 0; i < 8; ++i) sum += static_cast<int32_t>((bytes >> (8 * i)) & 0xff);
     return sum;
-}
-
-// A column's tiles beside the given ones: above and below.
-uint32_t WithNeighbours(uint32_t tiles) { return tiles | tiles << 1 | tiles >> 1; }
-
-// The flood moves into column x from the tiles reached beside it and spreads
-// up and down through the column's open tiles; true when it reached more.
-bool FloodColumn(const uint32_t* open, uint32_t* reached, int32_t x) {
-    const uint32_t touching = reached[x] | WithNeighbours(reached[x - 1] | reached[x + 1]);
-    uint32_t tiles = open[x] & touching;
-    for (uint32_t more = open[x] & WithNeighbours(tiles); more != tiles; more = open[x] & WithNeighbours(tiles))
-        tiles = more;
-    if (tiles == reached[x]) return false;
-    reached[x] = tiles;
-    return true;
 }
 
 // The rock of a cave being grown, with a margin around the map that holds no
@@ -116,27 +102,11 @@ public:
         return kFloorWidth * kFloorHeight - rockCount;
     }
 
-    // Whether the open tiles make one cave, diagonal steps included. The flood
-    // goes a column at a time, over the column's open tiles held as bits, back
-    // and forth across the map until it reaches no more.
+    // Whether the open tiles make one cave, diagonal steps included.
     bool IsOneCave() const {
-        uint32_t open[kFloorWidth + 2] = {};  // a column without open tiles on either side
-        uint32_t reached[kFloorWidth + 2] = {};
-        for (int32_t x = 0; x < kFloorWidth; ++x) open[x + 1] = OpenBits(x);
-        for (int32_t x = 1; x <= kFloorWidth; ++x) {
-            if (open[x] != 0) {
-                reached[x] = open[x] & -open[x];  // the flood starts from any one open tile
-                break;
-            }
-        }
-        for (bool grew = true; grew;) {
-            grew = false;
-            for (int32_t x = 1; x <= kFloorWidth; ++x) grew |= FloodColumn(open, reached, x);
-            for (int32_t x = kFloorWidth; x >= 1; --x) grew |= FloodColumn(open, reached, x);
-        }
-        for (int32_t x = 1; x <= kFloorWidth; ++x)
-            if (reached[x] != open[x]) return false;
-        return true;
+        ColumnBits open = {};
+        for (int32_t x = 0; x < kFloorWidth; ++x) open[static_cast<size_t>(x)] = OpenBits(x);
+        return IsOneConnectedArea(open);
     }
 
     // One pass over the inner tiles, each from the state before the pass: rock
@@ -201,25 +171,5 @@ void Floor::GenerateCavern() {
         if (!PlaceStairs(kPlaceUpStairs) || !PlaceStairs(kPlaceDownStairs)) continue;
         SetTileColours(kRandomScheme);
         return;
-    }
-}
-
-// Flood fill over open tiles, diagonals included, marking each tile reached.
-void Floor::CountReachableTiles(int32_t x, int32_t y) {
-    XY pending[kFloorWidth * kFloorHeight + 1];
-    int32_t pendingCount = 0;
-    pending[pendingCount++] = {x, y};
-    while (pendingCount > 0) {
-        const XY from = pending[--pendingCount];
-        for (int32_t i = from.x - 1; i <= from.x + 1; ++i) {
-            for (int32_t j = from.y - 1; j <= from.y + 1; ++j) {
-                if (!OnMap(i, j)) continue;
-                Tile& tile = At(i, j);
-                if (tile.glyph != kFloorGlyph || tile.mark) continue;
-                tile.mark = 1;
-                ++openTileCount;
-                pending[pendingCount++] = {i, j};
-            }
-        }
     }
 }

@@ -134,7 +134,6 @@ public:
     bool AttachRoom(int32_t x, int32_t y, int32_t w, int32_t h);
     // The cavern and the corridor complex.
     void GenerateCavern();
-    void CountReachableTiles(int32_t x, int32_t y);
     void GenerateCorridorComplex();
     // The spots must have been built from this floor as it is now.
     int32_t ExtendCorridorComplex(const DigSpots& spots, XY& position, ScratchGrid& scratch, int32_t step);

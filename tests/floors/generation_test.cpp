@@ -300,18 +300,6 @@ TEST_F(Generation, CorridorsJoinOpenGroundHeadOnButNotAtAGraze) {
     EXPECT_EQ(floor.At(18, 4).glyph, '.');
 }
 
-TEST_F(Generation, FloodCountsDiagonallyConnectedFloor) {
-    Floor& floor = floorArray[0];
-    DrawMap(0, {"..#", "##.", "###", "..."}, 10, 5);
-    floor.openTileCount = 0;
-    floor.CountReachableTiles(12, 6);
-    EXPECT_EQ(floor.openTileCount, 3);  // the two at the top joined by a diagonal step
-    floor.CountReachableTiles(10, 8);
-    EXPECT_EQ(floor.openTileCount, 6);
-    floor.ClearTileMarks();
-    for (const Tile& tile : floor.tiles) ASSERT_EQ(tile.mark, 0);
-}
-
 TEST_F(Generation, DoorwaysTurnToIceButEveryFifthStaysOpen) {
     Floor& floor = floorArray[0];
     // Six straight one-tile passages, each with a doorway in its middle.
