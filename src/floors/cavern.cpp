@@ -40,10 +40,10 @@ public:
         LocalRandom random;
         for (int32_t x = 0; x < kFloorWidth; ++x) {
             uint8_t* column = &At(x, 0);
-            const uint64_t* draws = random.UpcomingDraws(kFloorHeight);
+            const uint32_t* draws = random.UpcomingDraws(kFloorHeight);
             if (draws != nullptr) {
                 for (int32_t y = 0; y < kFloorHeight; ++y)
-                    column[y] = static_cast<uint8_t>(ScaleDraw(static_cast<uint32_t>(draws[y]), kDrawRange) < kRockDraws);
+                    column[y] = static_cast<uint8_t>(ScaleDraw(draws[y], kDrawRange) < kRockDraws);
                 random.SkipDraws(kFloorHeight);
             } else {
                 for (int32_t y = 0; y < kFloorHeight; ++y)
