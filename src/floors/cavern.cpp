@@ -32,7 +32,7 @@ constexpr InnerRows kInnerRows{};
 constexpr uint64_t kRockDrawsBelow = (static_cast<uint64_t>(kRockDraws) << 32 | (kDrawRange - 1)) / kDrawRange;
 static_assert(((kRockDrawsBelow - 1) * kDrawRange) >> 32 == kRockDraws - 1 &&
               (kRockDrawsBelow * kDrawRange) >> 32 == kRockDraws);
-bool IsRockDraw(uint64_t draw) { return static_cast<uint32_t>(draw) < kRockDrawsBelow; }
+bool IsRockDraw(uint32_t draw) { return draw < kRockDrawsBelow; }
 
 // The bytes of a word added up.
 int32_t SumOfBytes(uint64_t bytes) {
@@ -65,7 +65,7 @@ public:
         LocalRandom random;
         for (int32_t x = 0; x < kFloorWidth; ++x) {
             uint8_t* column = &At(x, 0);
-            const uint64_t* draws = random.UpcomingDraws(kFloorHeight);
+            const uint32_t* draws = random.UpcomingDraws(kFloorHeight);
             if (draws != nullptr) {
                 for (int32_t y = 0; y < kFloorHeight; ++y) column[y] = static_cast<uint8_t>(IsRockDraw(draws[y]));
                 random.SkipDraws(kFloorHeight);

@@ -65,26 +65,26 @@ bool EndInSmallRoom(const Floor& floor, ScratchGrid& scratch, XY position) {
 // has run out: the try-out is given up and the attempt left to the scope.
 class DrawsAhead {
 public:
-    DrawsAhead(const uint64_t* from, const uint64_t* end) : from(from), next(from), end(end) {}
+    DrawsAhead(const uint32_t* from, const uint32_t* end) : from(from), next(from), end(end) {}
     // As Random(n) for n >= 2.
     int32_t Random(int32_t n) {
         if (next == end) {
             ranOut = true;
             return 0;
         }
-        return ScaleDraw(static_cast<uint32_t>(*next++), n);
+        return ScaleDraw(*next++, n);
     }
     bool RanOut() const { return ranOut; }
     int32_t Read() const { return static_cast<int32_t>(next - from); }
-    const uint64_t* Next() const { return next; }
+    const uint32_t* Next() const { return next; }
     int32_t Left() const { return static_cast<int32_t>(end - next); }
     void Skip(int32_t count) { next += count; }
     void GiveUp() { ranOut = true; }
 
 private:
-    const uint64_t* from;
-    const uint64_t* next;
-    const uint64_t* end;
+    const uint32_t* from;
+    const uint32_t* next;
+    const uint32_t* end;
     bool ranOut = false;
 };
 
@@ -115,7 +115,7 @@ int32_t RandomTurn(DrawsAhead& draws, int32_t last) {
     const uint32_t turningValues = TurningDrawValues(last);
     uint32_t turning = 0;
     for (int32_t i = 0; i < kTurnDraws; ++i) {
-        const int32_t drawn = ScaleDraw(static_cast<uint32_t>(draws.Next()[i]), kDirectionDraws);
+        const int32_t drawn = ScaleDraw(draws.Next()[i], kDirectionDraws);
         turning |= ((turningValues >> drawn) & 1u) << i;
     }
     if (turning == 0) {
@@ -123,7 +123,7 @@ int32_t RandomTurn(DrawsAhead& draws, int32_t last) {
         return last;
     }
     const int32_t first = __builtin_ctz(turning);
-    const int32_t direction = DirectionOfDraw(ScaleDraw(static_cast<uint32_t>(draws.Next()[first]), kDirectionDraws));
+    const int32_t direction = DirectionOfDraw(ScaleDraw(draws.Next()[first], kDirectionDraws));
     draws.Skip(first + 1);
     return direction;
 }
@@ -212,7 +212,7 @@ int32_t UseUpFailingAttempts(Floor& floor, const DigSpots& spots, int32_t most) 
     int32_t used = 0;
     while (used < most) {
         // The search for a start, as SearchSpot makes it, then the stretches' draws.
-        const uint64_t* draws = random.UpcomingDraws(2 * kProbeBatch);
+        const uint32_t* draws = random.UpcomingDraws(2 * kProbeBatch);
         const int32_t inBlock = random.UpcomingInBlock();
         const int32_t probes = std::min(inBlock / (2 * kProbeBatch) * kProbeBatch, kSpotDrawLimit / kProbeBatch * kProbeBatch);
         const int32_t found = scan(draws, probes, table);

@@ -40,7 +40,7 @@ public:
     }
 
     // As RandomMother::UpcomingDraws and SkipDraws.
-    const uint64_t* UpcomingDraws(int32_t count) {
+    const uint32_t* UpcomingDraws(int32_t count) {
         if (serial) return nullptr;
         if (end - next < count) Relend(count);
         return next;
@@ -57,7 +57,7 @@ private:
             if (serial) return static_cast<uint32_t>(DrawOnce(state.x, state.carry));
             Relend(1);
         }
-        return static_cast<uint32_t>(*next++);
+        return *next++;
     }
     void Relend(int32_t count) {
         const RandomMother::LentDraws lent = rng.Relend(next, count);
@@ -65,8 +65,8 @@ private:
         end = lent.end;
     }
 
-    const uint64_t* next = nullptr;
-    const uint64_t* end = nullptr;
+    const uint32_t* next = nullptr;
+    const uint32_t* end = nullptr;
     // On the serial path the scope draws one at a time from a copy of the state.
     bool serial = false;
     GeneratorState state;
@@ -81,11 +81,11 @@ private:
 constexpr int32_t kPairBatch = 16;
 template <class Accepts>
 int32_t TakeFirstAcceptedPair(LocalRandom& random, Accepts accepts, uint32_t& first, uint32_t& second) {
-    const uint64_t* draws = random.UpcomingDraws(2 * kPairBatch);
+    const uint32_t* draws = random.UpcomingDraws(2 * kPairBatch);
     if (draws == nullptr) return -2;
     uint32_t accepted = 0;
     for (int32_t i = 0; i < kPairBatch; ++i) {
-        const bool yes = accepts(static_cast<uint32_t>(draws[2 * i]), static_cast<uint32_t>(draws[2 * i + 1]));
+        const bool yes = accepts(draws[2 * i], draws[2 * i + 1]);
         accepted |= static_cast<uint32_t>(yes) << i;
     }
     if (accepted == 0) {
@@ -93,8 +93,8 @@ int32_t TakeFirstAcceptedPair(LocalRandom& random, Accepts accepts, uint32_t& fi
         return -1;
     }
     const int32_t index = __builtin_ctz(accepted);
-    first = static_cast<uint32_t>(draws[2 * index]);
-    second = static_cast<uint32_t>(draws[2 * index + 1]);
+    first = draws[2 * index];
+    second = draws[2 * index + 1];
     random.SkipDraws(2 * (index + 1));
     return index;
 }

@@ -108,7 +108,7 @@ static_assert(kSpotDrawLimit % kTryBatch == 0);
 // segment would also make the draw cursor go through memory.
 [[gnu::always_inline]] inline int32_t DrawFittingTry(uint32_t fitting, LocalRandom& random) {
     for (int32_t tries = 0; tries < kSpotDrawLimit;) {
-        const uint64_t* draws = random.UpcomingDraws(2 * kTryBatch);
+        const uint32_t* draws = random.UpcomingDraws(2 * kTryBatch);
         if (draws == nullptr) {
             // The serial path: one try at a time.
             const int32_t lengthDrawn = random.Random(kLengths);

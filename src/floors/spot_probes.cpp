@@ -30,7 +30,7 @@ ProbeScan ActiveProbeScan() {
     return FirstFittingProbeScalar;
 }
 
-int32_t FirstFittingProbeScalar(const uint64_t* draws, int32_t probes, const PlaceTable& table) {
+int32_t FirstFittingProbeScalar(const uint32_t* draws, int32_t probes, const PlaceTable& table) {
     for (int32_t probe = 0; probe < probes; ++probe) {
         const int32_t column = ProbeColumn(draws[2 * probe]);
         const int32_t row = ProbeRow(draws[2 * probe + 1]);

@@ -41,15 +41,15 @@ struct PlaceBits {
 constexpr int32_t kProbeBatch = 16;
 
 // Weighs the `probes` probes in `draws` (RandomBlock entries, 2 * probes of
-// them; probes a multiple of kProbeBatch) in order: the index of the first that
+// them, a probe's pair in one 64-bit word; probes a multiple of kProbeBatch) in order: the index of the first that
 // fits, or -1 when none does.
-using ProbeScan = int32_t (*)(const uint64_t* draws, int32_t probes, const PlaceTable& table);
+using ProbeScan = int32_t (*)(const uint32_t* draws, int32_t probes, const PlaceTable& table);
 
 // One per instruction set, all with the same result.
-int32_t FirstFittingProbeScalar(const uint64_t* draws, int32_t probes, const PlaceTable& table);
-int32_t FirstFittingProbeAvx2(const uint64_t* draws, int32_t probes, const PlaceTable& table);
-int32_t FirstFittingProbeAvx512(const uint64_t* draws, int32_t probes, const PlaceTable& table);
-int32_t FirstFittingProbeBitmap(const uint64_t* draws, int32_t probes, const PlaceTable& table);
+int32_t FirstFittingProbeScalar(const uint32_t* draws, int32_t probes, const PlaceTable& table);
+int32_t FirstFittingProbeAvx2(const uint32_t* draws, int32_t probes, const PlaceTable& table);
+int32_t FirstFittingProbeAvx512(const uint32_t* draws, int32_t probes, const PlaceTable& table);
+int32_t FirstFittingProbeBitmap(const uint32_t* draws, int32_t probes, const PlaceTable& table);
 
 // The processor has the 512-bit byte permutes FirstFittingProbeBitmap and PlaceBits need.
 bool HasBytePermutes();
@@ -78,5 +78,5 @@ inline uint32_t FittingPlaces(const uint32_t (&places)[kProbeBatch], const Place
 }
 
 // The place drawn by a probe: Random(80) and Random(19) of its two draws.
-inline int32_t ProbeColumn(uint64_t draw) { return ScaleDraw(static_cast<uint32_t>(draw), kFloorWidth); }
-inline int32_t ProbeRow(uint64_t draw) { return ScaleDraw(static_cast<uint32_t>(draw), kFloorHeight); }
+inline int32_t ProbeColumn(uint32_t draw) { return ScaleDraw(draw, kFloorWidth); }
+inline int32_t ProbeRow(uint32_t draw) { return ScaleDraw(draw, kFloorHeight); }

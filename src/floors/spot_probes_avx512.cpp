@@ -10,7 +10,7 @@
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
 
-__attribute__((target("avx512f"))) int32_t FirstFittingProbeAvx512(const uint64_t* draws, int32_t probes,
+__attribute__((target("avx512f"))) int32_t FirstFittingProbeAvx512(const uint32_t* draws, int32_t probes,
                                                                   const PlaceTable& table) {
     for (int32_t batch = 0; batch < probes; batch += kProbeBatch) {
         alignas(64) uint32_t places[kProbeBatch];

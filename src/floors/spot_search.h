@@ -61,7 +61,7 @@ inline bool SearchSpot(int32_t offset, const PlaceTable& table, XY& spot) {
     const ProbeScan scan = random.Serial() ? nullptr : ActiveProbeScan();
     int32_t probes = 0;
     while (scan != nullptr && kSpotDrawLimit - probes >= kProbeBatch) {
-        const uint64_t* draws = random.UpcomingDraws(2 * kProbeBatch);
+        const uint32_t* draws = random.UpcomingDraws(2 * kProbeBatch);
         const int32_t inBlock = random.UpcomingInBlock() / (2 * kProbeBatch) * kProbeBatch;
         const int32_t count = std::min(inBlock, (kSpotDrawLimit - probes) / kProbeBatch * kProbeBatch);
         const int32_t first = scan(draws, count, table);

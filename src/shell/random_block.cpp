@@ -10,9 +10,11 @@ namespace {
 bool pathChosen = false;
 RandomPath activePath = RandomPath::kSerial;
 
-void FillSerially(const GeneratorState& state, uint64_t* entries, int32_t count) {
+// Returns the state after the last draw.
+GeneratorState FillSerially(const GeneratorState& state, uint32_t* entries, int32_t count) {
     GeneratorState s = state;
-    for (int32_t i = 0; i < count; ++i) entries[i] = DrawOnce(s.x, s.carry);
+    for (int32_t i = 0; i < count; ++i) entries[i] = static_cast<uint32_t>(DrawOnce(s.x, s.carry));
+    return s;
 }
 
 // The multipliers that start lane l at draw l * (block / lanes), made once per lane count.
@@ -27,30 +29,43 @@ const std::vector<WideNumber>& LaneMultipliers(int32_t lanes) {
     return multipliers;
 }
 
+bool SameState(const GeneratorState& a, const GeneratorState& b) {
+    for (int32_t i = 0; i < 4; ++i) {
+        if (a.x[i] != b.x[i]) return false;
+    }
+    return a.carry == b.carry;
+}
+
 // Each lane must end exactly where the next one starts: a lane that was started
 // wrongly would show here, and the block is then made serially.
-bool LanesJoin(const GeneratorState* starts, int32_t lanes, const uint64_t* entries) {
-    const int32_t laneLength = kRandomBlockSize / lanes;
+bool LanesJoin(const GeneratorState* starts, const GeneratorState* ends, int32_t lanes) {
     for (int32_t lane = 1; lane < lanes; ++lane) {
-        const uint64_t* end = entries + lane * laneLength;
-        const GeneratorState& next = starts[lane];
-        if (end[-1] != (uint64_t{next.carry} << 32 | next.x[0])) return false;
-        for (int32_t older = 1; older < 4; ++older) {
-            if (static_cast<uint32_t>(end[-1 - older]) != next.x[older]) return false;
-        }
+        if (!SameState(ends[lane - 1], starts[lane])) return false;
     }
     return true;
 }
 
-bool FillByLanes(const GeneratorState& state, int32_t lanes, void (*fill)(const GeneratorState*, uint64_t*)) {
+// Fills the block by lanes; `end` gets the state after the block's last draw.
+bool FillByLanes(const GeneratorState& state, int32_t lanes,
+                 void (*fill)(const GeneratorState*, uint32_t*, GeneratorState*), GeneratorState& end) {
     const std::vector<WideNumber>& multipliers = LaneMultipliers(lanes);
     GeneratorState starts[kAvx512Lanes];
+    GeneratorState ends[kAvx512Lanes];
     starts[0] = state;
     for (int32_t lane = 1; lane < lanes; ++lane) {
         if (!JumpAhead(state, multipliers[lane], starts[lane])) return false;
     }
-    fill(starts, randomBlock.Entries());
-    return LanesJoin(starts, lanes, randomBlock.Entries());
+    fill(starts, randomBlock.Entries(), ends);
+    end = ends[lanes - 1];
+    return LanesJoin(starts, ends, lanes);
+}
+
+// Fills the block by the path, else one draw at a time; returns the path that made it.
+RandomPath FillEntries(const GeneratorState& state, RandomPath path, GeneratorState& end) {
+    if (path == RandomPath::kAvx512 && FillByLanes(state, kAvx512Lanes, FillLanesAvx512, end)) return path;
+    if (path == RandomPath::kAvx2 && FillByLanes(state, kAvx2Lanes, FillLanesAvx2, end)) return path;
+    end = FillSerially(state, randomBlock.Entries(), kRandomBlockSize);
+    return RandomPath::kScalar;
 }
 
 }  // namespace
@@ -103,14 +118,11 @@ const char* RandomPathName(RandomPath path) {
 
 RandomPath FillRandomBlock(const GeneratorState& state) {
     ++randomBlock.stamp;
-    uint64_t* entries = randomBlock.Entries();
-    entries[-4] = state.x[3];
-    entries[-3] = state.x[2];
-    entries[-2] = state.x[1];
-    entries[-1] = uint64_t{state.carry} << 32 | state.x[0];
-    const RandomPath path = ActiveRandomPath();
-    if (path == RandomPath::kAvx512 && FillByLanes(state, kAvx512Lanes, FillLanesAvx512)) return path;
-    if (path == RandomPath::kAvx2 && FillByLanes(state, kAvx2Lanes, FillLanesAvx2)) return path;
-    FillSerially(state, entries, kRandomBlockSize);
-    return RandomPath::kScalar;
+    uint32_t* entries = randomBlock.Entries();
+    for (int32_t older = 0; older < 4; ++older) entries[-1 - older] = state.x[older];
+    GeneratorState end;
+    const RandomPath path = FillEntries(state, ActiveRandomPath(), end);
+    // The draw after the block, which holds the carry after the block's last draw.
+    entries[kRandomBlockSize] = static_cast<uint32_t>(DrawOnce(end.x, end.carry));
+    return path;
 }

@@ -77,7 +77,7 @@ void RandomMother::FillBlock() {
     unbufferedDraws = 0;
 }
 
-const uint64_t* RandomMother::UpcomingDrawsAfterFill(int32_t) {
+const uint32_t* RandomMother::UpcomingDrawsAfterFill(int32_t) {
     if (ActiveRandomPath() == RandomPath::kSerial) return nullptr;
     FillBlock();
     return next;

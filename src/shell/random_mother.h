@@ -40,9 +40,9 @@ public:
     }
 
     // For loops that weigh many draws at once: the next `count` draws (at most
-    // kRandomBlockSize), as RandomBlock entries, without drawing them; nullptr
+    // kRandomBlockSize), as RandomBlock entries (the raw draws), without drawing them; nullptr
     // on the serial path, where every draw is made one at a time.
-    const uint64_t* UpcomingDraws(int32_t count) {
+    const uint32_t* UpcomingDraws(int32_t count) {
         // A current block is never held on the serial path: changing paths renews the stamp.
         if (stamp == randomBlock.stamp && end - next >= count) return next;
         return UpcomingDrawsAfterFill(count);
@@ -58,20 +58,20 @@ public:
     // entries from `next` to `end`; nothing else may draw from this generator
     // until it gives back how far it read. Both null on the serial path.
     struct LentDraws {
-        const uint64_t* next;
-        const uint64_t* end;
+        const uint32_t* next;
+        const uint32_t* end;
     };
     LentDraws LendDraws(int32_t count = 1) {
-        const uint64_t* upcoming = UpcomingDraws(count);
+        const uint32_t* upcoming = UpcomingDraws(count);
         return {upcoming, upcoming == nullptr ? nullptr : end};
     }
     // The lent draws before `upTo` were taken: the state moves past them.
-    void TakeLentDraws(const uint64_t* upTo) {
+    void TakeLentDraws(const uint32_t* upTo) {
         next = upTo;
         ReadStateAtCursor();
     }
     // TakeLentDraws, then at least `count` more draws are lent.
-    LentDraws Relend(const uint64_t* upTo, int32_t count = 1) {
+    LentDraws Relend(const uint32_t* upTo, int32_t count = 1) {
         TakeLentDraws(upTo);
         return LendDraws(count);
     }
@@ -82,22 +82,22 @@ public:
     uint32_t carry = 0;
 
 private:
-    // The state after the draw before `next`: the four entries before it hold it.
+    // The state after the draw before `next`: the four entries before it, and
+    // the carry worked back from the entry at it.
     void ReadStateAtCursor() {
-        const uint64_t newest = next[-1];
-        x[0] = static_cast<uint32_t>(newest);
-        carry = static_cast<uint32_t>(newest >> 32);
-        x[1] = static_cast<uint32_t>(next[-2]);
-        x[2] = static_cast<uint32_t>(next[-3]);
-        x[3] = static_cast<uint32_t>(next[-4]);
+        x[0] = next[-1];
+        x[1] = next[-2];
+        x[2] = next[-3];
+        x[3] = next[-4];
+        carry = CarryBeforeEntry(next);
     }
     uint32_t DrawUnbuffered();
-    const uint64_t* UpcomingDrawsAfterFill(int32_t count);
+    const uint32_t* UpcomingDrawsAfterFill(int32_t count);
     void FillBlock();
 
     // Where this generator reads in the block, valid while the block's stamp is `stamp`.
-    const uint64_t* next = nullptr;
-    const uint64_t* end = nullptr;
+    const uint32_t* next = nullptr;
+    const uint32_t* end = nullptr;
     uint64_t stamp = kNoBlockStamp;
     // Draws made one at a time since this generator last had a block of its own.
     int32_t unbufferedDraws = 0;

@@ -47,10 +47,9 @@ TEST(SpotProbes, EveryScanFindsTheFirstFittingProbe) {
             const PlaceTable bare = {cells.data(), kColumnStride, kMask};
             bits.Read(bare);
             const PlaceTable withBits = {cells.data(), kColumnStride, kMask, &bits};
-            // Entries carry the carry in their high words, which no scan may read as part of the draw.
             const int32_t probes = kProbeBatch << (round % 8);
-            std::vector<uint64_t> draws(2 * static_cast<size_t>(probes));
-            for (uint64_t& draw : draws) draw = random();
+            std::vector<uint32_t> draws(2 * static_cast<size_t>(probes));
+            for (uint32_t& draw : draws) draw = static_cast<uint32_t>(random());
             const int32_t expected = FirstFittingProbeScalar(draws.data(), probes, bare);
             for (int32_t s = 0; s < scanCount; ++s) {
                 EXPECT_EQ(scans[s].scan(draws.data(), probes, bare), expected) << scans[s].name << ", " << tableCase.name;
