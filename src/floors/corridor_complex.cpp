@@ -1,8 +1,6 @@
 // The corridor complex: straight corridors that turn at right angles and end
 // in small square rooms or run into open ground, grown from a 3x3 room until
 // 2000 attempts in a row fail, and kept when both halves of the map are open enough.
-#include <algorithm>
-
 #include "floors/floor.h"
 #include "floors/dig_spots.h"
 #include "floors/local_random.h"
@@ -214,8 +212,7 @@ int32_t UseUpFailingAttempts(Floor& floor, const DigSpots& spots, int32_t most) 
         // The search for a start, as SearchSpot makes it, then the stretches' draws.
         const uint32_t* draws = random.UpcomingDraws(2 * kProbeBatch);
         const int32_t inBlock = random.UpcomingInBlock();
-        const int32_t probes = std::min(inBlock / (2 * kProbeBatch) * kProbeBatch, kSpotDrawLimit / kProbeBatch * kProbeBatch);
-        const int32_t found = scan(draws, probes, table);
+        const int32_t found = scan(draws, ProbesToScan(random, 0), table);
         if (found < 0) break;
         const XY start = {ProbeColumn(draws[2 * found]) - 1, ProbeRow(draws[2 * found + 1]) - 1};
         DrawsAhead ahead(draws + 2 * (found + 1), draws + inBlock);

@@ -41,8 +41,8 @@ struct PlaceBits {
 constexpr int32_t kProbeBatch = 16;
 
 // Weighs the `probes` probes in `draws` (RandomBlock entries, 2 * probes of
-// them, a probe's pair in one 64-bit word; probes a multiple of kProbeBatch) in order: the index of the first that
-// fits, or -1 when none does.
+// them, a probe's pair in one 64-bit word; probes a multiple of kProbeBatch)
+// in order: the index of the first that fits, or -1 when none does.
 using ProbeScan = int32_t (*)(const uint32_t* draws, int32_t probes, const PlaceTable& table);
 
 // One per instruction set, all with the same result.

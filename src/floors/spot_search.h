@@ -50,6 +50,13 @@ bool SearchSpot(int32_t offset, Fits fits, XY& spot) {
     return ChooseAmongFittingSpots(offset, fits, random, spot);
 }
 
+// How many probes a scan may weigh from the draws the scope's block holds now,
+// `probesSoFar` probes into a search: whole batches, within the search's limit.
+inline int32_t ProbesToScan(const LocalRandom& random, int32_t probesSoFar) {
+    const int32_t inBlock = random.UpcomingInBlock() / (2 * kProbeBatch) * kProbeBatch;
+    return std::min(inBlock, (kSpotDrawLimit - probesSoFar) / kProbeBatch * kProbeBatch);
+}
+
 // The same search for a place test read from a table: the probes are weighed
 // in batches, as many as the block holds at a time, and only the draws up to
 // the first that fits are taken.
@@ -62,8 +69,7 @@ inline bool SearchSpot(int32_t offset, const PlaceTable& table, XY& spot) {
     int32_t probes = 0;
     while (scan != nullptr && kSpotDrawLimit - probes >= kProbeBatch) {
         const uint32_t* draws = random.UpcomingDraws(2 * kProbeBatch);
-        const int32_t inBlock = random.UpcomingInBlock() / (2 * kProbeBatch) * kProbeBatch;
-        const int32_t count = std::min(inBlock, (kSpotDrawLimit - probes) / kProbeBatch * kProbeBatch);
+        const int32_t count = ProbesToScan(random, probes);
         const int32_t first = scan(draws, count, table);
         if (first >= 0) {
             spot = {ProbeColumn(draws[2 * first]) + offset, ProbeRow(draws[2 * first + 1]) + offset};
