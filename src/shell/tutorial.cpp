@@ -80,16 +80,16 @@ std::vector<TutorialRow> PageThree() {
 
 std::vector<TutorialRow> PageFour() {
     return {
-        {2, true, "@C There's a pre-configured Windows console @Wshortcut@C in the Hollowmere zip"},
-        {3, false, " file. It points to the game's program file and makes the game look better:"},
-        {4, true, "@C brighter @rc@go@yl@co@pr@is@C and a larger font. To get them, the game must be"},
-        {5, false, " restarted through the shortcut."},
-        {7, false, " Always start the game through the shortcut."},
-        {9, false, " If the game reports missing data files that are there all the same, the"},
-        {10, false, " shortcut's working directory must point to the folder that holds the"},
-        {11, false, " data files."},
-        {12, false, " You can configure the shortcut by hand through its properties, where its"},
-        {13, false, " colors and font size can be changed too."},
+        {2, true, "@C -Make the terminal window @W80x25@C or larger: 80 columns and 25 rows. The"},
+        {3, false, "  game checks the size when it starts and stops in a smaller window: resize"},
+        {4, false, "  the window, then restart the game."},
+        {6, true, "@C -Use a terminal that shows @rc@go@yl@co@pr@is@C, and let @WTERM@C name that terminal:"},
+        {7, false, "  xterm-256color in most desktop terminals, tmux-256color inside tmux and"},
+        {8, false, "  screen-256color inside screen. A TERM without colors keeps the game from"},
+        {9, false, "  starting, and one that names another terminal can garble keys and colors."},
+        {11, true, "@C -The bright colors are drawn in bold. If they are hard to tell apart, pick a"},
+        {12, true, "@C  @Wlarger font@C in your terminal's settings, and let it show bold text in"},
+        {13, false, "  bright colors if it can."},
     };
 }
 
@@ -121,7 +121,7 @@ void DrawPage(int32_t page, uint8_t mode) {
     if (page < 4) {
         DrawText("Tutorial", 35, 0, kCyan);
     } else {
-        DrawText("The Pre-Configured Shortcut for Windows", 21, 0, kCyan);
+        DrawText("Setting Up Your Terminal", 28, 0, kCyan);
     }
     const int32_t lastRow = page < 4 ? 23 : 13;
     const std::vector<TutorialRow> rows = TutorialPage(page, mode);

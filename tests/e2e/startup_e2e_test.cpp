@@ -45,7 +45,7 @@ TEST(Startup, TheTutorialFromTheMenuReturnsToTheTitle) {
     game.Type("2");
     EXPECT_SHOWN(game, 2, 0, "     -You will want to learn skills");
     game.Type("3");
-    EXPECT_SHOWN(game, 0, 21, "The Pre-Configured Shortcut for Windows");
+    EXPECT_SHOWN(game, 0, 28, "Setting Up Your Terminal");
     EXPECT_SHOWN(game, 24, 15, "     Read the page, then press '4' to return.     ");
     game.Type("4");
     EXPECT_SHOWN(game, 9, 21, "Welcome to the Hollowmere!");

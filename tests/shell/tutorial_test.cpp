@@ -11,6 +11,8 @@ TEST(TutorialText, RowsFitTheScreenAndTheKeyLettersSitUnderTheirOverlays) {
         for (uint8_t mode = 0; mode <= 1; ++mode) {
             for (const TutorialRow& row : TutorialPage(page, mode)) {
                 EXPECT_LE(MessageLog::VisibleLength(row.text), 79) << row.text;
+                EXPECT_GE(row.row, 2) << row.text;
+                EXPECT_LE(row.row, page < 4 ? 23 : 13) << row.text;  // the last page ends higher up
                 EXPECT_EQ(row.coded, row.text.find('@') != std::string::npos) << row.text;
             }
         }
@@ -62,7 +64,11 @@ TEST_F(Tutorial, ShowsTheBoundKeysAndWaitsForEachPagesDigit) {
 TEST_F(Tutorial, TheLastPageDependsOnWhereItWasOpened) {
     Type("123");
     EXPECT_TRUE(RunUntilItWaitsForAKey([] { ShowTutorial(0); }));
-    EXPECT_EQ(TextAt(0, 21, 39), "The Pre-Configured Shortcut for Windows");
+    EXPECT_EQ(TextAt(0, 28, 24), "Setting Up Your Terminal");
+    EXPECT_EQ(ColourAt(0, 28), 3);
+    EXPECT_EQ(TextAt(2, 0, 37), " -Make the terminal window 80x25 or l");
+    EXPECT_EQ(ColourAt(2, 27), 15);  // the size stands out in white
+    EXPECT_EQ(Row(14), std::string(80, ' '));
     const std::string playing = "     Read the page, then press '4' to start playing.     ";
     EXPECT_EQ(TextAt(24, 11, static_cast<int>(playing.size())), playing);
 
