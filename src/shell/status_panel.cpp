@@ -1,6 +1,8 @@
 #include "shell/status_panel.h"
 
 #include <algorithm>
+#include <climits>
+#include <iterator>
 #include <string>
 
 #include "items/item_kind.h"
@@ -18,15 +20,18 @@ std::string AttributeText(int32_t value, int32_t boost) {
     return boost == 0 ? FormatText("@C%d", value) : FormatText("@p%d", value + boost);
 }
 
+// Every word the panel shows comes from the formats and tables below: the
+// manual explains each of them, and its test reads them through StatusPanelWords.
+constexpr char kStatsRowFormat[] =
+    "@BHP: @R%d@B/@R%d @BSP: @G%d@B/@G%d @BStyle: @C%s @BStr: %s @BVit: @C%d @BDex: %s @BAgi: %s @BSta: @C%d";
+constexpr char kArrowFormat[] = "@gArw: @C%d ";
+constexpr char kProgressRowFormat[] = "%s@B$: @C%d @BXp: @C%d@B%c @BCL: @C%d @BDL: @C%d @BT: @C%d ";
+
+// The fighting styles 1 to 5.
+constexpr const char* kStyleTags[] = {"Norm", "Aggr", "Def", "Acc", "Fast"};
+
 const char* StyleTag(int32_t style) {
-    switch (style) {
-        case 1: return "Norm";
-        case 2: return "Aggr";
-        case 3: return "Def";
-        case 4: return "Acc";
-        case 5: return "Fast";
-        default: return "";
-    }
+    return style >= 1 && style <= 5 ? kStyleTags[style - 1] : "";
 }
 
 bool HoldsBow() {
@@ -44,43 +49,97 @@ int32_t ExperiencePercent() {
     return static_cast<int32_t>(percent);
 }
 
-struct Label {
+// A condition label of row 24, shown while its test holds, in drawing order.
+struct ConditionLabel {
     const char* text;
     ColourCode colour;
+    bool (*shown)();
+};
+const ConditionLabel kConditionLabels[] = {
+    {"Par ", kBlue, [] { return player.paralysis > 0; }},
+    {"Sle ", kLightBlue, [] { return player.sleep > 0; }},
+    {"Con ", kLightMagenta, [] { return player.dizziness > 0; }},
+    {"Sic ", kGreen, [] { return player.sickness > 0; }},
+    {"Fev ", kCyan, [] { return player.fever > 0; }},
+    {"Ble ", kLightRed, [] { return player.bleeding > 0; }},
+    {"Poi ", kLightGreen, [] { return player.poison > 0; }},
+    {"Imm ", kWhite, [] { return player.immobility > 0; }},
+    {"Fea ", kMagenta, [] { return player.horror > 0; }},
+    {"Clu ", kYellow, [] { return player.clumsiness > 0; }},
+    {"Slo ", kGrey, [] { return player.slowness > 0; }},
+    {"Fro ", kLightCyan, [] { return player.frostbite > 0; }},
+    // An absorbed mask waits for a monster, then the character berserks: one place, two words.
+    {"Mask ", kRed, [] { return player.berserkBoon == kBoonMaskWaiting; }},
+    {"Ber ", kRed, [] { return player.berserkBoon >= kBoonStronger; }},
+    {"Spd+ ", kLightGreen, [] { return player.speedBoost > 0; }},
+    {"Armr+ ", kBrown, [] { return player.stoneSkinTurns > 0; }},
+    {"Burd ", kBrown, [] { return player.burdened == 1; }},
 };
 
-const char* TemperatureWord(ColourCode& colour) {
-    if (player.fever > 0) {
-        colour = kLightRed;
-        return "Hot ";
+// The word of a band of body temperatures, up to and including upTo; none for the normal band.
+struct TemperatureWord {
+    int32_t upTo;
+    const char* word;
+    ColourCode colour;
+};
+constexpr TemperatureWord kTemperatureWords[] = {
+    {0, "Freezing ", kCyan},   {2000, "Cold ", kLightCyan}, {4000, "Cool ", kWhite},
+    {6000, nullptr, kBlack},   {8000, "Warm ", kYellow},    {10000, "Hot ", kLightRed},
+    {INT32_MAX, "Boiling ", kRed},
+};
+// A fever feels hot whatever the body temperature.
+constexpr TemperatureWord kFeverWord = {INT32_MAX, "Hot ", kLightRed};
+
+const TemperatureWord& TemperatureBand() {
+    if (player.fever > 0) return kFeverWord;
+    for (const TemperatureWord& band : kTemperatureWords) {
+        if (player.bodyTemperature <= band.upTo) return band;
     }
-    const int32_t t = player.bodyTemperature;
-    if (t <= 0) { colour = kCyan; return "Freezing "; }
-    if (t <= 2000) { colour = kLightCyan; return "Cold "; }
-    if (t <= 4000) { colour = kWhite; return "Cool "; }
-    if (t <= 6000) return nullptr;
-    if (t <= 8000) { colour = kYellow; return "Warm "; }
-    if (t <= 10000) { colour = kLightRed; return "Hot "; }
-    colour = kRed;
-    return "Boiling ";
+    return kTemperatureWords[std::size(kTemperatureWords) - 1];
+}
+
+// Draws the label from the column when it fits; a label that does not fit is
+// skipped, and a shorter one later still may be drawn.
+void DrawLabel(const char* text, ColourCode colour, int32_t& column) {
+    const int32_t length = static_cast<int32_t>(std::char_traits<char>::length(text));
+    if (column + length >= kRowWidth) return;
+    DrawText(text, column, 24, colour);
+    column += length;
+}
+
+// Adds the words of a text to the list: no markup, conversions, blanks, colons or slashes.
+void AddWords(std::string text, std::vector<std::string>& words) {
+    text = MessageLog::StripColourCodes(text);
+    std::string word;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? text[i] : ' ';
+        if (c == '%') {
+            ++i;  // the conversion letter goes with it
+            continue;
+        }
+        if (c == ' ' || c == ':' || c == '/') {
+            if (!word.empty() && std::find(words.begin(), words.end(), word) == words.end()) words.push_back(word);
+            word.clear();
+            continue;
+        }
+        word.push_back(c);
+    }
 }
 
 }  // namespace
 
 void DrawStatusPanel() {
-    std::string row23 = FormatText(
-        "@BHP: @R%d@B/@R%d @BSP: @G%d@B/@G%d @BStyle: @C%s @BStr: %s @BVit: @C%d @BDex: %s @BAgi: %s @BSta: @C%d",
-        player.hp, player.maxHp, player.sp, player.maxSp, StyleTag(player.fightingStyle),
-        AttributeText(player.strength, player.strengthBoost).c_str(), player.vitality,
-        AttributeText(player.dexterity, player.dexterityBoost).c_str(),
-        AttributeText(player.agility, player.agilityBoost).c_str(), player.stamina);
+    std::string row23 = FormatText(kStatsRowFormat, player.hp, player.maxHp, player.sp, player.maxSp,
+                                   StyleTag(player.fightingStyle),
+                                   AttributeText(player.strength, player.strengthBoost).c_str(), player.vitality,
+                                   AttributeText(player.dexterity, player.dexterityBoost).c_str(),
+                                   AttributeText(player.agility, player.agilityBoost).c_str(), player.stamina);
     if (row23.size() < 120) row23.append(120 - row23.size(), ' ');
 
-    const std::string arrows = HoldsBow() ? FormatText("@gArw: @C%d ", player.ArrowCount()) : std::string();
+    const std::string arrows = HoldsBow() ? FormatText(kArrowFormat, player.ArrowCount()) : std::string();
     const int32_t shownFloor = player.currentFloor + 1;
-    const std::string row24 = FormatText("%s@B$: @C%d @BXp: @C%d@B%c @BCL: @C%d @BDL: @C%d @BT: @C%d ",
-                                         arrows.c_str(), player.gold, ExperiencePercent(), '%', player.level,
-                                         shownFloor, player.turns);
+    const std::string row24 = FormatText(kProgressRowFormat, arrows.c_str(), player.gold, ExperiencePercent(), '%',
+                                         player.level, shownFloor, player.turns);
 
     if (separatorDirty != 0) {
         DrawText(std::string(kRowWidth, '-'), 0, 22, kBlue);
@@ -89,40 +148,26 @@ void DrawStatusPanel() {
     DrawCodedText(row23.c_str(), 0, 23, kOnBlack);
     DrawCodedText(row24.c_str(), 0, 24, kOnBlack);
 
-    const char* ailment = player.berserkBoon == kBoonMaskWaiting ? "Mask "
-                          : player.berserkBoon >= kBoonStronger  ? "Ber "
-                                                                 : nullptr;
-    ColourCode temperatureColour = kBlack;
-    const char* temperature = TemperatureWord(temperatureColour);
-    const Label labels[] = {
-        {player.paralysis > 0 ? "Par " : nullptr, kBlue},
-        {player.sleep > 0 ? "Sle " : nullptr, kLightBlue},
-        {player.dizziness > 0 ? "Con " : nullptr, kLightMagenta},
-        {player.sickness > 0 ? "Sic " : nullptr, kGreen},
-        {player.fever > 0 ? "Fev " : nullptr, kCyan},
-        {player.bleeding > 0 ? "Ble " : nullptr, kLightRed},
-        {player.poison > 0 ? "Poi " : nullptr, kLightGreen},
-        {player.immobility > 0 ? "Imm " : nullptr, kWhite},
-        {player.horror > 0 ? "Fea " : nullptr, kMagenta},
-        {player.clumsiness > 0 ? "Clu " : nullptr, kYellow},
-        {player.slowness > 0 ? "Slo " : nullptr, kGrey},
-        {player.frostbite > 0 ? "Fro " : nullptr, kLightCyan},
-        {ailment, kRed},
-        {player.speedBoost > 0 ? "Spd+ " : nullptr, kLightGreen},
-        {player.stoneSkinTurns > 0 ? "Armr+ " : nullptr, kBrown},
-        {player.burdened == 1 ? "Burd " : nullptr, kBrown},
-        {temperature, temperatureColour},
-    };
     int32_t column = MessageLog::VisibleLength(row24);
-    for (const Label& label : labels) {
-        if (label.text == nullptr) continue;
-        const int32_t length = static_cast<int32_t>(std::char_traits<char>::length(label.text));
-        if (column + length >= kRowWidth) continue;  // does not fit; a shorter one later still may
-        DrawText(label.text, column, 24, label.colour);
-        column += length;
+    for (const ConditionLabel& label : kConditionLabels) {
+        if (label.shown()) DrawLabel(label.text, label.colour, column);
     }
+    const TemperatureWord& temperature = TemperatureBand();
+    if (temperature.word != nullptr) DrawLabel(temperature.word, temperature.colour, column);
     // Wipes what a longer run of labels left behind, up to the end of the row:
     // a label that no longer applies must not stay on screen.
     const std::string wipe(static_cast<std::size_t>(std::max(30, kRowWidth - column)), ' ');
     DrawCodedText(wipe.c_str(), column, 24, kOnBlack);
+}
+
+std::vector<std::string> StatusPanelWords() {
+    std::vector<std::string> words;
+    for (const char* format : {kStatsRowFormat, kArrowFormat, kProgressRowFormat}) AddWords(format, words);
+    for (const char* tag : kStyleTags) AddWords(tag, words);
+    for (const ConditionLabel& label : kConditionLabels) AddWords(label.text, words);
+    for (const TemperatureWord& band : kTemperatureWords) {
+        if (band.word != nullptr) AddWords(band.word, words);
+    }
+    AddWords(kFeverWord.word, words);
+    return words;
 }
