@@ -1,6 +1,7 @@
 // The deaths of the unique demons and the end of a won game.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 
@@ -10,6 +11,7 @@
 #include "records/endings_screen.h"
 #include "records/high_scores.h"
 #include "shell/command_line.h"
+#include "shell/game.h"
 #include "shell/platform.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
@@ -115,6 +117,32 @@ TEST_F(Endings, AWonGameLeavesItsScoreAndReportAndNoSave) {
     highScores.LoadHighScores();
     EXPECT_STREQ(highScores.entries[0].endText, "She saved the surface people and won!");
     EXPECT_EQ(highScores.entries[0].floor, 0);
+    int32_t reports = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("Data/Ann")) {
+        reports += entry.path().filename().string().rfind("Ann's post-mortem (", 0) == 0;
+    }
+    EXPECT_EQ(reports, 1);
+}
+
+// A terminal closed during the pause ends the program at the next key read:
+// the score and the report are written by then.
+TEST_F(Endings, AHangUpDuringTheEndingsPauseLosesNoRecord) {
+    ScopedWorkingDirectory directory;
+    programArgs = {"-name", "Ann"};
+    std::filesystem::create_directories("Data/Ann");
+    std::strcpy(player.name, "Ann");
+    std::strcpy(player.pronoun, "She");
+    player.currentFloor = -1;
+    player.demonSlainFlags[4] = 1;
+    InstallToolkitHooks();
+    EXPECT_EXIT(
+        {
+            pendingTerminationSignal = SIGHUP;
+            VictoryEnding();
+        },
+        ::testing::ExitedWithCode(1), "");
+    highScores.LoadHighScores();
+    EXPECT_STREQ(highScores.entries[0].endText, "She saved the surface people and won!");
     int32_t reports = 0;
     for (const auto& entry : std::filesystem::directory_iterator("Data/Ann")) {
         reports += entry.path().filename().string().rfind("Ann's post-mortem (", 0) == 0;
