@@ -51,6 +51,10 @@ void Floor::DrawFloor() {
                 }
                 tile.rememberedDrawn = 0;
                 tile.wasInView = 1;
+                // What is remembered is what was seen: a tile in view for one
+                // drawing only (a fast character's step between two turns'
+                // top-item updates) must not be remembered as nothing.
+                tile.RefreshTopItem();
                 if (!confusing) tile.remembered = 1;
                 tile.visibleNow = 1;
             } else if (tile.wasInView && !tile.rememberedDrawn) {

@@ -262,8 +262,9 @@ int32_t Monster::MakeRoomForAlly() {
 
     const auto allyBehind = [this, &map, destination](int32_t nx, int32_t ny) {
         if (!IsMonsterAt(nx, ny, floor) || IsAdjacentToPlayer(nx, ny)) return false;
+        // A record waiting to be purged is no ally: the look-up does not even find it.
         const Monster* ally = FindMonsterAt(nx, ny, floor);
-        if (ally->alive == 0) return false;
+        if (ally == nullptr || ally->alive == 0) return false;
         // A shooter that already sees the player needs no way through.
         if (ally->ranged != 0 && map.At(nx, ny).inViewMark != 0) return false;
         return std::abs(nx - destination.x) > 1 || std::abs(ny - destination.y) > 1;

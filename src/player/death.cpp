@@ -129,15 +129,14 @@ bool AnySkillLearned() {
     return false;
 }
 
-// The last look at the character: everything it carried identified, then its
-// inventory, equipment, messages, skills and pages, one screen after another.
+// The last look at the character, everything identified: its inventory,
+// equipment, messages, skills and pages, one screen after another.
 void ShowFinalScreens() {
     Player& p = player;
     const bool skillsLearned = AnySkillLearned();
     uint8_t identifiedBefore[sizeof p.identifiedKinds];
     std::memcpy(identifiedBefore, p.identifiedKinds, sizeof p.identifiedKinds);
     std::fill(std::begin(p.identifiedKinds), std::end(p.identifiedKinds), static_cast<uint8_t>(1));
-    for (ItemData& item : p.inventory) item.identified = 1;
 
     p.InventoryScreen();
     WaitMilliseconds(kBetweenFinalScreensMs);
@@ -158,17 +157,21 @@ void ShowFinalScreens() {
     // From here on nothing is saved, whatever signal comes.
     gameInPlay = 0;
     RemoveNamedCharacterSave();
-    const bool entered = highScores.RecordHighScore(endText);
-    const bool scoresSaved = highScores.SaveHighScores();
+    // The records come before the first wait for a key, so that a terminal
+    // closed at any of the screens below loses none of them. What the
+    // character carried is identified for the report as for the final screens.
+    const ScoreOutcome score = highScores.RecordAndSaveHighScore(endText);
+    for (ItemData& item : player.inventory) item.identified = 1;
+    WritePostMortem(endText, false);
+
     ShowAndWaitForSpace("You die... Press space. ");
-    if (!scoresSaved) HighScoreTable::ReportScoresNotSaved();
-    if (entered) {
+    if (!score.saved) HighScoreTable::ReportScoresNotSaved();
+    if (score.entered) {
         ClearScreen();
         highScores.ShowHallOfFame();
     }
     ClearScreen();
     ShowFinalScreens();
-    WritePostMortem(endText, false);
     QuitGame();
 }
 

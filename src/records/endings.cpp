@@ -48,21 +48,25 @@ void VictoryEnding() {
     const std::string endText = std::string(player.pronoun) + " saved the surface people and won!";
 
     DrawEndingScreen(player.demonSlainFlags[kSlainOnDeepestFloor] == 1);
+    // The score and the report are written before the pause, so that a
+    // terminal closed during it or at any screen after it loses neither.
+    const ScoreOutcome score = highScores.RecordAndSaveHighScore(endText);
+    for (uint8_t& identified : player.identifiedKinds) identified = 1;
+    for (ItemData& item : player.inventory) item.identified = 1;
+    WritePostMortem(endText, true);
+
     WaitMilliseconds(kEndingPauseMs);
     // Keys pressed during the pause count.
     while (ReadKey() != '5') {
     }
 
-    const bool entered = highScores.RecordHighScore(endText);
-    if (!highScores.SaveHighScores()) HighScoreTable::ReportScoresNotSaved();
-    if (entered) {
+    if (!score.saved) HighScoreTable::ReportScoresNotSaved();
+    if (score.entered) {
         ClearScreen();
         highScores.ShowHallOfFame();
     }
 
     ClearScreen();
-    for (uint8_t& identified : player.identifiedKinds) identified = 1;
-    for (ItemData& item : player.inventory) item.identified = 1;
     player.InventoryScreen();
     WaitMilliseconds(kPauseBetweenScreensMs);
     messageLog.ShowMessageBuffer();
@@ -70,7 +74,5 @@ void VictoryEnding() {
     player.LearnSkill(false);
     WaitMilliseconds(kPauseBetweenScreensMs);
     player.ShowCharacterInfo();
-
-    WritePostMortem(endText, true);
     QuitGame();
 }

@@ -1,5 +1,6 @@
 #include "records/endings_screen.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "shell/drawing.h"
@@ -52,16 +53,47 @@ constexpr StoryLine kSecondBestEnding[] = {
     {22, "I hope you enjoyed the adventure. Do message me and tell me all about it! :)"},
 };
 
+constexpr size_t kScreenWidth = 80;
+
+// Cuts the text at the last blank that leaves at most a screen's width before
+// it: the words after it are handed on. A text without such a blank stays whole.
+std::string HandOnWordsPastTheEdge(std::string& text) {
+    if (text.size() <= kScreenWidth) return "";
+    const size_t blank = text.rfind(' ', kScreenWidth);
+    if (blank == std::string::npos) return "";
+    std::string rest = text.substr(blank + 1);
+    text.erase(blank);
+    return rest;
+}
+
+template <size_t N>
+std::vector<EndingLine> LayOut(const StoryLine (&story)[N]) {
+    std::vector<EndingLine> shown;
+    std::string carried;
+    for (size_t i = 0; i < N; ++i) {
+        std::string text = carried.empty() ? std::string(story[i].text) : carried + " " + story[i].text;
+        carried = HandOnWordsPastTheEdge(text);
+        // A paragraph starts on its own row, or below the one above it should that have grown into it.
+        const int32_t row = shown.empty() ? story[i].row : std::max(story[i].row, shown.back().row + 1);
+        shown.push_back({row, text});
+        const bool paragraphEnds = i + 1 == N || story[i + 1].row != story[i].row + 1;
+        while (paragraphEnds && !carried.empty()) {
+            text = carried;
+            carried = HandOnWordsPastTheEdge(text);
+            shown.push_back({shown.back().row + 1, text});
+        }
+    }
+    return shown;
+}
+
 }  // namespace
+
+std::vector<EndingLine> EndingLines(bool best) { return best ? LayOut(kBestEnding) : LayOut(kSecondBestEnding); }
 
 void DrawEndingScreen(bool best) {
     ClearScreen();
     DrawText("The End", 35, 0, kCyan);
-    if (best) {
-        for (const StoryLine& line : kBestEnding) DrawText(line.text, 0, line.row, kLightCyan);
-    } else {
-        for (const StoryLine& line : kSecondBestEnding) DrawText(line.text, 0, line.row, kLightCyan);
-    }
+    for (const EndingLine& line : EndingLines(best)) DrawText(line.text, 0, line.row, kLightCyan);
     DrawText("To exit, wait 10 seconds and press '5'.", 19, 24, kCyan);
     RefreshScreen();
 }

@@ -2,6 +2,7 @@
 // score file of nine raw entries.
 #include "records/high_scores.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -17,6 +18,10 @@ HighScoreTable highScores;
 namespace {
 
 constexpr const char* kScoreFileName = "scores.hmd";
+constexpr const char* kDamagedScoreFileName = "scores.hmd.damaged";
+// Beside the score file; the file itself is replaced by every write, and a lock
+// on it would go with it.
+constexpr const char* kScoreLockName = "scores.hmd.lock";
 constexpr size_t kScoreFileSize = kScoreEntryCount * kScoreEntrySize;
 constexpr int32_t kDemonFlagCount = 6;
 constexpr int32_t kSurfaceBonus = 10;
@@ -64,6 +69,39 @@ bool IsFood(const ItemData& item) {
     return item.kind >= 0 && item.kind < kItemKindCount && itemKinds[item.kind].type == kItemFood;
 }
 
+enum class ScoreFileState {
+    kMissing,     // nothing has the name
+    kSound,       // nine entries, every one of them sound
+    kDamaged,     // a file that breaks the checks somewhere
+    kUnreadable,  // something has the name that cannot be read as a file
+};
+
+// Reads the score file into the table, which holds the used entries that pass
+// the checks, best first (a tie keeps the order of the file); a missing or
+// unreadable file gives an empty table.
+ScoreFileState ReadScoreFile(HighScoreTable& table) {
+    table = HighScoreTable();
+    std::vector<uint8_t> bytes;
+    if (!ReadFileStart(kScoreFileName, kScoreFileSize + 1, bytes)) {
+        return PlatformPathExists(kScoreFileName) ? ScoreFileState::kUnreadable : ScoreFileState::kMissing;
+    }
+    bool damaged = bytes.size() != kScoreFileSize;
+    int32_t kept = 0;
+    for (size_t start = 0; start + kScoreEntrySize <= bytes.size() && start < kScoreFileSize; start += kScoreEntrySize) {
+        FieldReader reader(bytes.data() + start, kScoreEntrySize);
+        ScoreEntry entry;
+        TransferScoreEntry(reader, entry);
+        if (reader.Failed()) {
+            damaged = true;
+            continue;
+        }
+        if (entry.used == 1) table.entries[kept++] = entry;
+    }
+    std::stable_sort(table.entries, table.entries + kept,
+                     [](const ScoreEntry& a, const ScoreEntry& b) { return a.score > b.score; });
+    return damaged ? ScoreFileState::kDamaged : ScoreFileState::kSound;
+}
+
 }  // namespace
 
 int32_t ComputeFinalScore(int32_t demonFlags) {
@@ -78,18 +116,27 @@ int32_t ComputeFinalScore(int32_t demonFlags) {
 }
 
 void HighScoreTable::LoadHighScores() {
-    std::vector<uint8_t> bytes;
-    if (!ReadFileStart(kScoreFileName, kScoreFileSize + 1, bytes) || bytes.size() != kScoreFileSize) return;
-    FieldReader reader(bytes);
     HighScoreTable read;
-    for (ScoreEntry& entry : read.entries) TransferScoreEntry(reader, entry);
-    if (!reader.Failed()) *this = read;
+    if (ReadScoreFile(read) != ScoreFileState::kUnreadable) *this = read;
 }
 
 bool HighScoreTable::SaveHighScores() {
     FieldWriter writer;
     for (const ScoreEntry& entry : entries) TransferScoreEntry(writer, entry);
     return PlatformWriteFileAtomically(kScoreFileName, writer.bytes.data(), writer.bytes.size());
+}
+
+ScoreOutcome HighScoreTable::RecordAndSaveHighScore(const std::string& endText) {
+    const PlatformFileLock lock(kScoreLockName);
+    HighScoreTable read;
+    const ScoreFileState state = ReadScoreFile(read);
+    if (state != ScoreFileState::kUnreadable) *this = read;
+    ScoreOutcome outcome;
+    outcome.entered = RecordHighScore(endText);
+    if (state == ScoreFileState::kUnreadable) return outcome;
+    if (state == ScoreFileState::kDamaged && !PlatformRenameFile(kScoreFileName, kDamagedScoreFileName)) return outcome;
+    outcome.saved = SaveHighScores();
+    return outcome;
 }
 
 bool HighScoreTable::RecordHighScore(const std::string& endText) {

@@ -19,12 +19,21 @@ public:
     uint8_t used = 0;
 };
 
+// What became of one game's result: whether it made the table, and whether
+// the table with it reached the score file.
+struct ScoreOutcome {
+    bool entered = false;
+    bool saved = false;
+};
+
 class HighScoreTable {
 public:
     // Best first: the used entries sorted by score from high to low, then the free ones.
     ScoreEntry entries[kScoreEntryCount];
 
-    // Reads "scores.hmd"; a missing or damaged file leaves the table as it is.
+    // Reads "scores.hmd": the table becomes every result of the file that
+    // passes the checks, best first. A missing or unreadable file leaves the
+    // table as it is.
     void LoadHighScores();
     // Writes "scores.hmd" whole or not at all; a failure loses only this update
     // and returns false.
@@ -32,6 +41,13 @@ public:
     // Scores the player and inserts the result, with the end text; true when it
     // entered the table (a result ties below the results already there).
     bool RecordHighScore(const std::string& endText);
+    // The end of a game: the score file, shared by every game played in its
+    // folder, is read again under its lock, the player's result is inserted
+    // and the table written back before the lock goes, so that games ending
+    // at once all keep their results. A damaged file is first kept aside as
+    // "scores.hmd.damaged" (the results that pass the checks stay in the
+    // table); something that cannot be read at all is never written over.
+    ScoreOutcome RecordAndSaveHighScore(const std::string& endText);
     // The "Hall of Fame" screen. With "-scores" as the first argument the program
     // ends after its key; otherwise the title screen is drawn again afterwards
     // while the character lives in the dungeon.

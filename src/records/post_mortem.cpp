@@ -10,6 +10,10 @@
 
 namespace {
 
+constexpr const char* kReportExtension = ".txt";
+// Far more games than one person ends in a minute.
+constexpr int32_t kMostReportsAMinute = 1000;
+
 constexpr const char* kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
@@ -26,18 +30,28 @@ void PostMortemFileName(std::string& name, int32_t& firstPlay) {
     const std::string stamp = PostMortemStamp(PlatformLocalTime());
     firstPlay = -1;
     if (IsNameMode()) {
-        name = "Data/" + NamedCharacter() + "/" + playerName + "'s post-mortem" + stamp + ".txt";
+        name = "Data/" + NamedCharacter() + "/" + playerName + "'s post-mortem" + stamp + kReportExtension;
         return;
     }
     if (PlatformMakeDirectory("Mortems") == 0) firstPlay = 0;
-    name = "Mortems/" + playerName + "'s post-mortem" + stamp + ".txt";
+    name = "Mortems/" + playerName + "'s post-mortem" + stamp + kReportExtension;
 }
 
 void WritePostMortem(const std::string& endText, bool victory) {
+    // The report clears what passes with the game from the player's fields;
+    // the final screens that may follow show the character as it ended.
+    const Player kept = player;
     const std::string text = PostMortemText(endText, victory);
+    player = kept;
     std::string name;
     int32_t firstPlay = -1;
     PostMortemFileName(name, firstPlay);
-    // A report that cannot be written is not worth stopping the end of the game for.
-    PlatformWriteFileAtomically(name, text.data(), text.size());
+    // A second report of the same name in the same minute takes a number
+    // rather than the first one's place. A report that cannot be written is
+    // not worth stopping the end of the game for.
+    const std::string stem = name.substr(0, name.size() - std::strlen(kReportExtension));
+    for (int32_t copy = 1; copy <= kMostReportsAMinute; ++copy) {
+        const std::string numbered = copy == 1 ? name : stem + FormatText(" (%d)", copy) + kReportExtension;
+        if (PlatformWriteNewFile(numbered, text.data(), text.size()) != NewFileResult::kNameTaken) return;
+    }
 }

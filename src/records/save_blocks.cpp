@@ -73,6 +73,9 @@ void ReadFloors(FieldReader& reader) {
 
 // What the game derives from the loaded state rather than keeping in the file.
 void RestoreDerivedState() {
+    // A save written in the middle of a turn may hold monsters that had died
+    // but were not yet purged: they leave the list, and their squares, at once.
+    PurgeDeadMonsters();
     player.ApplyTrainingSkills(true);
     // The monsters see as far as the light of the floor lets them, as on arrival.
     monsterVisionRange = MonsterVisionRangeOn(floorArray[player.currentFloor].feeling);

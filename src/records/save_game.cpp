@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "monsters/monster.h"
 #include "player/player.h"
 #include "records/data_file.h"
 #include "records/save_blocks.h"
@@ -25,12 +26,17 @@ std::string SaveFileName(const std::string& name) {
 }
 
 void SaveGame() {
+    // A signal may save in the middle of a turn, when monsters that died are
+    // only marked: the save holds the living.
+    PurgeDeadMonsters();
     // The file holds the count of saves including this one.
     ++player.saveCount;
     const std::vector<uint8_t> packed = WritePackedSave();
-    if (!PlatformWriteFileAtomically(SaveFileName(PlayerName()), packed.data(), packed.size())) {
+    const std::string fileName = SaveFileName(PlayerName());
+    if (!PlatformWriteFileAtomically(fileName, packed.data(), packed.size())) {
         --player.saveCount;
-        ReportSaveFailure();
+        // A failed write leaves whatever was there before as it was.
+        ReportSaveFailure(PlatformPathExists(fileName));
         return;
     }
     ShowSaved();
@@ -72,6 +78,9 @@ int32_t SaveAndQuitPrompt() {
 }
 
 void OnTerminate(int) {
+    // Whatever waits for a key on the way (a save that fails says so) ends
+    // the program at once instead of coming back here.
+    gameInPlay = 0;
     if (player.hp > 0) SaveGame();
     else PlatformRemoveFile(SaveFileName(PlayerName()));
     QuitGame();

@@ -1,5 +1,6 @@
 #include "records/save_game_screen.h"
 
+#include "shell/command_line.h"
 #include "shell/drawing.h"
 #include "shell/game.h"
 #include "shell/message_log.h"
@@ -9,10 +10,11 @@ namespace {
 
 constexpr int32_t kPromptRow = 19;
 
-// The two lines of a save file that cannot be loaded, and the key.
+// The two lines of a save file that cannot be loaded, and the key. A "-name"
+// game has no title menu to go back to: its program ends after the key.
 void ShowLoadRefusal(const char* what, int32_t column) {
     DrawText(what, column, 5, kRed);
-    DrawText("Press a key to return to the main menu", 19, 6, kRed);
+    DrawText(IsNameMode() ? "Press a key to exit." : "Press a key to return to the main menu", 19, 6, kRed);
     ReadKey();
 }
 
@@ -37,8 +39,9 @@ void ShowSaved() {
     RefreshScreen();
 }
 
-void ReportSaveFailure() {
-    PrintWords("The save file couldn't be written, so the game goes on. An older save is kept as it was. ");
+void ReportSaveFailure(bool olderSaveKept) {
+    PrintWords("The save file couldn't be written, so the game goes on. ");
+    if (olderSaveKept) PrintWords("An older save is kept as it was. ");
     messageLog.FlushMessages(false);
 }
 

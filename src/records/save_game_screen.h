@@ -9,9 +9,11 @@ void ShowSaving();
 void ShowSaved();
 // Blanks row 19, where the question stood.
 void ClearSaveQuestion();
-// Through the message log: the save could not be written and the game goes on.
-void ReportSaveFailure();
-// Each waits for a key and returns to the caller.
+// Through the message log: the save could not be written and the game goes
+// on; when an older save is there, that it is kept as it was.
+void ReportSaveFailure(bool olderSaveKept);
+// Each waits for a key and returns to the caller. The last line promises the
+// title menu, except in "-name" mode, which has none: there the program ends.
 void ShowSaveMissing();
 void ShowSaveDamaged();
 // Waits for a key and ends the program.

@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 #include <csignal>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -112,7 +114,7 @@ std::string FolderOf(const std::string& path) {
 void PlatformFailFileStep(int count) { fileStepsBeforeFault = count; }
 
 bool PlatformWriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
-    const std::string temporary = path + ".tmp";
+    const std::string temporary = path + "." + std::to_string(getpid()) + ".tmp";
     const int file = InjectedFault() ? -1 : open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (file < 0) return false;
     const bool written = WriteAll(file, data, size) && Sync(file);
@@ -126,9 +128,48 @@ bool PlatformWriteFileAtomically(const std::string& path, const void* data, std:
         unlink(temporary.c_str());
         return false;
     }
-    const bool synced = Sync(folder);
+    // The new file is in place from here on, whether the folder flushes or not.
+    Sync(folder);
     close(folder);
-    return synced;
+    return true;
+}
+
+NewFileResult PlatformWriteNewFile(const std::string& path, const void* data, std::size_t size) {
+    const int file = InjectedFault() ? -1 : open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (file < 0) return errno == EEXIST ? NewFileResult::kNameTaken : NewFileResult::kFailed;
+    const bool written = WriteAll(file, data, size) && Sync(file);
+    if (!Close(file) || !written) {
+        unlink(path.c_str());
+        return NewFileResult::kFailed;
+    }
+    return NewFileResult::kWritten;
+}
+
+bool PlatformPathExists(const std::string& path) {
+    struct stat status {};
+    if (lstat(path.c_str(), &status) == 0) return true;
+    return errno != ENOENT && errno != ENOTDIR;
+}
+
+bool PlatformRenameFile(const std::string& from, const std::string& to) {
+    return rename(from.c_str(), to.c_str()) == 0;
+}
+
+PlatformFileLock::PlatformFileLock(const std::string& path) {
+    descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (descriptor < 0) return;
+    // A signal only sets its flag: the wait goes on.
+    while (flock(descriptor, LOCK_EX) != 0) {
+        if (errno == EINTR) continue;
+        close(descriptor);
+        descriptor = -1;
+        return;
+    }
+}
+
+PlatformFileLock::~PlatformFileLock() {
+    // Closing the file lets the lock go.
+    if (descriptor >= 0) close(descriptor);
 }
 
 bool PlatformRemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }

@@ -26,17 +26,49 @@ bool PlatformCanRead(const std::string& path);
 bool PlatformReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes);
 
 // Replaces the named file with the bytes, whole or not at all: they go to a
-// temporary file beside it (the name with ".tmp" added), which is flushed to
-// the disk and renamed over the file, and the folder is flushed after it.
-// False when a step fails. Up to the rename the file stays as it was and the
-// temporary file is removed; only flushing the folder comes after the rename,
-// and its failure leaves the new file in place, perhaps not yet on the disk.
+// temporary file beside it (the name with this process's id and ".tmp"
+// added, so that two programs writing one file never share it), which is
+// flushed to the disk and renamed over the file, and the folder is flushed
+// after it. False when a step up to the rename fails: the file stays as it
+// was and the temporary file is removed. Once renamed the new file is in
+// place, and true: a folder that cannot be flushed afterwards only leaves it
+// perhaps not yet on the disk.
 bool PlatformWriteFileAtomically(const std::string& path, const void* data, std::size_t size);
 
+enum class NewFileResult { kWritten, kNameTaken, kFailed };
+// Writes a file that may replace nothing: kNameTaken when something already
+// has the name. A file that cannot be written whole is removed again.
+NewFileResult PlatformWriteNewFile(const std::string& path, const void* data, std::size_t size);
+
 // A test seam: the count-th step from now on of PlatformWriteFileAtomically
-// (opening, each write, flushing, closing, renaming, opening and flushing the
-// folder) fails as a full disk would; 0 lets every step succeed.
+// (opening, each write, flushing, closing, opening the folder, renaming,
+// flushing the folder) or of PlatformWriteNewFile (opening, each write,
+// flushing, closing) fails as a full disk would; 0 lets every step succeed.
 void PlatformFailFileStep(int count);
+
+// True when anything has the name (a file of any kind, a folder, a pipe),
+// whether it can be read or not; a name whose state cannot be learnt (a
+// folder on the way that may not be searched) counts as taken too.
+bool PlatformPathExists(const std::string& path);
+
+// Renames a file, replacing whatever had the new name; true when it was renamed.
+bool PlatformRenameFile(const std::string& from, const std::string& to);
+
+// An exclusive lock on the named lock file (created when missing), held from
+// construction until the object goes. Programs that lock the same file take
+// turns; a lock that cannot be had (a folder that cannot be written) is not
+// held, and the program goes on without it.
+class PlatformFileLock {
+public:
+    explicit PlatformFileLock(const std::string& path);
+    ~PlatformFileLock();
+    PlatformFileLock(const PlatformFileLock&) = delete;
+    PlatformFileLock& operator=(const PlatformFileLock&) = delete;
+    bool Held() const { return descriptor >= 0; }
+
+private:
+    int descriptor = -1;
+};
 
 // Removes a file; true when it was removed.
 bool PlatformRemoveFile(const std::string& path);

@@ -16,6 +16,7 @@
 #include "records/high_scores.h"
 #include "records/post_mortem.h"
 #include "records/save_game.h"
+#include "records/save_game_screen.h"
 #include "shell/command_line.h"
 #include "shell/drawing.h"
 #include "shell/game.h"
@@ -85,9 +86,16 @@ void DrawVersion() {
 // Returns true when a new character was created.
 bool ChooseNamedGame() {
     const std::string name = NamedCharacter();
-    if (!FileExists(CharacterFilePath(name, ".hmd"))) {
+    const std::string saveName = CharacterFilePath(name, ".hmd");
+    if (!PlatformPathExists(saveName)) {
         CreateCharacter();
         return true;
+    }
+    // Something that cannot be read has the save's name: a new character's
+    // first save would take its place, so nothing is played.
+    if (!FileExists(saveName)) {
+        ShowSaveDamaged();
+        QuitGame();
     }
     DrawText("Loading...", 30, 5, kCyan);
     // The file was there a moment ago; whatever the loader said, an unloaded

@@ -81,6 +81,31 @@ TEST_F(MapMemory, StairsTakeTheLandmarkColourForGood) {
     EXPECT_EQ(floorArray[2].At(9, 9).colour, 15);
 }
 
+// A tile seen in one drawing only, and out of view at the next, is
+// remembered as it was seen: the full redraw shows it again.
+TEST_F(MapMemory, ATileSeenOnceIsRememberedAsItWasSeen) {
+    Floor& floor = floorArray[0];
+    OpenArea(floor, 10, 5, 13, 5);
+    floor.At(11, 5).gold = 9;
+    floor.At(12, 5).PutItemOnTile(kSword, 4, 0, 0, 0, -1, 0);
+    for (int32_t x = 10; x <= 13; ++x) floor.At(x, 5).inViewMark = 1;
+    floor.At(13, 5).monsterPresent = 1;  // drawn by its monster, but the ground is seen
+    floor.DrawFloor();
+    floor.DrawFloor();
+    struct Seen {
+        int32_t x;
+        char glyph;
+        ColourCode colour;
+    };
+    for (const Seen& seen : {Seen{10, '.', kRememberedColour}, Seen{11, '$', kGoldColour},
+                             Seen{12, '/', floor.At(12, 5).FirstItemColour()}, Seen{13, '.', kRememberedColour}}) {
+        const Tile& tile = floor.At(seen.x, 5);
+        EXPECT_EQ(tile.remembered, 1) << seen.x;
+        EXPECT_EQ(tile.topGlyph, seen.glyph) << seen.x;
+        EXPECT_EQ(tile.topColour, seen.colour) << seen.x;
+    }
+}
+
 TEST_F(MapMemory, RedrawClearsWallMarks) {
     Floor& floor = floorArray[0];
     floor.At(3, 3).mark = 1;

@@ -245,6 +245,25 @@ TEST_F(MonsterMovement, AMonsterPluggingACorridorStepsAsideForTheAllyBehindIt) {
     EXPECT_EQ(FindMonsterAt(11, 10, 0)->MakeRoomForAlly(), 0);
 }
 
+// An ally that died this turn still holds its square until the purge, but it
+// needs no way through: the plug stays.
+TEST_F(MonsterMovement, NobodyMakesRoomForAnAllyWaitingToBePurged) {
+    DrawMap(0,
+            {
+                ".....######",
+                "....PMM....",
+                ".....######",
+            },
+            6, 9);
+    Monster* behind = FindMonsterAt(12, 10, 0);
+    behind->hp = 0;
+    behind->alive = 0;
+    Monster* plug = FindMonsterAt(11, 10, 0);
+    EXPECT_EQ(plug->MakeRoomForAlly(), 0);
+    EXPECT_EQ(plug->x, 11);
+    EXPECT_EQ(floorArray[0].At(11, 10).monsterPresent, 1);
+}
+
 TEST_F(MonsterMovement, InAnOpenRoomNobodyMakesRoom) {
     DrawMap(0,
             {

@@ -1,11 +1,13 @@
 // The death check: the cause with the character's pronouns, the three
 // rescues, and the death with its screen and its end.
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "monsters/monster_fight_fixture.h"
 #include "player/cause_of_death.h"
+#include "records/high_scores.h"
 #include "shell/command_line.h"
 #include "shell/game.h"
 #include "support/working_directory.h"
@@ -154,6 +156,29 @@ TEST_F(Death, AScoreFileThatCannotBeWrittenIsReported) {
               std::string::npos)
         << Messages();
     EXPECT_TRUE(std::filesystem::is_directory("scores.hmd"));
+}
+
+// A terminal closed at the first wait of the death ends the program there: the
+// score and the post-mortem are written by then.
+TEST_F(Death, ATerminalClosedAtTheDeathLosesNoRecord) {
+    const ScopedWorkingDirectory directory;
+    std::snprintf(player.name, sizeof player.name, "%s", "Tester");
+    InstallToolkitHooks();
+    SeedForAPlainBlow();
+    EXPECT_EXIT(
+        {
+            pendingTerminationSignal = SIGHUP;
+            killer->MonsterMeleeAttack();
+        },
+        ::testing::ExitedWithCode(1), "");
+    highScores.LoadHighScores();
+    EXPECT_STREQ(highScores.entries[0].name, "Tester");
+    ASSERT_TRUE(std::filesystem::is_directory("Mortems"));
+    int32_t reports = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("Mortems")) {
+        reports += entry.path().filename().string().rfind("Tester's post-mortem (", 0) == 0;
+    }
+    EXPECT_EQ(reports, 1);
 }
 
 // After the final screens the game ends; in "-name" mode the save goes first.

@@ -1,10 +1,14 @@
 // The high-score table: the final score, where a result goes, the score file
 // and the Hall of Fame screen.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <string>
 
 #include "items/item_kind.h"
 #include "player/player.h"
@@ -156,7 +160,9 @@ TEST_F(HighScores, TheScoreFileHoldsNineRawEntries) {
     highScores.LoadHighScores();
     EXPECT_EQ(Names(), "rank1 rank2 rank3 rank4 rank5 rank6 rank7 rank8 - ");
     EXPECT_STREQ(highScores.entries[0].endText, "He was crushed by an avalanche.");
-    EXPECT_FALSE(std::filesystem::exists("scores.hmd.tmp"));
+    for (const auto& entry : std::filesystem::directory_iterator(".")) {
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();  // no temporary file is left behind
+    }
 }
 
 // A write that fails at any step up to the rename leaves the older file whole.
@@ -176,36 +182,148 @@ TEST_F(HighScores, AFailedWriteSaysSoAndKeepsTheOlderFile) {
     PlatformFailFileStep(0);
 }
 
-// A damaged score file is no table: the one in memory stays as it is.
-TEST_F(HighScores, ADamagedScoreFileIsNotRead) {
+// One bad entry costs only itself: the results that pass the checks are read,
+// and the next game's end keeps them, with the damaged file put aside unread.
+TEST_F(HighScores, ADamagedScoreFileKeepsItsSoundResults) {
     FillTable();
-    highScores.SaveHighScores();
+    ASSERT_TRUE(highScores.SaveHighScores());
     std::string good;
     ASSERT_TRUE(PlatformReadFile("scores.hmd", 5000, good));
     struct Damage {
         const char* what;
         std::string bytes;
+        const char* read;   // what is left of the file
+        const char* after;  // and with Ann's 21 points inserted
     };
     std::string noEnd = good;
     std::memset(&noEnd[98], 'n', 15);
     std::string usedTwice = good;
-    usedTwice[113] = 2;
+    usedTwice[4 * 116 + 113] = 2;
     const Damage cases[] = {
-        {"short", good.substr(0, 1043)}, {"long", good + "x"}, {"empty", ""},
-        {"a name without its end", noEnd}, {"a used flag of 2", usedTwice},
+        {"the first name without its end", noEnd, "rank2 rank3 rank4 rank5 rank6 rank7 rank8 rank9 - ",
+         "rank2 rank3 rank4 rank5 rank6 rank7 Ann rank8 rank9 "},
+        {"a used flag of 2", usedTwice, "rank1 rank2 rank3 rank4 rank6 rank7 rank8 rank9 - ",
+         "rank1 rank2 rank3 rank4 rank6 rank7 Ann rank8 rank9 "},
+        {"short", good.substr(0, 1043), "rank1 rank2 rank3 rank4 rank5 rank6 rank7 rank8 - ",
+         "rank1 rank2 rank3 rank4 rank5 rank6 rank7 Ann rank8 "},
+        {"long", good + "x", "rank1 rank2 rank3 rank4 rank5 rank6 rank7 rank8 rank9 ",
+         "rank1 rank2 rank3 rank4 rank5 rank6 rank7 Ann rank8 "},
+        {"empty", "", "- - - - - - - - - ", "Ann - - - - - - - - "},
     };
     for (const Damage& damage : cases) {
+        SCOPED_TRACE(damage.what);
         std::ofstream("scores.hmd", std::ios::binary | std::ios::trunc) << damage.bytes;
         highScores = HighScoreTable();
         highScores.LoadHighScores();
-        EXPECT_EQ(Names(), "- - - - - - - - - ") << damage.what;
-        // The next result makes a sound file again.
-        EXPECT_TRUE(highScores.RecordHighScore("z")) << damage.what;
-        highScores.SaveHighScores();
+        EXPECT_EQ(Names(), damage.read);
+
+        const ScoreOutcome outcome = highScores.RecordAndSaveHighScore("z");
+        EXPECT_TRUE(outcome.entered);
+        EXPECT_TRUE(outcome.saved);
+        EXPECT_EQ(Names(), damage.after);
+        std::string aside;
+        ASSERT_TRUE(PlatformReadFile("scores.hmd.damaged", 5000, aside));
+        EXPECT_EQ(aside, damage.bytes);
         highScores = HighScoreTable();
         highScores.LoadHighScores();
-        EXPECT_EQ(Names(), "Ann - - - - - - - - ") << damage.what;
+        EXPECT_EQ(Names(), damage.after);
+        std::filesystem::remove("scores.hmd.damaged");
     }
+}
+
+// Something at the score file's name that is no file is neither read nor
+// written over: the result is shown, but not kept.
+TEST_F(HighScores, AScoreFileThatCannotBeReadIsLeftAlone) {
+    std::filesystem::create_directory("scores.hmd");
+    FillTable();
+    const ScoreOutcome outcome = highScores.RecordAndSaveHighScore("z");
+    EXPECT_TRUE(outcome.entered);
+    EXPECT_FALSE(outcome.saved);
+    EXPECT_EQ(Names(), "rank1 rank2 rank3 rank4 rank5 rank6 rank7 Ann rank8 ");
+    EXPECT_TRUE(std::filesystem::is_directory("scores.hmd"));
+    EXPECT_FALSE(std::filesystem::exists("scores.hmd.damaged"));
+}
+
+// The table read at start-up is old by the time the game ends: a result that
+// another game in the same folder wrote meanwhile is kept.
+TEST_F(HighScores, AResultAnotherGameWroteMeanwhileIsKept) {
+    FillTable();
+    for (int32_t i = 3; i < kScoreEntryCount; ++i) highScores.entries[i] = ScoreEntry();
+    ASSERT_TRUE(highScores.SaveHighScores());
+    highScores.LoadHighScores();
+
+    HighScoreTable other = highScores;
+    other.entries[3].score = 50;
+    other.entries[3].used = 1;
+    std::strcpy(other.entries[3].name, "Bob");
+    ASSERT_TRUE(other.SaveHighScores());
+
+    EXPECT_TRUE(highScores.RecordAndSaveHighScore("z").saved);
+    highScores = HighScoreTable();
+    highScores.LoadHighScores();
+    EXPECT_EQ(Names(), "rank1 rank2 rank3 Bob Ann - - - - ");
+}
+
+// True when the process waits for a file lock, as the kernel lists it.
+bool WaitsForAFileLock(pid_t process) {
+    std::ifstream locks("/proc/locks");
+    for (std::string line; std::getline(locks, line);) {
+        std::istringstream fields(line);
+        std::string number, arrow, kind, advisory, mode;
+        pid_t holder = 0;
+        if (fields >> number >> arrow >> kind >> advisory >> mode >> holder && arrow == "->" && holder == process) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Two games that end at once in one folder, as two programs: the second waits
+// while the first has the score file, then reads it again, so that the file
+// keeps both results.
+TEST(HighScoreFile, GamesEndingAtOnceTakeTurnsAndKeepBothResults) {
+    if (!std::filesystem::exists("/proc/locks")) GTEST_SKIP() << "the kernel does not list its file locks";
+    ScopedWorkingDirectory directory;
+    player.level = 5;
+    int go[2];
+    ASSERT_EQ(pipe(go), 0);
+    const pid_t second = fork();
+    ASSERT_GE(second, 0);
+    if (second == 0) {
+        char byte = 0;
+        if (read(go[0], &byte, 1) != 1) _exit(2);
+        std::strcpy(player.name, "Second");
+        _exit(highScores.RecordAndSaveHighScore("HE froze.").saved ? 0 : 3);
+    }
+    int status = 0;
+    bool ended = false;
+    bool waited = false;
+    {
+        // The first game has the file, in the middle of writing its result.
+        const PlatformFileLock lock("scores.hmd.lock");
+        ASSERT_TRUE(lock.Held());
+        ASSERT_EQ(write(go[1], "g", 1), 1);
+        for (int32_t look = 0; look < 20000 && !waited && !ended; ++look) {
+            waited = WaitsForAFileLock(second);
+            ended = !waited && waitpid(second, &status, WNOHANG) == second;
+            if (!waited && !ended) usleep(1000);
+        }
+        std::strcpy(player.name, "First");
+        player.level = 9;
+        EXPECT_TRUE(highScores.RecordHighScore("HE fell."));
+        EXPECT_TRUE(highScores.SaveHighScores());
+    }
+    if (!ended) {
+        ASSERT_EQ(waitpid(second, &status, 0), second);
+    }
+    EXPECT_TRUE(waited) << "the second game did not wait for the first";
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    highScores = HighScoreTable();
+    highScores.LoadHighScores();
+    EXPECT_STREQ(highScores.entries[0].name, "First");
+    EXPECT_STREQ(highScores.entries[1].name, "Second");
+    EXPECT_EQ(highScores.entries[2].used, 0);
 }
 
 TEST_F(HighScores, TheHallOfFameShowsEachResultOnTwoRows) {

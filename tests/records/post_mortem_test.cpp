@@ -389,7 +389,13 @@ TEST_F(PostMortem, TheReportOfAVictory) {
 }
 
 TEST_F(PostMortem, TheReportIsWrittenToItsFile) {
+    const Player before = player;
     WritePostMortem("She froze.", false);
+    // The final screens that follow still show her as she ended.
+    EXPECT_EQ(player.fever, before.fever);
+    EXPECT_EQ(player.strengthBoost, before.strengthBoost);
+    EXPECT_EQ(player.fightingStyle, before.fightingStyle);
+    EXPECT_EQ(player.identifiedKinds[kWand], before.identifiedKinds[kWand]);
     std::vector<std::string> written;
     for (const auto& entry : std::filesystem::directory_iterator("Mortems")) written.push_back(entry.path().filename());
     ASSERT_EQ(written.size(), 1u);
@@ -398,6 +404,33 @@ TEST_F(PostMortem, TheReportIsWrittenToItsFile) {
     ASSERT_TRUE(PlatformReadFile("Mortems/" + written[0], 1 << 16, text));
     EXPECT_EQ(text.substr(0, 38), "Hollowmere version 1.06b post-mortem\n\n");
     EXPECT_NE(text.find("\nShe froze.\n\n\n-----Map-----\n"), std::string::npos);
+}
+
+// Two games of one name that end in the same minute keep both reports: the
+// second takes a number.
+TEST_F(PostMortem, ASecondReportInTheSameMinuteTakesANumber) {
+    std::string name;
+    std::string stamp;
+    // Tried again in the rare case that the minute turned between the reports.
+    for (int32_t attempt = 0; attempt < 3; ++attempt) {
+        std::filesystem::remove_all("Mortems");
+        stamp = PostMortemStamp(PlatformLocalTime());
+        WritePostMortem("She froze.", false);
+        WritePostMortem("She burnt.", false);
+        WritePostMortem("She fell.", false);
+        if (PostMortemStamp(PlatformLocalTime()) == stamp) break;
+    }
+    const std::string stem = "Mortems/Ann's post-mortem" + stamp;
+    struct Report {
+        std::string file;
+        const char* end;
+    };
+    for (const Report& report : {Report{stem + ".txt", "\nShe froze.\n"}, Report{stem + " (2).txt", "\nShe burnt.\n"},
+                                 Report{stem + " (3).txt", "\nShe fell.\n"}}) {
+        std::string text;
+        ASSERT_TRUE(PlatformReadFile(report.file, 1 << 16, text)) << report.file;
+        EXPECT_NE(text.find(report.end), std::string::npos) << report.file;
+    }
 }
 
 }  // namespace

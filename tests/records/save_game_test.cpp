@@ -2,6 +2,7 @@
 // save that cannot be written, and the termination handler.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "records/run_length.h"
@@ -78,7 +79,9 @@ TEST_F(SaveGameFile, YesSavesTheGameAndEnds) {
     EXPECT_EQ(I32At(stream, playerStart + 615), 5);
     player.saveCount = 5;
     EXPECT_EQ(stream, WriteSaveStream());
-    EXPECT_FALSE(fs::exists("Tester.hmd.tmp"));
+    for (const auto& entry : fs::directory_iterator(".")) {
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();  // no temporary file is left behind
+    }
 }
 
 TEST_F(SaveGameFile, ALoadRestoresTheGameAndTakesTheSaveAlongOutsideNameMode) {
@@ -169,12 +172,43 @@ TEST_F(SaveGameFile, ASaveThatCannotBeWrittenKeepsTheOlderOne) {
         EXPECT_EQ(player.saveCount, 0) << "step " << step;
     }
     PlatformFailFileStep(0);
-    EXPECT_NE(Messages().find("The save file couldn't be written, so the game goes on."), std::string::npos);
+    EXPECT_NE(Messages().find("The save file couldn't be written, so the game goes on. An older save is kept as it was."),
+              std::string::npos);
 
-    // Without the character's folder nothing can be written either.
+    // Without the character's folder nothing can be written either, and
+    // there is no older save to speak of.
     fs::remove_all("Data");
+    messageLog = MessageLog();
     SaveGame();
     EXPECT_FALSE(fs::exists("Data"));
+    EXPECT_NE(Messages().find("The save file couldn't be written, so the game goes on."), std::string::npos);
+    EXPECT_EQ(Messages().find("older save"), std::string::npos) << Messages();
+}
+
+// Once the new save has taken the old one's name the game is saved, even when
+// the folder cannot be flushed after it: "Saved!", and the program ends.
+TEST_F(SaveGameFile, ASaveInPlaceIsSavedThoughTheFolderCannotBeFlushed) {
+    UseNameMode();
+    PutFile("Data/Tester/Tester.hmd", PackedGame());
+    EXPECT_EXIT(
+        {
+            PlatformFailFileStep(7);
+            SaveGame();
+        },
+        ::testing::ExitedWithCode(1), "");
+    player.saveCount = 1;
+    EXPECT_EQ(RunLengthUnpack(FileBytes("Data/Tester/Tester.hmd")), WriteSaveStream());
+}
+
+// In "-name" mode there is no title menu to go back to.
+TEST_F(SaveGameFile, ANamedSaveThatCannotBeLoadedSaysTheProgramEnds) {
+    UseNameMode();
+    PutFile("Data/Tester/Tester.hmd", {1, 2, 3});
+    Type("k");
+    EXPECT_FALSE(LoadGame("Tester"));
+    EXPECT_EQ(TextAt(5, 11, 45), "The save file is damaged and can't be loaded.");
+    EXPECT_EQ(Row(6), std::string(19, ' ') + "Press a key to exit." + std::string(41, ' '));
+    EXPECT_EQ(ColourAt(6, 19), kRed);
 }
 
 TEST_F(SaveGameFile, TerminationSavesTheLivingAndRemovesTheDeadsSave) {
@@ -187,6 +221,36 @@ TEST_F(SaveGameFile, TerminationSavesTheLivingAndRemovesTheDeadsSave) {
     player.hp = 0;
     EXPECT_EXIT(OnTerminate(1), ::testing::ExitedWithCode(1), "");
     EXPECT_FALSE(fs::exists("Data/Tester/Tester.hmd"));
+}
+
+// A signal met at a "-More-" in the middle of a turn finds monsters that have
+// died but are not yet purged: the save holds only the living, and a save
+// written before that was so is mended when it is loaded.
+TEST_F(SaveGameFile, MonstersWaitingToBePurgedAreNeverSavedOrLoaded) {
+    UseNameMode();
+    ASSERT_NE(monsterListHead, nullptr);
+    Monster* dying = monsterListHead;
+    dying->hp = 0;
+    dying->alive = 0;
+    const int32_t floor = dying->floor;
+    const XY square{dying->x, dying->y};
+    ASSERT_EQ(floorArray[floor].At(square.x, square.y).monsterPresent, 1);
+    const std::vector<uint8_t> withTheDead = WriteSaveStream();
+
+    EXPECT_EXIT(OnTerminate(SIGTERM), ::testing::ExitedWithCode(1), "");
+    const std::vector<uint8_t> saved = RunLengthUnpack(FileBytes("Data/Tester/Tester.hmd"));
+    PurgeDeadMonsters();
+    player.saveCount = 1;
+    EXPECT_EQ(saved, WriteSaveStream());
+
+    ResetGameState();
+    ASSERT_EQ(ReadSaveStream(withTheDead), SaveStreamResult::kRead);
+    for (const Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
+        EXPECT_NE(monster->alive, 0);
+    }
+    EXPECT_EQ(FindMonsterAt(square.x, square.y, floor), nullptr);
+    EXPECT_FALSE(IsMonsterAt(square.x, square.y, floor));
+    EXPECT_EQ(floorArray[floor].At(square.x, square.y).monsterPresent, 0);
 }
 
 // A signal while a save is being loaded, a character made or the victory shown

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "support/working_directory.h"
 
@@ -38,13 +41,24 @@ std::string Contents(const std::string& path) {
     return bytes;
 }
 
-// A write that fails at any of its steps leaves the old file whole and no
-// temporary file beside it; only a failure to flush the folder comes after
-// the new file is in place.
+// The names in a folder, sorted.
+std::vector<std::string> NamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A write that fails at any of its steps up to the rename leaves the old file
+// whole and no temporary file beside it. Once renamed, the new file is in
+// place and the write says so, even when the folder cannot be flushed after it.
+// Another program's temporary file beside it is never touched.
 TEST(Platform, AFileIsReplacedWholeOrNotAtAll) {
     ScopedWorkingDirectory folder;
     std::filesystem::create_directory("Data");
     const std::string path = "Data/Bob.hmd";
+    const std::string theirs = "Data/Bob.hmd.1.tmp";
+    std::ofstream(theirs) << "theirs";
     const std::string old(5000, 'o');
     const std::string next(70000, 'n');
     ASSERT_TRUE(PlatformWriteFileAtomically(path, old.data(), old.size()));
@@ -52,24 +66,51 @@ TEST(Platform, AFileIsReplacedWholeOrNotAtAll) {
     for (;; ++step) {
         PlatformFailFileStep(step);
         const bool written = PlatformWriteFileAtomically(path, next.data(), next.size());
-        EXPECT_FALSE(std::filesystem::exists(path + ".tmp")) << "step " << step;
-        if (written) break;
-        const std::string now = Contents(path);
-        if (now == next) {
-            // The folder could not be flushed: the one step after the rename.
-            PlatformFailFileStep(0);
-            ASSERT_TRUE(PlatformWriteFileAtomically(path, old.data(), old.size()));
-            continue;
-        }
-        EXPECT_EQ(now, old) << "step " << step;
+        EXPECT_EQ(NamesIn("Data"), (std::vector<std::string>{"Bob.hmd", "Bob.hmd.1.tmp"})) << "step " << step;
+        const bool inPlace = Contents(path) == next;
+        EXPECT_EQ(written, inPlace) << "step " << step;
+        if (inPlace) break;
+        EXPECT_EQ(Contents(path), old) << "step " << step;
     }
+    // The last step, flushing the folder, came after the rename.
     EXPECT_GE(step, 7);
-    EXPECT_EQ(Contents(path), next);
     PlatformFailFileStep(0);
+    EXPECT_EQ(Contents(theirs), "theirs");
 
     // A folder that does not exist takes nothing and leaves nothing.
     EXPECT_FALSE(PlatformWriteFileAtomically("Nowhere/x.hmd", old.data(), old.size()));
     EXPECT_FALSE(std::filesystem::exists("Nowhere"));
+}
+
+// A file that may replace nothing: a taken name is left alone, and a write
+// that fails halfway leaves no file.
+TEST(Platform, ANewFileReplacesNothing) {
+    ScopedWorkingDirectory folder;
+    EXPECT_EQ(PlatformWriteNewFile("report.txt", "first", 5), NewFileResult::kWritten);
+    EXPECT_EQ(PlatformWriteNewFile("report.txt", "second", 6), NewFileResult::kNameTaken);
+    EXPECT_EQ(Contents("report.txt"), "first");
+    for (int step = 1; step <= 4; ++step) {
+        PlatformFailFileStep(step);
+        EXPECT_EQ(PlatformWriteNewFile("other.txt", "x", 1), NewFileResult::kFailed) << "step " << step;
+        EXPECT_FALSE(std::filesystem::exists("other.txt")) << "step " << step;
+    }
+    PlatformFailFileStep(0);
+    EXPECT_EQ(PlatformWriteNewFile("Nowhere/x.txt", "x", 1), NewFileResult::kFailed);
+}
+
+// Whatever has the name counts, readable or not.
+TEST(Platform, APathExistsWhateverItIs) {
+    ScopedWorkingDirectory folder;
+    std::ofstream("plain.txt") << "abc";
+    ASSERT_EQ(mkfifo("pipe.hmd", 0644), 0);
+    std::filesystem::create_directory("folder.hmd");
+    std::filesystem::create_symlink("nowhere.hmd", "dangling.hmd");
+    for (const char* there : {"plain.txt", "pipe.hmd", "folder.hmd", "dangling.hmd"}) {
+        EXPECT_TRUE(PlatformPathExists(there)) << there;
+    }
+    for (const char* missing : {"nothing.hmd", "plain.txt/inside", "nothing/inside"}) {
+        EXPECT_FALSE(PlatformPathExists(missing)) << missing;
+    }
 }
 
 }  // namespace
