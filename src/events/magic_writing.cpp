@@ -2,6 +2,7 @@
 // 23 effects; the blank scroll stays on its pedestal.
 #include "events/feature_tile.h"
 #include "events/magic_writing.h"
+#include "shell/id_rows.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
 
@@ -16,33 +17,44 @@ int32_t DrawWritingEffect() {
     return effect;
 }
 
-void ApplyWritingEffect(int32_t effect) {
-    switch (effect) {
-        case kWritingMapRevealed: RevealOrForgetMap(false); break;
-        case kWritingMapForgotten: RevealOrForgetMap(true); break;
-        case kWritingTrapsSensed: SenseTraps(); break;
-        case kWritingMonstersSensed: SenseMonsters(); break;
-        case kWritingItemsSensed: SenseItems(); break;
-        case kWritingMoreTraps: AddTraps(); break;
-        case kWritingMoreMonsters: AddMonsters(); break;
-        case kWritingMoreItems: AddItems(); break;
-        case kWritingKindIdentified: IdentifyRandomKind(); break;
-        case kWritingKindForgotten: ForgetRandomKind(); break;
-        case kWritingToxicGas: PoisonFloorWithGas(); break;
-        case kWritingTrapsDestroyed: DestroyHiddenTraps(); break;
-        case kWritingIceBlocksDestroyed: DestroyIceBlocks(); break;
-        case kWritingMonstersAppear: SummonMonstersAround(); break;
-        case kWritingCursesKnown: RevealCurses(); break;
-        case kWritingPurseLighter: LightenPurse(); break;
-        case kWritingPurseHeavier: HeavierPurse(); break;
-        case kWritingExperienceUp: RaiseExperience(); break;
-        case kWritingExperienceDown: LowerExperience(); break;
-        case kWritingPietyUp: RaisePiety(); break;
-        case kWritingPietyDown: LowerPiety(); break;
-        case kWritingShockwave: SendShockwave(); break;
-        default: OfferPredictionDeal(); break;
-    }
-}
+void RevealMap() { RevealOrForgetMap(false); }
+void ForgetMap() { RevealOrForgetMap(true); }
+
+struct WritingEffectRow {
+    WritingEffect effect;
+    void (*apply)();
+};
+
+// Indexed by effect.
+constexpr WritingEffectRow kWritingEffects[] = {
+    {kWritingMapRevealed, RevealMap},
+    {kWritingMapForgotten, ForgetMap},
+    {kWritingTrapsSensed, SenseTraps},
+    {kWritingMonstersSensed, SenseMonsters},
+    {kWritingItemsSensed, SenseItems},
+    {kWritingMoreTraps, AddTraps},
+    {kWritingMoreMonsters, AddMonsters},
+    {kWritingMoreItems, AddItems},
+    {kWritingKindIdentified, IdentifyRandomKind},
+    {kWritingKindForgotten, ForgetRandomKind},
+    {kWritingToxicGas, PoisonFloorWithGas},
+    {kWritingTrapsDestroyed, DestroyHiddenTraps},
+    {kWritingIceBlocksDestroyed, DestroyIceBlocks},
+    {kWritingMonstersAppear, SummonMonstersAround},
+    {kWritingCursesKnown, RevealCurses},
+    {kWritingPurseLighter, LightenPurse},
+    {kWritingPurseHeavier, HeavierPurse},
+    {kWritingExperienceUp, RaiseExperience},
+    {kWritingExperienceDown, LowerExperience},
+    {kWritingPietyUp, RaisePiety},
+    {kWritingPietyDown, LowerPiety},
+    {kWritingShockwave, SendShockwave},
+    {kWritingPredictionDeal, OfferPredictionDeal},
+};
+
+static_assert(OneRowPerIdInOrder(kWritingEffects, &WritingEffectRow::effect, kWritingMapRevealed,
+                                 kWritingEffectCount),
+              "one row per writing effect, in id order");
 
 }  // namespace
 
@@ -58,5 +70,5 @@ void Player::ReadMagicWriting() {
     PrintWords(
         "As you read the last magical word, the writing bursts into flames and is consumed by the flames in "
         "seconds. Now there is only a blank scroll in front of you. ");
-    ApplyWritingEffect(DrawWritingEffect());
+    kWritingEffects[DrawWritingEffect()].apply();
 }

@@ -1,8 +1,10 @@
 // A trap goes off at most once per visit of its tile: the lock set here is
-// cleared only by the character's next ordinary step.
+// cleared only by the character's next ordinary step. Each kind's effect is a
+// row of a table; the effects live beside it, grouped by what they do.
 #include "events/trap_effects.h"
 #include "events/traps.h"
 #include "player/player.h"
+#include "shell/id_rows.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
 
@@ -22,29 +24,41 @@ bool AvoidsTrap(const Tile& tile) {
     return true;
 }
 
-void ApplyTrapEffect(Tile& tile) {
-    switch (tile.trapKind) {
-        case kTrapStoneBlock: DropStoneBlock(); break;
-        case kTrapAlarmBell: RingAlarmBell(); break;
-        case kTrapEnergyDrain: DrainEnergy(); break;
-        case kTrapElectricShock: GiveElectricShock(); break;
-        case kTrapSleepingGas: ReleaseSleepingGas(); break;
-        case kTrapTeleport: TeleportPlayer(); break;
-        case kTrapPoisonedSpear: StabWithSpear(); break;
-        case kTrapColdWater: CrackFloorIntoWater(); break;
-        case kTrapLava: EruptLava(); break;
-        case kTrapFallingIce: DropIceAndSnow(); break;
-        case kTrapFallThrough: FallThroughFloor(); break;
-        case kTrapCrushingStones: CrushEquipment(); break;
-        case kTrapBagExplosion: ExplodeAtBag(tile); break;
-        case kTrapSpikePit: ShootSpikePit(); break;
-        case kTrapIceDart: ShootIceDart(); break;
-        case kTrapCurseRay: FlashCurseRay(tile); break;
-        case kTrapBlowpipe: SprayBlowpipePowder(); break;
-        case kTrapPurseRay: FirePurseRay(tile); break;
-        default: break;
-    }
+// Most effects need nothing of the trap's tile; the ones that use the trap up do.
+template <void (*effect)()>
+void Spring(Tile& /*trap*/) {
+    effect();
 }
+
+struct TrapEffectRow {
+    int32_t kind;
+    void (*spring)(Tile& trap);
+};
+
+// In kind order, from kTrapStoneBlock on.
+constexpr TrapEffectRow kTrapEffects[] = {
+    {kTrapStoneBlock, Spring<DropStoneBlock>},
+    {kTrapAlarmBell, Spring<RingAlarmBell>},
+    {kTrapEnergyDrain, Spring<DrainEnergy>},
+    {kTrapElectricShock, Spring<GiveElectricShock>},
+    {kTrapSleepingGas, Spring<ReleaseSleepingGas>},
+    {kTrapTeleport, Spring<TeleportPlayer>},
+    {kTrapPoisonedSpear, Spring<StabWithSpear>},
+    {kTrapColdWater, Spring<CrackFloorIntoWater>},
+    {kTrapLava, Spring<EruptLava>},
+    {kTrapFallingIce, Spring<DropIceAndSnow>},
+    {kTrapFallThrough, Spring<FallThroughFloor>},
+    {kTrapCrushingStones, Spring<CrushEquipment>},
+    {kTrapBagExplosion, ExplodeAtBag},
+    {kTrapSpikePit, Spring<ShootSpikePit>},
+    {kTrapIceDart, Spring<ShootIceDart>},
+    {kTrapCurseRay, FlashCurseRay},
+    {kTrapBlowpipe, Spring<SprayBlowpipePowder>},
+    {kTrapPurseRay, FirePurseRay},
+};
+
+static_assert(OneRowPerIdInOrder(kTrapEffects, &TrapEffectRow::kind, kTrapStoneBlock, kTrapKindCount),
+              "one row per trap kind, in kind order");
 
 }  // namespace
 
@@ -58,5 +72,5 @@ void MessageLog::TriggerTrap() {
     p.trapLock = 1;
     const bool avoided = AvoidsTrap(tile);
     RevealTrap(tile);
-    if (!avoided) ApplyTrapEffect(tile);
+    if (!avoided) kTrapEffects[tile.trapKind - kTrapStoneBlock].spring(tile);
 }

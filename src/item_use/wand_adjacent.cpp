@@ -21,26 +21,6 @@ constexpr int32_t kDrainedWarmth = 200;
 constexpr int32_t kCampfireFuel = 400;
 constexpr int32_t kCampfireFuelSpread = 200;
 
-struct AdjacentWand {
-    int32_t effect;
-    const char* onSelf;
-    ColourCode flash;
-};
-
-constexpr AdjacentWand kAdjacentWands[] = {
-    {kWandColdRain,
-     "A cloud appears above you and it starts raining cold water, ice and snow. Your head feels cooler. ", kCyan},
-    {kWandWarmthDrain, "The wand draws your own warmth and doesn't give it back! ", kYellow},
-    {kWandHealthToEnergy, "The wand drains your health, but grants you energy. ", kLightBlue},
-    {kWandSqueeze,
-     "The wand squeezes you, taking a percentage of your remaining health. Your original shape returns after a "
-     "painful moment. ",
-     kDarkGrey},
-    {kWandLifeDrain, "This makes you feel weak, but your strength returns almost instantly. ", kRed},
-    {kWandCampfire,
-     "A cloud appears above you and it starts raining... burning wooden logs?! At least they are warm. ", kLightRed},
-};
-
 // A tile that may become an ice block or a campfire: bare floor nobody stands on.
 bool IsFreeFloor(int32_t x, int32_t y) {
     const Tile& tile = PlayersFloor().At(x, y);
@@ -50,29 +30,6 @@ bool IsFreeFloor(int32_t x, int32_t y) {
 
 // Health burnt into quickness, on whoever it strikes: the same loss for everyone.
 int32_t HealthToEnergyLoss() { return LevelTimes(-3.5); }
-
-void OnSelf(const AdjacentWand& wand, int32_t kind) {
-    PrintWords(wand.onSelf);
-    if (wand.effect == kWandColdRain && player.WetClothes(kRainWetness, kRainSoakedPieces)) {
-        PrintWords("Your clothes get wet. ");
-    }
-    FlashTile(player.x, player.y, wand.flash);
-    IdentifyWand(kind);
-    switch (wand.effect) {
-        case kWandColdRain: player.bodyTemperature -= kRainCooling; break;
-        case kWandWarmthDrain: player.bodyTemperature -= kOwnWarmthDrained; break;
-        case kWandHealthToEnergy:
-            player.energy = player.actThreshold - 1;
-            player.hp += HealthToEnergyLoss();
-            player.sp += 6 * player.level;
-            if (player.hp <= 0) player.CheckPlayerDeath("HE converted HIMSELF into pure energy.", kWandKiller);
-            if (player.sp > player.maxSp) player.sp = player.maxSp;
-            break;
-        case kWandSqueeze: player.hp -= player.hp / 4; break;
-        case kWandCampfire: player.bodyTemperature += kLogsWarmth; break;
-        default: break;
-    }
-}
 
 // The ice block or the campfire on the tile, if it is free.
 void MakeTerrain(int32_t effect, int32_t kind, int32_t x, int32_t y) {
@@ -96,7 +53,7 @@ void MakeTerrain(int32_t effect, int32_t kind, int32_t x, int32_t y) {
     IdentifyWand(kind);
 }
 
-void DrainWarmth(const Monster& monster) {
+void DrainWarmth(Monster& monster) {
     if (monster.ability == kAbilityColdTouch || monster.ability == kAbilityFrostbites) {
         PrintWords("You shiver! ");
         player.bodyTemperature -= kNatureWarmth;
@@ -128,13 +85,66 @@ void DrainLife(Monster& monster) {
     if (player.hp > player.maxHp) player.hp = player.maxHp;
 }
 
-const char* ReachMessage(int32_t effect) {
-    switch (effect) {
-        case kWandWarmthDrain: return "The wand sucks warmth from the monster to you. ";
-        case kWandHealthToEnergy: return "The wand converts the monster's health into energy. ";
-        case kWandSqueeze: return "The wand squeezes the monster for a while, taking a percentage of its remaining health. ";
-        default: return "The wand sucks health from the monster and gives it to you. ";
+// What each wand does on the zapper, after its words and its flash.
+void CoolInTheRain() { player.bodyTemperature -= kRainCooling; }
+void LoseOwnWarmth() { player.bodyTemperature -= kOwnWarmthDrained; }
+void TurnHealthToEnergy() {
+    player.energy = player.actThreshold - 1;
+    player.hp += HealthToEnergyLoss();
+    player.sp += 6 * player.level;
+    if (player.hp <= 0) player.CheckPlayerDeath("HE converted HIMSELF into pure energy.", kWandKiller);
+    if (player.sp > player.maxSp) player.sp = player.maxSp;
+}
+void SqueezeZapper() { player.hp -= player.hp / 4; }
+// The life drain takes nothing that does not come back at once.
+void RecoverAtOnce() {}
+void WarmByTheLogs() { player.bodyTemperature += kLogsWarmth; }
+
+// No death check: the end of the monster phase sweeps it away.
+void BurnMonsterToEnergy(Monster& monster) {
+    monster.hp += HealthToEnergyLoss();
+    monster.energy += monster.speed;
+}
+
+struct AdjacentWand {
+    int32_t effect;
+    const char* onSelf;
+    ColourCode flash;
+    void (*selfDeed)();
+    // What the wand says as it reaches into a monster on the tile; nullptr for
+    // the two that make terrain there instead.
+    const char* onMonster;
+    void (*monsterDeed)(Monster& monster);
+};
+
+constexpr AdjacentWand kAdjacentWands[] = {
+    {kWandColdRain,
+     "A cloud appears above you and it starts raining cold water, ice and snow. Your head feels cooler. ", kCyan,
+     CoolInTheRain, nullptr, nullptr},
+    {kWandWarmthDrain, "The wand draws your own warmth and doesn't give it back! ", kYellow, LoseOwnWarmth,
+     "The wand sucks warmth from the monster to you. ", DrainWarmth},
+    {kWandHealthToEnergy, "The wand drains your health, but grants you energy. ", kLightBlue, TurnHealthToEnergy,
+     "The wand converts the monster's health into energy. ", BurnMonsterToEnergy},
+    {kWandSqueeze,
+     "The wand squeezes you, taking a percentage of your remaining health. Your original shape returns after a "
+     "painful moment. ",
+     kDarkGrey, SqueezeZapper,
+     "The wand squeezes the monster for a while, taking a percentage of its remaining health. ", Squeeze},
+    {kWandLifeDrain, "This makes you feel weak, but your strength returns almost instantly. ", kRed,
+     RecoverAtOnce, "The wand sucks health from the monster and gives it to you. ", DrainLife},
+    {kWandCampfire,
+     "A cloud appears above you and it starts raining... burning wooden logs?! At least they are warm. ", kLightRed,
+     WarmByTheLogs, nullptr, nullptr},
+};
+
+void OnSelf(const AdjacentWand& wand, int32_t kind) {
+    PrintWords(wand.onSelf);
+    if (wand.effect == kWandColdRain && player.WetClothes(kRainWetness, kRainSoakedPieces)) {
+        PrintWords("Your clothes get wet. ");
     }
+    FlashTile(player.x, player.y, wand.flash);
+    IdentifyWand(kind);
+    wand.selfDeed();
 }
 
 // One of the four wands that work through a monster on the tile; a miss only
@@ -145,19 +155,10 @@ void ReachMonster(const AdjacentWand& wand, int32_t kind, int32_t x, int32_t y) 
         if (PlayersFloor().At(x, y).glyph == kFloorGlyph) FlashTile(x, y, wand.flash);
         return;
     }
-    PrintWords(ReachMessage(wand.effect));
+    PrintWords(wand.onMonster);
     FlashTile(x, y, wand.flash);
     IdentifyWand(kind);
-    switch (wand.effect) {
-        case kWandWarmthDrain: DrainWarmth(*monster); break;
-        case kWandHealthToEnergy:
-            // No death check: the end of the monster phase sweeps it away.
-            monster->hp += HealthToEnergyLoss();
-            monster->energy += monster->speed;
-            break;
-        case kWandSqueeze: Squeeze(*monster); break;
-        default: DrainLife(*monster); break;
-    }
+    wand.monsterDeed(*monster);
 }
 
 }  // namespace
@@ -176,7 +177,7 @@ void ZapAdjacentWand(int32_t effect, int32_t kind, char direction) {
     const int32_t x = player.x + step.dx;
     const int32_t y = player.y + step.dy;
     if (!Floor::OnMap(x, y)) return;
-    if (effect == kWandColdRain || effect == kWandCampfire) {
+    if (wand->onMonster == nullptr) {
         MakeTerrain(effect, kind, x, y);
     } else {
         ReachMonster(*wand, kind, x, y);

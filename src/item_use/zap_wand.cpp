@@ -13,6 +13,7 @@
 #include "monsters/monster.h"
 #include "monsters/monster_abilities.h"
 #include "player/player.h"
+#include "shell/id_rows.h"
 #include "shell/key_reader.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
@@ -141,40 +142,77 @@ int32_t DrawWildEffect() {
     }
 }
 
+namespace {
+
+// Each effect gets its id, which tells apart the effects of a family that shares
+// a handler, and the wand kind; the ones that need a direction ask for it first.
+
+void CastLightningBolt(int32_t /*effect*/, int32_t kind) { ZapLightningBolt(AskZapDirection(kind, true)); }
+void CastFrostBolt(int32_t /*effect*/, int32_t kind) { ZapFrostBolt(AskZapDirection(kind, true)); }
+void CastFireBolt(int32_t /*effect*/, int32_t kind) { ZapFireBolt(AskZapDirection(kind, true)); }
+void CastSlowBolt(int32_t /*effect*/, int32_t kind) { ZapSlowBolt(AskZapDirection(kind, true)); }
+void CastFourRays(int32_t /*effect*/, int32_t kind) { ZapFourRays(kind); }
+
+void CastWildMagic(int32_t /*effect*/, int32_t kind) {
+    PrintWords("This wand starts casting an unknown spell that isn't its own. ");
+    IdentifyWand(kind);
+    RunWandEffect(DrawWildEffect(), kind);
+}
+
+void CastBloodRain(int32_t /*effect*/, int32_t kind) { ZapBloodRain(kind); }
+void CastDemonicFlames(int32_t /*effect*/, int32_t kind) { ZapDemonicFlames(kind); }
+void CastOnNextTile(int32_t effect, int32_t kind) { ZapAdjacentWand(effect, kind, AskZapDirection(kind, false)); }
+void CastTeleport(int32_t /*effect*/, int32_t kind) { ZapTeleport(kind, AskZapDirection(kind, false)); }
+void CastDetection(int32_t /*effect*/, int32_t kind) { ZapDetection(kind); }
+void CastDigging(int32_t /*effect*/, int32_t kind) { ZapDigging(AskZapDirection(kind, true)); }
+void CastCreation(int32_t /*effect*/, int32_t kind) { ZapCreation(kind); }
+void CastIdentify(int32_t /*effect*/, int32_t kind) { ZapIdentify(kind); }
+void CastPersuasion(int32_t /*effect*/, int32_t kind) { ZapPersuasion(kind, AskZapDirection(kind, false)); }
+void CastDetectCurses(int32_t /*effect*/, int32_t kind) { ZapDetectCurses(kind); }
+
+struct WandEffectRow {
+    WandEffect effect;
+    void (*zap)(int32_t effect, int32_t kind);
+};
+
+// In id order, from kWandLightningBolt on.
+constexpr WandEffectRow kWandEffects[] = {
+    {kWandLightningBolt, CastLightningBolt},
+    {kWandFrostBolt, CastFrostBolt},
+    {kWandFireBolt, CastFireBolt},
+    {kWandSeaOfFire, ZapRingWand},
+    {kWandBlizzard, ZapRingWand},
+    {kWandWildMagic, CastWildMagic},
+    {kWandAcidRain, ZapRingWand},
+    {kWandSummonWildMonster, ZapSummon},
+    {kWandSummonMonster, ZapSummon},
+    {kWandTeleport, CastTeleport},
+    {kWandDetection, CastDetection},
+    {kWandDigging, CastDigging},
+    {kWandColdRain, CastOnNextTile},
+    {kWandCreation, CastCreation},
+    {kWandWarmthDrain, CastOnNextTile},
+    {kWandHealthToEnergy, CastOnNextTile},
+    {kWandSqueeze, CastOnNextTile},
+    {kWandLifeDrain, CastOnNextTile},
+    {kWandCampfire, CastOnNextTile},
+    {kWandBloodRain, CastBloodRain},
+    {kWandFourRays, CastFourRays},
+    {kWandIdentify, CastIdentify},
+    {kWandPersuasion, CastPersuasion},
+    {kWandDetectCurses, CastDetectCurses},
+    {kWandSlowBolt, CastSlowBolt},
+    {kWandDemonicFlames, CastDemonicFlames},
+};
+
+static_assert(OneRowPerIdInOrder(kWandEffects, &WandEffectRow::effect, kWandLightningBolt, kWandEffectCount),
+              "one row per wand effect, in id order");
+
+}  // namespace
+
 void RunWandEffect(int32_t effect, int32_t kind) {
     // Every effect works on the character's floor; off the floors there is none.
     if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return;
-    switch (effect) {
-        case kWandLightningBolt: ZapLightningBolt(AskZapDirection(kind, true)); break;
-        case kWandFrostBolt: ZapFrostBolt(AskZapDirection(kind, true)); break;
-        case kWandFireBolt: ZapFireBolt(AskZapDirection(kind, true)); break;
-        case kWandSlowBolt: ZapSlowBolt(AskZapDirection(kind, true)); break;
-        case kWandFourRays: ZapFourRays(kind); break;
-        case kWandWildMagic:
-            PrintWords("This wand starts casting an unknown spell that isn't its own. ");
-            IdentifyWand(kind);
-            RunWandEffect(DrawWildEffect(), kind);
-            break;
-        case kWandSeaOfFire:
-        case kWandBlizzard:
-        case kWandAcidRain: ZapRingWand(effect, kind); break;
-        case kWandBloodRain: ZapBloodRain(kind); break;
-        case kWandDemonicFlames: ZapDemonicFlames(kind); break;
-        case kWandColdRain:
-        case kWandWarmthDrain:
-        case kWandHealthToEnergy:
-        case kWandSqueeze:
-        case kWandLifeDrain:
-        case kWandCampfire: ZapAdjacentWand(effect, kind, AskZapDirection(kind, false)); break;
-        case kWandSummonWildMonster:
-        case kWandSummonMonster: ZapSummon(effect, kind); break;
-        case kWandTeleport: ZapTeleport(kind, AskZapDirection(kind, false)); break;
-        case kWandDetection: ZapDetection(kind); break;
-        case kWandDigging: ZapDigging(AskZapDirection(kind, true)); break;
-        case kWandCreation: ZapCreation(kind); break;
-        case kWandIdentify: ZapIdentify(kind); break;
-        case kWandPersuasion: ZapPersuasion(kind, AskZapDirection(kind, false)); break;
-        case kWandDetectCurses: ZapDetectCurses(kind); break;
-        default: break;
-    }
+    if (effect < kWandLightningBolt || effect > kWandEffectCount) return;
+    kWandEffects[effect - kWandLightningBolt].zap(effect, kind);
 }

@@ -11,6 +11,7 @@
 #include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
+#include "shell/id_rows.h"
 #include "shell/message_log.h"
 #include "shell/random_mother.h"
 
@@ -22,6 +23,20 @@ bool OneIn(int32_t n) {
     return roll == 0;
 }
 
+void Confuse(Monster& /*monster*/, int32_t /*damageTaken*/) {
+    if (!OneIn(7) || player.dizziness != 0) return;
+    player.dizziness = 2 + rng.Random(4);
+    PrintWords("You feel dizzy. ");
+    FlashOnPlayer(kRed);
+}
+
+void DrainLife(Monster& monster, int32_t /*damageTaken*/) {
+    if (!OneIn(5)) return;
+    monster.hp = std::min(monster.hp + monster.damageBound1, monster.maxHp);
+    PrintWords("It drains your blood. ");
+    FlashOnPlayer(kRed);
+}
+
 // A blinking monster lands only on plain floor in view, free of the player, sages and monsters.
 bool IsBlinkSquare(const Floor& floor, int32_t monsterFloor, int32_t x, int32_t y) {
     if (floor.At(x, y).visibleNow != 1 || floor.At(x, y).glyph != kFloorGlyph) return false;
@@ -29,7 +44,7 @@ bool IsBlinkSquare(const Floor& floor, int32_t monsterFloor, int32_t x, int32_t 
     return !(player.currentFloor == monsterFloor && x == player.x && y == player.y);
 }
 
-void Blink(Monster& monster) {
+void Blink(Monster& monster, int32_t /*damageTaken*/) {
     if (!OneIn(7)) return;
     Floor* floor = FloorAt(monster.floor);
     if (floor == nullptr) return;
@@ -61,7 +76,7 @@ void Blink(Monster& monster) {
     PrintWords("Immediately after attacking the " + std::string(monster.name) + " blinks elsewhere. ");
 }
 
-void CatchSickness() {
+void CatchSickness(Monster& /*monster*/, int32_t /*damageTaken*/) {
     if (!OneIn(15) || player.sickness != 0 || player.WearsArmourProperty(kPrefixHygienic)) return;
     const int32_t kind = rng.Random(3);
     if (kind != 2) {
@@ -76,9 +91,31 @@ void CatchSickness() {
     FlashOnPlayer(kRed);
 }
 
+void Poison(Monster& /*monster*/, int32_t /*damageTaken*/) {
+    if (!OneIn(12) || player.poison != 0 || player.WearsArmourProperty(kPrefixPoisonProof)) return;
+    PrintWords("You feel poisoned. ");
+    player.poison += 20 + rng.Random(20);
+    FlashOnPlayer(kRed);
+}
+
+void ChillWithTouch(Monster& /*monster*/, int32_t /*damageTaken*/) {
+    if (RingHas(kPropertyColdImmunity) || !OneIn(6)) return;
+    player.bodyTemperature -= 75 + rng.Random(150);
+    PrintWords("You shiver. ");
+    FlashOnPlayer(kRed);
+}
+
+void WarmWithTouch(Monster& /*monster*/, int32_t /*damageTaken*/) {
+    if (RingHas(kPropertyHeatImmunity) || !OneIn(6)) return;
+    player.bodyTemperature += 75 + rng.Random(150);
+    player.DryClothes(50);
+    PrintWords("A wave of warmth flows through you. ");
+    FlashOnPlayer(kRed);
+}
+
 // The attacker's offset pushes the player on by as much; off the map, or onto
 // anything but free floor, the player stays.
-void KnockBack(const Monster& monster) {
+void KnockBack(Monster& monster, int32_t /*damageTaken*/) {
     const int32_t roll = rng.Random(5);
     if (roll != 1) return;
     Floor* floor = FloorAt(player.currentFloor);
@@ -96,7 +133,7 @@ void KnockBack(const Monster& monster) {
     UpdatePlayerView();
 }
 
-void StartBleeding(int32_t damageTaken) {
+void StartBleeding(Monster& /*monster*/, int32_t damageTaken) {
     if (!OneIn(9) || player.WearsArmourProperty(kPrefixStanching) || damageTaken < 2) return;
     const bool alreadyBleeding = player.bleeding > 0;
     if (alreadyBleeding && !OneIn(10)) return;
@@ -107,8 +144,14 @@ void StartBleeding(int32_t damageTaken) {
     FlashOnPlayer(kRed);
 }
 
+void Paralyze(Monster& /*monster*/, int32_t /*damageTaken*/) {
+    if (!OneIn(8) || player.paralysis != 0) return;
+    player.paralysis = 2 + rng.Random(4);
+    PrintWords("You are paralyzed. ");
+}
+
 // Draining energy never takes more than there is; with a very small store one point goes.
-void BurnEnergy() {
+void BurnEnergy(Monster& /*monster*/, int32_t /*damageTaken*/) {
     if (!OneIn(5) || player.sp == 0) return;
     const int32_t range = player.maxSp / 3;
     int32_t burn = 1;
@@ -118,7 +161,14 @@ void BurnEnergy() {
     FlashOnPlayer(kRed);
 }
 
-void GiveFrostbite() {
+void SlowDown(Monster& /*monster*/, int32_t /*damageTaken*/) {
+    if (!OneIn(12) || player.slowness != 0 || player.speedBoost != 0) return;
+    player.slowness += 6 + rng.Random(7);
+    PrintWords("The monster's magically enhanced attack slows you down! ");
+    FlashOnPlayer(kRed);
+}
+
+void GiveFrostbite(Monster& /*monster*/, int32_t /*damageTaken*/) {
     if (!OneIn(15) || player.frostbite != 0) return;
     const int32_t cold = rng.Random(50);
     player.bodyTemperature -= 50 + cold;
@@ -132,8 +182,23 @@ void GiveFrostbite() {
     FlashOnPlayer(kRed);
 }
 
+void Immobilize(Monster& /*monster*/, int32_t /*damageTaken*/) {
+    if (!OneIn(6) || player.immobility != 0) return;
+    player.immobility += 10 + rng.Random(10);
+    PrintWords("The monster firmly grasps and immobilizes you! ");
+    FlashOnPlayer(kRed);
+}
+
+void MakeClumsy(Monster& /*monster*/, int32_t /*damageTaken*/) {
+    if (!OneIn(9) || player.clumsiness != 0) return;
+    player.clumsiness += 6 + rng.Random(8);
+    PrintWords("The strike was targeted at your eyes and weakens the accuracy of your motions considerably! You feel "
+               "clumsy. ");
+    FlashOnPlayer(kRed);
+}
+
 // The walls around the player fall; the player is hurt by each of them.
-void CrumbleWalls(const Monster& monster) {
+void CrumbleWalls(Monster& monster, int32_t /*damageTaken*/) {
     if (!OneIn(9)) return;
     const Player& p = player;
     if (p.x == 1 || p.y == 1 || p.x == kFloorWidth - 2 || p.y == kFloorHeight - 2) return;
@@ -159,81 +224,64 @@ void CrumbleWalls(const Monster& monster) {
     FlashOnPlayer(kRed);
 }
 
+void Frighten(Monster& /*monster*/, int32_t /*damageTaken*/) {
+    if (!OneIn(9) || player.horror != 0) return;
+    player.horror += 3 + rng.Random(4);
+    PrintWords("The monster's visage twists into your worst nightmare! You cannot look at the horror, for fear grips "
+               "you hard. ");
+    FlashOnPlayer(kMagenta);
+}
+
+// What an ability adds to a hit that landed; most abilities add nothing.
+struct AbilityHitRow {
+    MonsterAbility ability;
+    void (*hit)(Monster& monster, int32_t damageTaken);
+};
+
+// Indexed by ability.
+constexpr AbilityHitRow kAbilityHits[] = {
+    {kAbilityNone, nullptr},
+    {kAbilityConfusion, Confuse},
+    {kAbilityLifeDrain, DrainLife},
+    {kAbilityBlinks, Blink},
+    {kAbilityContagiousSickness, CatchSickness},
+    {kAbilityPoisonous, Poison},
+    {kAbilityColdTouch, ChillWithTouch},
+    {kAbilityWarmTouch, WarmWithTouch},
+    {kAbilityKnockback, KnockBack},
+    {kAbilityBleeding, StartBleeding},
+    {kAbilityParalyzes, Paralyze},
+    {kAbilityReincarnates, nullptr},
+    {kAbilityExplodes, nullptr},
+    {kAbilityDeflectsMissiles, nullptr},
+    {kAbilitySummonsHelp, nullptr},
+    {kAbilityBurnsEnergy, BurnEnergy},
+    {kAbilitySlowingTouch, SlowDown},
+    {kAbilityFrostbites, GiveFrostbite},
+    {kAbilityImmobilizes, Immobilize},
+    {kAbilityClumsiness, MakeClumsy},
+    {kAbilityDeterioratesItems, nullptr},
+    {kAbilityCrumblesWalls, CrumbleWalls},
+    {kAbilityTerrainSpecific, nullptr},
+    {kAbilitySpiky, nullptr},
+    {kAbilityStalker, nullptr},
+    {kAbilityChameleon, nullptr},
+    {kAbilityPack, nullptr},
+    {kAbilityThreeStrikes, nullptr},
+    {kAbilityCharges, nullptr},
+    {kAbilityCounterAttacks, nullptr},
+    {kAbilityStillDeciding, nullptr},
+    {kAbilityFear, Frighten},
+    {kAbilitySoaksClothes, nullptr},
+};
+
+static_assert(OneRowPerIdInOrder(kAbilityHits, &AbilityHitRow::ability, kAbilityNone, kHighestMonsterAbility + 1),
+              "one row per monster ability, in id order");
+
 }  // namespace
 
 void Monster::ApplyMonsterSpecialHit(int32_t damageTaken) {
     if (MonstersAreStupidHere()) return;
-    Player& p = player;
-    switch (ability) {
-        case kAbilityConfusion:
-            if (!OneIn(7) || p.dizziness != 0) return;
-            p.dizziness = 2 + rng.Random(4);
-            PrintWords("You feel dizzy. ");
-            FlashOnPlayer(kRed);
-            return;
-        case kAbilityLifeDrain:
-            if (!OneIn(5)) return;
-            hp = std::min(hp + damageBound1, maxHp);
-            PrintWords("It drains your blood. ");
-            FlashOnPlayer(kRed);
-            return;
-        case kAbilityBlinks: Blink(*this); return;
-        case kAbilityContagiousSickness: CatchSickness(); return;
-        case kAbilityPoisonous:
-            if (!OneIn(12) || p.poison != 0 || p.WearsArmourProperty(kPrefixPoisonProof)) return;
-            PrintWords("You feel poisoned. ");
-            p.poison += 20 + rng.Random(20);
-            FlashOnPlayer(kRed);
-            return;
-        case kAbilityColdTouch:
-            if (RingHas(kPropertyColdImmunity) || !OneIn(6)) return;
-            p.bodyTemperature -= 75 + rng.Random(150);
-            PrintWords("You shiver. ");
-            FlashOnPlayer(kRed);
-            return;
-        case kAbilityWarmTouch:
-            if (RingHas(kPropertyHeatImmunity) || !OneIn(6)) return;
-            p.bodyTemperature += 75 + rng.Random(150);
-            p.DryClothes(50);
-            PrintWords("A wave of warmth flows through you. ");
-            FlashOnPlayer(kRed);
-            return;
-        case kAbilityKnockback: KnockBack(*this); return;
-        case kAbilityBleeding: StartBleeding(damageTaken); return;
-        case kAbilityParalyzes:
-            if (!OneIn(8) || p.paralysis != 0) return;
-            p.paralysis = 2 + rng.Random(4);
-            PrintWords("You are paralyzed. ");
-            return;
-        case kAbilityBurnsEnergy: BurnEnergy(); return;
-        case kAbilitySlowingTouch:
-            if (!OneIn(12) || p.slowness != 0 || p.speedBoost != 0) return;
-            p.slowness += 6 + rng.Random(7);
-            PrintWords("The monster's magically enhanced attack slows you down! ");
-            FlashOnPlayer(kRed);
-            return;
-        case kAbilityFrostbites: GiveFrostbite(); return;
-        case kAbilityImmobilizes:
-            if (!OneIn(6) || p.immobility != 0) return;
-            p.immobility += 10 + rng.Random(10);
-            PrintWords("The monster firmly grasps and immobilizes you! ");
-            FlashOnPlayer(kRed);
-            return;
-        case kAbilityClumsiness:
-            if (!OneIn(9) || p.clumsiness != 0) return;
-            p.clumsiness += 6 + rng.Random(8);
-            PrintWords("The strike was targeted at your eyes and weakens the accuracy of your motions considerably! "
-                       "You feel clumsy. ");
-            FlashOnPlayer(kRed);
-            return;
-        case kAbilityCrumblesWalls: CrumbleWalls(*this); return;
-        case kAbilityFear:
-            if (!OneIn(9) || p.horror != 0) return;
-            p.horror += 3 + rng.Random(4);
-            PrintWords("The monster's visage twists into your worst nightmare! You cannot look at the horror, for fear "
-                       "grips you hard. ");
-            FlashOnPlayer(kMagenta);
-            return;
-        default: return;
-    }
+    if (ability < 0 || ability > kHighestMonsterAbility) return;
+    if (kAbilityHits[ability].hit != nullptr) kAbilityHits[ability].hit(*this, damageTaken);
 }
