@@ -15,11 +15,63 @@ constexpr int kLastLineWidth = 72;   // line 3 keeps room for "-More-"
 constexpr int kPaddedWidth = 79;
 constexpr int kFirstMessageRow = 19;
 
+// Calls piece for each word of the text, each word with the blanks after it;
+// blanks before the first word make a piece of their own, so spacing is kept.
+template <typename Piece>
+void ForEachWord(const std::string& text, Piece piece) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start);
+        if (end == std::string::npos) {
+            piece(text.substr(start));
+            return;
+        }
+        while (end < text.size() && text[end] == ' ') ++end;
+        piece(text.substr(start, end - start));
+        start = end;
+    }
+}
+
+// A word with no blank in it, cut into pieces a line can hold; a markup pair
+// is never split.
+template <typename Piece>
+void ForEachLineOfWord(const std::string& word, Piece piece) {
+    std::string part;
+    int width = 0;
+    for (size_t i = 0; i < word.size(); ++i) {
+        const bool markup = word[i] == kColourMarkup && i + 1 < word.size();
+        if (!markup && width == kPaddedWidth) {
+            piece(part);
+            part.clear();
+            width = 0;
+        }
+        part += word[i];
+        if (markup) {
+            part += word[++i];
+        } else {
+            ++width;
+        }
+    }
+    if (!part.empty()) piece(part);
+}
+
 }  // namespace
 
 MessageLog::MessageLog() : blank(80, ' ') {}
 
 void MessageLog::PrintMessage(const std::string& word) {
+    // A piece wider than a line could only be cut off on the screen, or make a
+    // page of blank lines: the log takes it word by word instead.
+    if (VisibleLength(word) >= kLineWidth) {
+        ForEachWord(word, [this](const std::string& piece) {
+            if (VisibleLength(piece) < kLineWidth) {
+                PrintMessage(piece);
+            } else {
+                ForEachLineOfWord(piece, [this](const std::string& part) { PrintMessage(part); });
+            }
+        });
+        return;
+    }
     if (VisibleLength(line[0] + word) < kLineWidth) {
         // Every page of messages starts in bright cyan.
         if (!used[0]) line[0] += "@C";
@@ -126,15 +178,5 @@ int WaitForSpace() {
 }
 
 void PrintWords(const std::string& text) {
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(' ', start);
-        if (end == std::string::npos) {
-            messageLog.PrintMessage(text.substr(start));
-            return;
-        }
-        while (end < text.size() && text[end] == ' ') ++end;
-        messageLog.PrintMessage(text.substr(start, end - start));
-        start = end;
-    }
+    ForEachWord(text, [](const std::string& word) { messageLog.PrintMessage(word); });
 }
