@@ -14,6 +14,8 @@ constexpr int kLineWidth = 80;       // lines 1 and 2 take a word while the resu
 constexpr int kLastLineWidth = 72;   // line 3 keeps room for "-More-"
 constexpr int kPaddedWidth = 79;
 constexpr int kFirstMessageRow = 19;
+// One piece, so that a page break never parts its words.
+constexpr const char* kPressSpace = "Press space. ";
 
 // Calls piece for each word of the text, each word with the blanks after it;
 // blanks before the first word make a piece of their own, so spacing is kept.
@@ -106,8 +108,7 @@ void MessageLog::PrintMessage(const std::string& word) {
 void MessageLog::FlushMessages(bool noPrompt) {
     bool waitForSpace = false;
     if (used[0] && !noPrompt && toolkitHooks.flushWaitsForSpace != nullptr && toolkitHooks.flushWaitsForSpace()) {
-        PrintMessage("Press ");
-        PrintMessage("space. ");
+        PrintMessage(kPressSpace);
         waitForSpace = true;
     }
     for (std::string& text : line) PadToWidth(text);
@@ -170,13 +171,43 @@ std::string MessageLog::StripColourCodes(const std::string& text) {
 }
 
 int WaitForSpace() {
-    messageLog.PrintMessage("Press ");
-    messageLog.PrintMessage("space. ");
+    messageLog.PrintMessage(kPressSpace);
     messageLog.FlushMessages(false);
     WaitForSpaceKey();
     return kKeySpace;
 }
 
+namespace {
+
+// "Press " or "(Press ", the first word of a prompt to press a key.
+bool IsPressWord(const std::string& word) {
+    const std::string bare = word.substr(0, word.find_last_not_of(' ') + 1);
+    return bare == "Press" || bare == "(Press";
+}
+
+bool IsSpaceWord(const std::string& word) { return word.rfind("space", 0) == 0 || word.rfind("Space", 0) == 0; }
+
+}  // namespace
+
 void PrintWords(const std::string& text) {
-    ForEachWord(text, [](const std::string& word) { messageLog.PrintMessage(word); });
+    // "Press space." stays one piece: a page break between its words would leave
+    // the game waiting for the space bar under a page that does not say so.
+    std::string held;
+    ForEachWord(text, [&held](const std::string& word) {
+        if (!held.empty()) {
+            if (IsSpaceWord(word)) {
+                messageLog.PrintMessage(held + word);
+                held.clear();
+                return;
+            }
+            messageLog.PrintMessage(held);
+            held.clear();
+        }
+        if (IsPressWord(word)) {
+            held = word;
+        } else {
+            messageLog.PrintMessage(word);
+        }
+    });
+    if (!held.empty()) messageLog.PrintMessage(held);
 }

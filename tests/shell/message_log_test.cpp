@@ -1,5 +1,6 @@
 #include "shell/message_log.h"
 
+#include <functional>
 #include <vector>
 
 #include "player/player.h"
@@ -141,6 +142,34 @@ TEST_F(MessageLogScreen, APieceWiderThanALineIsBrokenAtItsWords) {
     EXPECT_EQ(ColourAt(19, 0), 12);
     EXPECT_EQ(TextAt(20, 0, 22), std::string(21, 'w') + " ");
     EXPECT_EQ(ColourAt(20, 0), 12);
+}
+
+// A page break never parts "Press" from "space.": the game ignores every other key
+// while it waits, so the page it waits under must say so.
+TEST_F(MessageLogScreen, PressSpaceIsNeverPartedByAPageBreak) {
+    const std::vector<std::function<void()>> prompts = {
+        [] { WaitForSpace(); },
+        [] { PrintWords("Press space. "); },
+        [] {
+            player.sleep = 1;
+            messageLog.FlushMessages(false);
+        },
+    };
+    for (const auto& prompt : prompts) {
+        messageLog = MessageLog();
+        // Lines 1 and 2 full, line 3 with room for "Press " but not for "space. ".
+        Print({std::string(79, 'a'), std::string(79, 'b'), std::string(60, 'c') + " "});
+        Type("x ");
+        prompt();
+        player.sleep = 0;
+        if (messageLog.used[0]) messageLog.FlushMessages(false);
+        EXPECT_EQ(TextAt(19, 0, 13), "Press space. ") << Dump();
+        std::string page;
+        for (const std::string& line : messageLog.history) {
+            if (line.find("-More-") != std::string::npos) page = MessageLog::StripColourCodes(line);
+        }
+        EXPECT_EQ(page.substr(60, 7), " -More-") << page;
+    }
 }
 
 }  // namespace
