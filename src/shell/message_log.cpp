@@ -14,6 +14,8 @@ constexpr int kLineWidth = 80;       // lines 1 and 2 take a word while the resu
 constexpr int kLastLineWidth = 72;   // line 3 keeps room for "-More-"
 constexpr int kPaddedWidth = 79;
 constexpr int kFirstMessageRow = 19;
+constexpr const char* kMore = "-More-";
+constexpr int kMoreWidth = 6;
 // One piece, so that a page break never parts its words.
 constexpr const char* kPressSpace = "Press space. ";
 
@@ -97,7 +99,7 @@ void MessageLog::PrintMessage(const std::string& word) {
         used[2] = true;
         return;
     }
-    line[2] += "-More-";
+    line[2] += kMore;
     const char colour = LastColourCode(line[2]);
     FlushMessages(true);
     ReadKey();
@@ -136,6 +138,20 @@ void MessageLog::FlushMessages(bool noPrompt) {
         while (ReadKey() != kKeySpace) {
         }
     }
+}
+
+void MessageLog::FlushWithMore() {
+    if (!used[0]) return;
+    int last = used[2] ? 2 : used[1] ? 1 : 0;
+    // Line 3 always keeps room for "-More-"; a fuller line 1 or 2 passes it to the next.
+    if (VisibleLength(line[last]) + kMoreWidth > kPaddedWidth) {
+        PadToWidth(line[last]);
+        line[last + 1] += std::string("@") + LastColourCode(line[last]);
+        used[++last] = true;
+    }
+    line[last] += kMore;
+    FlushMessages(true);
+    ReadKey();
 }
 
 char MessageLog::LastColourCode(std::string text) {

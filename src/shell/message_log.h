@@ -12,6 +12,10 @@ public:
     // ---- shell/: the message functions ----
     void PrintMessage(const std::string& word);
     void FlushMessages(bool noPrompt);
+    // Ends the pending page with "-More-" as a full page ends, shows it and waits
+    // for any key: for a text the player must read before something takes the
+    // controls away. Nothing pending, nothing happens.
+    void FlushWithMore();
     void ShowMessageBuffer();
     static char LastColourCode(std::string text);
     static void PadToWidth(std::string& text);
