@@ -62,5 +62,6 @@ extern MessageLog messageLog;
 // Prints "Press space. ", flushes, and waits for the space bar; returns 32.
 int WaitForSpace();
 // Passes a sentence to the message log word by word, each word with its trailing
-// blank; blanks after the first stay with their word, so spacing is kept.
+// blank; blanks after the first stay with their word, so spacing is kept. "Press
+// space." (or "(Press space)") goes as one piece, so no page break parts it.
 void PrintWords(const std::string& text);
