@@ -15,6 +15,9 @@ void MessageLog::MeetRotatingMask() {
         "As you approach the moving mask on the ground, its rotation starts to slow and then stops. The mask rises up "
         "facing you. There's a quick red glint in the eye holes before the mask dashes toward you, hits your face and "
         "melds into you. Nothing seems to happen, you're only left with a feeling of anticipation. ");
+    // The rage may start before the next key is read and take the controls away:
+    // the player reads this to its end first.
+    FlushWithMore();
     player.berserkBoon = kBoonMaskWaiting;
     player.berserkTurns = 0;
     player.TickBerserk();

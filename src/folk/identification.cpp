@@ -60,7 +60,9 @@ void Player::BuyIdentificationFromSage(int32_t index, int32_t sage) {
     identifiedKinds[item.kind] = 1;
     if (itemKinds[item.kind].type == kItemAccessory) item.identified = 1;
     PaySage(sage, price);
-    messageLog.PrintMessage(
-        FormatText("The sage tells you the true identity of %s: %s. ", appearance.c_str(), itemKinds[item.kind].name));
+    // Word by word, each name one piece, so that the sentence wraps as the sage's others do.
+    Say("The sage tells you the true identity of ");
+    messageLog.PrintMessage(appearance + ": ");
+    messageLog.PrintMessage(std::string(itemKinds[item.kind].name) + ". ");
     DescribeItem(index);
 }

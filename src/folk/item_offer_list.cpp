@@ -25,7 +25,9 @@ void CloseOfferList() {
 
 void CloseOfferListToMap() {
     ClearScreen();
-    if (RestoreMapView()) RedrawScreen();
+    // The message lines stay pending: what was said while the list was open is
+    // shown by the next flush with what follows, not flushed here and overwritten.
+    if (RestoreMapView()) RedrawScreenQuiet();
 }
 
 int32_t RunOfferList(const char* firstKeys, const char* secondKeys, OfferKeyHandler handler) {

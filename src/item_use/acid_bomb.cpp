@@ -6,8 +6,8 @@
 #include "item_use/aiming.h"
 #include "item_use/item_use_redraws.h"
 #include "item_use/potion_effects.h"
+#include "item_use/ranged_attack.h"
 #include "monsters/monster.h"
-#include "monsters/monster_messages.h"
 #include "player/commands.h"
 #include "player/player.h"
 #include "shell/drawing.h"
@@ -35,7 +35,9 @@ void Burst(Player& p, int32_t centreX, int32_t centreY, bool thrown) {
                 p.CheckPlayerDeath("HE melted in an acidic explosion.", kDungeonKiller);
             }
             if (Monster* monster = FindMonsterAt(x, y, p.currentFloor)) {
-                PrintWords("The acid burns " + MonsterObject(*monster) + (thrown ? ". " : " too! "));
+                PrintWords("The acid burns ");
+                PrintMonsterName("", *monster, false, thrown ? ". " : " ");
+                if (!thrown) PrintWords("too! ");
                 monster->hp -= IsUniqueDemon(monster->name) ? 4 * p.level : monster->maxHp / 2;
                 monster->KillMonster();
             }

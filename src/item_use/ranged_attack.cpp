@@ -6,7 +6,6 @@
 #include "item_use/aiming.h"
 #include "monsters/monster.h"
 #include "monsters/monster_abilities.h"
-#include "monsters/monster_messages.h"
 #include "player/commands.h"
 #include "player/player.h"
 #include "player/to_hit_result.h"
@@ -50,8 +49,19 @@ int32_t RollRangedToHit(Player& p, const Monster& monster, bool thrown) {
 
 void ReportRangedMiss(const Monster& monster, int32_t toHit) {
     if (toHit == kToHitDodged) {
-        PrintWords("@I" + MonsterSubject(monster) + " dodges your attack.@C ");
+        PrintMonsterName("@I", monster, true, " ");
+        PrintWords("dodges your attack.@C ");
     } else {
-        PrintWords("@IYou miss " + MonsterObject(monster) + ".@C ");
+        PrintWords("@IYou miss ");
+        PrintMonsterName("", monster, false, ".@C ");
     }
+}
+
+void PrintMonsterName(const std::string& lead, const Monster& monster, bool capital, const std::string& ending) {
+    if (IsUniqueDemon(monster.name)) {
+        messageLog.PrintMessage(lead + monster.name + ending);
+        return;
+    }
+    messageLog.PrintMessage(lead + (capital ? "The " : "the "));
+    messageLog.PrintMessage(monster.name + ending);
 }

@@ -2,6 +2,7 @@
 // What shooting and throwing share: the refusals, choosing the target, the
 // flashes, deflection, the to-hit roll and the words of a miss.
 #include <cstdint>
+#include <string>
 
 class Monster;
 class Player;
@@ -17,3 +18,6 @@ bool IsDeflected(const Player& p, const Monster& monster);
 int32_t RollRangedToHit(Player& p, const Monster& monster, bool thrown);
 // "You miss the rat." or "The rat dodges your attack." for a ToHitResult other than a hit.
 void ReportRangedMiss(const Monster& monster, int32_t toHit);
+// The monster's name as one piece, so that it never breaks across two lines:
+// lead and "the " (or "The ") before it unless it is a unique demon, the ending after it.
+void PrintMonsterName(const std::string& lead, const Monster& monster, bool capital, const std::string& ending);

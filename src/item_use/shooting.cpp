@@ -14,7 +14,6 @@
 #include "items/item_prefixes.h"
 #include "monsters/monster.h"
 #include "monsters/monster_abilities.h"
-#include "monsters/monster_messages.h"
 #include "player/commands.h"
 #include "player/damage_terms.h"
 #include "player/player.h"
@@ -144,7 +143,8 @@ void Player::ResolveShot(Monster* monster) {
     std::string text = "@WYou ";
     if (critical) text += "@Ycritically@W ";
     text += damage > monster->maxHp / 18 ? "shoot " : "shoot, but it merely scratches ";
-    PrintWords(text + MonsterObject(*monster) + ".@C ");
+    PrintWords(text);
+    PrintMonsterName("", *monster, false, ".@C ");
     monster->ReportMonsterHealth();
     PossessedWeaponSummon(false);
     WearWeapons(false);

@@ -8,7 +8,6 @@
 #include "items/item_kind.h"
 #include "monsters/monster.h"
 #include "monsters/monster_abilities.h"
-#include "monsters/monster_messages.h"
 #include "player/damage_terms.h"
 #include "player/player.h"
 #include "player/strike_effects.h"
@@ -85,7 +84,10 @@ void Player::ResolveThrownProjectile(Monster& target) {
     if (critical) text += "@Ycritically@W ";
     text += damage > target.maxHp / 18 ? "hit " : "hit, but merely scratch ";
     const char* kindName = kind >= 0 && kind < kItemKindCount ? itemKinds[kind].name : "";
-    PrintWords(text + MonsterObject(target) + " with a " + kindName + ".@C ");
+    PrintWords(text);
+    PrintMonsterName("", target, false, " ");
+    PrintWords("with a ");
+    messageLog.PrintMessage(kindName + std::string(".@C "));
     target.ReportMonsterHealth();
     LandMissile(target.x, target.y, kind, false);
     if (critical && target.hp > 0) target.SpillMonsterBlood(true);

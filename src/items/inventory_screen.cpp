@@ -32,11 +32,14 @@ void Refuse(const char* text, int32_t column) {
     DrawText(std::string(80, ' '), 0, kNoticeRow, kBlack);
 }
 
-// The map again after the screen, with its field of view and the status.
+// The map again after the screen, with its field of view and the status. The
+// message lines are left pending: what was said while the screen was open (a
+// lighter burden, the altar's hint) is shown by the turn's own redraw, which
+// would otherwise blank the rows right after this one had flushed them.
 void RedrawMap() {
     ClearScreen();
     RestoreMapView();
-    RedrawScreen();
+    RedrawScreenQuiet();
 }
 
 class InventoryVisit {
@@ -46,6 +49,7 @@ public:
     int32_t Run();
 
 private:
+    int32_t Visit();
     int32_t Count() const { return static_cast<int32_t>(p_.inventory.size()); }
     int32_t Index() const { return page_ * kRowsPerPage + cursor_; }
     // Use and drop are for a living character in the dungeon.
@@ -70,10 +74,10 @@ private:
     bool Drop(bool all);
     // Leaving: the map again unless dead or on the surface.
     int32_t Leave(int32_t result) {
-        ClearScreen();
         if (MayAct()) {
-            RestoreMapView();
-            RedrawScreen();
+            RedrawMap();
+        } else {
+            ClearScreen();
         }
         return result;
     }
@@ -171,6 +175,16 @@ bool InventoryVisit::Drop(bool all) {
 }
 
 int32_t InventoryVisit::Run() {
+    const int32_t result = Visit();
+    // A visit that used no turn gets no end-of-turn redraw: what it said is shown now.
+    if (result == 0 && messageLog.used[0]) {
+        messageLog.FlushMessages(false);
+        MoveCursorToPlayer();
+    }
+    return result;
+}
+
+int32_t InventoryVisit::Visit() {
     if (p_.inventory.empty()) {
         PrintWords("Your inventory is empty! ");
         messageLog.FlushMessages(false);

@@ -47,7 +47,7 @@ const std::vector<NimiPari>& ArticleTable() {
             "silk trousers",         "silk gloves",        "mithril gauntlets",   "mithril leggings",
             "mithril boots",         "wool socks",         "wool pants",          "wool mittens",
             "dragon scale gauntlets", "dragon scale leggings", "dragon scale boots", "cashmere socks",
-            "cashmere trousers",     "cashmere gloves",
+            "cashmere trousers",     "cashmere gloves",    "leather boots",       "leather greaves",
         };
         for (const char* pair : kPairs) table.emplace_back(pair, "a pair of ");
         table.emplace_back("firemead", "a bottle of ");

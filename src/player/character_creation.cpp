@@ -230,6 +230,8 @@ void AskName(const std::string& description, bool random) {
         std::string name;
         while (name.empty()) {
             name = ReadLine(32, 10, 9, kLightCyan);
+            // Blanks typed after the name would stand in the hall of fame and in file names.
+            name.erase(name.find_last_not_of(' ') + 1);
             // A name must be usable in file names; one that is not is asked again, as an empty one is.
             if (!name.empty() && !IsSafeCharacterName(name)) {
                 DrawText(std::string(9, ' '), 32, 10, kBlack);

@@ -108,8 +108,8 @@ void Player::RegeneratePlayer() {
 
 void Player::WarnLowHp() {
     if (hp < maxHp / 3 && lowHpWarned == 0) {
-        PrintWords("@R**LOW HP!**@C ");
-        PrintWords("Press space. ");
+        // One piece: the warning and the key it waits for stay together on one row.
+        messageLog.PrintMessage("@R**LOW HP!**@C Press space. ");
         messageLog.FlushMessages(false);
         Beep();
         WaitForSpaceKey();

@@ -12,6 +12,10 @@ public:
     // ---- shell/: the message functions ----
     void PrintMessage(const std::string& word);
     void FlushMessages(bool noPrompt);
+    // Ends the pending page with "-More-" as a full page ends, shows it and waits
+    // for any key: for a text the player must read before something takes the
+    // controls away. Nothing pending, nothing happens.
+    void FlushWithMore();
     void ShowMessageBuffer();
     static char LastColourCode(std::string text);
     static void PadToWidth(std::string& text);
@@ -58,5 +62,6 @@ extern MessageLog messageLog;
 // Prints "Press space. ", flushes, and waits for the space bar; returns 32.
 int WaitForSpace();
 // Passes a sentence to the message log word by word, each word with its trailing
-// blank; blanks after the first stay with their word, so spacing is kept.
+// blank; blanks after the first stay with their word, so spacing is kept. "Press
+// space." (or "(Press space)") goes as one piece, so no page break parts it.
 void PrintWords(const std::string& text);

@@ -17,6 +17,16 @@ constexpr int kKeyWaitSliceMs = 100;
 // Reads that fail at once, many times in a row, mean the terminal is gone.
 constexpr int kLostInputFailures = 200;
 
+// The bytes of an escape sequence after its Escape: the introducers of a control
+// sequence ('[') and of a single shift ('O'), the range of its parameter and
+// intermediate bytes, and the range of its final byte.
+constexpr int kControlSequence = '[';
+constexpr int kSingleShift = 'O';
+constexpr int kFirstSequenceByte = 0x20;
+constexpr int kFirstFinalByte = 0x40;
+constexpr int kLastFinalByte = 0x7E;
+constexpr int kSequenceByteWaitMs = 25;
+
 KeyWaitHook keyWaitHook = nullptr;
 
 void OnTerminationSignal(int signalNumber) { pendingTerminationSignal = signalNumber; }
@@ -54,8 +64,39 @@ int ReadCodeWithin(int sliceMs, int& lostInput) {
     return ERR;
 }
 
+// After an Escape that curses matched to no key: the rest of an escape sequence
+// that the terminal description does not know (a TERM that does not match the
+// terminal sends Home as ESC [ 1 ~). It is read to its end and dropped whole,
+// so that none of its bytes acts as a key; true when there was one. Curses has
+// already waited its escape delay for the bytes after an Escape, so an Escape
+// pressed alone finds nothing after it and answers at once.
+bool SkipUnknownSequence() {
+    const int delay = wgetdelay(mainWindow);
+    wtimeout(mainWindow, 0);
+    const int introducer = wgetch(mainWindow);
+    if (introducer != kControlSequence && introducer != kSingleShift) {
+        if (introducer != ERR) ungetch(introducer);
+        wtimeout(mainWindow, delay);
+        return false;
+    }
+    // A terminal may hand the sequence on in parts: a short wait for each byte.
+    wtimeout(mainWindow, kSequenceByteWaitMs);
+    for (int code = wgetch(mainWindow); code != ERR; code = wgetch(mainWindow)) {
+        // A single shift is followed by one byte; a control sequence by parameter and
+        // intermediate bytes up to its final byte.
+        if (introducer == kSingleShift || (code >= kFirstFinalByte && code <= kLastFinalByte)) break;
+        if (code < kFirstSequenceByte || code > kLastFinalByte) {
+            ungetch(code);  // not part of a sequence: a key of its own
+            break;
+        }
+    }
+    wtimeout(mainWindow, delay);
+    return true;
+}
+
 // Turns a curses code into the game's key code; -1 for a code that means nothing.
 int TranslateKey(int code) {
+    if (code == kKeyEscape && SkipUnknownSequence()) return -1;
     if (code >= 0 && code <= 255) return code == '\r' ? kKeyEnter : code;
     switch (code) {
         case KEY_RESIZE:

@@ -115,20 +115,17 @@ int32_t PerformPenetratingShot(Player& p) {
         PrintWords("You need an arrow. ");
         return 0;
     }
-    // The shot is the bow's: without one there is nothing to shoot the arrow with.
-    if (!MainWeaponIsRanged()) {
-        PrintWords("You are unable to use this without a bow. The energy is wasted. ");
-        return 0;
-    }
+    // The shot needs an arrow only: without a bow it is driven by hand.
+    const bool withBow = MainWeaponIsRanged();
     const SkillDirection direction = AskSkillDirection();
-    WalkPenetratingLine(p, direction, [&p](Monster& monster) {
+    WalkPenetratingLine(p, direction, [&p, withBow](Monster& monster) {
         // A line longer than the quiver ends where the arrows do.
         if (p.ArrowCount() < 1) {
             PrintWords("You run out of arrows. ");
             return false;
         }
         // A shot can cut the bow in half: the line of shots ends with it.
-        if (!MainWeaponIsRanged()) return false;
+        if (withBow && !MainWeaponIsRanged()) return false;
         p.preparedSkill = kSkillPenetratingShot;
         p.ResolveShot(&monster);
         return true;

@@ -97,6 +97,30 @@ TEST_F(Walking, EveryWayAndIntoWalls) {
     EXPECT_EQ(after.Turns(), before.Turns());
 }
 
+// A TERM that does not match the terminal: tmux sends Home as ESC [ 1 ~ and End as
+// ESC [ 4 ~, which the xterm description does not know. Neither is a step (the '1'
+// and the '4' inside them are south-west and west); the keys it knows still work.
+class MismatchedTerminal : public GameInTheDungeon {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(walker.EnterTheDungeon(SessionOptions().WithSeed(3).WithTerminal("xterm-256color"))) << game.Dump();
+    }
+};
+
+TEST_F(MismatchedTerminal, SequencesItsDescriptionDoesNotKnowDoNothing) {
+    ASSERT_TRUE(walker.WalkUntil([](const Sight& s) { return InOpenFloor(s, s.x, s.y); }, InOpenFloor))
+        << Described(walker.Look());
+    const Sight before = walker.Look();
+    for (const char* key : {"Home", "End"}) {
+        const Sight after = walker.Press(key, 1);
+        EXPECT_EQ(after.x, before.x) << key << Described(after);
+        EXPECT_EQ(after.y, before.y) << key;
+        EXPECT_EQ(after.Turns(), before.Turns()) << key;
+    }
+    const Sight up = walker.Press("Up");
+    EXPECT_EQ(up.y, before.y - 1) << Described(up);
+}
+
 TEST_F(Commands, KickingAnIceBlockUntilItShatters) {
     ASSERT_TRUE(walker.WalkUntil([](const Sight& s) { return NextToIce(s, s.x, s.y); }, NextToIce))
         << Described(walker.Look());

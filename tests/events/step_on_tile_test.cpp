@@ -191,6 +191,17 @@ TEST_F(StepEvents, TheMaskMeldsIntoACalmCharacterAndIgnoresARagingOne) {
     EXPECT_TRUE(Said("hits your face and melds into you."));
 }
 
+// A monster in sight may start the rage before the next command is read: the
+// mask's last sentence is on the screen, waiting for a key, before anything else.
+TEST_F(StepEvents, TheMasksLastSentenceIsReadBeforeTheRageCanStart) {
+    floorArray[0].At(player.x, player.y).glyph = kMaskGlyph;
+    Type(" ");  // the first page of the story
+    EXPECT_TRUE(RunUntilItWaitsForAKey([] { messageLog.MeetRotatingMask(); }));
+    const std::string rows = Row(19) + Row(20) + Row(21);
+    EXPECT_NE(rows.find("you're only left with a feeling of anticipation."), std::string::npos) << Dump();
+    EXPECT_NE(rows.find("-More-"), std::string::npos) << Dump();
+}
+
 TEST_F(StepEvents, AHordeGathersOnNineCellsOutOfSight) {
     for (Tile& tile : floorArray[0].tiles) tile.visibleNow = 1;
     for (int32_t x = 40; x <= 42; ++x) {

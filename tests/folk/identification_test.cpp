@@ -1,6 +1,8 @@
 // Identification at a sage: what the list lets him identify, the prices and what is learned.
 #include <curses.h>
 
+#include <cstring>
+
 #include "folk/folk_fixture.h"
 #include "items/appearances.h"
 
@@ -46,6 +48,20 @@ TEST_F(Identification, PricesAndWhatIsLearned) {
         EXPECT_EQ(player.inventory[0].identified, c.kind == kAimRing ? 1 : 0) << c.told;
         EXPECT_TRUE(Said(c.told)) << Messages();
     }
+}
+
+// A sentence longer than a line goes on at its words, with no page of blank
+// lines asking for a key and nothing cut at the edge of the screen.
+TEST_F(Identification, ALongAnswerWrapsAtItsWords) {
+    wandAppearances[0].name = "yellow wand";
+    std::strcpy(itemKinds[kLightWand].name, "wand of superior summoning");
+    Own(kLightWand, kUncursed, 0);
+    Type("iiy");
+    EXPECT_FALSE(RunUntilItWaitsForAKey([] { player.OpenSageMenu(); }));
+    EXPECT_TRUE(Said("The sage tells you the true identity of yellow wand: wand of superior summoning.")) << Messages();
+    messageLog.FlushMessages(false);
+    EXPECT_EQ(Row(19), "The sage tells you the true identity of yellow wand:" + std::string(28, ' '));
+    EXPECT_EQ(TextAt(20, 0, 28), "wand of superior summoning. ");
 }
 
 TEST_F(Identification, TheSagesListIgnoresWhatHeWillNotIdentify) {

@@ -6,6 +6,7 @@
 #include "folk/folk_fixture.h"
 #include "folk/piety.h"
 #include "monsters/unique_demon_names.h"
+#include "shell/screen_redraw.h"
 
 namespace {
 
@@ -137,6 +138,23 @@ TEST_F(Piety, SacrificingOneOrAllOfAStack) {
     EXPECT_TRUE(player.inventory.empty());
     EXPECT_EQ(player.piety, 30);
     EXPECT_TRUE(Said("The items freeze completely"));
+}
+
+// What the list said while it was open (a lighter burden after a quick sacrifice)
+// is still on the message rows after the turn's redraw, with the sacrifice's words.
+TEST_F(Piety, WhatTheListSaidIsShownWhenItCloses) {
+    itemKinds[kPotion].weight = 20;
+    player.identifiedKinds[kPotion] = 1;
+    player.strength = 8;  // carries 200, burdened above 150
+    OwnStack(kPotion, 8);
+    player.RecomputePlayerStats();
+    messageLog = MessageLog();
+    Type("Ss");
+    const int32_t choice = player.ChooseSacrifice();
+    Type("o");
+    player.MakeSacrifice(choice);
+    RedrawScreen();
+    EXPECT_EQ(TextAt(19, 0, 49), "You feel less burdened. You place the item at the") << Dump();
 }
 
 TEST_F(Piety, OfferingGold) {

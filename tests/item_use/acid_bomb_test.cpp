@@ -4,6 +4,7 @@
 #include <string>
 
 #include "item_use/potion_effects.h"
+#include "item_use/ranged_fixture.h"
 #include "monsters/monster_fight_fixture.h"
 
 namespace {
@@ -38,6 +39,19 @@ TEST_F(AcidBombTest, OpenedInTheHandItBurnsTheCharacterAndTheMonstersBeside) {
     EXPECT_NE(said.find("The acid burns you. The acid burns the rat too!"), std::string::npos) << said;
     EXPECT_NE(said.find("Next time you'll know that this potion is actually a throwing weapon."), std::string::npos);
     EXPECT_EQ(player.identifiedKinds[kBombKind], 1);
+}
+
+// A monster's name of two words is one piece: burned after a first monster whose
+// message leaves room on the line for "arctic" but not for "chameleon.".
+TEST_F(AcidBombTest, AMonstersNameIsNeverPartedByTheLineBreak) {
+    fight::PlaceFighter(13, 10, "enormous frost giant lord");
+    fight::PlaceFighter(14, 10, "arctic chameleon")->hp = 100;
+    Type("f");  // at the nearest monster: the first to burn
+    DrinkBomb(true);
+    EXPECT_NE(Messages().find("The acid burns the enormous frost giant lord. The acid burns the arctic chameleon."),
+              std::string::npos)
+        << Messages();
+    EXPECT_FALSE(ranged::NameParted("arctic", "chameleon.")) << Messages();
 }
 
 TEST_F(AcidBombTest, HalfTheHitPointsOrLessKillsBeforeTheBurst) {

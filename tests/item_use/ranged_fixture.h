@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "items/item_kind.h"
 #include "monsters/monster_fight_fixture.h"
 #include "player/player.h"
+#include "shell/message_log.h"
 #include "support/hand_made_world.h"
 
 namespace ranged {
@@ -61,6 +64,54 @@ inline int32_t LyingOn(int32_t x, int32_t y, int32_t kind) {
     int32_t count = 0;
     for (const ItemData& item : floorArray[0].At(x, y).items) count += item.kind == kind ? item.quantity : 0;
     return count;
+}
+
+// The message lines of the log, oldest first, without markup, "-More-" or trailing blanks.
+inline std::vector<std::string> MessageLines() {
+    std::vector<std::string> lines;
+    auto add = [&lines](const std::string& line) {
+        std::string plain = MessageLog::StripColourCodes(line);
+        const size_t more = plain.rfind("-More-");
+        if (more != std::string::npos) plain.erase(more);
+        plain.erase(plain.find_last_not_of(' ') + 1);
+        lines.push_back(plain);
+    };
+    for (int32_t i = kHistoryLines - 1; i >= 0; --i) {
+        if (!messageLog.history[i].empty()) add(messageLog.history[i]);
+    }
+    for (int32_t k = 0; k < 3; ++k) {
+        if (messageLog.used[k]) add(messageLog.line[k]);
+    }
+    return lines;
+}
+
+// True when the log parts a monster's name of two words at a line break: one line
+// ends in its first word and the next begins with the rest (with what follows it,
+// so that other messages naming the monster are told apart).
+//
+// WidthThatPartsAName runs the action once after each width of text already on the
+// first message line (0 to 79), on an empty log each time, and gives the first
+// width after which the name is parted; -1 when it never is.
+inline bool NameParted(const std::string& firstWord, const std::string& restAndAfter) {
+    const std::vector<std::string> lines = MessageLines();
+    for (std::size_t k = 0; k + 1 < lines.size(); ++k) {
+        const std::string& line = lines[k];
+        const bool endsInFirst = line.size() >= firstWord.size() &&
+                                 line.compare(line.size() - firstWord.size(), firstWord.size(), firstWord) == 0;
+        if (endsInFirst && lines[k + 1].rfind(restAndAfter, 0) == 0) return true;
+    }
+    return false;
+}
+
+inline int32_t WidthThatPartsAName(const std::function<void()>& action, const std::string& firstWord,
+                                   const std::string& restAndAfter) {
+    for (int32_t width = 0; width < 80; ++width) {
+        messageLog = MessageLog();
+        if (width > 0) messageLog.PrintMessage(std::string(static_cast<std::size_t>(width), 'x'));
+        action();
+        if (NameParted(firstWord, restAndAfter)) return width;
+    }
+    return -1;
 }
 
 }  // namespace ranged

@@ -170,6 +170,36 @@ TEST_F(ShootingTest, ADeflectingMonsterTurnsArrowsAwayExceptWhereEveryoneIsStupi
     EXPECT_LT(rat->hp, 100);
 }
 
+// Whatever stands on the line before it, a monster's name of two words is one piece.
+TEST_F(ShootingTest, AMonstersNameIsNeverPartedByTheLineBreak) {
+    Type(std::string(200, ' '));  // the -More- of a full page
+    Monster* chameleon = fight::PlaceFighter(13, 10, "arctic chameleon");
+    ArmWithBow(1000);
+    struct Case {
+        const char* what;
+        int32_t threshold;
+        int32_t dodge;
+        const char* rest;
+    };
+    const Case cases[] = {
+        {"hit", 0, kSureHit, "chameleon."},
+        {"miss", kSureMiss, 0, "chameleon."},
+        {"dodge", 0, kSureMiss, "chameleon dodges"},
+    };
+    for (const Case& c : cases) {
+        const int32_t width = WidthThatPartsAName(
+            [&] {
+                chameleon->hp = chameleon->maxHp = 100000;
+                chameleon->dodge = c.dodge;
+                player.toHitThreshold = c.threshold;
+                player.inventory[static_cast<std::size_t>(player.equipSlots[kSlotMainWeapon])].durability = 100;
+                player.ResolveShot(chameleon);
+            },
+            "arctic", c.rest);
+        EXPECT_EQ(width, -1) << c.what << ": " << Messages();
+    }
+}
+
 TEST_F(ShootingTest, TheHorrifiedCannotShootAtAFearsomeMonster) {
     Monster* ghost = fight::PlaceFighter(13, 10, "ghost", kAbilityFear);
     ArmWithBow(3);

@@ -90,6 +90,20 @@ TEST_F(ThrowingTest, ADeflectedThrowSpendsTheItemAndLandsIt) {
     EXPECT_NE(Messages().find("The monster deflects your projectile!"), std::string::npos);
 }
 
+// Whatever stands on the line before it, a monster's name of two words is one piece.
+TEST_F(ThrowingTest, AMonstersNameIsNeverPartedByTheLineBreak) {
+    Monster* chameleon = fight::PlaceFighter(13, 10, "arctic chameleon");
+    ArmWithDarts(1000);
+    const int32_t width = WidthThatPartsAName(
+        [&] {
+            chameleon->hp = chameleon->maxHp = 100000;
+            chameleon->dodge = kSureHit;
+            player.ResolveThrownProjectile(*chameleon);
+        },
+        "arctic", "chameleon with a");
+    EXPECT_EQ(width, -1) << Messages();
+}
+
 TEST_F(ThrowingTest, UniqueDemonsAreNamedWithoutAnArticle) {
     Monster* demon = fight::PlaceFighter(13, 10, "Omuerp");
     ArmWithDarts(5);

@@ -6,7 +6,9 @@
 
 #include "items/appearances.h"
 #include "items/item_fixtures.h"
+#include "floors/terrain.h"
 #include "shell/message_log.h"
+#include "shell/screen_redraw.h"
 
 namespace {
 
@@ -250,6 +252,8 @@ TEST_F(InventoryScreen, AFullTileEndsTheScreen) {
     EXPECT_EQ(result, 0);
     EXPECT_EQ(player.inventory[0].quantity, 2);
     EXPECT_EQ(Messages(), "There are too many items here already!");
+    // No turn passes, so no turn's redraw shows it: the screen does as it closes.
+    EXPECT_EQ(TextAt(19, 0, 38), "There are too many items here already!");
 
     // After an earlier drop in the same visit the turn is used all the same.
     messageLog = MessageLog();
@@ -258,6 +262,22 @@ TEST_F(InventoryScreen, AFullTileEndsTheScreen) {
     EXPECT_FALSE(Run());
     EXPECT_EQ(result, 1);
     EXPECT_EQ(player.inventory[0].quantity, 1);
+}
+
+// What a drop says while the screen is open is still on the message rows after
+// the turn's own redraw, not flushed by the screen's closing and blanked at once.
+TEST_F(InventoryScreen, WhatADropSaysIsShownWhenTheScreenCloses) {
+    PlayerTileHere().glyph = kAltarGlyph;
+    player.strength = 8;  // carries 200, burdened above 150
+    player.inventory = {Item(KindNamed("crude copper axe"), 8), Item(potion)};
+    player.RecomputePlayerStats();
+    messageLog = MessageLog();
+    Type("dz");
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(result, 1);
+    RedrawScreen();
+    EXPECT_EQ(TextAt(19, 0, 39), "You feel less burdened. You do realize ") << Dump();
+    EXPECT_EQ(TextAt(20, 0, 43), "dropping items on it? Press 'u' to use it. ") << Dump();
 }
 
 TEST_F(InventoryScreen, ExaminingTellsWhatIsKnownAndUsesTheTurn) {

@@ -79,7 +79,8 @@ TEST(ItemNames, ArticlesFollowThePhraseTableThenTheVowels) {
         {"umbrella", "an umbrella "},
         {"Emerald ring", "a Emerald ring "},  // the vowels are lower-case ones
         {"Leather gauntlets", "a Leather gauntlets "},  // and the phrases are matched by case
-        {"leather boots", "a leather boots "},
+        {"leather boots", "a pair of leather boots "},
+        {"heavy leather greaves", "a pair of heavy leather greaves "},
         {"dart", "a dart "},
         {"", "a  "},
     };

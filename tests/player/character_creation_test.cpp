@@ -204,6 +204,10 @@ TEST_F(CharacterCreation, TheNameIsAskedUntilOneIsUsable) {
 
     EXPECT_FALSE(ShowAfter("111111Abcdefghijkl\n1"));
     EXPECT_EQ(std::string(player.name), "Abcdefghi");  // the read stops at 9
+
+    // Blanks after the name are dropped; those inside it stay.
+    EXPECT_FALSE(ShowAfter("111111Tilly of \n1"));
+    EXPECT_EQ(std::string(player.name), "Tilly of");
 }
 
 TEST_F(CharacterCreation, ASavedCharactersNameIsRefused) {

@@ -234,4 +234,17 @@ TEST_F(LowHpWarningTest, WarningIsShownInRed) {
     EXPECT_EQ(ColourAt(19, 12), 11);
 }
 
+// With the last line nearly full, the warning and its prompt go to the next page
+// together: a page ending in "**LOW HP!**" alone would leave "space." without its "Press".
+TEST_F(LowHpWarningTest, TheWarningStaysWholeOnOneRow) {
+    player.maxHp = 30;
+    player.hp = 5;
+    for (const std::string& piece : {std::string(79, 'a'), std::string(79, 'b'), std::string(55, 'c') + " "}) {
+        messageLog.PrintMessage(piece);
+    }
+    Type("x ");
+    player.WarnLowHp();
+    EXPECT_EQ(TextAt(19, 0, 28), "**LOW HP!** Press space.    ") << Dump();
+}
+
 }  // namespace

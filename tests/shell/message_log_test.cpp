@@ -1,5 +1,8 @@
 #include "shell/message_log.h"
 
+#include <functional>
+#include <vector>
+
 #include "player/player.h"
 #include "shell/drawing.h"
 #include "support/screen_test.h"
@@ -118,13 +121,55 @@ TEST_F(MessageLogScreen, ASleepingCharacterMustPressSpaceAfterEachFlush) {
     EXPECT_EQ(messageLog.history[0].substr(0, 28), "@CPress space. Press space. ");
 }
 
-TEST_F(MessageLogScreen, AWordWiderThanALineIsKeptWholeAndClippedOnScreen) {
-    const std::string huge(300, 'w');
-    Type(" ");
-    messageLog.PrintMessage(huge + " ");
+// The log never holds a piece wider than a line: it would be cut at the edge of
+// the screen, after a page of blank lines asking for a key.
+TEST_F(MessageLogScreen, APieceWiderThanALineIsBrokenAtItsWords) {
+    std::string sentence;
+    for (int i = 0; i < 17; ++i) sentence += "abcd ";  // 85 columns
+    messageLog.PrintMessage(sentence);
+    EXPECT_EQ(MessageLog::VisibleLength(messageLog.line[0]), 79);
+    EXPECT_EQ(messageLog.line[1], "@Cabcd abcd ");
+    messageLog.FlushMessages(false);
+    EXPECT_EQ(TextAt(19, 0, 75), sentence.substr(0, 75));
+    EXPECT_EQ(TextAt(20, 0, 10), "abcd abcd ");
+
+    // A word wider than a line is cut where the line ends, its markup kept whole.
+    messageLog.PrintMessage("@R" + std::string(100, 'w') + " ");
+    EXPECT_EQ(messageLog.line[0], "@C@R" + std::string(79, 'w'));
+    EXPECT_EQ(messageLog.line[1], "@R" + std::string(21, 'w') + " ");
     messageLog.FlushMessages(false);
     EXPECT_EQ(TextAt(19, 0, 79), std::string(79, 'w'));
-    EXPECT_EQ(messageLog.history[0].size(), 2u + 301u);
+    EXPECT_EQ(ColourAt(19, 0), 12);
+    EXPECT_EQ(TextAt(20, 0, 22), std::string(21, 'w') + " ");
+    EXPECT_EQ(ColourAt(20, 0), 12);
+}
+
+// A page break never parts "Press" from "space.": the game ignores every other key
+// while it waits, so the page it waits under must say so.
+TEST_F(MessageLogScreen, PressSpaceIsNeverPartedByAPageBreak) {
+    const std::vector<std::function<void()>> prompts = {
+        [] { WaitForSpace(); },
+        [] { PrintWords("Press space. "); },
+        [] {
+            player.sleep = 1;
+            messageLog.FlushMessages(false);
+        },
+    };
+    for (const auto& prompt : prompts) {
+        messageLog = MessageLog();
+        // Lines 1 and 2 full, line 3 with room for "Press " but not for "space. ".
+        Print({std::string(79, 'a'), std::string(79, 'b'), std::string(60, 'c') + " "});
+        Type("x ");
+        prompt();
+        player.sleep = 0;
+        if (messageLog.used[0]) messageLog.FlushMessages(false);
+        EXPECT_EQ(TextAt(19, 0, 13), "Press space. ") << Dump();
+        std::string page;
+        for (const std::string& line : messageLog.history) {
+            if (line.find("-More-") != std::string::npos) page = MessageLog::StripColourCodes(line);
+        }
+        EXPECT_EQ(page.substr(60, 7), " -More-") << page;
+    }
 }
 
 }  // namespace

@@ -20,6 +20,32 @@ TEST_F(Terminal, APauseEndsAtItsKey) {
     EXPECT_FALSE(PauseUnlessKey(0, kKeySpace));
 }
 
+// A TERM that does not match the terminal leaves curses sequences it cannot
+// name: they are dropped whole, so that Home sent as ESC [ 1 ~ is no '1' (a step
+// south-west); Escape itself still answers at once, alone or before a key.
+TEST_F(Terminal, AnEscapeSequenceTheTerminalDoesNotKnowIsDroppedWhole) {
+    for (const char* sequence : {"\x1b[1~", "\x1b[4~", "\x1b[11~", "\x1b[200~", "\x1bOz"}) {
+        ASSERT_EQ(key_defined(sequence), 0) << "known to this terminal: " << sequence + 1;
+        Type(std::string(sequence) + "q");
+        EXPECT_EQ(ReadKey(), 'q') << sequence + 1;
+    }
+    Type("\x1b");
+    EXPECT_EQ(ReadKey(), kKeyEscape);
+    Type("\x1b" "q");
+    EXPECT_EQ(ReadKey(), kKeyEscape);
+    EXPECT_EQ(ReadKey(), 'q');
+    // A known sequence is still its key.
+    Press(KEY_HOME);
+    EXPECT_EQ(ReadKey(), KEY_HOME);
+
+    // The poll and the pause drop them as well.
+    Type("\x1b[1~");
+    EXPECT_EQ(PollKey(), kNoKey);
+    Type("\x1b[1~1");
+    EXPECT_TRUE(PauseUnlessKey(2000000000, '1'));
+    EXPECT_EQ(PollKey(), kNoKey);
+}
+
 // A terminal made smaller and then larger again has lost what it could not
 // show; once the key read sees the resize, the whole screen is drawn again.
 TEST_F(Terminal, AResizeSeenByTheKeyReadDrawsEverythingAgain) {

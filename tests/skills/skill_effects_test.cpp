@@ -222,21 +222,20 @@ TEST_F(SkillEffects, PenetratingStrikeWalksUntilIceAndStrikesOnTheWay) {
     EXPECT_NE(CharAt(9, 10), '|');
 }
 
-TEST_F(SkillEffects, PenetratingShotNeedsAnArrowAndABowAndSpendsNone) {
+TEST_F(SkillEffects, PenetratingShotNeedsAnArrowOnlyAndSpendsNone) {
     EXPECT_EQ(player.PerformSkill(kSkillPenetratingShot), 0);
     EXPECT_EQ(Messages(), "You need an arrow.");
-    // Without a bow there is nothing to shoot with: refused before any arrow flies.
-    CarryArrows(1);
-    EXPECT_EQ(player.PerformSkill(kSkillPenetratingShot), 0);
-    EXPECT_TRUE(Said("You need an arrow. You are unable to use this without a bow. The energy is wasted."));
 
-    WearSturdily(kSlotMainWeapon, kBow);
-    PlaceFighter(11, 11);
-    PlaceFighter(12, 12);
-    PlaceFighter(13, 13);
+    // One arrow and no bow: it flies through the whole line all the same.
+    CarryArrows(1);
+    PlaceFighter(11, 11, "grey rat");
+    PlaceFighter(12, 12, "cave bat");
+    PlaceFighter(13, 13, "snow yak");
     Type("3");
     AnswerMorePrompts();
     EXPECT_EQ(player.PerformSkill(kSkillPenetratingShot), 1);
+    for (const char* name : {"grey rat", "cave bat", "snow yak"}) EXPECT_TRUE(Said(name)) << name << ": " << Messages();
+    EXPECT_FALSE(Said("without a bow"));
     EXPECT_EQ(CharAt(13, 13), '\\');
     EXPECT_EQ(player.ArrowCount(), 1);
     EXPECT_EQ(player.preparedSkill, 0);

@@ -38,6 +38,13 @@ Diagnostics CheckItems(const std::string& text) {
     return diagnostics;
 }
 
+Diagnostics CheckGlyphs(const std::string& items, const std::string& monsters) {
+    Diagnostics diagnostics;
+    const ItemSource itemSource = ParseItemSource(items, "items.txt", diagnostics);
+    CheckItemGlyphs(itemSource, ParseMonsterSource(monsters, "monsters.txt", diagnostics), diagnostics);
+    return diagnostics;
+}
+
 Diagnostics CheckMonsters(const std::string& text) {
     Diagnostics diagnostics;
     CheckMonsterSource(ParseMonsterSource(text, "monsters.txt", diagnostics), diagnostics);
@@ -56,6 +63,8 @@ TEST(DataCompiler, TheGamesSourcesKeepEveryRule) {
     EXPECT_TRUE(monsters.Ok()) << monsters.Format();
     const Diagnostics items = CheckItems(Source("items.txt"));
     EXPECT_TRUE(items.Ok()) << items.Format();
+    const Diagnostics glyphs = CheckGlyphs(Source("items.txt"), Source("monsters.txt"));
+    EXPECT_TRUE(glyphs.Ok()) << glyphs.Format();
     Diagnostics floors;
     const std::vector<FloorMap> maps = ParseFloorSource(Source("floors.txt"), "floors.txt", floors);
     CheckFloorMaps(maps, "floors.txt", floors);
@@ -114,6 +123,39 @@ TEST(DataCompiler, BrokenItemSourcesAreRefusedWithTheirRule) {
     const Diagnostics gap = CheckItems(noIron);
     EXPECT_TRUE(gap.Broke("random coverage")) << gap.Format();
     EXPECT_TRUE(gap.Broke("crafting")) << gap.Format();
+}
+
+// On the map an item must never pass for a monster: no item kind takes a monster
+// kind's glyph, nor the '&' of the unique demons, whichever source changed.
+TEST(DataCompiler, AnItemWithAMonstersGlyphIsRefused) {
+    const std::string items = Source("items.txt");
+    const std::string monsters = Source("monsters.txt");
+    auto copperShownAs = [&items](const std::string& glyph) {
+        return ReplaceLine(items, "\"lump of copper\"", "  \"lump of copper\" '" + glyph + "' brown 3 1 melee 6 25");
+    };
+    // The rat's line with the materials' glyph in place of its letter.
+    std::string rat = monsters.substr(monsters.find("  \"rat\""));
+    rat = rat.substr(0, rat.find('\n'));
+    rat[rat.find(" r ") + 1] = '*';
+    struct Case {
+        const char* what;
+        std::string items;
+        std::string monsters;
+    };
+    const Case cases[] = {
+        {"an item shown as the demons", copperShownAs("&"), monsters},
+        {"an item shown as a rat", copperShownAs("r"), monsters},
+        {"a monster kind shown as the materials", items, ReplaceLine(monsters, "\"rat\"", rat)},
+    };
+    for (const Case& c : cases) {
+        const Diagnostics diagnostics = CheckGlyphs(c.items, c.monsters);
+        EXPECT_TRUE(diagnostics.Broke("glyphs")) << c.what << "\n" << diagnostics.Format();
+    }
+    const std::string told = CheckGlyphs(copperShownAs("r"), monsters).Format();
+    EXPECT_NE(told.find("items.txt:" + std::to_string(LineOf(items, "\"lump of copper\"")) +
+                        ": glyphs: \"lump of copper\": its glyph 'r' is also that of the monster kind \"rat\""),
+              std::string::npos)
+        << told;
 }
 
 TEST(DataCompiler, ADuplicateNameIsReportedAtItsLine) {

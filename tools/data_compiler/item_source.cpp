@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 
+#include "monsters/unique_demon_names.h"
 #include "shell/game.h"
 
 namespace {
@@ -601,6 +602,21 @@ void CheckItemSource(const ItemSource& source, Diagnostics& diagnostics) {
     CheckRandomCoverage(rules);
     CheckCrafting(rules);
     CheckPairedNames(rules);
+}
+
+void CheckItemGlyphs(const ItemSource& source, const MonsterSource& monsters, Diagnostics& diagnostics) {
+    std::map<uint8_t, std::string> monsterGlyphs;
+    for (const MonsterKind& kind : monsters.kinds) {
+        monsterGlyphs.emplace(static_cast<uint8_t>(kind.glyph), "the monster kind \"" + std::string(kind.name) + "\"");
+    }
+    monsterGlyphs[static_cast<uint8_t>(kDemonGlyph)] = "the unique demons";
+    const Rules rules{source, diagnostics};
+    for (size_t i = 0; i < source.kinds.size(); ++i) {
+        const auto found = monsterGlyphs.find(source.kinds[i].glyph);
+        if (found == monsterGlyphs.end()) continue;
+        rules.Broke(i, "glyphs", std::string("its glyph '") + static_cast<char>(found->first) + "' is also that of " +
+                                     found->second + ": on the map it would pass for a monster");
+    }
 }
 
 std::vector<uint8_t> BuildItemFile(const ItemSource& source) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "data_compiler/monster_source.h"
 #include "data_compiler/source_text.h"
 #include "items/item_kind.h"
 
@@ -18,6 +19,10 @@ struct ItemSource {
 ItemSource ParseItemSource(const std::string& text, const std::string& file, Diagnostics& diagnostics);
 // Checks every rule the game relies on.
 void CheckItemSource(const ItemSource& source, Diagnostics& diagnostics);
+// No item kind shows a monster kind's glyph, nor the unique demons' one: a
+// glyph on the map must tell an item from a monster. Read from the monster
+// source itself, so that the check holds whichever file is compiled first.
+void CheckItemGlyphs(const ItemSource& source, const MonsterSource& monsters, Diagnostics& diagnostics);
 // The version and the 250 records; records past the source's are unused kinds.
 std::vector<uint8_t> BuildItemFile(const ItemSource& source);
 // Kinds per type and per depth band.

@@ -1,4 +1,6 @@
-// The data compiler: hollowmere_data monsters|items|floors SOURCE TARGET
+// The data compiler: hollowmere_data monsters|floors SOURCE TARGET, or
+// hollowmere_data items SOURCE TARGET MONSTER_SOURCE (an item's glyph is checked
+// against the monster kinds' own source).
 //
 // Checks the readable source against every rule the game relies on. When a
 // rule breaks it names the file, the line and the rule, writes nothing and
@@ -55,15 +57,17 @@ void VerifyKindFile(const std::vector<Kind>& kinds, const std::string& target, D
 }
 
 int Usage() {
-    std::cerr << "usage: hollowmere_data monsters|items|floors SOURCE TARGET\n";
+    std::cerr << "usage: hollowmere_data monsters|floors SOURCE TARGET\n"
+                 "       hollowmere_data items SOURCE TARGET MONSTER_SOURCE\n";
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) return Usage();
+    if (argc < 2) return Usage();
     const std::string what = argv[1];
+    if (argc != (what == "items" ? 5 : 4)) return Usage();
     const std::string sourceName = argv[2];
     const std::string target = argv[3];
     std::remove(target.c_str());  // a failed run leaves no stale file behind
@@ -86,6 +90,15 @@ int main(int argc, char** argv) {
     } else if (what == "items") {
         items = ParseItemSource(text, sourceName, diagnostics);
         CheckItemSource(items, diagnostics);
+        const std::string monsterSourceName = argv[4];
+        std::string monsterText;
+        if (!ReadTextFile(monsterSourceName, monsterText)) {
+            std::cerr << monsterSourceName << ": cannot be read\n";
+            return 1;
+        }
+        // The monster source's own faults are the monster compile's to report.
+        Diagnostics monsterFaults;
+        CheckItemGlyphs(items, ParseMonsterSource(monsterText, monsterSourceName, monsterFaults), diagnostics);
         bytes = BuildItemFile(items);
         summary = SummarizeItems(items);
     } else if (what == "floors") {
