@@ -146,9 +146,7 @@ void Player::LevelUp(bool quiet, bool restart) {
     const int32_t learnableBefore = CountLearnableSkills();
 
     if (!quiet && !restart) {
-        for (const char* word : {"You ", "feel ", "more ", "experienced! ", "(Press ", "Space) "}) {
-            messageLog.PrintMessage(word);
-        }
+        PrintWords("You feel more experienced! (Press Space) ");
         messageLog.FlushMessages(false);
         WaitForSpaceKey();
     }

@@ -131,6 +131,20 @@ TEST_F(LevelUpTest, OneCallGivesOneLevelAndBelowTheThresholdNothing) {
     EXPECT_EQ(player.levelThreshold, 84);
 }
 
+// The prompt is one piece: a line break between its words would leave the
+// game waiting for the space bar under a line that does not say so.
+TEST_F(LevelUpTest, ThePressSpacePromptStaysWholeOnOneRow) {
+    for (int32_t filler = 40; filler < 79; ++filler) {
+        ResetGameState();
+        player.experience = player.levelThreshold;
+        messageLog.PrintMessage(std::string(static_cast<size_t>(filler), 'x') + " ");
+        EXPECT_TRUE(RunUntilItWaitsForAKey([] { player.LevelUp(false, false); }));
+        bool whole = false;
+        for (int32_t row = 19; row <= 21; ++row) whole = whole || Row(row).find("(Press Space)") != std::string::npos;
+        EXPECT_TRUE(whole) << "after " << filler << " columns" << Dump();
+    }
+}
+
 TEST_F(LevelUpTest, ThePageBeforeTheChoice) {
     player.level = 2;
     player.strength = 14;
