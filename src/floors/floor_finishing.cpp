@@ -1,7 +1,6 @@
 // What every layout generator does last: wall the border, put the stairs and
 // paint the colour scheme; and the digging direction they all draw.
 #include "floors/floor.h"
-#include "floors/local_random.h"
 #include "floors/spot_search.h"
 #include "shell/random_mother.h"
 

@@ -3,9 +3,28 @@
 // generator. Every random decision anywhere goes through rng.Random(n), so the
 // order in which the game draws numbers is part of its behaviour.
 //
-// A generator that keeps drawing reads its numbers from the block of draws made
-// ahead (shell/random_block.h) instead of working each one out; the numbers,
-// and the state words after each of them, are exactly those of drawing one at a time.
+// How the draws are made, in the files of this generator:
+// - random_jump.h: one draw at a time (DrawOnce), and jumping the state any
+//   number of draws ahead with one multiplication.
+// - random_block.h: the block of draws made ahead, kRandomBlockSize at once.
+//   Each lane of a fill is jumped to its own starting point of the sequence and
+//   runs from there, side by side with the others in vector registers
+//   (random_lanes_avx2.cpp, random_lanes_avx512.cpp).
+// - random_local_scope.h: a scope that lends the block to a tight loop of draws.
+//
+// The draws stay exactly those of drawing one at a time, in the same order:
+// every entry of the block is the number the one-at-a-time generator gives at
+// that point (a lane starts exactly where the jump puts it, and the block is
+// made one at a time when the lanes fail to join up), the generator hands the
+// entries out in order, and its state words after each draw are read back from
+// the entries around its cursor. A loop that weighs many upcoming draws at once
+// takes only those it used. So the same seed gives the same game on every path.
+//
+// The path that fills the block: the widest this processor runs (AVX-512, else
+// AVX2, else the scalar fill), chosen at the first draw of any generator,
+// so that nothing asks the processor before the program starts. Tests and
+// benchmarks pick one with UseRandomPath; the serial path makes no block at all,
+// and every draw is then worked out one at a time, inline.
 #include <climits>
 #include <cstdint>
 
@@ -54,7 +73,7 @@ public:
     }
 
     // Lending the block to a scope that draws from its own copy of the cursor,
-    // which can stay in a register (floors/local_random.h). The scope reads the
+    // which can stay in a register (random_local_scope.h). The scope reads the
     // entries from `next` to `end`; nothing else may draw from this generator
     // until it gives back how far it read. Both null on the serial path.
     struct LentDraws {

@@ -1,10 +1,9 @@
 #pragma once
-// The generators' tight loops of draws run on a scope of their own: it reads
-// the game generator's block through a cursor of its own, which stays in a
-// register, where each draw from the global one makes a round trip through
-// memory. When the scope ends the game's generator moves on exactly as if it
-// had drawn the numbers itself. Nothing inside the scope may draw from the
-// global generator.
+// Tight loops of draws run on a scope of their own: it reads the game
+// generator's block through a cursor of its own, which stays in a register,
+// where each draw from the global one makes a round trip through memory. When
+// the scope ends the game's generator moves on exactly as if it had drawn the
+// numbers itself. Nothing inside the scope may draw from the global generator.
 #include <climits>
 #include <cstdint>
 
@@ -97,15 +96,4 @@ int32_t TakeFirstAcceptedPair(LocalRandom& random, Accepts accepts, uint32_t& fi
     second = draws[2 * index + 1];
     random.SkipDraws(2 * (index + 1));
     return index;
-}
-
-// A digging direction from any generator: Random(4) gives 2 north, 3 south, 5 east, 4 west.
-constexpr int32_t kDirectionDraws = 4;
-inline int32_t DirectionOfDraw(int32_t drawn) {
-    static constexpr int32_t kDirections[kDirectionDraws] = {2, 3, 5, 4};
-    return kDirections[drawn];
-}
-template <class Generator>
-int32_t RandomDirection(Generator& generator) {
-    return DirectionOfDraw(generator.Random(kDirectionDraws));
 }
