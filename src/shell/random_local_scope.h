@@ -3,7 +3,11 @@
 // generator's block through a cursor of its own, which stays in a register,
 // where each draw from the global one makes a round trip through memory. When
 // the scope ends the game's generator moves on exactly as if it had drawn the
-// numbers itself. Nothing inside the scope may draw from the global generator.
+// numbers itself.
+//
+// While the scope lives the game's generator lags behind it: nothing inside the
+// scope may draw from `rng`, nor open a second scope. Debug and sanitizer
+// builds stop the program at such a draw (random_mother.h).
 #include <climits>
 #include <cstdint>
 
@@ -25,8 +29,7 @@ public:
             rng.TakeLentDraws(next);
             return;
         }
-        for (int32_t i = 0; i < 4; ++i) rng.x[i] = state.x[i];
-        rng.carry = state.carry;
+        rng.TakeLentState(state);
     }
     LocalRandom(const LocalRandom&) = delete;
     LocalRandom& operator=(const LocalRandom&) = delete;
