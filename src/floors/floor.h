@@ -61,7 +61,8 @@ public:
     ColourCode FirstItemColour() const;
     // The top glyph and colour from what lies here now: the first item, gold, or the dimmed terrain.
     void RefreshTopItem();
-    // The tile's record in a save file; a short or damaged one fails the reader.
+    // A test seam: the tile's record in a save file, which the floor's record
+    // writes and reads for each of its tiles; a short or damaged one fails the reader.
     void WriteTile(FieldWriter& writer) const;
     void ReadTile(FieldReader& reader);
 };
@@ -191,8 +192,6 @@ template <class Generator>
 int32_t RandomDirection(Generator& generator) {
     return DirectionOfDraw(generator.Random(kDirectionDraws));
 }
-// A digging direction from the game's generator.
-int32_t RandomDirection();
 // The layout types of floor blocks 1 to 3, drawn once per process on the first GenerateLayout.
 extern int32_t layoutShuffle[3];
 extern uint8_t layoutShufflePending;

@@ -73,30 +73,3 @@ private:
     bool serial = false;
     GeneratorState state;
 };
-
-// Rejection loops that draw two numbers a try weigh kPairBatch tries at once
-// from the block, without a branch per try, and take only the draws up to the
-// first try that is accepted: accepts(first, second) gets the two raw draws.
-// Returns that try's index with its draws in `first` and `second`; -1 when
-// none of the kPairBatch was accepted (all their draws taken), and -2, drawing
-// nothing, on the serial path.
-constexpr int32_t kPairBatch = 16;
-template <class Accepts>
-int32_t TakeFirstAcceptedPair(LocalRandom& random, Accepts accepts, uint32_t& first, uint32_t& second) {
-    const uint32_t* draws = random.UpcomingDraws(2 * kPairBatch);
-    if (draws == nullptr) return -2;
-    uint32_t accepted = 0;
-    for (int32_t i = 0; i < kPairBatch; ++i) {
-        const bool yes = accepts(draws[2 * i], draws[2 * i + 1]);
-        accepted |= static_cast<uint32_t>(yes) << i;
-    }
-    if (accepted == 0) {
-        random.SkipDraws(2 * kPairBatch);
-        return -1;
-    }
-    const int32_t index = __builtin_ctz(accepted);
-    first = draws[2 * index];
-    second = draws[2 * index + 1];
-    random.SkipDraws(2 * (index + 1));
-    return index;
-}
