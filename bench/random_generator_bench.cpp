@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "floors/local_random.h"
 #include "shell/random_block.h"
+#include "shell/random_local_scope.h"
 #include "shell/random_mother.h"
-#include "shell/serial_random_mother.h"
+#include "support/serial_random_mother.h"
 
 namespace {
 

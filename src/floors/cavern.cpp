@@ -4,7 +4,7 @@
 
 #include "floors/column_flood.h"
 #include "floors/floor.h"
-#include "floors/local_random.h"
+#include "shell/random_local_scope.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // 2000 attempts in a row fail, and kept when both halves of the map are open enough.
 #include "floors/floor.h"
 #include "floors/dig_spots.h"
-#include "floors/local_random.h"
 #include "floors/scratch_grid.h"
 #include "floors/spot_search.h"
+#include "shell/random_local_scope.h"
 #include "shell/random_mother.h"
 
 namespace {

@@ -63,6 +63,7 @@ public:
     }
     static constexpr int32_t kLongestClearRun = 8;
 
+    // Two test seams, one place at a time; the game asks through the tables below.
     // A wall whose 3x3 block lies on the map and holds at least 3 open tiles.
     bool IsWallBesideFloor(int32_t x, int32_t y) const { return Kind(x, y) & kBesideFloor; }
     // A wall with exactly 3 open tiles in its 3x3 block and 5 in its 5x5 block:

@@ -61,7 +61,8 @@ public:
     ColourCode FirstItemColour() const;
     // The top glyph and colour from what lies here now: the first item, gold, or the dimmed terrain.
     void RefreshTopItem();
-    // The tile's record in a save file; a short or damaged one fails the reader.
+    // A test seam: the tile's record in a save file, which the floor's record
+    // writes and reads for each of its tiles; a short or damaged one fails the reader.
     void WriteTile(FieldWriter& writer) const;
     void ReadTile(FieldReader& reader);
 };
@@ -181,8 +182,16 @@ extern Floor floorArray[kFloorCount];
 void RefreshTopItems();
 // True when floor f has a remembered altar, deep smith or sage.
 bool FloorHasKnownLandmark(int32_t f);
-// A digging direction: 2 north, 3 south, 4 west, 5 east.
-int32_t RandomDirection();
+// A digging direction from any generator: Random(4) gives 2 north, 3 south, 5 east, 4 west.
+constexpr int32_t kDirectionDraws = 4;
+inline int32_t DirectionOfDraw(int32_t drawn) {
+    static constexpr int32_t kDirections[kDirectionDraws] = {2, 3, 5, 4};
+    return kDirections[drawn];
+}
+template <class Generator>
+int32_t RandomDirection(Generator& generator) {
+    return DirectionOfDraw(generator.Random(kDirectionDraws));
+}
 // The layout types of floor blocks 1 to 3, drawn once per process on the first GenerateLayout.
 extern int32_t layoutShuffle[3];
 extern uint8_t layoutShufflePending;

@@ -1,7 +1,6 @@
 // What every layout generator does last: wall the border, put the stairs and
-// paint the colour scheme; and the digging direction they all draw.
+// paint the colour scheme.
 #include "floors/floor.h"
-#include "floors/local_random.h"
 #include "floors/spot_search.h"
 #include "shell/random_mother.h"
 
@@ -49,5 +48,3 @@ void Floor::SetTileColours(int32_t mode) {
         }
     }
 }
-
-int32_t RandomDirection() { return RandomDirection(rng); }

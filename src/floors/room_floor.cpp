@@ -6,10 +6,10 @@
 
 #include "floors/floor.h"
 #include "floors/dig_spots.h"
-#include "floors/local_random.h"
 #include "floors/room_plan.h"
 #include "floors/scratch_grid.h"
 #include "floors/spot_search.h"
+#include "shell/random_local_scope.h"
 #include "shell/random_mother.h"
 
 namespace {

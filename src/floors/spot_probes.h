@@ -54,7 +54,8 @@ int32_t FirstFittingProbeBitmap(const uint32_t* draws, int32_t probes, const Pla
 // The processor has the 512-bit byte permutes FirstFittingProbeBitmap and PlaceBits need.
 bool HasBytePermutes();
 
-// The scans this processor runs, the reference first (tests weigh each against it).
+// A test seam: the scans this processor runs, the reference first, so that
+// tests can weigh each against it. The game runs ActiveProbeScan alone.
 struct NamedProbeScan {
     const char* name;
     ProbeScan scan;

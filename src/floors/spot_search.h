@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "floors/floor.h"
-#include "floors/local_random.h"
 #include "floors/spot_probes.h"
+#include "shell/random_local_scope.h"
 
 constexpr int32_t kSpotDrawLimit = 20000;
 

@@ -41,25 +41,6 @@ constexpr bool BlocksSight(char glyph) { return glyph == kWallGlyph || glyph == 
 constexpr bool BlocksStep(char glyph) { return glyph == kWallGlyph || glyph == kDeepSmithGlyph; }
 constexpr bool IsWalkable(char glyph) { return !BlocksStep(glyph) && glyph != kIceBlockGlyph; }
 constexpr bool IsStairs(char glyph) { return glyph == kUpStairsGlyph || glyph == kDownStairsGlyph; }
-// The features of the dungeon: what the placers put on open spots, and the landmarks.
-constexpr bool IsFeature(char glyph) {
-    switch (glyph) {
-        case kAltarGlyph:
-        case kDeepSmithGlyph:
-        case kPoolGlyph:
-        case kSnowmanGlyph:
-        case kCampfireGlyph:
-        case kMirrorGlyph:
-        case kWritingGlyph:
-        case kVeilSpiritGlyph:
-        case kBagGlyph:
-        case kMaskGlyph:
-        case kLightBallGlyph:
-            return true;
-        default:
-            return false;
-    }
-}
 
 // ---- colours with a meaning ----
 // A floor's colour scheme is the colour of its walls; the corner tile (0, 0) is always a wall.

@@ -71,15 +71,11 @@ public:
     // True when the monster stands on the player's floor on a tile in view now.
     bool IsInPlayersView() const;
 
-    // Movement: one step each, 1 when made, 0 when refused (nothing changes).
-    int32_t StepMonsterNorth();
-    int32_t StepMonsterSouth();
-    int32_t StepMonsterWest();
-    int32_t StepMonsterEast();
-    int32_t StepMonsterNorthWest();
-    int32_t StepMonsterNorthEast();
-    int32_t StepMonsterSouthWest();
-    int32_t StepMonsterSouthEast();
+    // A test seam: one step in a direction (2 north, 3 south, 4 west, 5 east, 6 to 9
+    // north-west, north-east, south-west, south-east) under the rules every move
+    // obeys; 1 when made, 0 when refused (nothing changes). The game steps only
+    // through MoveMonsterToward and WanderMonster.
+    int32_t StepMonster(int32_t direction);
     // A step toward (targetX, targetY) by the preference order; 1 when one was made.
     int32_t MoveMonsterToward(int32_t targetX, int32_t targetY);
     void WanderMonster();

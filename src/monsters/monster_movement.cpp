@@ -193,14 +193,7 @@ int32_t OpenGroundAround(const Monster& monster) {
 
 }  // namespace
 
-int32_t Monster::StepMonsterNorth() { return Step(*this, kNorth); }
-int32_t Monster::StepMonsterSouth() { return Step(*this, kSouth); }
-int32_t Monster::StepMonsterWest() { return Step(*this, kWest); }
-int32_t Monster::StepMonsterEast() { return Step(*this, kEast); }
-int32_t Monster::StepMonsterNorthWest() { return Step(*this, kNorthWest); }
-int32_t Monster::StepMonsterNorthEast() { return Step(*this, kNorthEast); }
-int32_t Monster::StepMonsterSouthWest() { return Step(*this, kSouthWest); }
-int32_t Monster::StepMonsterSouthEast() { return Step(*this, kSouthEast); }
+int32_t Monster::StepMonster(int32_t direction) { return Step(*this, static_cast<StepCode>(direction)); }
 
 int32_t Monster::MoveMonsterToward(int32_t targetX, int32_t targetY) {
     if (targetX > x && targetY > y) return TryInOrder(*this, DiagonalOrder(kTowardSouthEast, lastMove));

@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
 #include <cstring>
 #include <limits>
-
-#include "records/data_file.h"
 
 namespace {
 
@@ -105,33 +102,4 @@ bool RunLengthUnpackAtMost(const std::vector<uint8_t>& packed, size_t limit, std
         out += copies;
     });
     return true;
-}
-
-namespace {
-
-bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes) {
-    return ReadFileStart(name, std::numeric_limits<size_t>::max(), bytes);
-}
-
-bool WriteWholeFile(const char* name, const std::vector<uint8_t>& bytes) {
-    std::FILE* file = std::fopen(name, "wb");
-    if (file == nullptr) return false;
-    bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fflush(file) != 0) written = false;
-    if (std::fclose(file) != 0) written = false;
-    return written;
-}
-
-}  // namespace
-
-bool CompressFile(const char* source, const char* target) {
-    std::vector<uint8_t> raw;
-    if (source == nullptr || target == nullptr || !ReadWholeFile(source, raw)) return false;
-    return WriteWholeFile(target, RunLengthPack(raw));
-}
-
-bool RleDecompressFile(const char* source, const char* target) {
-    std::vector<uint8_t> packed;
-    if (source == nullptr || target == nullptr || !ReadWholeFile(source, packed)) return false;
-    return WriteWholeFile(target, RunLengthUnpack(packed));
 }

@@ -14,10 +14,3 @@ std::vector<uint8_t> RunLengthUnpack(const std::vector<uint8_t>& packed);
 // small file can claim over a hundred times its size): false then, with `raw`
 // left empty.
 bool RunLengthUnpackAtMost(const std::vector<uint8_t>& packed, size_t limit, std::vector<uint8_t>& raw);
-
-// Pack or unpack the file `source` into `target` (created or truncated).
-// False when the source cannot be opened or read, or when the target cannot
-// be opened or fully written (the caller then discards the target). A source
-// that cannot be read leaves the target untouched.
-bool CompressFile(const char* source, const char* target);
-bool RleDecompressFile(const char* source, const char* target);

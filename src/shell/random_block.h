@@ -58,8 +58,10 @@ enum class RandomPath : int32_t { kSerial = 0, kScalar = 1, kAvx2 = 2, kAvx512 =
 RandomPath BestRandomPath();
 bool IsRandomPathSupported(RandomPath path);
 RandomPath ActiveRandomPath();
-// For tests and benchmarks: fill by this path from now on (it must be supported).
+// A test seam, which the benchmarks use too: fill by this path from now on (it
+// must be supported). The game always fills by the path it chose itself.
 void UseRandomPath(RandomPath path);
+// A test seam: the path's name, for test and benchmark labels.
 const char* RandomPathName(RandomPath path);
 
 // Fills randomBlock with the kRandomBlockSize draws that follow `state`, and

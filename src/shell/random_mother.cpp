@@ -1,6 +1,7 @@
 #include "shell/random_mother.h"
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -32,6 +33,7 @@ uint32_t StartingSeed() {
 }
 
 void RandomMother::RandomInit(uint32_t seed) {
+    ExpectNoScopeOpen();
     uint32_t s = seed;
     uint32_t* targets[5] = {&x[0], &x[1], &x[2], &x[3], &carry};
     for (uint32_t* target : targets) {
@@ -82,6 +84,18 @@ const uint32_t* RandomMother::UpcomingDrawsAfterFill(int32_t) {
     FillBlock();
     return next;
 }
+
+#if HOLLOWMERE_CHECK_DRAW_SCOPES
+void RandomMother::FailDrawInsideScope() {
+    std::fputs("The game's generator was drawn from while a local draw scope held it.\n", stderr);
+    std::abort();
+}
+
+void RandomMother::FailScopeNotOpen() {
+    std::fputs("A local draw scope gave back draws the game's generator had not lent.\n", stderr);
+    std::abort();
+}
+#endif
 
 uint32_t GetTickSeed() {
     const uint32_t tick = PlatformTickCount();

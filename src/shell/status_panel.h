@@ -6,6 +6,7 @@
 // Rebuilds and draws rows 22 (only after a screen clear), 23 and 24 from the player record.
 void DrawStatusPanel();
 
-// Every word and abbreviation the panel can show ("HP", "Str", "Norm", "Con",
-// "Cold" ...), each once, without colour markup, numbers, colons or slashes.
+// A test seam, for checking the manual against the panel: every word and
+// abbreviation the panel can show ("HP", "Str", "Norm", "Con", "Cold" ...),
+// each once, without colour markup, numbers, colons or slashes.
 std::vector<std::string> StatusPanelWords();

@@ -219,7 +219,7 @@ TEST_F(Generation, ColourSchemesPaintTerrainOnlyAndAlwaysDrawOnce) {
 TEST_F(Generation, RandomDirectionMapsFourDraws) {
     RandomMother copy = rng;
     const int32_t expected[4] = {2, 3, 5, 4};
-    for (int i = 0; i < 50; ++i) EXPECT_EQ(RandomDirection(), expected[copy.Random(4)]);
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(RandomDirection(rng), expected[copy.Random(4)]);
 }
 
 // Seeds whose first draws pick a room's pattern: Random(400), then Random(50).

@@ -110,7 +110,7 @@ TEST_F(MonsterMovement, AStepIsRefusedByWallsIceSmithsFolkAndForbiddenGround) {
         PutPlayer(3, 3);
         Monster* monster = PlaceMonster(40, 10, c.monsterFloor);
         floorArray[c.monsterFloor].At(41, 10).glyph = c.glyph;
-        EXPECT_EQ(monster->StepMonsterEast(), c.taken ? 1 : 0);
+        EXPECT_EQ(monster->StepMonster(E), c.taken ? 1 : 0);
         EXPECT_EQ(monster->x, c.taken ? 41 : 40);
     }
 }
@@ -118,14 +118,14 @@ TEST_F(MonsterMovement, AStepIsRefusedByWallsIceSmithsFolkAndForbiddenGround) {
 TEST_F(MonsterMovement, AStepNeverEntersThePlayerAnotherMonsterOrASage) {
     Monster* monster = PlaceMonster(40, 10);
     PutPlayer(41, 10);
-    EXPECT_EQ(monster->StepMonsterEast(), 0);
+    EXPECT_EQ(monster->StepMonster(E), 0);
     PlaceMonster(39, 10);
-    EXPECT_EQ(monster->StepMonsterWest(), 0);
+    EXPECT_EQ(monster->StepMonster(W), 0);
     AddSage(40, 9, 0);
-    EXPECT_EQ(monster->StepMonsterNorth(), 0);
+    EXPECT_EQ(monster->StepMonster(N), 0);
     // The same square on another floor is no obstacle.
     AddSage(40, 11, 3);
-    EXPECT_EQ(monster->StepMonsterSouth(), 1);
+    EXPECT_EQ(monster->StepMonster(S), 1);
 }
 
 TEST_F(MonsterMovement, TerrainBoundMonstersKeepOffGroundOfTheOtherColour) {
@@ -142,7 +142,7 @@ TEST_F(MonsterMovement, TerrainBoundMonstersKeepOffGroundOfTheOtherColour) {
         monster->ability = kAbilityTerrainSpecific;
         monster->colour = c.monsterColour;
         floorArray[0].At(41, 10).colour = c.ground;
-        EXPECT_EQ(monster->StepMonsterEast(), c.taken ? 1 : 0);
+        EXPECT_EQ(monster->StepMonster(E), c.taken ? 1 : 0);
         FreeAllMonsters();
         for (Tile& tile : floorArray[0].tiles) tile.monsterPresent = 0;
     }
@@ -150,7 +150,7 @@ TEST_F(MonsterMovement, TerrainBoundMonstersKeepOffGroundOfTheOtherColour) {
 
 TEST_F(MonsterMovement, AStepMovesTheOccupiedMarkAndRemembersWhereItCameFrom) {
     Monster* monster = PlaceMonster(40, 10);
-    EXPECT_EQ(monster->StepMonsterSouthWest(), 1);
+    EXPECT_EQ(monster->StepMonster(SW), 1);
     EXPECT_EQ(monster->x, 39);
     EXPECT_EQ(monster->y, 11);
     EXPECT_EQ(monster->previousX, 40);

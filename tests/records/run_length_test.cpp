@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
 
 #include "shell/random_mother.h"
-#include "support/working_directory.h"
 
 namespace {
 
@@ -82,61 +79,6 @@ TEST(RunLength, RoundTripsRandomAndRunHeavyInputs) {
             const Bytes raw = Join({Repeat(run, value), {3}, Repeat(run, value)});
             ASSERT_EQ(RunLengthUnpack(RunLengthPack(raw)), raw) << run << " of " << int(value);
         }
-    }
-}
-
-class RunLengthFiles : public ::testing::Test {
-protected:
-    std::string Path(const char* name) const { return (directory.Path() / name).string(); }
-    void Write(const std::string& path, const Bytes& bytes) const {
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    }
-    Bytes Read(const std::string& path) const {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    ScopedWorkingDirectory directory;
-};
-
-TEST_F(RunLengthFiles, PackAndUnpackEveryByteValueThroughFiles) {
-    Bytes raw;
-    for (int value = 0; value < 256; ++value) raw.insert(raw.end(), static_cast<size_t>(value % 5 + 1), value);
-    Write(Path("raw"), raw);
-    ASSERT_TRUE(CompressFile(Path("raw").c_str(), Path("packed").c_str()));
-    EXPECT_EQ(Read(Path("packed")), RunLengthPack(raw));
-    ASSERT_TRUE(RleDecompressFile(Path("packed").c_str(), Path("unpacked").c_str()));
-    EXPECT_EQ(Read(Path("unpacked")), raw);
-}
-
-TEST_F(RunLengthFiles, AnEmptySourceMakesAnEmptyTarget) {
-    Write(Path("raw"), {});
-    Write(Path("packed"), {1, 2, 3});  // an old target is truncated
-    ASSERT_TRUE(CompressFile(Path("raw").c_str(), Path("packed").c_str()));
-    EXPECT_TRUE(std::filesystem::exists(Path("packed")));
-    EXPECT_TRUE(Read(Path("packed")).empty());
-}
-
-TEST_F(RunLengthFiles, FailuresAreReported) {
-    // A source that cannot be opened leaves the target alone.
-    Write(Path("old"), {4, 5, 6});
-    EXPECT_FALSE(CompressFile(Path("missing").c_str(), Path("old").c_str()));
-    EXPECT_FALSE(RleDecompressFile(Path("missing").c_str(), Path("old").c_str()));
-    EXPECT_EQ(Read(Path("old")), (Bytes{4, 5, 6}));
-
-    // A source that opens but cannot be read (a folder) is a failure, not an empty file.
-    std::filesystem::create_directory(Path("folder"));
-    EXPECT_FALSE(CompressFile(Path("folder").c_str(), Path("out").c_str()));
-    EXPECT_FALSE(std::filesystem::exists(Path("out")));
-
-    // A target that cannot be opened.
-    Write(Path("raw"), {1, 1, 1});
-    EXPECT_FALSE(CompressFile(Path("raw").c_str(), Path("no/such/folder/out").c_str()));
-
-    // A target on a full device: opening works, writing fails.
-    if (std::filesystem::exists("/dev/full")) {
-        EXPECT_FALSE(CompressFile(Path("raw").c_str(), "/dev/full"));
-        EXPECT_FALSE(RleDecompressFile(Path("raw").c_str(), "/dev/full"));
     }
 }
 

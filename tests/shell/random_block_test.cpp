@@ -6,8 +6,8 @@
 
 #include "shell/random_jump.h"
 #include "shell/random_mother.h"
-#include "shell/serial_random_mother.h"
 #include "support/random_paths.h"
+#include "support/serial_random_mother.h"
 
 namespace {
 

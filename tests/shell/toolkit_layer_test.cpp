@@ -22,7 +22,7 @@ const std::vector<std::string> kToolkit = {
     "shell/drawing.h",        "shell/message_log.cpp",   "shell/message_log.h",         "shell/platform.cpp",
     "shell/platform.h",       "shell/random_mother.cpp", "shell/random_mother.h",       "shell/terminal.cpp",
     "shell/random_block.cpp", "shell/random_block.h",    "shell/random_jump.cpp",       "shell/random_jump.h",
-    "shell/random_lanes_avx2.cpp", "shell/random_lanes_avx512.cpp", "shell/serial_random_mother.h",
+    "shell/random_lanes_avx2.cpp", "shell/random_lanes_avx512.cpp", "shell/random_local_scope.h",
     "shell/terminal.h",       "shell/text_format.cpp",   "shell/text_format.h",         "shell/toolkit_hooks.cpp",
     "shell/toolkit_hooks.h",  "shell/xy.h",
 };

@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "data_compiler/floor_source.h"
 #include "data_compiler/item_source.h"
 #include "data_compiler/monster_source.h"
+#include "records/data_file.h"
 #include "records/run_length.h"
 
 namespace {
@@ -73,13 +75,10 @@ TEST(DataCompiler, TheGamesSourcesKeepEveryRule) {
 }
 
 TEST(DataCompiler, TheBuiltFloorsFileUnpacksToTheMapsText) {
-    const std::string unpacked = (std::filesystem::temp_directory_path() / "hollowmere_floors_unpacked").string();
-    const std::string packed = std::string(HOLLOWMERE_PLAY_DIR) + "/floors.hmd";
-    ASSERT_TRUE(RleDecompressFile(packed.c_str(), unpacked.c_str()));
-    std::string text;
-    ASSERT_TRUE(ReadTextFile(unpacked, text));
-    std::filesystem::remove(unpacked);
-    EXPECT_EQ(text, Source("floors.txt"));
+    std::vector<uint8_t> packed;
+    ASSERT_TRUE(ReadFileStart(std::string(HOLLOWMERE_PLAY_DIR) + "/floors.hmd", SIZE_MAX, packed));
+    const std::vector<uint8_t> unpacked = RunLengthUnpack(packed);
+    EXPECT_EQ(std::string(unpacked.begin(), unpacked.end()), Source("floors.txt"));
 }
 
 TEST(DataCompiler, BrokenItemSourcesAreRefusedWithTheirRule) {
