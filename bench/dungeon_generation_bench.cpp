@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "game_data.h"
-#include "shell/random_block.h"
+#include "toolkit/random_block.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "floors/field_of_view.h"
-#include "floors/floor.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "floors/floor.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
 
 namespace {
 

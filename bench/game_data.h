@@ -5,13 +5,13 @@
 #include <string>
 
 #include "floors/dungeon_generation.h"
-#include "floors/floor.h"
 #include "floors/floor_features.h"
-#include "folk/sage.h"
-#include "items/item_kind.h"
-#include "monsters/monster.h"
-#include "monsters/monster_kind.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/monster_kind.h"
+#include "world/sage.h"
 
 // Reads the data files once; false when the play folder has none. The working
 // directory becomes the play folder, where the floors file is read from.

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "floors/field_of_view.h"
+#include "game/game.h"
 #include "game_data.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/game.h"
+#include "world/player.h"
 
 namespace {
 

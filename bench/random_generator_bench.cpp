@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "shell/random_block.h"
-#include "shell/random_local_scope.h"
-#include "shell/random_mother.h"
 #include "support/serial_random_mother.h"
+#include "toolkit/random_block.h"
+#include "toolkit/random_local_scope.h"
+#include "toolkit/random_mother.h"
 
 namespace {
 

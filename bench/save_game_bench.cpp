@@ -9,10 +9,10 @@
 #include "floors/dungeon_generation.h"
 #include "game_data.h"
 #include "items/appearances.h"
-#include "player/player.h"
 #include "records/save_blocks.h"
-#include "shell/random_mother.h"
 #include "skills/skill_def.h"
+#include "toolkit/random_mother.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <string>
 
+#include "game/game.h"
 #include "shell/command_line.h"
-#include "shell/game.h"
-#include "shell/terminal.h"
+#include "toolkit/terminal.h"
 
 int main(int argc, char** argv) {
     StoreProgramArguments(argc, argv);

@@ -1,14 +1,14 @@
 // Very rarely a whole horde of angry monsters gathers out of sight.
 #include <cstdint>
 
-#include "floors/floor.h"
 #include "floors/tile_draws.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "floors/floor_population.h"
 #include "items/item_names.h"
 #include "items/worn_properties.h"
-#include "monsters/monster.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The blood stand brands one weapon or armour piece with a new property, once.
 #include "events/feature_tile.h"
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "shell/key_bindings.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/item_kind.h"
 
 void Player::UseBloodStand() {
     Tile* here = FeatureTile();

@@ -1,6 +1,6 @@
 #include "events/bounded_draws.h"
 
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
 
 bool DrawFittingTile(int32_t x0, int32_t y0, int32_t width, int32_t height,
                      const std::function<bool(int32_t, int32_t)>& fits, XY& spot) {

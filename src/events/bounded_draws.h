@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "shell/xy.h"
+#include "toolkit/xy.h"
 
 constexpr int32_t kBoundedDraws = 100000;
 

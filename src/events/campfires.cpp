@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "floors/floor.h"
-#include "items/item_kind.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // slushy ones the wet snow splashes the clothes.
 #include <cstdint>
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 void MessageLog::SinkInDeepSnow() {
     const Floor* floor = CurrentFloor();

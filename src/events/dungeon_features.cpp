@@ -1,7 +1,7 @@
 // The use-feature command: the feature under the character, found by its glyph.
 // Using any feature takes the turn, even a spent one that only refuses.
 #include "events/feature_tile.h"
-#include "player/player.h"
+#include "world/player.h"
 
 int32_t Player::UseDungeonFeature() {
     const Tile* tile = FeatureTile();

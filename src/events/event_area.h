@@ -4,9 +4,9 @@
 // name the key of a command.
 #include <cstdint>
 
-#include "floors/floor.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 // Ice blocks follow the floor's walls: light cyan among icy walls, white among
 // stone or snowy ones; on an unknown scheme the tile keeps its colour.

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "player/player.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/player.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include "events/event_area.h"
 #include "floors/floor_feelings.h"
 #include "floors/tile_draws.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "events/feature_loot.h"
 
 #include "floors/floor_population.h"
-#include "folk/sage.h"
-#include "items/item_data.h"
-#include "monsters/monster.h"
-#include "player/player.h"
+#include "world/item_data.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 bool LayFoundItem(Tile& tile, float level) {
     const int32_t kind = RandomItemKind(level, kAnyItemCategory);

@@ -3,7 +3,7 @@
 // when no kind fits or the tile is full; and the monsters that wait beside them.
 #include <cstdint>
 
-#include "floors/floor.h"
+#include "world/floor.h"
 
 // Lays one newly found item of a random kind for the level on the tile; false,
 // laying nothing, when no kind fits or the tile already holds all it can.

@@ -1,7 +1,7 @@
 #pragma once
 // The tile under the character, which every feature used in place works on.
-#include "floors/floor.h"
-#include "player/player.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 // Null when the character stands on no floor (the surface) or off the map.
 inline Tile* FeatureTile() {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "player/player.h"
+#include "world/player.h"
 
 void BeginFrostbite(int32_t turns) {
     Player& p = player;

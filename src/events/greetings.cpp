@@ -2,9 +2,9 @@
 #include <cstdint>
 
 #include "events/event_area.h"
-#include "folk/sage.h"
 #include "player/commands.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/sage.h"
 
 void MessageLog::GreetNpc() {
     for (int32_t dx = -1; dx <= 1; ++dx) {

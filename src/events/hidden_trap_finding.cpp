@@ -1,12 +1,12 @@
 // The ring of trap sight shows the hidden traps around the character's feet.
 #include <cstdint>
 
-#include "floors/floor.h"
 #include "items/worn_properties.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 void MessageLog::FindHiddenTrap() {
     Floor* floor = CurrentFloor();

@@ -3,8 +3,8 @@
 #include "events/feature_loot.h"
 #include "events/feature_tile.h"
 #include "events/frostbite_onset.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
 
 namespace {
 

@@ -4,15 +4,15 @@
 #include <cstdint>
 #include <string>
 
-#include "floors/floor.h"
 #include "items/inventory.h"
-#include "items/item_kind.h"
 #include "items/item_names.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/text_format.h"
+#include "toolkit/message_log.h"
+#include "toolkit/text_format.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // 23 effects; the blank scroll stays on its pedestal.
 #include "events/feature_tile.h"
 #include "events/magic_writing.h"
-#include "shell/id_rows.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/id_rows.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
 
 namespace {
 

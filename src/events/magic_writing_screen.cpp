@@ -4,11 +4,11 @@
 #include "events/magic_writing.h"
 #include "events/traps.h"
 #include "floors/field_of_view.h"
-#include "monsters/monster.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
+#include "game/screen_redraw.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "world/monster.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The ice mirror: one look changes an attribute by one point, mostly for the better.
 #include "events/feature_tile.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <cstdint>
 
 #include "events/event_area.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
 
 namespace {
 

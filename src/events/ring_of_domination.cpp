@@ -4,11 +4,11 @@
 
 #include "events/event_area.h"
 #include "items/worn_properties.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
 
 namespace {
 

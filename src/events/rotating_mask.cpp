@@ -2,7 +2,7 @@
 // inside for a fight.
 #include "events/event_area.h"
 #include "player/commands.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
 
 void MessageLog::MeetRotatingMask() {
     Floor* floor = CurrentFloor();

@@ -1,7 +1,7 @@
 #include "events/slot_draws.h"
 
-#include "player/player.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/player.h"
 
 int32_t DrawWornItem(std::span<const int32_t> table, int32_t draws, bool (*fits)(const ItemData&)) {
     const Player& p = player;

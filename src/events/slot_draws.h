@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <span>
 
-#include "items/item_data.h"
-#include "items/item_types.h"
+#include "world/item_data.h"
+#include "world/item_types.h"
 
 // The armour, weapons and cloth that wear and tear.
 constexpr std::array<int32_t, 13> kWearSlotDraws = {

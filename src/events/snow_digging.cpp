@@ -1,14 +1,14 @@
 // Something buried in the deep snow may turn up under the character's feet.
 #include <cstdint>
 
-#include "floors/floor.h"
 #include "floors/floor_population.h"
 #include "items/worn_properties.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 void MessageLog::DigUpItem() {
     Floor* floor = CurrentFloor();

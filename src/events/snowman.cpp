@@ -1,9 +1,9 @@
 // The twisted snowman: kicked once, it may hide loot and a monster.
 #include "events/feature_loot.h"
 #include "events/feature_tile.h"
-#include "monsters/monster.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
 
 void Player::KickSnowman() {
     Tile* here = FeatureTile();

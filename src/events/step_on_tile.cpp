@@ -6,14 +6,14 @@
 #include "events/tile_descriptions.h"
 #include "floors/floor_feelings.h"
 #include "floors/tile_draws.h"
-#include "folk/sage.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "events/event_area.h"
 #include "floors/tile_draws.h"
 #include "player/commands.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
 
 namespace {
 

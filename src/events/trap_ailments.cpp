@@ -2,12 +2,12 @@
 #include "events/frostbite_onset.h"
 #include "events/trap_effects.h"
 #include "items/item_prefixes.h"
-#include "monsters/monster.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/terminal.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "floors/floor.h"
-#include "shell/xy.h"
+#include "toolkit/xy.h"
+#include "world/floor.h"
 
 // ---- steps the effects share (trap_steps.cpp) ----
 // The floor the character stands on; traps only ever fire there.

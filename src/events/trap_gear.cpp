@@ -3,9 +3,9 @@
 #include "events/slot_draws.h"
 #include "events/trap_effects.h"
 #include "items/item_names.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/player.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include "events/trap_effects.h"
 #include "floors/field_of_view.h"
 #include "floors/floor_feelings.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
+#include "game/screen_redraw.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/player.h"
 
 namespace {
 

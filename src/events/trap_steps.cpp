@@ -3,11 +3,11 @@
 #include "events/bounded_draws.h"
 #include "events/trap_effects.h"
 #include "floors/field_of_view.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The traps that strike the tiles and monsters around the character as well.
 #include "events/trap_effects.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

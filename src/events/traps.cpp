@@ -3,10 +3,10 @@
 // row of a table; the effects live beside it, grouped by what they do.
 #include "events/trap_effects.h"
 #include "events/traps.h"
-#include "player/player.h"
-#include "shell/id_rows.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/id_rows.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/player.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "events/feature_tile.h"
 #include "events/slot_draws.h"
-#include "items/item_kind.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/item_kind.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 // often for a seasoned character, and sometimes a powerful one.
 #include <cstdint>
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
 #include "floors/tile_draws.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // roof, which comes and goes and leaves its marks on the floor and on the character.
 #include <cstdint>
 
-#include "floors/floor.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

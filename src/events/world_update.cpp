@@ -4,11 +4,11 @@
 #include "events/fading_boosts.h"
 #include "items/item_prefixes.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
 #include "skills/skill_def.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/player.h"
 
 namespace {
 

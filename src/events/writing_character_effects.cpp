@@ -5,11 +5,11 @@
 
 #include "events/bounded_draws.h"
 #include "events/magic_writing.h"
-#include "items/item_kind.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/terminal.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include "events/magic_writing.h"
 #include "floors/floor_feelings.h"
 #include "floors/floor_population.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "floors/column_flood.h"
-#include "floors/floor.h"
-#include "shell/random_local_scope.h"
+#include "toolkit/random_local_scope.h"
+#include "world/floor.h"
 
 namespace {
 

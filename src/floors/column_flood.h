@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "floors/floor.h"
+#include "world/floor.h"
 
 using ColumnBits = std::array<uint32_t, kFloorWidth>;
 

@@ -1,12 +1,12 @@
 // The corridor complex: straight corridors that turn at right angles and end
 // in small square rooms or run into open ground, grown from a 3x3 room until
 // 2000 attempts in a row fail, and kept when both halves of the map are open enough.
-#include "floors/floor.h"
 #include "floors/dig_spots.h"
 #include "floors/scratch_grid.h"
 #include "floors/spot_search.h"
-#include "shell/random_local_scope.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_local_scope.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
 
 namespace {
 

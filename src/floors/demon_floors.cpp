@@ -1,7 +1,7 @@
 #include "floors/demon_floors.h"
 
-#include "monsters/monster.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
 
 int32_t DemonIndex(int32_t floorNumber) {
     if (floorNumber < 6 || floorNumber > 34 || (floorNumber + 1) % 7 != 0) return -1;

@@ -3,7 +3,7 @@
 // are part of the program: two maps per floor, one of them chosen per game.
 #include <cstdint>
 
-#include "floors/floor.h"
+#include "world/floor.h"
 
 // 0..4 for the demon floors 6, 13, 20, 27 and 34; -1 for any other floor.
 int32_t DemonIndex(int32_t floorNumber);

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "floors/floor.h"
-#include "floors/spot_probes.h"
+#include "toolkit/random_probes.h"
+#include "world/floor.h"
 
 class ScratchGrid;
 

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "floors/demon_floors.h"
-#include "floors/floor.h"
 #include "floors/floor_features.h"
 #include "floors/prebuilt_floors.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // to octant, and what the player sees depends on them, so each octant keeps its own.
 #include "floors/field_of_view.h"
 
-#include "floors/floor.h"
+#include "world/floor.h"
 
 ShadowCaster shadowCaster;
 

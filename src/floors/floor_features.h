@@ -4,10 +4,10 @@
 // the game's count of altars.
 #include <cstdint>
 
-#include "floors/floor.h"
 #include "floors/tile_draws.h"
-#include "shell/random_mother.h"
-#include "shell/xy.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/xy.h"
+#include "world/floor.h"
 
 // The altars placed in this game.
 extern int32_t altarCount;

@@ -1,11 +1,11 @@
 #include "floors/floor_feelings.h"
 
 #include "floors/demon_floors.h"
-#include "floors/floor.h"
-#include "monsters/unique_demon_names.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/player.h"
+#include "world/unique_demon_names.h"
 
 namespace {
 

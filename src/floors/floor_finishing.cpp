@@ -1,8 +1,8 @@
 // What every layout generator does last: wall the border, put the stairs and
 // paint the colour scheme.
-#include "floors/floor.h"
 #include "floors/spot_search.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
 
 bool Floor::PlaceStairs(int32_t mode) {
     if (mode != kPlaceUpStairs && mode != kPlaceDownStairs) return false;

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "floors/floor_features.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
-#include "player/player.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 int32_t altarCount = 0;
 

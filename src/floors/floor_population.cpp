@@ -2,15 +2,15 @@
 #include <algorithm>
 #include <utility>
 
-#include "floors/floor.h"
 #include "floors/floor_features.h"
 #include "floors/floor_population.h"
 #include "floors/tile_draws.h"
-#include "folk/sage.h"
-#include "items/item_kind.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

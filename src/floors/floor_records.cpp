@@ -1,10 +1,10 @@
 // The tile and floor records of a save file, through the field codec. Reading
 // trusts nothing: a record that is short or holds values the game can't use
 // fails the reader, and the load that reads it is abandoned.
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
-#include "records/field_codec.h"
 #include "records/item_record.h"
+#include "toolkit/field_codec.h"
+#include "world/floor.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Which layout a generated floor gets: rooms in the first block of seven
 // floors, one of the other three layouts for each of the next three blocks
 // (never the same twice in a game), and any of the four in the last block.
-#include "floors/floor.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
 
 int32_t layoutShuffle[3] = {0, 0, 0};
 uint8_t layoutShufflePending = 1;

@@ -1,9 +1,9 @@
 // The map on screen and the player's memory of it. The map is drawn
 // incrementally: walls in view are drawn once, and a tile that leaves view is
 // drawn once more in its remembered form, dimmed unless something lies on it.
-#include "floors/floor.h"
-#include "player/player.h"
-#include "shell/drawing.h"
+#include "toolkit/drawing.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

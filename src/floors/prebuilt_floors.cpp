@@ -5,15 +5,15 @@
 #include <algorithm>
 #include <sstream>
 
-#include "floors/floor.h"
 #include "floors/floor_population.h"
 #include "floors/prebuilt_map_legend.h"
-#include "folk/sage.h"
-#include "items/item_kind.h"
-#include "monsters/monster.h"
-#include "records/data_file.h"
-#include "records/run_length.h"
-#include "shell/random_mother.h"
+#include "toolkit/data_file.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/run_length.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Rooms, carved straight into a floor or planned on a scratch grid: plain
 // rooms, rare checkerboards of ice, and small rooms with walls inside.
-#include "floors/floor.h"
 #include "floors/room_plan.h"
 #include "floors/scratch_grid.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
 
 namespace {
 

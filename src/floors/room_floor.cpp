@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <array>
 
-#include "floors/floor.h"
 #include "floors/dig_spots.h"
 #include "floors/room_plan.h"
 #include "floors/scratch_grid.h"
 #include "floors/spot_search.h"
-#include "shell/random_local_scope.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_local_scope.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
 
 namespace {
 

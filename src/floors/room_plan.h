@@ -3,7 +3,7 @@
 // it already taken. The floor carves it, or a scratch grid marks it.
 #include <cstdint>
 
-#include "shell/xy.h"
+#include "toolkit/xy.h"
 
 struct RoomPlan {
     int32_t x = 0;  // top-left tile

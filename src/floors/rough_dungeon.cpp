@@ -2,9 +2,9 @@
 // walls of what is already open, each ending in a room, like a mine.
 #include <algorithm>
 
-#include "floors/floor.h"
 #include "floors/dig_spots.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
 
 namespace {
 

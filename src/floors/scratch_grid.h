@@ -8,7 +8,7 @@
 // itself changes only where the grid was marked, that gives the same copy.
 #include <cstdint>
 
-#include "floors/floor.h"
+#include "world/floor.h"
 
 // One straight stretch of a planned path.
 struct PathSegment {

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "floors/floor.h"
-#include "floors/spot_probes.h"
-#include "shell/random_local_scope.h"
+#include "toolkit/random_local_scope.h"
+#include "toolkit/random_probes.h"
+#include "world/floor.h"
 
 constexpr int32_t kSpotDrawLimit = 20000;
 

@@ -3,9 +3,9 @@
 // keeps a draw-until-it-fits loop from running for ever.
 #include <cstdint>
 
-#include "floors/floor.h"
-#include "shell/random_mother.h"
-#include "shell/xy.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/xy.h"
+#include "world/floor.h"
 
 // A tile at least `margin` tiles from the map's edge: x first, then y.
 inline XY DrawTile(int32_t margin) {

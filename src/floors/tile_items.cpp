@@ -1,12 +1,12 @@
 // The items lying on a tile: adding one, and how the top one shows on the map.
-#include "floors/floor.h"
 #include "items/appearances.h"
 #include "items/inventory.h"
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
-#include "player/player.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

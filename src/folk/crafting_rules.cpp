@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "items/item_data.h"
+#include "world/item_data.h"
 
 bool IsCraftableMaterial(const ItemKind& kind) {
     return kind.power >= 1 && kind.secondValue >= kCraftArmour && kind.secondValue <= kCraftArmourOrMelee;

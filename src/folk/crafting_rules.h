@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
+#include "world/item_kind.h"
 
 // What is to be made: an item type and subtype.
 struct CraftWish {

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "folk/sage.h"
 #include "items/inventory.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 void Say(const std::string& text) {
     if (!text.empty() && text.back() != ' ') {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/colour.h"
+#include "toolkit/colour.h"
 
 // Prompts, menu lines and refusals of the services are drawn in this colour.
 constexpr ColourCode kPromptColour = kLightCyan;

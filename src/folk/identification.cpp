@@ -1,15 +1,15 @@
 // Identification: the list that picks a potion, wand, ring or amulet, and the
 // sage who names its kind for a price.
 #include "folk/folk_prompts.h"
-#include "folk/sage.h"
 #include "folk/sage_prices.h"
+#include "game/screen_redraw.h"
 #include "items/appearances.h"
 #include "items/equipment_list_screen.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/screen_redraw.h"
-#include "shell/text_format.h"
+#include "toolkit/message_log.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "floors/floor.h"
 #include "folk/folk_prompts.h"
+#include "game/screen_redraw.h"
 #include "items/item_list_cursor.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

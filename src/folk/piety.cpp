@@ -6,10 +6,10 @@
 #include <climits>
 
 #include "folk/folk_prompts.h"
-#include "monsters/unique_demon_names.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/text_format.h"
+#include "toolkit/message_log.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
+#include "world/unique_demon_names.h"
 
 namespace {
 

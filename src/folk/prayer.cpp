@@ -1,18 +1,18 @@
 // Prayer: a heard prayer heals the character completely or lifts every curse
 // from what the character wears, for the piety the prayer tier asks.
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
-#include "floors/terrain.h"
 #include "folk/folk_prompts.h"
 #include "folk/piety.h"
 #include "items/equip_rules.h"
-#include "monsters/unique_demon_names.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
 #include "shell/key_bindings.h"
-#include "shell/message_log.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/text_format.h"
+#include "world/floor.h"
+#include "world/player.h"
+#include "world/terrain.h"
+#include "world/unique_demon_names.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include "folk/item_offer_list.h"
 #include "folk/piety.h"
 #include "items/inventory.h"
-#include "items/item_kind.h"
 #include "items/item_list_cursor.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/text_format.h"
+#include "toolkit/message_log.h"
+#include "toolkit/text_format.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 #include <string>
 
 #include "folk/folk_prompts.h"
-#include "folk/sage.h"
 #include "folk/sage_prices.h"
-#include "monsters/unique_demon_names.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
+#include "world/sage.h"
+#include "world/unique_demon_names.h"
 
 namespace {
 

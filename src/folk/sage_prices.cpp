@@ -1,7 +1,7 @@
 #include "folk/sage_prices.h"
 
-#include "monsters/unique_demon_names.h"
-#include "player/player.h"
+#include "world/player.h"
+#include "world/unique_demon_names.h"
 
 int32_t HealingPrice(int32_t level) { return level / 2; }
 int32_t UncursingPrice(int32_t level) { return static_cast<int32_t>(level * 0.9); }

@@ -3,19 +3,19 @@
 #include <cstring>
 
 #include "folk/folk_prompts.h"
-#include "folk/sage.h"
 #include "folk/sage_prices.h"
+#include "game/screen_redraw.h"
 #include "items/inventory.h"
-#include "items/item_kind.h"
 #include "items/item_names.h"
-#include "monsters/unique_demon_names.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/screen_redraw.h"
 #include "shell/status_panel.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/text_format.h"
+#include "world/item_kind.h"
+#include "world/player.h"
+#include "world/sage.h"
+#include "world/unique_demon_names.h"
 
 namespace {
 

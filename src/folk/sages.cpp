@@ -1,9 +1,9 @@
 // Sages on the map: the record, the look-ups that keep their tiles free, and drawing.
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
-#include "folk/sage.h"
-#include "player/player.h"
-#include "shell/drawing.h"
+#include "toolkit/drawing.h"
+#include "world/floor.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 std::vector<cSage> sages;
 

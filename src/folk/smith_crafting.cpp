@@ -7,14 +7,14 @@
 #include "folk/folk_prompts.h"
 #include "items/equipment_list_screen.h"
 #include "items/inventory.h"
-#include "items/item_kind.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // The deep smith's reckoning, kept apart from his screens.
 #include <cstdint>
 
-#include "items/item_data.h"
-#include "items/item_kind.h"
+#include "world/item_data.h"
+#include "world/item_kind.h"
 
 // The durability a repair adds to an item of the kind for the gold paid (before the kind's maximum caps it).
 int32_t RepairGain(const ItemKind& kind, int32_t paid);

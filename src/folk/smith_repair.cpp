@@ -4,14 +4,14 @@
 
 #include "folk/folk_prompts.h"
 #include "folk/smith_prices.h"
-#include "items/item_kind.h"
+#include "game/screen_redraw.h"
 #include "items/item_names.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/screen_redraw.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/text_format.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 void Player::RepairItemAtSmith() {
     const int32_t index = RepairEquipmentScreen(false);

@@ -1,11 +1,11 @@
 // The chat command: the deep smith or the sage beside the character, and the smith's menu.
-#include "floors/floor.h"
-#include "floors/terrain.h"
 #include "folk/folk_prompts.h"
-#include "folk/sage.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/terminal.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/player.h"
+#include "world/sage.h"
+#include "world/terrain.h"
 
 int32_t Player::TalkToNpc() {
     for (int32_t dx = -1; dx <= 1; ++dx) {

@@ -2,16 +2,16 @@
 // lands, thrown at a monster by one who knows it, opened in the hand by one who does not.
 #include <string>
 
-#include "floors/floor.h"
 #include "item_use/aiming.h"
 #include "item_use/item_use_redraws.h"
 #include "item_use/potion_effects.h"
 #include "item_use/ranged_attack.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 
 #include <cstdio>
 
-#include "floors/floor.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/drawing.h"
 #include "shell/key_bindings.h"
-#include "shell/terminal.h"
+#include "toolkit/drawing.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

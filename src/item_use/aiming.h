@@ -4,7 +4,7 @@
 // rows they write on and the question whether a stored target is still in view.
 #include <cstdint>
 
-#include "shell/xy.h"
+#include "toolkit/xy.h"
 
 class Monster;
 class Player;

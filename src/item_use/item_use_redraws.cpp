@@ -1,10 +1,10 @@
 // The redraws and bookkeeping that eating, drinking and zapping share.
 #include "item_use/item_use_redraws.h"
 
+#include "game/screen_redraw.h"
 #include "items/inventory.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/screen_redraw.h"
+#include "toolkit/drawing.h"
+#include "world/player.h"
 
 void FullRedraw() {
     ClearScreen();

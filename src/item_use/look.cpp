@@ -1,13 +1,13 @@
 // The look command: a cursor over the map that tells what lies under it, and
 // opens a monster's examination or the character's pages from there.
-#include "floors/floor.h"
+#include "game/screen_redraw.h"
 #include "item_use/aiming.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
+#include "toolkit/drawing.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 // where the character may pick it up again, unless it broke.
 #include <vector>
 
-#include "floors/floor.h"
 #include "item_use/missiles.h"
 #include "items/inventory.h"
-#include "items/item_kind.h"
 #include "items/worn_properties.h"
-#include "player/player.h"
-#include "shell/random_mother.h"
 #include "skills/skill_def.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 void Player::LandMissile(int32_t landX, int32_t landY, int32_t kind, bool keep) {
     // A penetrating shot flies on through the monster and is gone for good.

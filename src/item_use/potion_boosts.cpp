@@ -1,7 +1,7 @@
 // The potions that lend speed, strength, senses, limbs or a skin of mud for a while.
 #include "item_use/potion_drinks.h"
-#include "player/player.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/player.h"
 
 void DrinkSpeed(PotionDrink& drink) {
     Player& p = drink.p;

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "item_use/potion_drinks.h"
-#include "items/item_kind.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/terminal.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The potions that hurt or hold the character: weakness, paralysis, disease,
 // fire and ice, and the vision that puts it to sleep.
-#include "floors/floor.h"
 #include "item_use/item_use_redraws.h"
 #include "item_use/potion_drinks.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/terminal.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

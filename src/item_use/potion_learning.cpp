@@ -3,9 +3,9 @@
 #include <string>
 
 #include "item_use/potion_drinks.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/player.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "item_use/item_use_redraws.h"
 #include "item_use/potion_drinks.h"
-#include "player/player.h"
+#include "world/player.h"
 
 namespace {
 

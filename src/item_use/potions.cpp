@@ -7,11 +7,11 @@
 #include "item_use/potion_drinks.h"
 #include "item_use/potion_effects.h"
 #include "items/appearances.h"
-#include "items/item_kind.h"
-#include "player/player.h"
-#include "shell/id_rows.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/id_rows.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

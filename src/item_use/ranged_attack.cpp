@@ -1,17 +1,17 @@
 // The steps shooting and throwing take alike.
 #include "item_use/ranged_attack.h"
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
 #include "item_use/aiming.h"
-#include "monsters/monster.h"
-#include "monsters/monster_abilities.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "player/to_hit_result.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/monster_abilities.h"
+#include "world/player.h"
 
 int32_t RefuseRanged(const char* text) {
     PrintWords(text);

@@ -2,15 +2,15 @@
 // ground, who stands there, and what lies there.
 #include <string>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
 #include "item_use/aiming.h"
 #include "items/item_names.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -3,20 +3,20 @@
 #include <cstdio>
 #include <string>
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
+#include "game/screen_redraw.h"
 #include "item_use/aiming.h"
 #include "item_use/missiles.h"
-#include "items/item_kind.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
 #include "shell/key_bindings.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -5,17 +5,17 @@
 
 #include "item_use/ranged_attack.h"
 #include "items/inventory.h"
-#include "items/item_kind.h"
-#include "monsters/monster.h"
-#include "monsters/monster_abilities.h"
 #include "player/damage_terms.h"
-#include "player/player.h"
 #include "player/strike_effects.h"
 #include "player/to_hit_result.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
 #include "skills/skill_def.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/monster_abilities.h"
+#include "world/player.h"
 
 namespace {
 

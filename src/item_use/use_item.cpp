@@ -4,12 +4,12 @@
 #include <string>
 
 #include "item_use/item_use_redraws.h"
-#include "items/item_kind.h"
-#include "monsters/unique_demon_names.h"
 #include "player/damage_terms.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/item_kind.h"
+#include "world/player.h"
+#include "world/unique_demon_names.h"
 
 namespace {
 

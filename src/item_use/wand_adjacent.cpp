@@ -1,13 +1,13 @@
 // The wands that work on the tile next to the zapper, or on the zapper himself:
 // ice blocks and campfires on bare floor, and four that reach into a monster.
-#include "floors/floor.h"
-#include "folk/sage.h"
 #include "item_use/zap_wand.h"
-#include "monsters/monster.h"
-#include "monsters/monster_abilities.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/monster_abilities.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

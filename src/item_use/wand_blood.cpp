@@ -1,12 +1,12 @@
 // Blood and what it feeds: the blood rain stains what the zapper sees and wakes
 // the beast within; the demonic flames make every stain in sight burst into fire.
-#include "floors/floor.h"
 #include "item_use/zap_wand.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

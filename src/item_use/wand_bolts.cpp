@@ -1,11 +1,11 @@
 // The bolts that fly straight: frost, fire and the slowing bolt, which a wall
 // or an ice block stops, and the walk they share with the rays, which turn back.
-#include "floors/floor.h"
 #include "item_use/zap_wand.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // zapper: the lightning bolt and the four rays.
 #include <string>
 
-#include "floors/floor.h"
 #include "item_use/zap_wand.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

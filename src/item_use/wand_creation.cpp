@@ -1,14 +1,14 @@
 // The creation wand: the zapper names a sort of thing, and one appears at his
 // feet, or gold when the dungeon has nothing of that sort for him.
-#include "floors/floor.h"
 #include "floors/floor_population.h"
 #include "item_use/zap_wand.h"
-#include "items/item_data.h"
-#include "items/item_types.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/terminal.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/item_data.h"
+#include "world/item_types.h"
+#include "world/player.h"
 
 namespace {
 

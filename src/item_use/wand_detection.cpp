@@ -1,10 +1,10 @@
 // The detection wand shows the floor's traps, monsters and items, one picture
 // after another; only the traps stay known afterwards.
-#include "floors/floor.h"
 #include "item_use/zap_wand.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 // zapper, a drill that bores into a piece of his equipment.
 #include <cstddef>
 
-#include "floors/floor.h"
 #include "item_use/zap_wand.h"
-#include "items/item_types.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/item_types.h"
+#include "world/player.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "item_use/zap_wand.h"
-#include "items/item_kind.h"
-#include "items/item_types.h"
-#include "player/player.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/item_kind.h"
+#include "world/item_types.h"
+#include "world/player.h"
 
 namespace {
 

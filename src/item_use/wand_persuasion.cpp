@@ -1,10 +1,10 @@
 // The persuasion wand: an ethereal salesman who talks a sage into lower prices,
 // and fools nobody else.
-#include "floors/floor.h"
-#include "folk/sage.h"
 #include "item_use/zap_wand.h"
-#include "player/player.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 int32_t PersuadedPrice(int32_t priceLevel, int32_t floor) {
     // What a sage of this floor asks before anyone buys from him.

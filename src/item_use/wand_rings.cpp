@@ -1,10 +1,10 @@
 // The ring wands: fire, a blizzard or acid on the eight tiles around the zapper.
-#include "floors/floor.h"
 #include "item_use/zap_wand.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

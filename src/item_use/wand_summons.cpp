@@ -1,9 +1,9 @@
 // The summoning wands call a monster onto a free square next to the zapper.
-#include "floors/floor.h"
 #include "item_use/zap_wand.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 void ZapSummon(int32_t effect, int32_t kind) {
     // The last free neighbour in this order is taken.

@@ -2,14 +2,14 @@
 // square of the same floor.
 #include <vector>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
 #include "item_use/zap_wand.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/xy.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/xy.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

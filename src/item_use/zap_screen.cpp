@@ -1,13 +1,13 @@
 // What zapping draws: the map again around the effects, and their flashes.
 #include "floors/field_of_view.h"
-#include "floors/floor.h"
+#include "game/screen_redraw.h"
 #include "item_use/zap_wand.h"
-#include "items/item_kind.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/screen_redraw.h"
+#include "toolkit/drawing.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 void FlashTile(int32_t x, int32_t y, ColourCode colour) {
     FlashCharacter(kFlashGlyph, x, y, colour, kZapStepMilliseconds);

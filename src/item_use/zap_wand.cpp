@@ -5,19 +5,19 @@
 #include <cstddef>
 #include <string>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
+#include "game/command_reader.h"
 #include "items/appearances.h"
 #include "items/inventory.h"
-#include "items/item_kind.h"
-#include "monsters/monster.h"
-#include "monsters/monster_abilities.h"
-#include "player/player.h"
-#include "shell/id_rows.h"
-#include "shell/key_reader.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/terminal.h"
+#include "toolkit/id_rows.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/monster_abilities.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 // effect gets the zapped wand's kind, which it identifies once the effect shows.
 #include <cstdint>
 
-#include "floors/terrain.h"
 #include "item_use/aiming.h"
 #include "item_use/item_use_redraws.h"
-#include "shell/colour.h"
+#include "toolkit/colour.h"
+#include "world/terrain.h"
 
 class Floor;
 class Monster;

@@ -2,9 +2,9 @@
 // at random for every new game, and looked up by kind.
 #include "items/appearances.h"
 
-#include "items/item_kind.h"
-#include "shell/bounded_draw.h"
-#include "shell/random_mother.h"
+#include "toolkit/bounded_draw.h"
+#include "toolkit/random_mother.h"
+#include "world/item_kind.h"
 
 AccessoryAppearance accessoryAppearances[35];
 AppearanceName potionAppearances[30];

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/colour.h"
+#include "toolkit/colour.h"
 
 class FieldReader;
 class FieldWriter;

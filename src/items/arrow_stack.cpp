@@ -1,9 +1,9 @@
 // The one counted stack of arrows that bows shoot, and the automatic pick-up
 // of ammunition.
 #include "items/inventory.h"
-#include "items/item_kind.h"
-#include "player/player.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Dropping one item, or a whole entry, onto the tile the character stands on.
-#include "floors/floor.h"
 #include "items/inventory.h"
-#include "items/item_kind.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "shell/key_bindings.h"
-#include "shell/message_log.h"
-#include "shell/text_format.h"
+#include "toolkit/message_log.h"
+#include "toolkit/text_format.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include "items/equip_rules.h"
 #include "items/equipment_rows.h"
 #include "items/item_names.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/drawing.h"
-#include "shell/list_frame.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/list_frame.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // the curses that hold, and the first equip that identifies.
 #include "items/equip_rules.h"
 
-#include "player/player.h"
 #include "player/worn_gear.h"
+#include "world/player.h"
 
 int32_t ArmourSlotOfSubtype(int32_t subtype) {
     switch (subtype) {

@@ -4,9 +4,9 @@
 #include <array>
 #include <cstdint>
 
-#include "items/item_data.h"
-#include "items/item_kind.h"
-#include "items/item_types.h"
+#include "world/item_data.h"
+#include "world/item_kind.h"
+#include "world/item_types.h"
 
 // What a slot operation gives when the hand rules or a curse refuse the change.
 constexpr int32_t kSlotRefused = -2;

@@ -3,18 +3,18 @@
 // better; and the picker of a cursed worn item drawn on the same pattern.
 #include <string>
 
-#include "floors/floor.h"
 #include "items/appearances.h"
 #include "items/equip_rules.h"
 #include "items/equipment_rows.h"
 #include "items/gear_advice.h"
 #include "items/item_names.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/drawing.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // elsewhere (blessing, repair, curse detection, the blood stand).
 #include <cstdint>
 
-#include "items/item_data.h"
-#include "items/item_kind.h"
+#include "world/item_data.h"
+#include "world/item_kind.h"
 
 struct EquipmentListRules {
     const char* helpLine;        // row 0

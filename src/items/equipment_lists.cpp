@@ -1,6 +1,6 @@
 // The four equipment lists: what each accepts and what becomes of the choice.
 #include "items/equipment_list_screen.h"
-#include "player/player.h"
+#include "world/player.h"
 
 namespace {
 

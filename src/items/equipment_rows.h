@@ -6,9 +6,9 @@
 #include <array>
 #include <cstdint>
 
-#include "items/item_data.h"
-#include "items/item_types.h"
-#include "shell/colour.h"
+#include "toolkit/colour.h"
+#include "world/item_data.h"
+#include "world/item_types.h"
 
 struct EquipmentRow {
     int32_t slot;

@@ -6,10 +6,10 @@
 #include "items/equip_chooser.h"
 #include "items/equip_rules.h"
 #include "items/equipment_rows.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/drawing.h"
-#include "shell/terminal.h"
+#include "toolkit/drawing.h"
+#include "toolkit/terminal.h"
+#include "world/player.h"
 
 namespace {
 

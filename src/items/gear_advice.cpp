@@ -4,8 +4,8 @@
 
 #include "items/equip_rules.h"
 #include "items/worn_properties.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
+#include "world/player.h"
 
 namespace {
 

@@ -4,18 +4,18 @@
 // breaks and leaves the inventory.
 #include <string>
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
 #include "items/equip_rules.h"
 #include "items/item_names.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/terminal.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

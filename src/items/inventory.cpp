@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "items/item_kind.h"
 #include "items/item_names.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/text_format.h"
+#include "toolkit/message_log.h"
+#include "toolkit/text_format.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "items/item_data.h"
+#include "world/item_data.h"
 
 // True when one of the equipment slots holds the inventory index.
 bool IsEquipped(int32_t index);

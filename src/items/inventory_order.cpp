@@ -2,8 +2,8 @@
 // when entries move or go.
 #include <vector>
 
-#include "items/item_kind.h"
-#include "player/player.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 // and keys to use, drop and examine. The dead and the victorious may only look.
 #include <string>
 
-#include "floors/floor.h"
+#include "game/screen_redraw.h"
 #include "items/inventory.h"
-#include "player/player.h"
 #include "player/surroundings.h"
-#include "shell/drawing.h"
-#include "shell/list_frame.h"
-#include "shell/message_log.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
+#include "toolkit/drawing.h"
+#include "toolkit/list_frame.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // What an item does beyond its numbers, told in one sentence after "It ".
-#include "items/item_kind.h"
-#include "player/player.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

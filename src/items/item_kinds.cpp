@@ -1,9 +1,9 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "items/item_kind.h"
-#include "shell/game.h"
-#include "shell/text_format.h"
+#include "game/game.h"
+#include "toolkit/text_format.h"
+#include "world/item_kind.h"
 
 ItemKindTable itemKinds;
 int32_t arrowKindIndex = -1;

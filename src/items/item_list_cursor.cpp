@@ -1,9 +1,9 @@
 #include "items/item_list_cursor.h"
 
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/list_frame.h"
-#include "shell/terminal.h"
+#include "toolkit/drawing.h"
+#include "toolkit/list_frame.h"
+#include "toolkit/terminal.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // draw: 20 entries a page on rows 4 to 23, the page number on row 3.
 #include "items/inventory.h"
 #include "items/item_rows.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "items/appearances.h"
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
-#include "player/player.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

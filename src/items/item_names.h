@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "items/item_data.h"
+#include "world/item_data.h"
 
 // The display name of an item kind: with its prefix for identified weapons and
 // armour, "wet " before wet cloth. extra is the item's prefix or wetness (-1 none).

@@ -3,11 +3,11 @@
 #include "items/item_rows.h"
 
 #include "items/inventory.h"
-#include "items/item_kind.h"
 #include "items/item_names.h"
 #include "items/item_prefixes.h"
-#include "player/player.h"
-#include "shell/text_format.h"
+#include "toolkit/text_format.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

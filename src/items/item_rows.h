@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "items/item_data.h"
+#include "world/item_data.h"
 
 constexpr std::size_t kItemRowWidth = 120;
 

@@ -1,9 +1,9 @@
 // The burden check before every step: a load above what the character can
 // carry keeps it where it stands.
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/terminal.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "world/player.h"
 
 bool Player::IsOverburdened() {
     if (carryingCapacity >= carriedWeight) return false;

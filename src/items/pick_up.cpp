@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "floors/floor.h"
 #include "items/inventory.h"
 #include "items/item_names.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
 
 void PickUpTheOnlyItem(Tile& tile) {
     if (tile.items.empty()) return;

@@ -1,11 +1,11 @@
 // A weapon with the "possessed" prefix now and then calls up a monster beside its wielder.
-#include "floors/floor.h"
-#include "folk/sage.h"
 #include "items/item_prefixes.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 void Player::PossessedWeaponSummon(bool secondHand) {
     const int32_t roll = rng.Random(40);

@@ -1,7 +1,7 @@
 // The prefix a new weapon or armour piece is born with.
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/item_kind.h"
 
 namespace {
 // A prefixed name must fit the item name buffer.

@@ -1,10 +1,10 @@
 // The second slot of a sort (second weapon, left ring) and the swap between
 // the hands and the readied weapons.
 #include "items/equip_rules.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
 #include "shell/status_panel.h"
+#include "toolkit/message_log.h"
+#include "world/player.h"
 
 namespace {
 

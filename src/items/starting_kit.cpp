@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "items/inventory.h"
-#include "items/item_kind.h"
-#include "player/player.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // What the worn accessories and armour prefixes give their wearer.
 #include "items/worn_properties.h"
 
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
-#include "player/player.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "floors/field_of_view.h"
-#include "floors/floor.h"
-#include "folk/sage.h"
-#include "player/player.h"
+#include "game/screen_redraw.h"
 #include "player/surroundings.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/screen_redraw.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // What the rest of the monster code needs of the demons' tricks.
 #include <cstring>
 
-#include "monsters/monster.h"
+#include "world/monster.h"
 
 // True when the monster carries exactly the unique demon's name (copies of the
 // final demon included).

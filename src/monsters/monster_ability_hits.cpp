@@ -2,18 +2,18 @@
 // warmth and cold, drained blood and energy, a blink, a knock-back, falling walls.
 #include <algorithm>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
-#include "monsters/monster.h"
 #include "monsters/monster_attack_steps.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
-#include "shell/id_rows.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/id_rows.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

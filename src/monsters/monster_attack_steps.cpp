@@ -4,17 +4,17 @@
 #include <cctype>
 #include <string>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
 #include "monsters/monster_messages.h"
 #include "player/armour_value.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "player/to_hit_result.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/colour.h"
+#include "toolkit/colour.h"
 
 class Monster;
 

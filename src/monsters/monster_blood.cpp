@@ -1,10 +1,10 @@
 // Living monsters bleed onto the map: blood is the colour of the tiles it lands on.
-#include "floors/floor.h"
-#include "monsters/monster.h"
-#include "player/player.h"
 #include "player/surroundings.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

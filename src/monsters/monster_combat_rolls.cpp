@@ -1,11 +1,11 @@
 // The two rolls every monster attack makes: whether it hits the player, and how hard.
-#include "monsters/monster.h"
 #include "monsters/monster_attack_steps.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "player/to_hit_result.h"
-#include "shell/random_mother.h"
 #include "skills/skill_def.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 int32_t Monster::RollMonsterToHit() {
     Player& p = player;

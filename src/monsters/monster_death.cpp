@@ -4,19 +4,19 @@
 // its next purge, so no caller in the middle of a loop is left holding freed memory.
 #include <cstring>
 
-#include "floors/floor.h"
 #include "items/worn_properties.h"
-#include "monsters/monster.h"
 #include "monsters/monster_attack_steps.h"
 #include "monsters/monster_drops.h"
 #include "monsters/monster_messages.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
 #include "records/endings.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "monsters/monster.h"
+#include "world/monster.h"
 
 std::vector<MonsKuvaus> monsterDescriptions;
 

@@ -2,14 +2,14 @@
 // before, each leaving an item of about the monster's level or a little gold.
 #include "monsters/monster_drops.h"
 
-#include "floors/floor.h"
 #include "floors/floor_population.h"
 #include "items/worn_properties.h"
-#include "monsters/monster.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "monsters/monster.h"
+#include "world/monster.h"
 
 // "uninjured", "barely injured", "injured", "badly injured", "almost dead" or
 // (for a monster that is not living) "almost destroyed".

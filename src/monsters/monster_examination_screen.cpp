@@ -2,15 +2,15 @@
 #include <cstring>
 
 #include "floors/field_of_view.h"
-#include "floors/floor.h"
-#include "monsters/monster.h"
+#include "game/screen_redraw.h"
 #include "monsters/monster_descriptions.h"
 #include "monsters/monster_examination.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // One sentence on how badly a monster is hurt, after the player's blow, shot or throw.
-#include "monsters/monster.h"
 #include "monsters/monster_messages.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/monster.h"
 
 void Monster::ReportMonsterHealth() {
     const int32_t barely = static_cast<int32_t>(maxHp / 1.5);

@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "monsters/monster_kind.h"
-#include "shell/game.h"
-#include "shell/text_format.h"
+#include "game/game.h"
+#include "toolkit/text_format.h"
+#include "world/monster_kind.h"
 
 MonsterKindTable monsterKinds;
 

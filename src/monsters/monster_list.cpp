@@ -1,10 +1,10 @@
 // The one list of monster records over all floors: appending, drawing, purging the
 // dead, freeing everything, and the two position look-ups.
-#include "floors/floor.h"
-#include "monsters/monster.h"
 #include "monsters/monster_occupancy.h"
-#include "player/player.h"
-#include "shell/drawing.h"
+#include "toolkit/drawing.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 Monster* monsterListHead = nullptr;
 int32_t monsterVisionRange = 7;

@@ -6,13 +6,13 @@
 
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
-#include "monsters/monster.h"
 #include "monsters/monster_attack_steps.h"
 #include "monsters/monster_messages.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // inside one. The five unique demons go by their names alone.
 #include <string>
 
-#include "monsters/monster.h"
+#include "world/monster.h"
 
 inline std::string MonsterSubject(const Monster& monster) {
     return IsUniqueDemon(monster.name) ? std::string(monster.name) : "The " + std::string(monster.name);

@@ -3,14 +3,14 @@
 // player in a corridor make way for each other.
 #include <cstdlib>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
-#include "monsters/monster_abilities.h"
 #include "monsters/monster_messages.h"
-#include "player/player.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/monster_abilities.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

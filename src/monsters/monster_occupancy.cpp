@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "floors/floor.h"
-#include "monsters/monster.h"
-#include "shell/text_format.h"
+#include "toolkit/text_format.h"
+#include "world/floor.h"
+#include "world/monster.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "items/item_prefixes.h"
-#include "monsters/monster.h"
 #include "monsters/monster_attack_steps.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // list in list order, 204 bytes each. The list link is not stored.
 #include <new>
 
-#include "floors/floor.h"
-#include "monsters/monster.h"
-#include "records/field_codec.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
+#include "game/game.h"
+#include "toolkit/drawing.h"
+#include "toolkit/field_codec.h"
+#include "world/floor.h"
+#include "world/monster.h"
 
 namespace {
 

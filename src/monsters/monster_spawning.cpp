@@ -5,11 +5,11 @@
 #include <new>
 #include <string_view>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

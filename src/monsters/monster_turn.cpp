@@ -3,16 +3,16 @@
 // waking, hunting, making room, swapping places, attacking, pursuing and wandering.
 #include <cstdlib>
 
-#include "floors/floor.h"
 #include "items/worn_properties.h"
 #include "monsters/demon_tricks.h"
-#include "monsters/monster.h"
-#include "monsters/monster_abilities.h"
 #include "monsters/monster_messages.h"
-#include "player/player.h"
 #include "player/surroundings.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/monster_abilities.h"
+#include "world/player.h"
 
 namespace {
 

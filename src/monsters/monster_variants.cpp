@@ -4,10 +4,10 @@
 #include <cstring>
 #include <string>
 
-#include "monsters/monster.h"
-#include "monsters/monster_kind.h"
-#include "shell/bounded_draw.h"
-#include "shell/random_mother.h"
+#include "toolkit/bounded_draw.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
+#include "world/monster_kind.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // Monsters and the stairs: healthy monsters beside the player follow it to the
 // next floor and land beside the staircase it arrives on, and a monster found
 // on the player's arrival square is crushed.
-#include "floors/floor.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
-#include "monsters/monster_abilities.h"
 #include "monsters/monster_messages.h"
-#include "player/player.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/monster_abilities.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <cstring>
 #include <new>
 
-#include "floors/floor.h"
-#include "monsters/monster.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
 
 namespace {
 

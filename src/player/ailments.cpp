@@ -1,12 +1,12 @@
 // The twelve ailments count down once per turn; while they last some of them hurt.
-#include "floors/floor.h"
 #include "items/worn_properties.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/terminal.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // puts on armour.
 #include <cstdint>
 
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
 #include "player/armour_value.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

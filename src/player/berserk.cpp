@@ -2,13 +2,13 @@
 // into a rage that lasts a few dozen turns and leaves it slowed.
 #include <algorithm>
 
-#include "floors/floor.h"
-#include "monsters/monster.h"
-#include "player/player.h"
 #include "player/surroundings.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "items/worn_properties.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/terminal.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // What the character can carry, and how much of it is carried, in percent.
 #include <cstdint>
 
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 int32_t Player::ComputeCarryingCapacity() {
     int32_t capacity = (strength + strengthBoost) * (RingHas(kPropertyCarrying) ? 33 : 25);

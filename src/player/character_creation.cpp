@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "player/player.h"
+#include "game/game.h"
 #include "shell/command_line.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
-#include "shell/random_mother.h"
-#include "shell/terminal.h"
 #include "skills/skill_def.h"
+#include "toolkit/drawing.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/player.h"
 
 namespace {
 

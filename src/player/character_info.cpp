@@ -4,21 +4,21 @@
 #include <string>
 #include <vector>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
-#include "items/item_kind.h"
+#include "game/screen_redraw.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
 #include "player/armour_value.h"
-#include "player/player.h"
 #include "player/surroundings.h"
-#include "player/trait_rows.h"
 #include "player/worn_gear.h"
-#include "shell/drawing.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
 #include "skills/skill_def.h"
+#include "toolkit/drawing.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/player.h"
+#include "world/sage.h"
+#include "world/trait_rows.h"
 
 namespace {
 

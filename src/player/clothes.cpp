@@ -1,14 +1,14 @@
 // Worn cloth keeps the cold out; wet cloth keeps it out less, and dries slowly.
-#include "items/item_kind.h"
 #include "items/item_names.h"
 #include "items/worn_properties.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
-#include "shell/bounded_draw.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/text_format.h"
+#include "toolkit/bounded_draw.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/text_format.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The command executor: what each command index does, and whether it used the action.
-#include "floors/floor.h"
+#include "game/command_reader.h"
+#include "game/game.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "records/save_game.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
 #include "shell/key_bindings.h"
-#include "shell/key_reader.h"
-#include "shell/message_log.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

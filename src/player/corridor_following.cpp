@@ -1,9 +1,9 @@
 // Turning a run at a simple corridor bend: where exactly three floor tiles
 // make up the bend (the character's own, the one it came from and one to the side).
-#include "floors/floor.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "shell/key_bindings.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -5,15 +5,15 @@
 #include <string>
 
 #include "floors/floor_feelings.h"
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
 #include "player/damage_terms.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
-#include "shell/text_format.h"
 #include "skills/skill_def.h"
+#include "toolkit/text_format.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 
 #include <utility>
 
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 int32_t AttributeDamage(int32_t attribute) {
     if (attribute > 20) attribute = 20 + Trunc((attribute - 20) / 2.5);

@@ -3,7 +3,7 @@
 // ranges of the character pages share.
 #include <cstdint>
 
-#include "items/item_data.h"
+#include "world/item_data.h"
 
 // A damage range, low end and high end.
 struct DamageRange {

@@ -3,20 +3,20 @@
 #include <algorithm>
 #include <cstring>
 
-#include "floors/floor.h"
+#include "game/game.h"
+#include "game/screen_redraw.h"
 #include "items/worn_properties.h"
 #include "player/cause_of_death.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
 #include "records/high_scores.h"
 #include "records/post_mortem.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
-#include "shell/message_log.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
 #include "skills/skill_def.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 // and speed read the style, and this command changes it without using a turn.
 #include <string>
 
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
-#include "player/player.h"
-#include "shell/drawing.h"
 #include "shell/key_bindings.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
 #include "shell/status_panel.h"
-#include "shell/terminal.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 int32_t previousFightingStyle = -1;
 

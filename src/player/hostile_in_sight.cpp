@@ -1,8 +1,8 @@
 // Whether a hostile monster is in view: it refuses quick moves and ends runs.
-#include "floors/floor.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "player/player.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Kicking an ice block: it may shatter, more easily on slushy floors and
 // hardly at all on floors of hard snow.
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
 #include "player/commands.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
 
 void KickIceBlock(Floor& floor, int32_t x, int32_t y) {
     const int32_t roll = rng.Random(20);

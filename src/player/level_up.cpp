@@ -2,16 +2,16 @@
 // on even levels, a trait, and the level's hit points and special points.
 #include <cstdint>
 
-#include "player/player.h"
+#include "game/screen_redraw.h"
 #include "player/progression_screen.h"
-#include "shell/drawing.h"
 #include "shell/key_bindings.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
 #include "skills/skill_def.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
 
 namespace {
 

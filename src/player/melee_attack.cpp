@@ -5,21 +5,21 @@
 #include <cstring>
 #include <string>
 
-#include "floors/floor.h"
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
-#include "monsters/monster.h"
 #include "monsters/monster_messages.h"
 #include "player/damage_terms.h"
-#include "player/player.h"
 #include "player/strike_effects.h"
 #include "player/to_hit_result.h"
 #include "player/worn_gear.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
-#include "shell/xy.h"
 #include "skills/skill_def.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/xy.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -2,16 +2,16 @@
 #include <algorithm>
 
 #include "floors/floor_feelings.h"
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
 #include "player/damage_terms.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "player/to_hit_result.h"
 #include "player/worn_gear.h"
-#include "shell/random_mother.h"
 #include "skills/skill_def.h"
+#include "toolkit/random_mother.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

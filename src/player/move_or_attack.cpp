@@ -1,14 +1,14 @@
 // A move in one of the eight directions: into a monster it is an attack,
 // anywhere else a step, unless something holds the character back.
-#include "folk/sage.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
 #include "shell/key_bindings.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
 #include "skills/skill_def.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

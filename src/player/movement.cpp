@@ -1,11 +1,11 @@
 // The eight one-tile steps. They share one rule set: walls and deep smiths
 // block (an orthogonal step of a run may turn at a corridor bend instead),
 // ice blocks are kicked, anything else is walked onto.
-#include "floors/floor.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "player/surroundings.h"
 #include "shell/key_bindings.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <climits>
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
 #include "skills/skill_def.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The frame and the attribute block of the level-up and training-room screens.
 #include "player/progression_screen.h"
 
-#include "player/player.h"
-#include "shell/drawing.h"
+#include "toolkit/drawing.h"
+#include "world/player.h"
 
 namespace {
 

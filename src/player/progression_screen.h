@@ -3,7 +3,7 @@
 // block on the left and the trait menu on the right.
 #include <cstdint>
 
-#include "shell/colour.h"
+#include "toolkit/colour.h"
 
 // The cyan frame: a rule under the attribute block, two rules across the
 // bottom and the divider in column 40.

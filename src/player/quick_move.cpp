@@ -2,15 +2,15 @@
 // replays step by step, or a quick rest of up to 50 further rests.
 #include <array>
 
-#include "floors/terrain.h"
-#include "folk/sage.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
 #include "shell/key_bindings.h"
-#include "shell/message_log.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
+#include "world/sage.h"
+#include "world/terrain.h"
 
 namespace {
 

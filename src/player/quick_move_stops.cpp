@@ -1,10 +1,10 @@
 // Where an orthogonal run stops by itself: at side openings that are no
 // simple bend, at the mouth of a corridor into a room, and at side passages
 // just ahead. The rules are written for a run to the north and turned with the run.
-#include "floors/floor.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "shell/key_bindings.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

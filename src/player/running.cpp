@@ -1,11 +1,11 @@
 // A running quick move or quick rest, replayed one step per command read: what
 // ends it before the step, the pause between steps, and the step itself.
-#include "floors/terrain.h"
-#include "folk/sage.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "shell/key_bindings.h"
-#include "shell/terminal.h"
+#include "toolkit/terminal.h"
+#include "world/player.h"
+#include "world/sage.h"
+#include "world/terrain.h"
 
 int32_t runStuckTurns = 0;
 int32_t runLastX = 0;

@@ -1,8 +1,8 @@
 // Dark floors shorten the sight of the character and of the monsters alike;
 // bright floors lengthen it.
-#include "monsters/monster.h"
-#include "player/player.h"
 #include "player/surroundings.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // A confused character's move: a random direction that is not into a wall, or staying put.
-#include "floors/terrain.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/message_log.h"
 #include "shell/key_bindings.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/player.h"
+#include "world/terrain.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <algorithm>
 
 #include "floors/field_of_view.h"
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
-#include "monsters/monster.h"
+#include "game/screen_redraw.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "records/endings.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/screen_redraw.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

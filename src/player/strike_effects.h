@@ -4,7 +4,7 @@
 // the effects of the striking weapon's prefix.
 #include <cstdint>
 
-#include "shell/colour.h"
+#include "toolkit/colour.h"
 
 class Monster;
 class Player;

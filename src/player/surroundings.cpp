@@ -1,8 +1,8 @@
 #include "player/surroundings.h"
 
 #include "floors/field_of_view.h"
-#include "floors/floor.h"
-#include "player/player.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 Floor* FloorAt(int32_t index) {
     if (index < 0 || index >= kFloorCount) return nullptr;

@@ -1,11 +1,11 @@
 // Traits: the menu that raises one of them, and the training-room screen.
 #include <string>
 
-#include "player/player.h"
 #include "player/progression_screen.h"
-#include "player/trait_rows.h"
-#include "shell/drawing.h"
-#include "shell/terminal.h"
+#include "toolkit/drawing.h"
+#include "toolkit/terminal.h"
+#include "world/player.h"
+#include "world/trait_rows.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Practice makes the character better with the weapons it uses, ever more slowly.
 #include "items/worn_properties.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/player.h"
 
 void Player::TrainWeaponProficiency(int32_t kind) {
     struct Training {

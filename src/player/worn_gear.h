@@ -2,10 +2,10 @@
 // Questions about what the character wears.
 #include <cstdint>
 
-#include "items/item_data.h"
-#include "items/item_kind.h"
 #include "items/worn_properties.h"
-#include "player/player.h"
+#include "world/item_data.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 // The item in an equipment slot, or null when the slot is empty.
 inline ItemData* EquippedItem(int32_t slot) {

@@ -3,18 +3,18 @@
 
 #include <string>
 
-#include "monsters/unique_demon_names.h"
-#include "player/player.h"
+#include "game/game.h"
 #include "records/endings_screen.h"
 #include "records/high_scores.h"
 #include "records/post_mortem.h"
 #include "records/save_game.h"
 #include "shell/command_line.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
-#include "shell/message_log.h"
-#include "shell/platform.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/platform.h"
+#include "toolkit/random_mother.h"
+#include "world/player.h"
+#include "world/unique_demon_names.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "shell/drawing.h"
+#include "toolkit/drawing.h"
 
 namespace {
 

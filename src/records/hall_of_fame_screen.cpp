@@ -1,12 +1,12 @@
 // The "Hall of Fame": the high-score table on a screen of its own.
-#include "player/player.h"
+#include "game/game.h"
+#include "game/title_screen.h"
 #include "records/high_scores.h"
 #include "shell/command_line.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
-#include "shell/message_log.h"
-#include "shell/text_format.h"
-#include "shell/title_screen.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
 
 namespace {
 

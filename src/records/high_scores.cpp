@@ -6,12 +6,12 @@
 #include <cstring>
 #include <vector>
 
-#include "items/item_kind.h"
-#include "monsters/unique_demon_names.h"
-#include "player/player.h"
-#include "records/data_file.h"
-#include "shell/platform.h"
-#include "shell/text_format.h"
+#include "toolkit/data_file.h"
+#include "toolkit/platform.h"
+#include "toolkit/text_format.h"
+#include "world/item_kind.h"
+#include "world/player.h"
+#include "world/unique_demon_names.h"
 
 HighScoreTable highScores;
 

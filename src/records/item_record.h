@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "items/item_data.h"
-#include "items/item_kind.h"
+#include "world/item_data.h"
+#include "world/item_kind.h"
 
 constexpr size_t kItemRecordSize = 24;
 

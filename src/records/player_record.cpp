@@ -1,10 +1,10 @@
 // The player's record in a save file: 736 bytes of fields in the file's own
 // order (which is not the order of the fields in memory), then the inventory.
-#include "floors/floor.h"
-#include "player/player.h"
-#include "records/field_codec.h"
 #include "records/item_record.h"
 #include "skills/skill_def.h"
+#include "toolkit/field_codec.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 
 #include <cstring>
 
-#include "player/player.h"
 #include "shell/command_line.h"
-#include "shell/platform.h"
-#include "shell/text_format.h"
+#include "toolkit/platform.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
 
 namespace {
 

@@ -5,22 +5,22 @@
 #include <string>
 #include <vector>
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
-#include "folk/sage.h"
-#include "items/item_kind.h"
+#include "game/game.h"
 #include "items/item_names.h"
-#include "monsters/monster.h"
-#include "monsters/unique_demon_names.h"
 #include "player/armour_value.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
 #include "records/high_scores.h"
 #include "records/post_mortem.h"
-#include "shell/game.h"
-#include "shell/message_log.h"
-#include "shell/text_format.h"
 #include "skills/skill_def.h"
+#include "toolkit/message_log.h"
+#include "toolkit/text_format.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
+#include "world/unique_demon_names.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
 // The blocks of the save stream in their order, each with its writer and reader.
 #include "records/save_blocks.h"
 
-#include "floors/floor.h"
-#include "folk/sage.h"
+#include "game/game.h"
+#include "game/game_state.h"
 #include "items/appearances.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "records/field_codec.h"
-#include "records/run_length.h"
-#include "shell/game.h"
-#include "shell/game_state.h"
-#include "shell/random_mother.h"
 #include "skills/skill_def.h"
+#include "toolkit/field_codec.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/run_length.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -5,15 +5,15 @@
 #include <cstring>
 #include <vector>
 
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "records/data_file.h"
+#include "game/game.h"
 #include "records/save_blocks.h"
 #include "records/save_game_screen.h"
 #include "shell/command_line.h"
-#include "shell/game.h"
-#include "shell/platform.h"
-#include "shell/terminal.h"
+#include "toolkit/data_file.h"
+#include "toolkit/platform.h"
+#include "toolkit/terminal.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "records/save_game_screen.h"
 
+#include "game/game.h"
 #include "shell/command_line.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
-#include "shell/message_log.h"
-#include "shell/terminal.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The records of the game's tables in a save file: the sages, the unidentified
 // looks of potions, wands, rings and amulets, and the learned flags of the skills.
-#include "floors/floor.h"
-#include "folk/sage.h"
 #include "items/appearances.h"
-#include "items/item_kind.h"
-#include "records/field_codec.h"
 #include "skills/skill_def.h"
+#include "toolkit/field_codec.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/sage.h"
 
 namespace {
 

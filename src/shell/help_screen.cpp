@@ -1,10 +1,10 @@
 // The help screen: every command with the key the key-binding file gave it.
-#include "player/player.h"
-#include "shell/drawing.h"
+#include "game/screen_redraw.h"
 #include "shell/key_bindings.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include <sstream>
 #include <string>
 
-#include "player/player.h"
+#include "game/game.h"
 #include "shell/command_line.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
-#include "shell/platform.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/platform.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
 
 KeyTable keyTable{};
 int32_t runDelayMs = 0;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <istream>
 
-#include "shell/xy.h"
+#include "toolkit/xy.h"
 
 // The commands, by index; the index is also the command's entry in keyTable.
 enum CommandIndex : int32_t {
@@ -53,7 +53,7 @@ extern KeyTable keyTable;
 // Milliseconds slept before each automatic step of a quick move.
 extern int32_t runDelayMs;
 
-// (DirectionStep, the step of a direction command, is in shell/xy.h.)
+// (DirectionStep, the step of a direction command, is in toolkit/xy.h.)
 // True when the key is the one bound to the command. Unbound commands match no key.
 bool IsBoundKey(int key, int32_t command);
 // The key of a command as shown on screens: the symbol, or a blank when unbound.

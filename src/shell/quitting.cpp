@@ -3,14 +3,14 @@
 #include <cstring>
 #include <string>
 
-#include "monsters/monster.h"
-#include "player/player.h"
+#include "game/game.h"
 #include "shell/command_line.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
-#include "shell/message_log.h"
-#include "shell/platform.h"
-#include "shell/terminal.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/platform.h"
+#include "toolkit/terminal.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 void QuitGame() {
     if (monsterListHead != nullptr) FreeAllMonsters();

@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "player/damage_terms.h"
-#include "player/player.h"
-#include "shell/message_log.h"
 #include "skills/skill_def.h"
 #include "skills/skill_effects.h"
+#include "toolkit/message_log.h"
+#include "world/player.h"
 
 int32_t BoostSize(int32_t level) { return std::min(Trunc(1.25 * level), 20); }
 

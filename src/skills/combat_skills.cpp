@@ -1,15 +1,15 @@
 // The fighting actions among the skills: blows at everything around, arrows at
 // everything in sight, strikes and shots that pass through a line of monsters,
 // and the taunt that makes shooters come to blows.
-#include "floors/floor.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "player/worn_gear.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
 #include "skills/skill_def.h"
 #include "skills/skill_effects.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,19 +1,19 @@
 // The learning screen: the skill list in pages of 20, three sorts, and
 // learning the highlighted skill for a skill point.
-#include "shell/screen_redraw.h"
+#include "game/screen_redraw.h"
 #include "skills/learning_screen.h"
 
 #include <string>
 #include <vector>
 
-#include "floors/floor.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/list_frame.h"
-#include "shell/message_log.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
 #include "skills/skill_def.h"
+#include "toolkit/drawing.h"
+#include "toolkit/list_frame.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

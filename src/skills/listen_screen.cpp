@@ -1,13 +1,13 @@
 // The listening skill: over a blank screen the character hears roughly where
 // the monsters of the floor are, most of them, give or take a tile.
-#include "floors/floor.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/random_mother.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
+#include "game/screen_redraw.h"
 #include "skills/skill_effects.h"
+#include "toolkit/drawing.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 int32_t PerformListen(Player& p) {
     ClearScreen();

@@ -1,12 +1,12 @@
 // The skills that move someone: the character's dash of two tiles, and the
 // shove that throws a monster back.
-#include "floors/floor.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
 #include "skills/skill_effects.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace {
 

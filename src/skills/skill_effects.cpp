@@ -6,11 +6,11 @@
 #include <cstddef>
 #include <iterator>
 
-#include "player/player.h"
-#include "shell/id_rows.h"
-#include "shell/key_reader.h"
-#include "shell/message_log.h"
+#include "game/command_reader.h"
 #include "skills/skill_def.h"
+#include "toolkit/id_rows.h"
+#include "toolkit/message_log.h"
+#include "world/player.h"
 
 namespace {
 

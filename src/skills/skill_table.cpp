@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/text_format.h"
+#include "toolkit/drawing.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
 
 SkillDef skillTable[kSkillCount];
 

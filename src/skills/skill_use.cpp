@@ -2,15 +2,15 @@
 // cycles which skill it uses, and what they share with the use-skill screen.
 #include "skills/skill_use.h"
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
 #include "shell/status_panel.h"
 #include "skills/skill_def.h"
 #include "skills/skill_effects.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/list_frame.h"
-#include "shell/message_log.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
-#include "shell/text_format.h"
+#include "game/screen_redraw.h"
 #include "skills/skill_def.h"
 #include "skills/skill_use.h"
+#include "toolkit/drawing.h"
+#include "toolkit/list_frame.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "toolkit/text_format.h"
+#include "world/player.h"
 
 namespace {
 

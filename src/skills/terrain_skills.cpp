@@ -2,18 +2,18 @@
 // ice down, iceballs made from icy floor, walls broken into ice, traps disarmed.
 #include <cstring>
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
-#include "folk/sage.h"
-#include "items/item_kind.h"
-#include "monsters/monster.h"
 #include "player/commands.h"
 #include "player/damage_terms.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
 #include "skills/skill_effects.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

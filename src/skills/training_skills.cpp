@@ -1,7 +1,7 @@
 // Each training has a skill of its own to start with and an attribute boost
 // that comes earlier and cheaper than for the others.
-#include "player/player.h"
 #include "skills/skill_def.h"
+#include "world/player.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <cstring>
 #include <string>
 
-#include "items/item_kind.h"
 #include "items/item_names.h"
 #include "items/item_prefixes.h"
-#include "monsters/monster_kind.h"
 #include "player/condition_fixture.h"
+#include "world/item_kind.h"
+#include "world/monster_kind.h"
 
 namespace events {
 

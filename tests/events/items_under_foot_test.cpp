@@ -4,8 +4,8 @@
 #include <string>
 
 #include "events_fixture.h"
+#include "game/game.h"
 #include "items/appearances.h"
-#include "shell/game.h"
 
 namespace {
 

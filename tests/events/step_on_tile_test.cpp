@@ -5,7 +5,7 @@
 #include "events_fixture.h"
 #include "floors/floor_feelings.h"
 #include "items/item_prefixes.h"
-#include "player/player.h"
+#include "world/player.h"
 
 namespace {
 

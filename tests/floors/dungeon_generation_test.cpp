@@ -5,7 +5,7 @@
 
 #include "floors/demon_floors.h"
 #include "floors/game_dungeon.h"
-#include "monsters/monster.h"
+#include "world/monster.h"
 
 namespace {
 

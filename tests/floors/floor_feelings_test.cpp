@@ -5,8 +5,8 @@
 
 #include "floors/floor_feelings.h"
 #include "floors/floor_fixtures.h"
-#include "shell/message_log.h"
 #include "support/screen_test.h"
+#include "toolkit/message_log.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 
 #include <cstdio>
 
-#include "floors/floor.h"
 #include "floors/floor_features.h"
-#include "items/item_kind.h"
-#include "monsters/monster_kind.h"
-#include "shell/random_mother.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster_kind.h"
 
 // Every tile of the floor gets this glyph and colour.
 inline void FillFloor(Floor& floor, char glyph, ColourCode colour = 0) {

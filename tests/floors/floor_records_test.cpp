@@ -1,5 +1,5 @@
 #include "floors/floor_fixtures.h"
-#include "records/field_codec.h"
+#include "toolkit/field_codec.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "floors/dungeon_generation.h"
 #include "floors/floor_fixtures.h"
-#include "items/item_kind.h"
-#include "monsters/monster_kind.h"
+#include "world/item_kind.h"
+#include "world/monster_kind.h"
 
 // The game's data files, read once from the play folder.
 struct GameData {

@@ -1,11 +1,11 @@
 // The map memory through the turns of a game: what a walk showed comes back
 // whole when the map is drawn again after a page covered it.
 #include "floors/field_of_view.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
-#include "shell/screen_redraw.h"
+#include "game/game.h"
+#include "game/screen_redraw.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
+#include "toolkit/drawing.h"
 
 namespace {
 

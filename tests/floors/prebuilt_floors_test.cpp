@@ -11,10 +11,10 @@
 
 #include "floors/floor_fixtures.h"
 #include "floors/prebuilt_floors.h"
-#include "records/run_length.h"
-#include "shell/drawing.h"
 #include "support/screen_test.h"
 #include "support/working_directory.h"
+#include "toolkit/drawing.h"
+#include "toolkit/run_length.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "floors/floor_fixtures.h"
-#include "folk/sage.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // gear, crafting from materials and the exchange of materials.
 #include <curses.h>
 
+#include "folk/crafting_rules.h"
 #include "folk/folk_fixture.h"
 #include "folk/folk_prompts.h"
-#include "folk/crafting_rules.h"
 #include "folk/smith_prices.h"
-#include "shell/random_mother.h"
 #include "support/game_state.h"
+#include "toolkit/random_mother.h"
 
 namespace {
 

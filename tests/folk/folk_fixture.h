@@ -7,11 +7,11 @@
 #include <cstring>
 #include <string>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
 #include "items/gear_fixture.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
+#include "world/floor.h"
+#include "world/sage.h"
 
 enum FolkKind : int32_t {
     kLightWand = 30,

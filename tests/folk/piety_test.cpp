@@ -5,8 +5,8 @@
 #include "floors/floor_feelings.h"
 #include "folk/folk_fixture.h"
 #include "folk/piety.h"
-#include "monsters/unique_demon_names.h"
-#include "shell/screen_redraw.h"
+#include "game/screen_redraw.h"
+#include "world/unique_demon_names.h"
 
 namespace {
 

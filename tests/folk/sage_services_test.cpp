@@ -4,9 +4,9 @@
 
 #include "folk/folk_fixture.h"
 #include "folk/sage_prices.h"
-#include "monsters/unique_demon_names.h"
+#include "game/command_reader.h"
 #include "shell/key_bindings.h"
-#include "shell/key_reader.h"
+#include "world/unique_demon_names.h"
 
 namespace {
 

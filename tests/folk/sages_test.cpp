@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "shell/drawing.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
+#include "toolkit/drawing.h"
 
 namespace {
 

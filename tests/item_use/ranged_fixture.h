@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "items/item_kind.h"
 #include "monsters/monster_fight_fixture.h"
-#include "player/player.h"
-#include "shell/message_log.h"
 #include "support/hand_made_world.h"
+#include "toolkit/message_log.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace ranged {
 

@@ -5,8 +5,8 @@
 
 #include "floors/floor_feelings.h"
 #include "item_use/ranged_fixture.h"
-#include "monsters/monster_abilities.h"
 #include "skills/skill_def.h"
+#include "world/monster_abilities.h"
 
 using namespace ranged;
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "item_use/ranged_fixture.h"
-#include "monsters/monster_abilities.h"
 #include "skills/skill_def.h"
+#include "world/monster_abilities.h"
 
 using namespace ranged;
 

@@ -2,9 +2,9 @@
 #include <string>
 
 #include "item_use/wand_fixture.h"
-#include "monsters/monster_abilities.h"
-#include "shell/drawing.h"
-#include "shell/random_mother.h"
+#include "toolkit/drawing.h"
+#include "toolkit/random_mother.h"
+#include "world/monster_abilities.h"
 
 using namespace wands;
 

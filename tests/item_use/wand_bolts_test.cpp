@@ -3,7 +3,7 @@
 #include <string>
 
 #include "item_use/wand_fixture.h"
-#include "monsters/monster_abilities.h"
+#include "world/monster_abilities.h"
 
 using namespace wands;
 

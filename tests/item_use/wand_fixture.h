@@ -6,19 +6,19 @@
 
 #include <cstdio>
 
-#include "floors/floor.h"
 #include "floors/game_dungeon.h"
 #include "item_use/zap_wand.h"
-#include "items/item_kind.h"
 #include "items/item_fixtures.h"
 #include "items/item_prefixes.h"
-#include "items/item_types.h"
-#include "monsters/monster.h"
-#include "monsters/monster_kind.h"
-#include "player/player.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/item_types.h"
+#include "world/monster.h"
+#include "world/monster_kind.h"
+#include "world/player.h"
 
 namespace wands {
 

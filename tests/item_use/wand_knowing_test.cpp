@@ -2,7 +2,7 @@
 #include <string>
 
 #include "item_use/wand_fixture.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
 
 #include <curses.h>
 

@@ -4,7 +4,7 @@
 
 #include "item_use/wand_fixture.h"
 #include "items/appearances.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
 
 using namespace wands;
 

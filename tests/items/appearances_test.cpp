@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "items/appearances.h"
-#include "items/item_kind.h"
 #include "support/game_state.h"
+#include "world/item_kind.h"
 
 namespace {
 

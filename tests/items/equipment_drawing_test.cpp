@@ -9,8 +9,8 @@
 
 #include "items/appearances.h"
 #include "items/gear_fixture.h"
-#include "shell/drawing.h"
 #include "support/screen_test.h"
+#include "toolkit/drawing.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 
-#include "floors/floor.h"
 #include "items/gear_fixture.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
+#include "world/floor.h"
 
 namespace {
 

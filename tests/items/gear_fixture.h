@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
-#include "player/player.h"
 #include "support/game_state.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 enum GearKind : int32_t {
     kSword = 1,

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
 #include "items/gear_fixture.h"
 #include "items/item_names.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
+#include "world/floor.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "game/screen_redraw.h"
 #include "items/appearances.h"
 #include "items/item_fixtures.h"
-#include "floors/terrain.h"
-#include "shell/message_log.h"
-#include "shell/screen_redraw.h"
+#include "toolkit/message_log.h"
+#include "world/terrain.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "items/item_fixtures.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
 
 namespace {
 

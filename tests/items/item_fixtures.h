@@ -7,15 +7,15 @@
 #include <cstring>
 #include <string>
 
-#include "floors/floor.h"
 #include "floors/game_dungeon.h"
-#include "items/item_data.h"
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
-#include "player/player.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
+#include "world/floor.h"
+#include "world/item_data.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace items {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "items/item_kind.h"
 #include "support/working_directory.h"
+#include "world/item_kind.h"
 
 namespace {
 

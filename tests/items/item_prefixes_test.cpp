@@ -3,7 +3,7 @@
 #include <string>
 
 #include "items/item_prefixes.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "items/appearances.h"
 #include "items/item_fixtures.h"
 #include "items/item_rows.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "game/command_reader.h"
 #include "items/item_fixtures.h"
 #include "shell/key_bindings.h"
-#include "shell/key_reader.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
 
 namespace {
 

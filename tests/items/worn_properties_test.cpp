@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
-#include "monsters/monster_kind.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
+#include "world/item_kind.h"
+#include "world/monster_kind.h"
 
 namespace {
 

@@ -13,16 +13,16 @@
 
 #include "floors/field_of_view.h"
 #include "floors/game_dungeon.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/game.h"
-#include "shell/message_log.h"
-#include "shell/screen_redraw.h"
-#include "shell/terminal.h"
+#include "game/game.h"
+#include "game/screen_redraw.h"
 #include "support/golden_catalogue.h"
 #include "support/random_paths.h"
 #include "support/screen_test.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

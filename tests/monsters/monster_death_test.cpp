@@ -2,8 +2,8 @@
 // experience, drops, piety, exploding corpses and the records' last moments.
 #include <gtest/gtest.h>
 
+#include "game/game.h"
 #include "monsters/monster_fight_fixture.h"
-#include "shell/game.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "game/screen_redraw.h"
 #include "monsters/monster_fixture.h"
-#include "shell/screen_redraw.h"
 #include "support/screen_test.h"
 
 namespace {

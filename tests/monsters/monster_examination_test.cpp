@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "monsters/monster_abilities.h"
 #include "monsters/monster_fixture.h"
 #include "support/game_state.h"
+#include "world/monster_abilities.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include "floors/floor_feelings.h"
 #include "monsters/monster_fixture.h"
 #include "player/condition_fixture.h"
-#include "shell/drawing.h"
-#include "shell/random_mother.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
+#include "toolkit/drawing.h"
+#include "toolkit/random_mother.h"
 
 namespace fight {
 

@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "floors/floor.h"
-#include "items/item_kind.h"
-#include "items/item_types.h"
-#include "monsters/monster.h"
-#include "player/player.h"
 #include "support/hand_made_world.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/item_types.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 // A rat of 20 hit points at normal speed, asleep, on (x, y) of the floor with its tile
 // marked occupied. It regenerates only once in a long while.

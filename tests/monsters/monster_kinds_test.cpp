@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "monsters/monster_kind.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "support/working_directory.h"
+#include "world/monster_kind.h"
 
 namespace {
 

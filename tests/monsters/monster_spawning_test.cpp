@@ -5,9 +5,9 @@
 #include <set>
 #include <string>
 
-#include "monsters/monster_kind.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
+#include "world/monster_kind.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "floors/floor_feelings.h"
 #include "items/worn_properties.h"
-#include "monsters/monster_abilities.h"
 #include "monsters/monster_fixture.h"
 #include "support/game_state.h"
+#include "world/monster_abilities.h"
 
 namespace {
 

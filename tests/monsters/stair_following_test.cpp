@@ -2,13 +2,13 @@
 // player's arrival square is crushed, and the tiles keep telling who stands where.
 #include <gtest/gtest.h>
 
-#include "monsters/monster_abilities.h"
+#include "game/game.h"
 #include "monsters/monster_fixture.h"
 #include "player/command_helpers.h"
 #include "player/commands.h"
-#include "shell/game.h"
 #include "shell/key_bindings.h"
 #include "support/screen_test.h"
+#include "world/monster_abilities.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <cstring>
 #include <string>
 
-#include "folk/sage.h"
 #include "player/condition_fixture.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -2,18 +2,18 @@
 // by moving; what newly worn prefixes do.
 #include <gtest/gtest.h>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
-#include "monsters/monster.h"
+#include "game/command_reader.h"
 #include "player/command_helpers.h"
 #include "player/commands.h"
-#include "player/player.h"
-#include "shell/drawing.h"
 #include "shell/key_bindings.h"
-#include "shell/key_reader.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
 #include "support/screen_test.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

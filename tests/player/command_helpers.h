@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "floors/floor.h"
-#include "player/player.h"
-#include "shell/key_reader.h"
+#include "game/command_reader.h"
 #include "support/hand_made_world.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 // The player's floor as rows, for failure messages.
 inline std::string MapAround(int32_t floor, int32_t x0, int32_t y0, int32_t w, int32_t h) {

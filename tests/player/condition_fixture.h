@@ -7,19 +7,19 @@
 #include <cstdio>
 #include <string>
 
-#include "floors/floor.h"
-#include "items/item_data.h"
-#include "items/item_kind.h"
 #include "items/worn_properties.h"
-#include "monsters/monster.h"
-#include "player/player.h"
 #include "shell/key_bindings.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
 #include "skills/skill_def.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/item_data.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 namespace conditions {
 

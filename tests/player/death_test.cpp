@@ -5,11 +5,11 @@
 #include <fstream>
 #include <string>
 
+#include "game/game.h"
 #include "monsters/monster_fight_fixture.h"
 #include "player/cause_of_death.h"
 #include "records/high_scores.h"
 #include "shell/command_line.h"
-#include "shell/game.h"
 #include "support/working_directory.h"
 
 namespace {

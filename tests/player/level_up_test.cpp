@@ -3,7 +3,7 @@
 #include <string>
 
 #include "player/condition_fixture.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
 
 namespace {
 

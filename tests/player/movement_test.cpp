@@ -3,17 +3,17 @@
 
 #include <algorithm>
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
+#include "game/command_reader.h"
+#include "player/command_helpers.h"
 #include "player/commands.h"
-#include "player/player.h"
 #include "shell/key_bindings.h"
-#include "shell/key_reader.h"
-#include "shell/message_log.h"
-#include "shell/random_mother.h"
 #include "support/game_state.h"
 #include "support/screen_test.h"
-#include "player/command_helpers.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "floors/floor.h"
-#include "items/item_kind.h"
-#include "player/player.h"
-#include "shell/message_log.h"
 #include "skills/skill_def.h"
 #include "support/game_state.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

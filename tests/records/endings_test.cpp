@@ -5,18 +5,18 @@
 #include <cstring>
 #include <filesystem>
 
-#include "items/item_kind.h"
-#include "player/player.h"
+#include "game/game.h"
 #include "records/endings.h"
 #include "records/endings_screen.h"
 #include "records/high_scores.h"
 #include "shell/command_line.h"
-#include "shell/game.h"
-#include "shell/platform.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
 #include "support/working_directory.h"
+#include "toolkit/platform.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

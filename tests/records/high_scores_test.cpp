@@ -10,16 +10,16 @@
 #include <sstream>
 #include <string>
 
-#include "items/item_kind.h"
-#include "player/player.h"
-#include "records/field_codec.h"
 #include "records/high_scores.h"
 #include "shell/command_line.h"
-#include "shell/platform.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
 #include "support/working_directory.h"
+#include "toolkit/field_codec.h"
+#include "toolkit/platform.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

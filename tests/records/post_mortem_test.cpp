@@ -6,18 +6,18 @@
 #include <filesystem>
 #include <vector>
 
-#include "floors/floor.h"
 #include "floors/floor_feelings.h"
-#include "items/item_kind.h"
-#include "player/player.h"
 #include "records/post_mortem.h"
 #include "shell/command_line.h"
-#include "shell/message_log.h"
-#include "shell/platform.h"
 #include "skills/skill_def.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
 #include "support/working_directory.h"
+#include "toolkit/message_log.h"
+#include "toolkit/platform.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

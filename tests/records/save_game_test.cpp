@@ -5,16 +5,16 @@
 #include <csignal>
 #include <filesystem>
 
-#include "records/run_length.h"
+#include "game/game.h"
 #include "records/save_game.h"
 #include "records/saved_game.h"
 #include "shell/command_line.h"
-#include "shell/game.h"
-#include "shell/toolkit_hooks.h"
-#include "shell/message_log.h"
-#include "shell/platform.h"
 #include "support/screen_test.h"
 #include "support/working_directory.h"
+#include "toolkit/message_log.h"
+#include "toolkit/platform.h"
+#include "toolkit/run_length.h"
+#include "toolkit/toolkit_hooks.h"
 
 namespace {
 

@@ -5,14 +5,14 @@
 #include <cstring>
 #include <vector>
 
-#include "folk/sage.h"
 #include "items/appearances.h"
-#include "items/item_kind.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "records/field_codec.h"
 #include "skills/skill_def.h"
 #include "support/game_state.h"
+#include "toolkit/field_codec.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <map>
 
-#include "records/field_codec.h"
+#include "game/game.h"
 #include "records/saved_game.h"
-#include "shell/game.h"
 #include "support/screen_test.h"
+#include "toolkit/field_codec.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include "floors/field_of_view.h"
 #include "floors/game_dungeon.h"
 #include "items/appearances.h"
-#include "monsters/monster.h"
 #include "player/command_helpers.h"
-#include "player/player.h"
 #include "records/save_blocks.h"
 #include "shell/key_bindings.h"
 #include "skills/skill_def.h"
+#include "world/monster.h"
+#include "world/player.h"
 
 // A new character of that seed, its dungeon generated and the looks shuffled,
 // standing on the up stairs of the first floor. False without the data files.

@@ -1,13 +1,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/key_bindings.h"
-#include "shell/message_log.h"
 #include "support/screen_test.h"
 #include "support/working_directory.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "world/player.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "player/player.h"
 #include "shell/command_line.h"
 #include "support/screen_test.h"
 #include "support/working_directory.h"
+#include "world/player.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "items/item_kind.h"
-#include "player/player.h"
 #include "shell/status_panel.h"
 #include "support/screen_test.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "shell/status_panel.h"
 
-#include "items/item_kind.h"
-#include "player/player.h"
-#include "shell/drawing.h"
 #include "support/screen_test.h"
+#include "toolkit/drawing.h"
+#include "world/item_kind.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "shell/tutorial.h"
 
 #include "shell/key_bindings.h"
-#include "shell/message_log.h"
 #include "support/screen_test.h"
+#include "toolkit/message_log.h"
 
 namespace {
 

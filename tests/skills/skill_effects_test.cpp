@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "floors/floor_feelings.h"
-#include "folk/sage.h"
-#include "items/item_kind.h"
 #include "skills/skill_use_fixture.h"
+#include "world/item_kind.h"
+#include "world/sage.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "player/player.h"
 #include "skills/skill_def.h"
 #include "support/screen_test.h"
+#include "world/player.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "player/player.h"
 #include "support/game_state.h"
+#include "world/player.h"
 
 namespace {
 

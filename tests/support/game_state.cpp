@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "player/player.h"
 #include "shell/key_bindings.h"
+#include "world/player.h"
 
 void UseStandardKeys() {
     static const std::string kKeys = "5Q82467913<>  giefcxwaltupLsS?mCFqvT";

@@ -1,13 +1,13 @@
 #pragma once
-// Test conveniences around the game's own resets (shell/game_state.h). Every
+// Test conveniences around the game's own resets (game/game_state.h). Every
 // test starts from ResetProgramState with the test seed and the standard keys.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <functional>
 
-#include "shell/game_state.h"
-#include "shell/random_mother.h"
+#include "game/game_state.h"
+#include "toolkit/random_mother.h"
 
 // The seed every test starts from.
 constexpr uint32_t kTestSeed = 12345;

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "shell/platform.h"
+#include "toolkit/platform.h"
 
 // Compares line by line, so that a failure names the first line that changed;
 // with the regenerate switch set, writes the catalogue instead and skips.

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
-#include "items/item_data.h"
-#include "monsters/monster.h"
-#include "player/player.h"
-#include "shell/message_log.h"
+#include "toolkit/message_log.h"
+#include "world/floor.h"
+#include "world/item_data.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 // Every tile of the rectangle from (x0, y0) to (x1, y1), both corners included,
 // gets the glyph; the tiles around it are left as they are.

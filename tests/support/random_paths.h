@@ -1,13 +1,13 @@
 #pragma once
 // Tests that run once for every way the generator's draws can be made
-// (shell/random_block.h): each way must give the very same draws, and so the
+// (toolkit/random_block.h): each way must give the very same draws, and so the
 // very same game. A way this processor lacks is skipped.
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
-#include "shell/random_block.h"
+#include "toolkit/random_block.h"
 
 class EveryRandomPath : public testing::TestWithParam<RandomPath> {
 protected:

@@ -10,9 +10,9 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "shell/drawing.h"
-#include "shell/game.h"
-#include "shell/terminal.h"
+#include "game/game.h"
+#include "toolkit/drawing.h"
+#include "toolkit/terminal.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <thread>
 
-#include "shell/colour.h"
 #include "support/game_state.h"
+#include "toolkit/colour.h"
 
 // Thrown out of the key read when the code under test waits for a key that the
 // test did not type (every key is typed before the code runs).

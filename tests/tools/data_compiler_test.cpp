@@ -9,8 +9,8 @@
 #include "data_compiler/floor_source.h"
 #include "data_compiler/item_source.h"
 #include "data_compiler/monster_source.h"
-#include "records/data_file.h"
-#include "records/run_length.h"
+#include "toolkit/data_file.h"
+#include "toolkit/run_length.h"
 
 namespace {
 

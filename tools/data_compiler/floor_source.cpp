@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "floors/prebuilt_map_legend.h"
-#include "floors/terrain.h"
+#include "world/terrain.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <map>
 #include <set>
 
-#include "monsters/unique_demon_names.h"
-#include "shell/game.h"
+#include "game/game.h"
+#include "world/unique_demon_names.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "data_compiler/monster_source.h"
 #include "data_compiler/source_text.h"
-#include "items/item_kind.h"
+#include "world/item_kind.h"
 
 struct ItemSource {
     std::string file;

@@ -15,7 +15,7 @@
 #include "data_compiler/floor_source.h"
 #include "data_compiler/item_source.h"
 #include "data_compiler/monster_source.h"
-#include "records/run_length.h"
+#include "toolkit/run_length.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <set>
 
-#include "floors/terrain.h"
+#include "game/game.h"
 #include "monsters/monster_descriptions.h"
-#include "monsters/unique_demon_names.h"
-#include "monsters/variant_words.h"
-#include "shell/game.h"
+#include "world/terrain.h"
+#include "world/unique_demon_names.h"
+#include "world/variant_words.h"
 
 const std::vector<std::string> kMonsterAbilityNames = {
     "none",       "confusion",     "drain-life", "blink",         "sickness",      "poison",

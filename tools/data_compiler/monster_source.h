@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "data_compiler/source_text.h"
-#include "monsters/monster_kind.h"
+#include "world/monster_kind.h"
 
 struct MonsterSource {
     std::string file;

@@ -1,11 +1,11 @@
 // The prebuilt floors file: its run-length code, then the maps built into the
 // floors that use them.
-#include "floors/floor.h"
 #include "floors/prebuilt_floors.h"
 #include "fuzz_support.h"
-#include "player/player.h"
-#include "records/run_length.h"
-#include "shell/random_mother.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/run_length.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FreshGame({2, 9, 16, 23, 30});

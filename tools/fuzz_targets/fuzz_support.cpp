@@ -8,18 +8,18 @@
 #include <fstream>
 #include <sstream>
 
-#include "floors/floor.h"
-#include "folk/sage.h"
+#include "game/game_invariants.h"
+#include "game/game_state.h"
 #include "items/appearances.h"
-#include "items/item_kind.h"
 #include "items/item_prefixes.h"
-#include "monsters/monster.h"
-#include "monsters/monster_kind.h"
-#include "player/player.h"
-#include "shell/game_invariants.h"
-#include "shell/game_state.h"
-#include "shell/random_mother.h"
 #include "shell/key_bindings.h"
+#include "toolkit/random_mother.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/monster_kind.h"
+#include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 

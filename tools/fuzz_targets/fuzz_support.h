@@ -35,5 +35,5 @@ private:
 };
 // A rule the loaded data breaks: printed, then the run stops as a crash would.
 [[noreturn]] void FuzzFinding(const std::string& what);
-// Every broken game invariant (shell/game_invariants.h) is a finding.
+// Every broken game invariant (game/game_invariants.h) is a finding.
 void RequireSoundGame();

@@ -1,10 +1,10 @@
 // The item data file: read, then used as the game uses it (unidentified looks
 // shuffled, every kind in use made, laid on the floor, named and scattered).
-#include "floors/floor.h"
 #include "fuzz_support.h"
 #include "items/appearances.h"
-#include "items/item_kind.h"
 #include "items/item_names.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FreshGame({0, 20});

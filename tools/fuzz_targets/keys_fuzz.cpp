@@ -4,7 +4,7 @@
 
 #include "fuzz_support.h"
 #include "shell/key_bindings.h"
-#include "shell/text_format.h"
+#include "toolkit/text_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

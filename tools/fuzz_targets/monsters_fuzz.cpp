@@ -1,10 +1,10 @@
 // The monster data file: read, then used as the game uses it (monsters of
 // every depth spawned from it and described).
-#include "floors/floor.h"
 #include "fuzz_support.h"
-#include "monsters/monster.h"
 #include "monsters/monster_descriptions.h"
-#include "monsters/monster_kind.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/monster_kind.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FreshGame({0, 4, 11, 18, 25});

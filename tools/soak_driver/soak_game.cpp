@@ -12,13 +12,13 @@
 #include <cstdlib>
 #include <deque>
 
-#include "floors/floor.h"
-#include "player/player.h"
-#include "shell/drawing.h"
-#include "shell/game.h"
-#include "shell/message_log.h"
-#include "shell/game_invariants.h"
-#include "shell/terminal.h"
+#include "game/game.h"
+#include "game/game_invariants.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/player.h"
 
 namespace {
 

@@ -1,0 +1,130 @@
+#include "game/command_reader.h"
+
+#include "shell/key_bindings.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "world/player.h"
+
+int32_t currentCommand = 0;
+
+namespace {
+
+constexpr int32_t kFirstDirection = kCommandNorth;
+constexpr int32_t kLastDirection = kCommandSouthEast;
+
+// The rest key, or a '.' that no command has claimed.
+bool IsRestKey(int key) { return (key == '.' && player.dotBound == 0) || IsBoundKey(key, kCommandRest); }
+
+int32_t MoveOrStagger(int32_t command) { return player.dizziness > 0 ? player.Stagger() : command; }
+
+int32_t Choose(int32_t command) {
+    currentCommand = command;
+    return 1;
+}
+
+int32_t NothingChosen() {
+    currentCommand = kCommandNone;
+    return 0;
+}
+
+// Arrow keys act as the keys bound to their directions; in the command read
+// the Home, End and Page keys stand for the keypad corners.
+int MapIdleKey(int key) {
+    switch (key) {
+        case kKeyDown: return keyTable[kCommandSouth];
+        case kKeyUp: return keyTable[kCommandNorth];
+        case kKeyLeft: return keyTable[kCommandWest];
+        case kKeyRight: return keyTable[kCommandEast];
+        case kKeyHome: return kKeypadUpperLeft;
+        case kKeyPageUp: return kKeypadUpperRight;
+        case kKeyEnd: return kKeypadLowerLeft;
+        case kKeyPageDown: return kKeypadLowerRight;
+        default: return key;
+    }
+}
+
+// A keypad key starts a quick move in one stroke, but only when the directions
+// sit on the number keys as on the keypad.
+int32_t KeypadQuickMove(int key) {
+    struct Pad {
+        int code;
+        int32_t command;
+        char digit;
+    };
+    static constexpr Pad kPads[] = {
+        {449, kCommandNorthWest, '7'}, {450, kCommandNorth, '8'}, {451, kCommandNorthEast, '9'},
+        {452, kCommandWest, '4'},      {453, kCommandRest, '5'},  {454, kCommandEast, '6'},
+        {455, kCommandSouthWest, '1'}, {456, kCommandSouth, '2'}, {457, kCommandSouthEast, '3'},
+    };
+    for (const Pad& pad : kPads) {
+        if (pad.code == key && keyTable[pad.command] == pad.digit) {
+            player.quickMoveDigit = pad.digit;
+            return Choose(kCommandQuickMove);
+        }
+    }
+    return NothingChosen();
+}
+
+int32_t IdleRead() {
+    runStuckTurns = 0;
+    int key = ReadKey();
+    if (key == kKeyDelete && AccessibilityMarkerExists()) {
+        // Parks the cursor on the bottom row, where a screen reader finds the status.
+        MoveCursor(0, 24);
+        ReadKey();
+        MoveCursor(player.x, player.y);
+        return NothingChosen();
+    }
+    key = MapIdleKey(key);
+    if (IsRestKey(key)) return Choose(MoveOrStagger(kCommandRest));
+    if (IsBoundKey(key, kCommandQuit)) return Choose(kCommandQuit);
+    for (int32_t command = kFirstDirection; command <= kLastDirection; ++command) {
+        if (IsBoundKey(key, command)) return Choose(MoveOrStagger(command));
+    }
+    if (IsBoundKey(key, kCommandDescend)) return Choose(kCommandDescend);
+    if (IsBoundKey(key, kCommandAscend)) return Choose(kCommandAscend);
+    for (int32_t command = kCommandPickUp; command < kCommandCount; ++command) {
+        if (IsBoundKey(key, command)) return Choose(command);
+    }
+    return KeypadQuickMove(key);
+}
+
+}  // namespace
+
+int32_t ReadCommandKey() {
+    player.quickMoveDigit = 0;
+    if (player.runKey == kNoRunKey) return IdleRead();
+    const int32_t step = player.NextRunStep();
+    // A run that ended before its step waits for a key in this same call.
+    if (step == kRunEnded) return IdleRead();
+    return step == kCommandNone ? NothingChosen() : Choose(step);
+}
+
+char AskDirection() {
+    DrawText(messageLog.blank, 0, 21, kBlack);
+    DrawText("Select a numpad or arrow key direction.", 0, 21, kLightCyan);
+    struct Answer {
+        int32_t command;
+        char digit;
+    };
+    static constexpr Answer kAnswers[] = {
+        {kCommandNorth, '8'},     {kCommandSouth, '2'},     {kCommandWest, '4'},      {kCommandEast, '6'},
+        {kCommandNorthWest, '7'}, {kCommandNorthEast, '9'}, {kCommandSouthEast, '3'}, {kCommandSouthWest, '1'},
+    };
+    for (;;) {
+        int key = ReadKey();
+        switch (key) {
+            case kKeyDown: key = '2'; break;
+            case kKeyUp: key = '8'; break;
+            case kKeyLeft: key = '4'; break;
+            case kKeyRight: key = '6'; break;
+            default: break;
+        }
+        if (IsRestKey(key)) return '5';
+        for (const Answer& answer : kAnswers) {
+            if (IsBoundKey(key, answer.command)) return answer.digit;
+        }
+        if (key >= '1' && key <= '9') return static_cast<char>(key);
+    }
+}

@@ -1,0 +1,36 @@
+// The game's answers to what the shell's toolkit asks of it (toolkit_hooks.h).
+#include "game/game.h"
+#include "records/save_game.h"
+#include "toolkit/toolkit_hooks.h"
+#include "world/player.h"
+
+namespace {
+
+// The rage tints everything red, but only once the map has been drawn this turn.
+bool RageTint() { return player.berserkTurns != 0 && player.mapDrawnFlag != 0; }
+
+void MapLeftTheScreen() { player.mapDrawnFlag = 0; }
+
+// Whatever is said ends a quick move or quick rest.
+void StopRunning() { player.runKey = kNoRunKey; }
+
+// An asleep or paralysed character must be shown each page of messages.
+bool CharacterCannotAct() { return player.sleep > 0 || player.paralysis > 0; }
+
+// In "-name" mode a game in play is saved (or a dead character's save
+// removed) by the records; before the game is ready, once it is ending, or
+// outside "-name" mode, the program just quits.
+void EndOnTermination(int signalNumber) {
+    if (gameInPlay && IsNameMode()) OnTerminate(signalNumber);
+    QuitGame();
+}
+
+}  // namespace
+
+void InstallToolkitHooks() {
+    toolkitHooks.redTint = RageTint;
+    toolkitHooks.screenCleared = MapLeftTheScreen;
+    toolkitHooks.wordOnFirstLine = StopRunning;
+    toolkitHooks.flushWaitsForSpace = CharacterCannotAct;
+    toolkitHooks.terminate = EndOnTermination;
+}

@@ -1,0 +1,108 @@
+// Every long-lived global of the game, grouped by what becomes of it: the
+// blocks of the save file in their order (kSaveBlocks of records/save_blocks.cpp
+// writes and reads them), what a game keeps besides, what
+// start-up reads, and what belongs to the terminal. Each is defined in its
+// owner's folder; the two resets below name them all.
+#include "game/game_state.h"
+
+#include "floors/floor_features.h"
+#include "game/command_reader.h"
+#include "game/game.h"
+#include "items/appearances.h"
+#include "items/item_prefixes.h"
+#include "monsters/monster_descriptions.h"
+#include "records/high_scores.h"
+#include "shell/command_line.h"
+#include "shell/key_bindings.h"
+#include "skills/skill_def.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/item_kind.h"
+#include "world/monster.h"
+#include "world/monster_kind.h"
+#include "world/player.h"
+#include "world/sage.h"
+
+// Not reset by either, as nothing of a game lives in them:
+// - mainWindow, separatorDirty and the cells the drawing remembers
+//   (toolkit/drawing.h), pendingTerminationSignal and the key-wait hook, a test
+//   seam (toolkit/terminal.h), toolkitHooks (toolkit/toolkit_hooks.h), the file
+//   fault seam of toolkit/platform.cpp: the terminal and the process;
+// - shadowCaster (floors/field_of_view.h): holds nothing between calls;
+// - the damage-range texts of player/damage_ranges.cpp and the name buffer of
+//   items/item_names.cpp: written afresh by each call; the article table there is constant;
+// - monsterVariantWords (world/monster.h): constant;
+// - randomBlock (toolkit/random_block.h): draws made ahead; a generator reads it
+//   only while it holds the block's current stamp, which RandomInit drops.
+
+void ResetGameState(uint32_t seed) {
+    // ---- Saved, block 1: the version (gameVersion, game/game.h), a constant of the program. ----
+
+    // ---- Saved, block 2: the sages (folk/). ----
+    sages.clear();
+
+    // ---- Saved, blocks 3 and 4: the appearance tables (items/); a new game shuffles them. ----
+    for (AppearanceName& entry : potionAppearances) entry = AppearanceName();
+    for (AppearanceName& entry : wandAppearances) entry = AppearanceName();
+    for (AccessoryAppearance& entry : accessoryAppearances) entry = AccessoryAppearance();
+
+    // ---- Saved, block 5: the learned flags of skillTable (skills/); the rest of the
+    // table is filled again by InitSkillTable when a character is made or loaded. ----
+    for (SkillDef& skill : skillTable) skill = SkillDef();
+
+    // ---- Saved, block 6: the player record and inventory (player/). Not saved of it:
+    // target, activeSkill, acted, quickMoveDigit, mapDrawnFlag, besideNpc,
+    // targetConfirmed, and dotBound, which the key-binding file set at start-up
+    // and which therefore stays. ----
+    const uint8_t dotBound = player.dotBound;
+    player = Player();
+    player.dotBound = dotBound;
+
+    // ---- Saved, block 7: the 35 floors (floors/). ----
+    for (Floor& floor : floorArray) floor = Floor();
+
+    // ---- Saved, block 8: the monster list (monsters/). ----
+    if (monsterListHead != nullptr) FreeAllMonsters();
+    monsterListHead = nullptr;
+
+    // ---- Not saved: what a game keeps besides. ----
+    messageLog = MessageLog();     // shell/: the message lines and their history
+    monsterVisionRange = 7;        // monsters/: follows the floor's light; a load sets it again
+    altarCount = 0;                // floors/: generation's bookkeeping
+    for (int32_t& layout : layoutShuffle) layout = 0;
+    layoutShufflePending = 1;
+    previousFightingStyle = -1;    // player/: the fighting-style key's memory
+    runStuckTurns = 0;             // player/: a running quick move
+    runLastX = 0;
+    runLastY = 0;
+    currentCommand = 0;            // shell/: the last command read
+    gameInPlay = 0;                // shell/: set once a game is ready
+    rng.RandomInit(seed);          // shell/: the one random generator
+}
+
+void ResetProgramState(uint32_t seed) {
+    InstallToolkitHooks();
+
+    // ---- Not saved: read or set once at start-up. ----
+    programArgs = {"Noargs"};           // shell/: as given without arguments
+    gameVersion = 106;                  // shell/
+    randomSeed = 0;                     // shell/: the tick count start-up reads
+    monsterKinds = MonsterKindTable();  // monsters/: "monsters.hmd"
+    monsterDescriptions.clear();        // monsters/: filled on first use
+    itemKinds = ItemKindTable();        // items/: "items.hmd"
+    arrowKindIndex = -1;                // items/
+    for (ItemPrefix& prefix : itemPrefixes) prefix = ItemPrefix();  // items/: named at start-up
+    keyTable.fill(0);                   // shell/: the key-binding file
+    runDelayMs = 0;
+    player.dotBound = 0;
+    highScores = HighScoreTable();      // records/: "scores.hmd"
+
+    // ---- The terminal's side that a test may leave behind. ----
+    pendingTerminationSignal = 0;
+    separatorDirty = 1;
+
+    ResetGameState(seed);
+}

@@ -1,0 +1,60 @@
+// The full redraws of the game screen, and the map's return after a page.
+#include "floors/field_of_view.h"
+#include "game/screen_redraw.h"
+#include "shell/key_bindings.h"
+#include "shell/status_panel.h"
+#include "toolkit/drawing.h"
+#include "toolkit/message_log.h"
+#include "toolkit/terminal.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/sage.h"
+
+namespace {
+
+// The map, the monsters, the sages and the character, then a refresh.
+void DrawPlayfield() {
+    if (player.currentFloor >= 0 && player.currentFloor < kFloorCount) floorArray[player.currentFloor].DrawFloor();
+    DrawMonsters();
+    DrawSages();
+    player.UpdateWarmthColour();
+    DrawChar(player.glyph, player.x, player.y, player.glyphColour);
+    RefreshScreen();
+}
+
+}  // namespace
+
+void RedrawScreen() {
+    player.mapDrawnFlag = 1;
+    if (IsBoundKey(player.runKey, kCommandRest)) {
+        // A quick rest redraws only the panel, until something hostile shows up.
+        if (!player.IsHostileMonsterInSight()) {
+            DrawStatusPanel();
+            return;
+        }
+        player.runKey = kNoRunKey;
+    }
+    DrawPlayfield();
+    DrawStatusPanel();
+    if (player.hp > 0) player.WarnLowHp();
+    messageLog.FlushMessages(false);
+    MoveCursorToPlayer();
+}
+
+void RedrawScreenQuiet() {
+    player.mapDrawnFlag = 1;
+    DrawPlayfield();
+    DrawStatusPanel();
+    MoveCursorToPlayer();
+}
+
+void MoveCursorToPlayer() { MoveCursor(player.x, player.y); }
+
+bool RestoreMapView() {
+    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return false;
+    Floor& floor = floorArray[player.currentFloor];
+    floor.RedrawSeenTiles();
+    ComputeFieldOfView(&floor, player.x, player.y, player.sightRadius);
+    return true;
+}

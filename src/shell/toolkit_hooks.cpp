@@ -1,3 +1,0 @@
-#include "shell/toolkit_hooks.h"
-
-ToolkitHooks toolkitHooks;

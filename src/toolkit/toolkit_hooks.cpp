@@ -1,0 +1,3 @@
+#include "toolkit/toolkit_hooks.h"
+
+ToolkitHooks toolkitHooks;
