@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "shell/command_line.h"
 #include "toolkit/terminal.h"
+#include "world/game_status.h"
 
 int main(int argc, char** argv) {
     StoreProgramArguments(argc, argv);

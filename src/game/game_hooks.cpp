@@ -1,7 +1,11 @@
 // The game's answers to what the shell's toolkit asks of it (toolkit_hooks.h).
 #include "game/game.h"
 #include "records/save_game.h"
+#include "shell/command_line.h"
+#include "toolkit/program_end.h"
 #include "toolkit/toolkit_hooks.h"
+#include "world/game_status.h"
+#include "world/monster.h"
 #include "world/player.h"
 
 namespace {
@@ -25,6 +29,11 @@ void EndOnTermination(int signalNumber) {
     QuitGame();
 }
 
+// The monsters are the one thing the game holds that the program's end frees.
+void FreeMonsters() {
+    if (monsterListHead != nullptr) FreeAllMonsters();
+}
+
 }  // namespace
 
 void InstallToolkitHooks() {
@@ -33,4 +42,5 @@ void InstallToolkitHooks() {
     toolkitHooks.wordOnFirstLine = StopRunning;
     toolkitHooks.flushWaitsForSpace = CharacterCannotAct;
     toolkitHooks.terminate = EndOnTermination;
+    toolkitHooks.releaseGame = FreeMonsters;
 }

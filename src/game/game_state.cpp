@@ -20,6 +20,7 @@
 #include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
 #include "world/floor.h"
+#include "world/game_status.h"
 #include "world/item_kind.h"
 #include "world/monster.h"
 #include "world/monster_kind.h"
@@ -39,7 +40,7 @@
 //   only while it holds the block's current stamp, which RandomInit drops.
 
 void ResetGameState(uint32_t seed) {
-    // ---- Saved, block 1: the version (gameVersion, game/game.h), a constant of the program. ----
+    // ---- Saved, block 1: the version (gameVersion, world/game_status.h), a constant of the program. ----
 
     // ---- Saved, block 2: the sages (folk/). ----
     sages.clear();

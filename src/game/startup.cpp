@@ -21,17 +21,16 @@
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/platform.h"
+#include "toolkit/program_end.h"
 #include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
 #include "world/floor.h"
+#include "world/game_status.h"
 #include "world/item_kind.h"
 #include "world/monster.h"
 #include "world/monster_kind.h"
 #include "world/player.h"
-
-int32_t gameVersion = 106;  // start-up sets it again before anything else
-uint8_t gameInPlay = 0;
 
 namespace {
 
@@ -93,7 +92,7 @@ bool ChooseNamedGame() {
     }
     // Something that cannot be read has the save's name: a new character's
     // first save would take its place, so nothing is played.
-    if (!FileExists(saveName)) {
+    if (!PlatformCanRead(saveName)) {
         ShowSaveDamaged();
         QuitGame();
     }
@@ -131,8 +130,6 @@ void SetUpNewGame() {
 }
 
 }  // namespace
-
-bool FileExists(const std::string& fileName) { return PlatformCanRead(fileName); }
 
 void InitGame() {
     InstallToolkitHooks();

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "game/game.h"
 #include "game/game_state.h"
 #include "records/high_scores.h"
 #include "records/post_mortem.h"
@@ -10,6 +9,7 @@
 #include "shell/command_line.h"
 #include "shell/tutorial.h"
 #include "toolkit/drawing.h"
+#include "toolkit/program_end.h"
 #include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
 #include "world/floor.h"

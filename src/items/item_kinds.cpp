@@ -1,8 +1,8 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "game/game.h"
 #include "toolkit/text_format.h"
+#include "world/game_status.h"
 #include "world/item_kind.h"
 
 ItemKindTable itemKinds;

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "game/game.h"
 #include "toolkit/text_format.h"
+#include "world/game_status.h"
 #include "world/monster_kind.h"
 
 MonsterKindTable monsterKinds;

@@ -2,9 +2,9 @@
 // list in list order, 204 bytes each. The list link is not stored.
 #include <new>
 
-#include "game/game.h"
 #include "toolkit/drawing.h"
 #include "toolkit/field_codec.h"
+#include "toolkit/program_end.h"
 #include "world/floor.h"
 #include "world/monster.h"
 

@@ -5,16 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "game/game.h"
 #include "shell/command_line.h"
 #include "skills/skill_def.h"
 #include "toolkit/drawing.h"
+#include "toolkit/platform.h"
 #include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
 #include "world/player.h"
 
 namespace {
-
 
 // A choice screen: headings in bright white, options in bright cyan, their
 // digits inside the brackets in cyan.
@@ -238,7 +237,7 @@ void AskName(const std::string& description, bool random) {
                 name.clear();
             }
         }
-        if (!FileExists(name + ".hmd")) {
+        if (!PlatformCanRead(name + ".hmd")) {
             SetName(name);
             return;
         }

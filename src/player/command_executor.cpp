@@ -1,9 +1,9 @@
 // The command executor: what each command index does, and whether it used the action.
 #include "game/command_reader.h"
-#include "game/game.h"
 #include "player/commands.h"
 #include "records/save_game.h"
 #include "shell/key_bindings.h"
+#include "shell/quitting.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "world/floor.h"

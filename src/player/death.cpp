@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "game/game.h"
 #include "game/screen_redraw.h"
 #include "items/worn_properties.h"
 #include "player/cause_of_death.h"
@@ -11,11 +10,14 @@
 #include "player/worn_gear.h"
 #include "records/high_scores.h"
 #include "records/post_mortem.h"
+#include "shell/quitting.h"
 #include "skills/skill_def.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
+#include "toolkit/program_end.h"
 #include "toolkit/terminal.h"
 #include "world/floor.h"
+#include "world/game_status.h"
 #include "world/player.h"
 
 namespace {

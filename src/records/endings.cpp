@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "game/game.h"
 #include "records/endings_screen.h"
 #include "records/high_scores.h"
 #include "records/post_mortem.h"
@@ -12,7 +11,10 @@
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/platform.h"
+#include "toolkit/program_end.h"
 #include "toolkit/random_mother.h"
+#include "toolkit/terminal.h"
+#include "world/game_status.h"
 #include "world/player.h"
 #include "world/unique_demon_names.h"
 

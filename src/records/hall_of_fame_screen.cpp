@@ -1,10 +1,11 @@
 // The "Hall of Fame": the high-score table on a screen of its own.
-#include "game/game.h"
 #include "game/title_screen.h"
 #include "records/high_scores.h"
 #include "shell/command_line.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
+#include "toolkit/program_end.h"
+#include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
 #include "world/player.h"
 

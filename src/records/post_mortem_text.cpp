@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "floors/floor_feelings.h"
-#include "game/game.h"
 #include "items/item_names.h"
 #include "player/armour_value.h"
 #include "player/worn_gear.h"
@@ -16,6 +15,7 @@
 #include "toolkit/message_log.h"
 #include "toolkit/text_format.h"
 #include "world/floor.h"
+#include "world/game_status.h"
 #include "world/item_kind.h"
 #include "world/monster.h"
 #include "world/player.h"

@@ -1,14 +1,15 @@
 // The blocks of the save stream in their order, each with its writer and reader.
 #include "records/save_blocks.h"
 
-#include "game/game.h"
 #include "game/game_state.h"
 #include "items/appearances.h"
+#include "shell/command_line.h"
 #include "skills/skill_def.h"
 #include "toolkit/field_codec.h"
 #include "toolkit/random_mother.h"
 #include "toolkit/run_length.h"
 #include "world/floor.h"
+#include "world/game_status.h"
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/sage.h"

@@ -5,13 +5,14 @@
 #include <cstring>
 #include <vector>
 
-#include "game/game.h"
 #include "records/save_blocks.h"
 #include "records/save_game_screen.h"
 #include "shell/command_line.h"
 #include "toolkit/data_file.h"
 #include "toolkit/platform.h"
+#include "toolkit/program_end.h"
 #include "toolkit/terminal.h"
+#include "world/game_status.h"
 #include "world/monster.h"
 #include "world/player.h"
 

@@ -1,9 +1,9 @@
 #include "records/save_game_screen.h"
 
-#include "game/game.h"
 #include "shell/command_line.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
+#include "toolkit/program_end.h"
 #include "toolkit/terminal.h"
 
 namespace {

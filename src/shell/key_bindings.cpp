@@ -3,10 +3,10 @@
 #include <sstream>
 #include <string>
 
-#include "game/game.h"
 #include "shell/command_line.h"
 #include "toolkit/drawing.h"
 #include "toolkit/platform.h"
+#include "toolkit/program_end.h"
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
 #include "world/player.h"
@@ -93,7 +93,7 @@ void ReadKeybindings() {
     std::string path = "Keybindings.txt";
     if (IsNameMode()) {
         const std::string own = CharacterFilePath(NamedCharacter(), ".txt");
-        if (FileExists(own)) path = own;
+        if (PlatformCanRead(own)) path = own;
     }
     std::string text;
     if (!PlatformReadFile(path, kLargestKeyFile, text)) {

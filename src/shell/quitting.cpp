@@ -1,22 +1,16 @@
-// The one way the program ends, and the quit-without-saving command.
-#include <cstdlib>
+// The quit-without-saving command.
+#include "shell/quitting.h"
+
 #include <cstring>
 #include <string>
 
-#include "game/game.h"
 #include "shell/command_line.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/platform.h"
+#include "toolkit/program_end.h"
 #include "toolkit/terminal.h"
-#include "world/monster.h"
 #include "world/player.h"
-
-void QuitGame() {
-    if (monsterListHead != nullptr) FreeAllMonsters();
-    TerminalEnd();
-    std::exit(1);
-}
 
 void RemoveNamedCharacterSave() {
     // A save that was never written cannot be removed; that is fine.

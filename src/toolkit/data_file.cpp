@@ -1,8 +1,8 @@
 #include "toolkit/data_file.h"
 
-#include "game/game.h"
 #include "toolkit/drawing.h"
 #include "toolkit/platform.h"
+#include "toolkit/program_end.h"
 #include "toolkit/terminal.h"
 
 bool ReadFileStart(const std::string& fileName, size_t maxBytes, std::vector<uint8_t>& bytes) {

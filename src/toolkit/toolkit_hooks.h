@@ -1,9 +1,9 @@
 #pragma once
-// What the shell's toolkit (terminal, drawing, message log) needs to know of
-// the game above it. The toolkit includes nothing of the game: the top of the
-// shell installs these answers at start-up (InstallToolkitHooks in game.h).
+// What the toolkit (terminal, drawing, message log, the program's end) needs to know of
+// the game above it. The toolkit includes nothing of the game: the game's top
+// installs these answers at start-up (InstallToolkitHooks in game/game.h).
 // Until then every hook is empty and the toolkit behaves as if no game ran:
-// no tint, nothing to stop, and a termination ends the program at once.
+// no tint, nothing to stop or free, and a termination ends the program at once.
 struct ToolkitHooks {
     // Drawing: true while every drawer paints in a red chosen afresh per call
     // (the character's rage, once the map has been drawn).
@@ -18,6 +18,8 @@ struct ToolkitHooks {
     // Key read: a termination signal, or a terminal that is gone, met where
     // the game may act on it. It ends the program.
     void (*terminate)(int signalNumber) = nullptr;
+    // Program end (QuitGame): the game frees what it holds (the monster list).
+    void (*releaseGame)() = nullptr;
 };
 
 extern ToolkitHooks toolkitHooks;

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "game/game.h"
 #include "support/working_directory.h"
 #include "world/monster_kind.h"
 

@@ -11,6 +11,8 @@
 #include "records/high_scores.h"
 #include "shell/command_line.h"
 #include "support/working_directory.h"
+#include "toolkit/terminal.h"
+#include "world/game_status.h"
 
 namespace {
 

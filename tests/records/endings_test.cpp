@@ -15,6 +15,7 @@
 #include "support/screen_test.h"
 #include "support/working_directory.h"
 #include "toolkit/platform.h"
+#include "toolkit/terminal.h"
 #include "world/item_kind.h"
 #include "world/player.h"
 

@@ -15,6 +15,7 @@
 #include "toolkit/platform.h"
 #include "toolkit/run_length.h"
 #include "toolkit/toolkit_hooks.h"
+#include "world/game_status.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 
 #include <map>
 
-#include "game/game.h"
 #include "records/saved_game.h"
 #include "support/screen_test.h"
 #include "toolkit/field_codec.h"

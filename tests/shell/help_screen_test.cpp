@@ -1,8 +1,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "game/game.h"
+#include "shell/command_line.h"
 #include "shell/key_bindings.h"
+#include "shell/quitting.h"
 #include "support/screen_test.h"
 #include "support/working_directory.h"
 #include "toolkit/drawing.h"

@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "game/game.h"
 #include "toolkit/drawing.h"
 #include "toolkit/terminal.h"
 

@@ -6,7 +6,7 @@
 #include <map>
 #include <set>
 
-#include "game/game.h"
+#include "world/game_status.h"
 #include "world/unique_demon_names.h"
 
 namespace {

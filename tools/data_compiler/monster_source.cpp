@@ -5,8 +5,8 @@
 #include <cstring>
 #include <set>
 
-#include "game/game.h"
 #include "monsters/monster_descriptions.h"
+#include "world/game_status.h"
 #include "world/terrain.h"
 #include "world/unique_demon_names.h"
 #include "world/variant_words.h"

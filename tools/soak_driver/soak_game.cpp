@@ -18,6 +18,7 @@
 #include "toolkit/message_log.h"
 #include "toolkit/terminal.h"
 #include "world/floor.h"
+#include "world/game_status.h"
 #include "world/player.h"
 
 namespace {
