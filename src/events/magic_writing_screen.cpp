@@ -4,10 +4,10 @@
 #include "events/magic_writing.h"
 #include "events/traps.h"
 #include "floors/field_of_view.h"
-#include "game/screen_redraw.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/terminal.h"
+#include "world/game_hooks.h"
 #include "world/monster.h"
 
 namespace {

@@ -2,10 +2,10 @@
 // time and space, and melts the floor when it lets go.
 #include "events/event_area.h"
 #include "floors/field_of_view.h"
-#include "game/screen_redraw.h"
 #include "player/commands.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
+#include "world/game_hooks.h"
 
 void MessageLog::EnterTrainingRoom() {
     Floor* floor = CurrentFloor();

@@ -4,11 +4,11 @@
 #include "events/trap_effects.h"
 #include "floors/field_of_view.h"
 #include "floors/floor_feelings.h"
-#include "game/screen_redraw.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

@@ -2,12 +2,13 @@
 // sage who names its kind for a price.
 #include "folk/folk_prompts.h"
 #include "folk/sage_prices.h"
-#include "game/screen_redraw.h"
 #include "items/appearances.h"
 #include "items/equipment_list_screen.h"
 #include "player/commands.h"
+#include "player/map_view.h"
 #include "toolkit/message_log.h"
 #include "toolkit/text_format.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 #include "world/sage.h"
 

@@ -3,13 +3,14 @@
 #include <algorithm>
 
 #include "folk/folk_prompts.h"
-#include "game/screen_redraw.h"
 #include "items/item_list_cursor.h"
 #include "player/commands.h"
+#include "player/map_view.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/terminal.h"
 #include "world/floor.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

@@ -5,13 +5,14 @@
 
 #include "folk/folk_prompts.h"
 #include "folk/item_offer_list.h"
-#include "game/screen_redraw.h"
 #include "items/inventory.h"
 #include "items/item_list_cursor.h"
 #include "items/item_names.h"
 #include "player/commands.h"
+#include "player/map_view.h"
 #include "toolkit/message_log.h"
 #include "toolkit/text_format.h"
+#include "world/game_hooks.h"
 #include "world/item_kind.h"
 #include "world/player.h"
 

@@ -3,6 +3,8 @@
 
 // Gives the toolkit the game's answers to what it asks (toolkit_hooks.h).
 void InstallToolkitHooks();
+// Gives the rules the top's answers to what they ask (world/game_hooks.h).
+void InstallGameHooks();
 // Brings up the terminal, loads the data files and makes a game ready to play
 // (loaded, or created and generated). Every failure inside ends the program.
 void InitGame();

@@ -1,9 +1,14 @@
-// The game's answers to what the shell's toolkit asks of it (toolkit_hooks.h).
+// The game's answers to what the toolkit (toolkit_hooks.h) and the rules
+// (world/game_hooks.h) ask of its top.
 #include "game/game.h"
+#include "game/game_state.h"
+#include "game/screen_redraw.h"
+#include "game/title_screen.h"
 #include "records/save_game.h"
 #include "shell/command_line.h"
 #include "toolkit/program_end.h"
 #include "toolkit/toolkit_hooks.h"
+#include "world/game_hooks.h"
 #include "world/game_status.h"
 #include "world/monster.h"
 #include "world/player.h"
@@ -43,4 +48,11 @@ void InstallToolkitHooks() {
     toolkitHooks.flushWaitsForSpace = CharacterCannotAct;
     toolkitHooks.terminate = EndOnTermination;
     toolkitHooks.releaseGame = FreeMonsters;
+}
+
+void InstallGameHooks() {
+    gameHooks.redrawScreen = RedrawWholeScreen;
+    gameHooks.redrawScreenQuiet = RedrawWholeScreenQuiet;
+    gameHooks.drawTitleScreen = DrawTitlePicture;
+    gameHooks.resetGameState = ResetGameState;
 }

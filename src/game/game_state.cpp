@@ -32,6 +32,7 @@
 //   (toolkit/drawing.h), pendingTerminationSignal and the key-wait hook, a test
 //   seam (toolkit/terminal.h), toolkitHooks (toolkit/toolkit_hooks.h), the file
 //   fault seam of toolkit/platform.cpp: the terminal and the process;
+// - gameHooks (world/game_hooks.h): the top's answers, the same for every game;
 // - shadowCaster (floors/field_of_view.h): holds nothing between calls;
 // - the damage-range texts of player/damage_ranges.cpp and the name buffer of
 //   items/item_names.cpp: written afresh by each call; the article table there is constant;
@@ -86,6 +87,7 @@ void ResetGameState(uint32_t seed) {
 
 void ResetProgramState(uint32_t seed) {
     InstallToolkitHooks();
+    InstallGameHooks();
 
     // ---- Not saved: read or set once at start-up. ----
     programArgs = {"Noargs"};           // shell/: as given without arguments

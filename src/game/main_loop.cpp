@@ -38,7 +38,7 @@ void RunPlayerTurn() {
             if (++actions >= 2) {
                 ComputePlayerView();
                 messageLog.UpdateWorld();
-                RedrawScreen();
+                RedrawWholeScreen();
             }
             const bool rageHoldsBack = player.berserkBoon == kBoonMaskWaiting && player.IsHostileMonsterInSight();
             if (!rageHoldsBack && player.sleep == 0 && player.paralysis == 0) TakeCommands();
@@ -74,9 +74,9 @@ void RunMonsterPhase() {
 
 void RedrawEndOfTurn() {
     if (player.energy < player.actThreshold) {
-        RedrawScreenQuiet();
+        RedrawWholeScreenQuiet();
     } else {
-        RedrawScreen();
+        RedrawWholeScreen();
         player.acted = 0;
     }
 }

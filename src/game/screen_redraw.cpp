@@ -1,6 +1,6 @@
-// The full redraws of the game screen, and the map's return after a page.
-#include "floors/field_of_view.h"
+// The full redraws of the game screen.
 #include "game/screen_redraw.h"
+#include "player/map_view.h"
 #include "shell/key_bindings.h"
 #include "shell/status_panel.h"
 #include "toolkit/drawing.h"
@@ -25,7 +25,7 @@ void DrawPlayfield() {
 
 }  // namespace
 
-void RedrawScreen() {
+void RedrawWholeScreen() {
     player.mapDrawnFlag = 1;
     if (IsBoundKey(player.runKey, kCommandRest)) {
         // A quick rest redraws only the panel, until something hostile shows up.
@@ -42,19 +42,9 @@ void RedrawScreen() {
     MoveCursorToPlayer();
 }
 
-void RedrawScreenQuiet() {
+void RedrawWholeScreenQuiet() {
     player.mapDrawnFlag = 1;
     DrawPlayfield();
     DrawStatusPanel();
     MoveCursorToPlayer();
-}
-
-void MoveCursorToPlayer() { MoveCursor(player.x, player.y); }
-
-bool RestoreMapView() {
-    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return false;
-    Floor& floor = floorArray[player.currentFloor];
-    floor.RedrawSeenTiles();
-    ComputeFieldOfView(&floor, player.x, player.y, player.sightRadius);
-    return true;
 }

@@ -133,6 +133,7 @@ void SetUpNewGame() {
 
 void InitGame() {
     InstallToolkitHooks();
+    InstallGameHooks();
     std::fputs("...", stdout);
     std::fflush(stdout);
     gameVersion = 106;
@@ -173,5 +174,5 @@ void InitGame() {
     if (player.currentFloor >= 0 && player.currentFloor < kFloorCount) {
         ComputeFieldOfView(&floorArray[player.currentFloor], player.x, player.y, player.sightRadius);
     }
-    RedrawScreen();
+    RedrawWholeScreen();
 }

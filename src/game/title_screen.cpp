@@ -91,7 +91,7 @@ ColourCode CellColour(int row, int column) {
 
 }  // namespace
 
-void DrawTitleScreen() {
+void DrawTitlePicture() {
     for (int row = 0; row < kPictureRows; ++row) {
         const std::string text = kPicture[row];
         std::size_t start = 0;
@@ -112,7 +112,7 @@ void DrawTitleScreen() {
 }
 
 bool TitleMenu() {
-    DrawTitleScreen();
+    DrawTitlePicture();
     for (;;) {
         const int key = ReadKey();
         switch (key) {
@@ -141,7 +141,7 @@ bool TitleMenu() {
                 // A load that failed may have read part of a game: none of it reaches the next one.
                 ResetGameState(StartingSeed());
                 ClearScreen();
-                DrawTitleScreen();
+                DrawTitlePicture();
                 break;
             }
             case '3':
@@ -153,7 +153,7 @@ bool TitleMenu() {
                 int32_t firstPlay = -1;
                 PostMortemFileName(mortemName, firstPlay);
                 ShowTutorial(1);
-                DrawTitleScreen();
+                DrawTitlePicture();
                 break;
             }
             case '5':

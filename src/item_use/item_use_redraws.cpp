@@ -1,9 +1,10 @@
 // The redraws and bookkeeping that eating, drinking and zapping share.
 #include "item_use/item_use_redraws.h"
 
-#include "game/screen_redraw.h"
 #include "items/inventory.h"
+#include "player/map_view.h"
 #include "toolkit/drawing.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 void FullRedraw() {

@@ -1,8 +1,8 @@
 // The look command: a cursor over the map that tells what lies under it, and
 // opens a monster's examination or the character's pages from there.
-#include "game/screen_redraw.h"
 #include "item_use/aiming.h"
 #include "player/commands.h"
+#include "player/map_view.h"
 #include "toolkit/drawing.h"
 #include "toolkit/terminal.h"
 #include "world/floor.h"

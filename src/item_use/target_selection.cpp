@@ -4,10 +4,10 @@
 #include <string>
 
 #include "floors/floor_feelings.h"
-#include "game/screen_redraw.h"
 #include "item_use/aiming.h"
 #include "item_use/missiles.h"
 #include "player/commands.h"
+#include "player/map_view.h"
 #include "shell/key_bindings.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"

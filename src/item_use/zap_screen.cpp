@@ -1,6 +1,5 @@
 // What zapping draws: the map again around the effects, and their flashes.
 #include "floors/field_of_view.h"
-#include "game/screen_redraw.h"
 #include "item_use/zap_wand.h"
 #include "player/commands.h"
 #include "toolkit/drawing.h"

@@ -2,14 +2,15 @@
 // and keys to use, drop and examine. The dead and the victorious may only look.
 #include <string>
 
-#include "game/screen_redraw.h"
 #include "items/inventory.h"
+#include "player/map_view.h"
 #include "player/surroundings.h"
 #include "toolkit/drawing.h"
 #include "toolkit/list_frame.h"
 #include "toolkit/message_log.h"
 #include "toolkit/terminal.h"
 #include "world/floor.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

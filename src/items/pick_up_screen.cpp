@@ -1,12 +1,13 @@
 // The pick-up command: the only item of the tile at once, or a list of the
 // tile's items to mark one by one or take all together.
-#include "game/screen_redraw.h"
 #include "items/item_rows.h"
 #include "items/pick_up.h"
+#include "player/map_view.h"
 #include "player/surroundings.h"
 #include "toolkit/drawing.h"
 #include "toolkit/terminal.h"
 #include "world/floor.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "floors/field_of_view.h"
-#include "game/screen_redraw.h"
 #include "player/surroundings.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
 #include "world/floor.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 #include "world/sage.h"
 

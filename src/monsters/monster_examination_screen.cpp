@@ -2,13 +2,13 @@
 #include <cstring>
 
 #include "floors/field_of_view.h"
-#include "game/screen_redraw.h"
 #include "monsters/monster_descriptions.h"
 #include "monsters/monster_examination.h"
 #include "toolkit/drawing.h"
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
 #include "world/floor.h"
+#include "world/game_hooks.h"
 #include "world/monster.h"
 #include "world/player.h"
 

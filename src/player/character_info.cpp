@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "game/screen_redraw.h"
 #include "items/item_prefixes.h"
 #include "items/worn_properties.h"
 #include "player/armour_value.h"
+#include "player/map_view.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
 #include "skills/skill_def.h"
@@ -15,6 +15,7 @@
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
 #include "world/floor.h"
+#include "world/game_hooks.h"
 #include "world/item_kind.h"
 #include "world/player.h"
 #include "world/sage.h"

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "game/screen_redraw.h"
 #include "items/worn_properties.h"
 #include "player/cause_of_death.h"
 #include "player/surroundings.h"
@@ -17,6 +16,7 @@
 #include "toolkit/program_end.h"
 #include "toolkit/terminal.h"
 #include "world/floor.h"
+#include "world/game_hooks.h"
 #include "world/game_status.h"
 #include "world/player.h"
 

@@ -1,12 +1,13 @@
 // The equipment command: the equipment screen, then what newly worn prefixes do.
 #include <algorithm>
 
-#include "game/screen_redraw.h"
 #include "items/item_prefixes.h"
 #include "player/commands.h"
+#include "player/map_view.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

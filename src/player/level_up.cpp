@@ -2,7 +2,7 @@
 // on even levels, a trait, and the level's hit points and special points.
 #include <cstdint>
 
-#include "game/screen_redraw.h"
+#include "player/map_view.h"
 #include "player/progression_screen.h"
 #include "shell/key_bindings.h"
 #include "skills/skill_def.h"
@@ -11,6 +11,7 @@
 #include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

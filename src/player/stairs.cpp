@@ -4,12 +4,12 @@
 
 #include "floors/field_of_view.h"
 #include "floors/floor_feelings.h"
-#include "game/screen_redraw.h"
 #include "player/commands.h"
 #include "records/endings.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "world/floor.h"
+#include "world/game_hooks.h"
 #include "world/monster.h"
 #include "world/player.h"
 

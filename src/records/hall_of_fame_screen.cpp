@@ -1,5 +1,4 @@
 // The "Hall of Fame": the high-score table on a screen of its own.
-#include "game/title_screen.h"
 #include "records/high_scores.h"
 #include "shell/command_line.h"
 #include "toolkit/drawing.h"
@@ -7,6 +6,7 @@
 #include "toolkit/program_end.h"
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // The blocks of the save stream in their order, each with its writer and reader.
 #include "records/save_blocks.h"
 
-#include "game/game_state.h"
 #include "items/appearances.h"
 #include "shell/command_line.h"
 #include "skills/skill_def.h"
@@ -9,6 +8,7 @@
 #include "toolkit/random_mother.h"
 #include "toolkit/run_length.h"
 #include "world/floor.h"
+#include "world/game_hooks.h"
 #include "world/game_status.h"
 #include "world/monster.h"
 #include "world/player.h"
@@ -86,7 +86,7 @@ void RestoreDerivedState() {
 // random generator goes on where it was.
 void ResetKeepingRandomState() {
     const RandomMother kept = rng;
-    ResetGameState(0);
+    ResetGameAfterFailedLoad(0);
     rng = kept;
 }
 

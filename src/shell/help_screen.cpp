@@ -1,9 +1,10 @@
 // The help screen: every command with the key the key-binding file gave it.
-#include "game/screen_redraw.h"
+#include "player/map_view.h"
 #include "shell/key_bindings.h"
 #include "toolkit/drawing.h"
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

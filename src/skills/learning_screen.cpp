@@ -1,11 +1,11 @@
 // The learning screen: the skill list in pages of 20, three sorts, and
 // learning the highlighted skill for a skill point.
-#include "game/screen_redraw.h"
 #include "skills/learning_screen.h"
 
 #include <string>
 #include <vector>
 
+#include "player/map_view.h"
 #include "skills/skill_def.h"
 #include "toolkit/drawing.h"
 #include "toolkit/list_frame.h"
@@ -13,6 +13,7 @@
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
 #include "world/floor.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

@@ -1,11 +1,12 @@
 // The listening skill: over a blank screen the character hears roughly where
 // the monsters of the floor are, most of them, give or take a tile.
-#include "game/screen_redraw.h"
+#include "player/map_view.h"
 #include "skills/skill_effects.h"
 #include "toolkit/drawing.h"
 #include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
 #include "world/floor.h"
+#include "world/game_hooks.h"
 #include "world/monster.h"
 #include "world/player.h"
 

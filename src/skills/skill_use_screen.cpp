@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game/screen_redraw.h"
+#include "player/map_view.h"
 #include "skills/skill_def.h"
 #include "skills/skill_use.h"
 #include "toolkit/drawing.h"
@@ -11,6 +11,7 @@
 #include "toolkit/message_log.h"
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

@@ -30,7 +30,7 @@ void MoveCursor(int32_t x, int32_t y);
 // Draws the whole 80 by 25 screen again as it was last drawn, also what a
 // terminal made smaller for a while has lost, and brings it onto the terminal.
 void RepaintScreen();
-// (The game's own redraws, RedrawScreen and the like, are in game/screen_redraw.h.)
+// (The game's own redraws, RedrawScreen and the like, are asked for through world/game_hooks.h.)
 bool AccessibilityMarkerExists();
 void SetCursorVeryVisible();
 void WaitMilliseconds(uint32_t milliseconds);

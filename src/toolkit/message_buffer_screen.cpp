@@ -1,11 +1,12 @@
 // The "Message Buffer" screen: the message history, newest line at the bottom.
 #include <algorithm>
 
-#include "game/screen_redraw.h"
+#include "player/map_view.h"
 #include "toolkit/drawing.h"
 #include "toolkit/list_frame.h"
 #include "toolkit/message_log.h"
 #include "toolkit/terminal.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

@@ -2,10 +2,11 @@
 // whole when the map is drawn again after a page covered it.
 #include "floors/field_of_view.h"
 #include "game/game.h"
-#include "game/screen_redraw.h"
+#include "player/map_view.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
 #include "toolkit/drawing.h"
+#include "world/game_hooks.h"
 
 namespace {
 

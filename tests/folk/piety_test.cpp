@@ -5,7 +5,7 @@
 #include "floors/floor_feelings.h"
 #include "folk/folk_fixture.h"
 #include "folk/piety.h"
-#include "game/screen_redraw.h"
+#include "world/game_hooks.h"
 #include "world/unique_demon_names.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "support/screen_test.h"
 #include "support/working_directory.h"
 #include "toolkit/drawing.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 #include "world/sage.h"
 

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "game/screen_redraw.h"
 #include "items/appearances.h"
 #include "items/item_fixtures.h"
 #include "toolkit/message_log.h"
+#include "world/game_hooks.h"
 #include "world/terrain.h"
 
 namespace {

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "game/screen_redraw.h"
 #include "monsters/monster_fixture.h"
 #include "support/screen_test.h"
 

@@ -1,9 +1,9 @@
 #include <curses.h>
 
-#include "game/screen_redraw.h"
 #include "support/screen_test.h"
 #include "toolkit/drawing.h"
 #include "toolkit/random_mother.h"
+#include "world/game_hooks.h"
 #include "world/player.h"
 
 namespace {

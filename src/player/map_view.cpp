@@ -1,0 +1,16 @@
+#include "player/map_view.h"
+
+#include "floors/field_of_view.h"
+#include "toolkit/drawing.h"
+#include "world/floor.h"
+#include "world/player.h"
+
+void MoveCursorToPlayer() { MoveCursor(player.x, player.y); }
+
+bool RestoreMapView() {
+    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return false;
+    Floor& floor = floorArray[player.currentFloor];
+    floor.RedrawSeenTiles();
+    ComputeFieldOfView(&floor, player.x, player.y, player.sightRadius);
+    return true;
+}

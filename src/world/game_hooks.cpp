@@ -1,0 +1,3 @@
+#include "world/game_hooks.h"
+
+GameHooks gameHooks;
