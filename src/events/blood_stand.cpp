@@ -1,8 +1,8 @@
 // The blood stand brands one weapon or armour piece with a new property, once.
 #include "events/feature_tile.h"
 #include "items/item_prefixes.h"
-#include "shell/key_bindings.h"
 #include "toolkit/message_log.h"
+#include "world/command_keys.h"
 #include "world/item_kind.h"
 
 void Player::UseBloodStand() {

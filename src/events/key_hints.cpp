@@ -1,8 +1,8 @@
 // The hints that tell which key uses a feature or starts a chat.
 #include "events/event_area.h"
-#include "shell/key_bindings.h"
 #include "toolkit/message_log.h"
 #include "toolkit/text_format.h"
+#include "world/command_keys.h"
 
 namespace {
 

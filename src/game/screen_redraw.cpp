@@ -1,11 +1,11 @@
 // The full redraws of the game screen.
 #include "game/screen_redraw.h"
 #include "player/map_view.h"
-#include "shell/key_bindings.h"
 #include "shell/status_panel.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/terminal.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/monster.h"
 #include "world/player.h"

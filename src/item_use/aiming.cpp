@@ -3,9 +3,9 @@
 
 #include <cstdio>
 
-#include "shell/key_bindings.h"
 #include "toolkit/drawing.h"
 #include "toolkit/terminal.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/monster.h"
 #include "world/player.h"

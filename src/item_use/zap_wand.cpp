@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <string>
 
-#include "game/command_reader.h"
 #include "items/appearances.h"
 #include "items/inventory.h"
+#include "shell/direction_prompt.h"
 #include "toolkit/id_rows.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"

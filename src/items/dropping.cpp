@@ -1,9 +1,9 @@
 // Dropping one item, or a whole entry, onto the tile the character stands on.
 #include "items/inventory.h"
 #include "player/surroundings.h"
-#include "shell/key_bindings.h"
 #include "toolkit/message_log.h"
 #include "toolkit/text_format.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/item_kind.h"
 #include "world/player.h"

@@ -1,11 +1,10 @@
 // The command executor: what each command index does, and whether it used the action.
-#include "game/command_reader.h"
 #include "player/commands.h"
 #include "records/save_game.h"
-#include "shell/key_bindings.h"
 #include "shell/quitting.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/player.h"
 

@@ -1,7 +1,7 @@
 // Turning a run at a simple corridor bend: where exactly three floor tiles
 // make up the bend (the character's own, the one it came from and one to the side).
 #include "player/commands.h"
-#include "shell/key_bindings.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/player.h"
 

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "items/item_prefixes.h"
-#include "shell/key_bindings.h"
 #include "shell/status_panel.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
+#include "world/command_keys.h"
 #include "world/item_kind.h"
 #include "world/player.h"
 

@@ -4,13 +4,13 @@
 
 #include "player/map_view.h"
 #include "player/progression_screen.h"
-#include "shell/key_bindings.h"
 #include "skills/skill_def.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
+#include "world/command_keys.h"
 #include "world/game_hooks.h"
 #include "world/player.h"
 

@@ -1,11 +1,11 @@
 // A move in one of the eight directions: into a monster it is an attack,
 // anywhere else a step, unless something holds the character back.
 #include "player/commands.h"
-#include "shell/key_bindings.h"
 #include "skills/skill_def.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
+#include "world/command_keys.h"
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/sage.h"

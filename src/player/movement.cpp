@@ -3,7 +3,7 @@
 // ice blocks are kicked, anything else is walked onto.
 #include "player/commands.h"
 #include "player/surroundings.h"
-#include "shell/key_bindings.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/player.h"
 

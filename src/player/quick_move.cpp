@@ -3,11 +3,12 @@
 #include <array>
 
 #include "player/commands.h"
-#include "shell/key_bindings.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
+#include "toolkit/xy.h"
+#include "world/command_keys.h"
 #include "world/player.h"
 #include "world/sage.h"
 #include "world/terrain.h"

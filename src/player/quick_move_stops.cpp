@@ -2,7 +2,7 @@
 // simple bend, at the mouth of a corridor into a room, and at side passages
 // just ahead. The rules are written for a run to the north and turned with the run.
 #include "player/commands.h"
-#include "shell/key_bindings.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/player.h"
 

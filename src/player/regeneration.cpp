@@ -5,12 +5,12 @@
 #include "items/worn_properties.h"
 #include "player/surroundings.h"
 #include "player/worn_gear.h"
-#include "shell/key_bindings.h"
 #include "skills/skill_def.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
+#include "world/command_keys.h"
 #include "world/player.h"
 
 namespace {

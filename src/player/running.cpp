@@ -1,8 +1,9 @@
 // A running quick move or quick rest, replayed one step per command read: what
 // ends it before the step, the pause between steps, and the step itself.
 #include "player/commands.h"
-#include "shell/key_bindings.h"
 #include "toolkit/terminal.h"
+#include "toolkit/xy.h"
+#include "world/command_keys.h"
 #include "world/player.h"
 #include "world/sage.h"
 #include "world/terrain.h"

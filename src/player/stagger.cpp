@@ -1,8 +1,9 @@
 // A confused character's move: a random direction that is not into a wall, or staying put.
 #include "player/commands.h"
-#include "shell/key_bindings.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
+#include "toolkit/xy.h"
+#include "world/command_keys.h"
 #include "world/player.h"
 #include "world/terrain.h"
 

@@ -1,9 +1,9 @@
 // The help screen: every command with the key the key-binding file gave it.
 #include "player/map_view.h"
-#include "shell/key_bindings.h"
 #include "toolkit/drawing.h"
 #include "toolkit/terminal.h"
 #include "toolkit/text_format.h"
+#include "world/command_keys.h"
 #include "world/game_hooks.h"
 #include "world/player.h"
 

@@ -11,9 +11,6 @@
 #include "toolkit/text_format.h"
 #include "world/player.h"
 
-KeyTable keyTable{};
-int32_t runDelayMs = 0;
-
 namespace {
 
 constexpr std::streamsize kLongestComment = 10000;
@@ -28,17 +25,6 @@ constexpr std::size_t kLargestKeyFile = 1u << 20;
 }
 
 }  // namespace
-
-bool IsBoundKey(int key, int32_t command) {
-    if (command < 0 || command >= kCommandCount) return false;
-    const signed char symbol = keyTable[command];
-    return symbol != 0 && key == static_cast<int>(symbol);
-}
-
-char KeyLabel(int32_t command) {
-    if (command < 0 || command >= kCommandCount || keyTable[command] == 0) return ' ';
-    return static_cast<char>(keyTable[command]);
-}
 
 KeybindingFile ParseKeybindings(std::istream& in) {
     KeybindingFile file;

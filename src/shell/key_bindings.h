@@ -1,63 +1,9 @@
 #pragma once
-// Which key gives which command: the key table, read from the key-binding file.
-#include <array>
+// Reading the key-binding file into the key table.
 #include <cstdint>
 #include <istream>
 
-#include "toolkit/xy.h"
-
-// The commands, by index; the index is also the command's entry in keyTable.
-enum CommandIndex : int32_t {
-    kCommandRest = 0,
-    kCommandQuit = 1,
-    kCommandNorth = 2,
-    kCommandSouth = 3,
-    kCommandWest = 4,
-    kCommandEast = 5,
-    kCommandNorthWest = 6,
-    kCommandNorthEast = 7,
-    kCommandSouthWest = 8,
-    kCommandSouthEast = 9,
-    kCommandAscend = 10,
-    kCommandDescend = 11,
-    kCommandNone = 12,   // the key meant nothing: read again
-    kCommandNever = 13,  // has no key and is never produced
-    kCommandPickUp = 14,
-    kCommandInventory = 15,
-    kCommandEquipment = 16,
-    kCommandShoot = 17,
-    kCommandChat = 18,
-    kCommandSwapWeapons = 19,
-    kCommandQuickMove = 20,
-    kCommandToggleAmmoPickup = 21,
-    kCommandLook = 22,
-    kCommandThrow = 23,
-    kCommandUseFeature = 24,
-    kCommandPray = 25,
-    kCommandLearnSkills = 26,
-    kCommandUseSkills = 27,
-    kCommandSave = 28,
-    kCommandHelp = 29,
-    kCommandMessages = 30,
-    kCommandCharacterInfo = 31,
-    kCommandFightingStyle = 32,
-    kCommandQuickSkill = 33,
-    kCommandCycleQuickSkill = 34,
-    kCommandTarget = 35,
-    kCommandCount = 36,
-};
-
-// One key symbol per command; 0 means unbound.
-using KeyTable = std::array<signed char, kCommandCount>;
-extern KeyTable keyTable;
-// Milliseconds slept before each automatic step of a quick move.
-extern int32_t runDelayMs;
-
-// (DirectionStep, the step of a direction command, is in toolkit/xy.h.)
-// True when the key is the one bound to the command. Unbound commands match no key.
-bool IsBoundKey(int key, int32_t command);
-// The key of a command as shown on screens: the symbol, or a blank when unbound.
-char KeyLabel(int32_t command);
+#include "world/command_keys.h"
 
 // What reading a key-binding file gave.
 struct KeybindingFile {

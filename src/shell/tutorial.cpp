@@ -1,9 +1,9 @@
 #include "shell/tutorial.h"
 
-#include "shell/key_bindings.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/terminal.h"
+#include "world/command_keys.h"
 
 namespace {
 

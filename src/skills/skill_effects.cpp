@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <iterator>
 
-#include "game/command_reader.h"
+#include "shell/direction_prompt.h"
 #include "skills/skill_def.h"
 #include "toolkit/id_rows.h"
 #include "toolkit/message_log.h"

@@ -4,8 +4,7 @@
 
 #include "folk/folk_fixture.h"
 #include "folk/sage_prices.h"
-#include "game/command_reader.h"
-#include "shell/key_bindings.h"
+#include "world/command_keys.h"
 #include "world/unique_demon_names.h"
 
 namespace {

@@ -4,16 +4,16 @@
 
 #include <fstream>
 
-#include "shell/key_bindings.h"
 #include "support/screen_test.h"
 #include "support/working_directory.h"
 #include "toolkit/random_mother.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/player.h"
 
 namespace {
 
-class KeyReader : public ScreenTest {
+class CommandReader : public ScreenTest {
 protected:
     // The command a typed key gives, or -1 when it gives none.
     int32_t CommandFor(int key) {
@@ -36,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(KeyReader, EveryBoundKeyGivesItsCommand) {
+TEST_F(CommandReader, EveryBoundKeyGivesItsCommand) {
     const std::string keys = "5Q82467913<>  giefcxwaltupLsS?mCFqvT";
     for (int32_t command = 0; command < kCommandCount; ++command) {
         if (command == kCommandNone || command == kCommandNever) continue;
@@ -47,7 +47,7 @@ TEST_F(KeyReader, EveryBoundKeyGivesItsCommand) {
     EXPECT_EQ(CommandFor(0), -1);  // unbound commands match no key, not even NUL
 }
 
-TEST_F(KeyReader, ArrowsMoveAndOtherFunctionKeysMeanNothing) {
+TEST_F(CommandReader, ArrowsMoveAndOtherFunctionKeysMeanNothing) {
     EXPECT_EQ(CommandFor(KEY_UP), kCommandNorth);
     EXPECT_EQ(CommandFor(KEY_DOWN), kCommandSouth);
     EXPECT_EQ(CommandFor(KEY_LEFT), kCommandWest);
@@ -64,7 +64,7 @@ TEST_F(KeyReader, ArrowsMoveAndOtherFunctionKeysMeanNothing) {
     EXPECT_EQ(CommandFor(KEY_UP), kCommandNorth);
 }
 
-TEST_F(KeyReader, KeypadKeysStartAQuickMoveOnlyWithTheNumberLayout) {
+TEST_F(CommandReader, KeypadKeysStartAQuickMoveOnlyWithTheNumberLayout) {
     struct Case {
         int key;
         char digit;
@@ -82,7 +82,7 @@ TEST_F(KeyReader, KeypadKeysStartAQuickMoveOnlyWithTheNumberLayout) {
     EXPECT_EQ(player.quickMoveDigit, 0);  // the quick-move key asks for its direction itself
 }
 
-TEST_F(KeyReader, DeleteParksTheCursorForScreenReadersWhenAsked) {
+TEST_F(CommandReader, DeleteParksTheCursorForScreenReadersWhenAsked) {
     EXPECT_EQ(CommandFor(KEY_DC), -1);  // without the marker file it means nothing
 
     const ScopedWorkingDirectory directory;
@@ -106,13 +106,13 @@ TEST_F(KeyReader, DeleteParksTheCursorForScreenReadersWhenAsked) {
     EXPECT_EQ(column, 7);
 }
 
-TEST_F(KeyReader, ABoundDotIsNoLongerTheRestKey) {
+TEST_F(CommandReader, ABoundDotIsNoLongerTheRestKey) {
     keyTable[kCommandLook] = '.';
     player.dotBound = 1;
     EXPECT_EQ(CommandFor('.'), kCommandLook);
 }
 
-TEST_F(KeyReader, ADizzyCharacterStaggersOnMovesAndRestsOnly) {
+TEST_F(CommandReader, ADizzyCharacterStaggersOnMovesAndRestsOnly) {
     player.dizziness = 4;
     for (int key : {'8', '5', '.'}) {
         const RandomMother before = rng;
@@ -124,7 +124,7 @@ TEST_F(KeyReader, ADizzyCharacterStaggersOnMovesAndRestsOnly) {
     EXPECT_EQ(CommandFor('i'), kCommandInventory);
 }
 
-TEST_F(KeyReader, AQuickMoveReplaysItsStepUntilItIsStuckFiveTimes) {
+TEST_F(CommandReader, AQuickMoveReplaysItsStepUntilItIsStuckFiveTimes) {
     OpenFloor();
     player.runKey = '8';
     for (int poll = 0; poll < 5; ++poll) {
@@ -139,7 +139,7 @@ TEST_F(KeyReader, AQuickMoveReplaysItsStepUntilItIsStuckFiveTimes) {
     EXPECT_EQ(player.runKey, kNoRunKey);
 }
 
-TEST_F(KeyReader, KeysDuringARunAreSwallowedButSpaceStopsIt) {
+TEST_F(CommandReader, KeysDuringARunAreSwallowedButSpaceStopsIt) {
     OpenFloor();
     player.runKey = '4';
     Type("e");
@@ -155,7 +155,7 @@ TEST_F(KeyReader, KeysDuringARunAreSwallowedButSpaceStopsIt) {
 
 // The pause before each step listens for the space bar: however long the key
 // file makes it, the run can be stopped, and the key after the space is read.
-TEST_F(KeyReader, ALongPauseBetweenStepsStillListensForSpace) {
+TEST_F(CommandReader, ALongPauseBetweenStepsStillListensForSpace) {
     OpenFloor();
     runDelayMs = 2000000000;
     player.runKey = '4';
@@ -165,7 +165,7 @@ TEST_F(KeyReader, ALongPauseBetweenStepsStillListensForSpace) {
     EXPECT_EQ(player.runKey, kNoRunKey);
 }
 
-TEST_F(KeyReader, AQuickRestIsNeverStuck) {
+TEST_F(CommandReader, AQuickRestIsNeverStuck) {
     OpenFloor();
     player.runKey = '5';
     for (int poll = 0; poll < 12; ++poll) {
@@ -175,7 +175,7 @@ TEST_F(KeyReader, AQuickRestIsNeverStuck) {
     EXPECT_EQ(player.runKey, '5');
 }
 
-TEST_F(KeyReader, ARunStopsBeforeTrapsAndIceBlocks) {
+TEST_F(CommandReader, ARunStopsBeforeTrapsAndIceBlocks) {
     struct Case {
         int32_t dx;
         int32_t dy;
@@ -201,28 +201,6 @@ TEST_F(KeyReader, ARunStopsBeforeTrapsAndIceBlocks) {
     player.runKey = '8';
     EXPECT_EQ(ReadCommandKey(), 1);
     EXPECT_EQ(player.runKey, '8');
-}
-
-TEST_F(KeyReader, TheDirectionPromptTakesDigitsArrowsAndBoundKeys) {
-    keyTable[kCommandNorth] = 'k';
-    keyTable[kCommandSouthEast] = 'n';
-    struct Case {
-        std::string typed;
-        char digit;
-    };
-    const Case cases[] = {{"xk", '8'}, {"n", '3'}, {"3", '3'}, {"5", '5'}, {".", '5'}, {"zZ9", '9'}};
-    for (const Case& c : cases) {
-        Type(c.typed);
-        EXPECT_EQ(AskDirection(), c.digit) << c.typed;
-    }
-    Press(KEY_LEFT);
-    EXPECT_EQ(AskDirection(), '4');
-    EXPECT_EQ(TextAt(21, 0, 40), "Select a numpad or arrow key direction. ");
-    EXPECT_EQ(ColourAt(21, 0), 11);
-
-    // There is no way out of the prompt without a direction.
-    Type("\x1b" "q");
-    EXPECT_TRUE(RunUntilItWaitsForAKey([] { AskDirection(); }));
 }
 
 }  // namespace

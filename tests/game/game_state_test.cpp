@@ -7,9 +7,9 @@
 #include <sstream>
 #include <string>
 
-#include "shell/key_bindings.h"
 #include "support/game_state.h"
 #include "toolkit/random_mother.h"
+#include "world/command_keys.h"
 #include "world/item_kind.h"
 #include "world/player.h"
 #include "world/sage.h"

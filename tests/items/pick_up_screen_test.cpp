@@ -4,10 +4,9 @@
 
 #include <string>
 
-#include "game/command_reader.h"
 #include "items/item_fixtures.h"
-#include "shell/key_bindings.h"
 #include "toolkit/message_log.h"
+#include "world/command_keys.h"
 
 namespace {
 

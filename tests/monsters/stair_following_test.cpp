@@ -6,8 +6,8 @@
 #include "monsters/monster_fixture.h"
 #include "player/command_helpers.h"
 #include "player/commands.h"
-#include "shell/key_bindings.h"
 #include "support/screen_test.h"
+#include "world/command_keys.h"
 #include "world/monster_abilities.h"
 
 namespace {

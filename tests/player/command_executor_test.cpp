@@ -2,14 +2,13 @@
 // by moving; what newly worn prefixes do.
 #include <gtest/gtest.h>
 
-#include "game/command_reader.h"
 #include "player/command_helpers.h"
 #include "player/commands.h"
-#include "shell/key_bindings.h"
 #include "support/screen_test.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/monster.h"
 #include "world/player.h"

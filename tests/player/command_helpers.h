@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "game/command_reader.h"
 #include "support/hand_made_world.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/player.h"
 

@@ -8,13 +8,13 @@
 #include <string>
 
 #include "items/worn_properties.h"
-#include "shell/key_bindings.h"
 #include "skills/skill_def.h"
 #include "support/game_state.h"
 #include "support/hand_made_world.h"
 #include "support/screen_test.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/item_data.h"
 #include "world/item_kind.h"

@@ -6,7 +6,7 @@
 #include "items/item_prefixes.h"
 #include "monsters/monster_fight_fixture.h"
 #include "player/to_hit_result.h"
-#include "shell/key_bindings.h"
+#include "world/command_keys.h"
 
 namespace {
 

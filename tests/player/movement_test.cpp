@@ -4,14 +4,13 @@
 #include <algorithm>
 
 #include "floors/floor_feelings.h"
-#include "game/command_reader.h"
 #include "player/command_helpers.h"
 #include "player/commands.h"
-#include "shell/key_bindings.h"
 #include "support/game_state.h"
 #include "support/screen_test.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/player.h"
 

@@ -4,10 +4,10 @@
 
 #include "game/command_reader.h"
 #include "player/command_helpers.h"
-#include "shell/key_bindings.h"
 #include "support/screen_test.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
+#include "world/command_keys.h"
 #include "world/floor.h"
 #include "world/monster.h"
 #include "world/player.h"

@@ -9,8 +9,8 @@
 #include "items/appearances.h"
 #include "player/command_helpers.h"
 #include "records/save_blocks.h"
-#include "shell/key_bindings.h"
 #include "skills/skill_def.h"
+#include "world/command_keys.h"
 #include "world/monster.h"
 #include "world/player.h"
 

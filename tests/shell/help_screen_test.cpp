@@ -2,12 +2,12 @@
 #include <fstream>
 
 #include "shell/command_line.h"
-#include "shell/key_bindings.h"
 #include "shell/quitting.h"
 #include "support/screen_test.h"
 #include "support/working_directory.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
+#include "world/command_keys.h"
 #include "world/player.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "shell/tutorial.h"
 
-#include "shell/key_bindings.h"
 #include "support/screen_test.h"
 #include "toolkit/message_log.h"
+#include "world/command_keys.h"
 
 namespace {
 

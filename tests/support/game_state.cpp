@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/key_bindings.h"
+#include "world/command_keys.h"
 #include "world/player.h"
 
 void UseStandardKeys() {
