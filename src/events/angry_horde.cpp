@@ -1,6 +1,7 @@
 // Very rarely a whole horde of angry monsters gathers out of sight.
 #include <cstdint>
 
+#include "events/world_events.h"
 #include "floors/tile_draws.h"
 #include "player/commands.h"
 #include "toolkit/message_log.h"
@@ -43,7 +44,7 @@ bool FloorHasHordeSpot(const Floor& floor, int32_t floorNumber) {
 
 }  // namespace
 
-void MessageLog::SummonAngryHorde() {
+void SummonAngryHorde() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr) return;
     const int32_t f = player.currentFloor;

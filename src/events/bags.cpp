@@ -4,6 +4,7 @@
 
 #include "events/feature_loot.h"
 #include "events/feature_tile.h"
+#include "events/world_events.h"
 #include "floors/floor_population.h"
 #include "items/item_names.h"
 #include "items/worn_properties.h"
@@ -50,7 +51,7 @@ void LootBag(Tile& tile) {
         PrintWords("some money. ");
         tile.gold += 3 * bonus + 6 + extra;
     }
-    messageLog.PickUpMoneyAndAmmo();
+    PickUpMoneyAndAmmo();
 }
 
 void ExplodeBag() {

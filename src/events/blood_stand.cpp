@@ -1,5 +1,6 @@
 // The blood stand brands one weapon or armour piece with a new property, once.
 #include "events/feature_tile.h"
+#include "events/world_events.h"
 #include "items/item_prefixes.h"
 #include "toolkit/message_log.h"
 #include "world/command_keys.h"
@@ -28,16 +29,16 @@ void Player::UseBloodStand() {
     tile.colour = kDriedBlood;
 }
 
-void MessageLog::DescribeBloodStand() {
+void DescribeBloodStand() {
     const Tile* tile = FeatureTile();
     if (tile == nullptr || tile->glyph != kBloodStandGlyph) return;
     if (tile->colour == kFreshBlood) {
         PrintWords(
             "You see a stand covered in fresh blood here. The engravings seem to indicate that a weapon or a piece "
             "of armor could be placed here. ");
-        PrintMessage("(Press ");
-        PrintMessage(std::string("'") + KeyLabel(kCommandUseFeature) + "' ");
-        PrintMessage("to use.) ");
+        messageLog.PrintMessage("(Press ");
+        messageLog.PrintMessage(std::string("'") + KeyLabel(kCommandUseFeature) + "' ");
+        messageLog.PrintMessage("to use.) ");
     } else if (tile->colour == kDriedBlood) {
         PrintWords("You see a stand covered in dried blood here. The engravings have disappeared. ");
     }

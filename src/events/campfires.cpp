@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "events/world_events.h"
 #include "player/commands.h"
 #include "player/worn_gear.h"
 #include "toolkit/message_log.h"
@@ -82,7 +83,7 @@ void SingeWornCloth(Tile& fire) {
 
 }  // namespace
 
-void MessageLog::BurnInCampfire() {
+void BurnInCampfire() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr) return;
     int32_t fireX = 0;

@@ -2,6 +2,7 @@
 // slushy ones the wet snow splashes the clothes.
 #include <cstdint>
 
+#include "events/world_events.h"
 #include "floors/floor_feelings.h"
 #include "player/commands.h"
 #include "toolkit/message_log.h"
@@ -9,7 +10,7 @@
 #include "world/floor.h"
 #include "world/player.h"
 
-void MessageLog::SinkInDeepSnow() {
+void SinkInDeepSnow() {
     const Floor* floor = CurrentFloor();
     if (floor == nullptr || floor->At(0, 0).colour != kSnowyWalls || floor->feeling == kFeelingHardSnow) return;
     int32_t odds = 0;

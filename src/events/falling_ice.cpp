@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "events/event_area.h"
+#include "events/world_events.h"
 #include "floors/floor_feelings.h"
 #include "floors/tile_draws.h"
 #include "player/commands.h"
@@ -29,7 +30,7 @@ void CrushPlayer(const char* cause) {
 
 }  // namespace
 
-void MessageLog::DropStalactite() {
+void DropStalactite() {
     const Floor* floor = CurrentFloor();
     if (floor == nullptr) return;
     const int32_t fall = rng.Random(floor->feeling == kFeelingStalactites ? 350 : 12500);
@@ -43,7 +44,7 @@ void MessageLog::DropStalactite() {
     CrushPlayer("HE was crushed by a falling stalactite.");
 }
 
-void MessageLog::ShakeLevel() {
+void ShakeLevel() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr) return;
     const bool stalactites = floor->feeling == kFeelingStalactites;
@@ -66,7 +67,7 @@ void MessageLog::ShakeLevel() {
     }
 }
 
-void MessageLog::TriggerAvalanche() {
+void TriggerAvalanche() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr) return;
     const int32_t rumble = rng.Random(15000);

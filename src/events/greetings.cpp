@@ -2,11 +2,12 @@
 #include <cstdint>
 
 #include "events/event_area.h"
+#include "events/world_events.h"
 #include "player/commands.h"
 #include "toolkit/message_log.h"
 #include "world/sage.h"
 
-void MessageLog::GreetNpc() {
+void GreetNpc() {
     for (int32_t dx = -1; dx <= 1; ++dx) {
         for (int32_t dy = -1; dy <= 1; ++dy) {
             const bool smith = GlyphBesidePlayer(dx, dy) == kDeepSmithGlyph;

@@ -1,6 +1,7 @@
 // The ring of trap sight shows the hidden traps around the character's feet.
 #include <cstdint>
 
+#include "events/world_events.h"
 #include "items/worn_properties.h"
 #include "player/commands.h"
 #include "player/worn_gear.h"
@@ -8,7 +9,7 @@
 #include "world/floor.h"
 #include "world/player.h"
 
-void MessageLog::FindHiddenTrap() {
+void FindHiddenTrap() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr || !RingHas(kPropertyTrapSight)) return;
     for (int32_t dx = -1; dx <= 1; ++dx) {

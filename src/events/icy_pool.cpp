@@ -3,6 +3,7 @@
 #include "events/feature_loot.h"
 #include "events/feature_tile.h"
 #include "events/frostbite_onset.h"
+#include "events/world_events.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
 
@@ -77,5 +78,5 @@ void Player::DiveIntoPool() {
         tile.gold += 6 + worth + extra;
     }
     tile.featureState = kFeatureSpent;
-    messageLog.DescribeItemsHere();
+    DescribeItemsHere();
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "events/world_events.h"
 #include "items/inventory.h"
 #include "items/item_names.h"
 #include "player/commands.h"
@@ -94,7 +95,7 @@ bool PickUpOtherAmmunition(Tile& tile) {
 
 }  // namespace
 
-void MessageLog::DescribeItemsHere() {
+void DescribeItemsHere() {
     const Floor* floor = CurrentFloor();
     if (floor == nullptr || !Floor::OnMap(player.x, player.y)) return;
     const Tile& tile = floor->At(player.x, player.y);
@@ -115,7 +116,7 @@ void MessageLog::DescribeItemsHere() {
     messageLog.PrintMessage("here. ");
 }
 
-void MessageLog::PickUpMoneyAndAmmo() {
+void PickUpMoneyAndAmmo() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr || !Floor::OnMap(player.x, player.y)) return;
     if (player.sleep > 0 || player.paralysis > 0 || player.dizziness > 0 || player.horror > 0) return;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "events/event_area.h"
+#include "events/world_events.h"
 #include "player/commands.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
@@ -29,7 +30,7 @@ void ForEachMonsterInSight(const Floor& floor, const Visit& visit) {
 
 }  // namespace
 
-void MessageLog::HearPriestPrayer() {
+void HearPriestPrayer() {
     const Floor* floor = CurrentFloor();
     if (floor == nullptr) return;
     const int32_t prayer = rng.Random(1250);

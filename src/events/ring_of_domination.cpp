@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "events/event_area.h"
+#include "events/world_events.h"
 #include "items/worn_properties.h"
 #include "player/commands.h"
 #include "player/worn_gear.h"
@@ -17,7 +18,7 @@ constexpr int32_t kTauntTurns = 6;
 
 }  // namespace
 
-void MessageLog::ApplyRingOfDomination() {
+void ApplyRingOfDomination() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr || !RingHas(kPropertyNoRangedWeapons)) return;
     const int32_t wave = rng.Random(50);

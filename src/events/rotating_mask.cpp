@@ -1,10 +1,11 @@
 // A rotating mask melds into a character who is not already raging, and waits
 // inside for a fight.
 #include "events/event_area.h"
+#include "events/world_events.h"
 #include "player/commands.h"
 #include "toolkit/message_log.h"
 
-void MessageLog::MeetRotatingMask() {
+void MeetRotatingMask() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr || floor->GlyphAt(player.x, player.y) != kMaskGlyph) return;
     if (player.berserkTurns >= 1 || player.berserkBoon == kBoonMaskWaiting) {
@@ -17,7 +18,7 @@ void MessageLog::MeetRotatingMask() {
         "melds into you. Nothing seems to happen, you're only left with a feeling of anticipation. ");
     // The rage may start before the next key is read and take the controls away:
     // the player reads this to its end first.
-    FlushWithMore();
+    messageLog.FlushWithMore();
     player.berserkBoon = kBoonMaskWaiting;
     player.berserkTurns = 0;
     player.TickBerserk();

@@ -1,6 +1,7 @@
 // Something buried in the deep snow may turn up under the character's feet.
 #include <cstdint>
 
+#include "events/world_events.h"
 #include "floors/floor_population.h"
 #include "items/worn_properties.h"
 #include "player/commands.h"
@@ -10,7 +11,7 @@
 #include "world/floor.h"
 #include "world/player.h"
 
-void MessageLog::DigUpItem() {
+void DigUpItem() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr) return;
     Tile& tile = floor->At(player.x, player.y);

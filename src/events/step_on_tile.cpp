@@ -4,6 +4,7 @@
 
 #include "events/event_area.h"
 #include "events/tile_descriptions.h"
+#include "events/world_events.h"
 #include "floors/floor_feelings.h"
 #include "floors/tile_draws.h"
 #include "items/item_prefixes.h"
@@ -97,7 +98,7 @@ void FeelWarmBreeze() {
 
 }  // namespace
 
-void MessageLog::StepOnTile() {
+void StepOnTile() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr || !Floor::OnMap(player.x, player.y)) return;
     FlopAway(*floor);

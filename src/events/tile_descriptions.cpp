@@ -6,6 +6,7 @@
 #include <string>
 
 #include "events/event_area.h"
+#include "events/world_events.h"
 #include "floors/tile_draws.h"
 #include "player/commands.h"
 #include "toolkit/message_log.h"
@@ -88,7 +89,7 @@ void DescribeFeatureHere() {
             DescribeUsableFeature(tile.featureState == kFeatureUnused, "There is an ice mirror here. ",
                                   "You could check your looks here. ", "You can't see anything in it. ");
             break;
-        case kPoolGlyph: messageLog.DescribeIcePool(); break;
+        case kPoolGlyph: DescribeIcePool(); break;
         case kVeilSpiritGlyph:
             DescribeUsableFeature(tile.featureState == kFeatureUnused,
                                   "There is a spirit veil made of heavy fabric here. ", "You could peek behind the veil. ",
@@ -107,7 +108,7 @@ void DescribeFeatureHere() {
     }
 }
 
-void MessageLog::DescribeIcePool() {
+void DescribeIcePool() {
     const Floor* floor = CurrentFloor();
     if (floor == nullptr) return;
     const Tile& tile = floor->At(player.x, player.y);

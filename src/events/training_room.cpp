@@ -1,13 +1,14 @@
 // The levitating ball of light takes the character to a training room out of
 // time and space, and melts the floor when it lets go.
 #include "events/event_area.h"
+#include "events/world_events.h"
 #include "floors/field_of_view.h"
 #include "player/commands.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
 #include "world/game_hooks.h"
 
-void MessageLog::EnterTrainingRoom() {
+void EnterTrainingRoom() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr || floor->GlyphAt(player.x, player.y) != kLightBallGlyph) return;
     PrintWords(

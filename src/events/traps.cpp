@@ -3,6 +3,7 @@
 // row of a table; the effects live beside it, grouped by what they do.
 #include "events/trap_effects.h"
 #include "events/traps.h"
+#include "events/world_events.h"
 #include "toolkit/id_rows.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
@@ -62,7 +63,7 @@ static_assert(OneRowPerIdInOrder(kTrapEffects, &TrapEffectRow::kind, kTrapStoneB
 
 }  // namespace
 
-void MessageLog::TriggerTrap() {
+void TriggerTrap() {
     Player& p = player;
     if (p.trapLock != 0) return;
     if (p.currentFloor < 0 || p.currentFloor >= kFloorCount || !Floor::OnMap(p.x, p.y)) return;

@@ -1,6 +1,6 @@
 #pragma once
-// Traps. The trap under the character goes off through MessageLog::TriggerTrap
-// (toolkit/message_log.h), which the step sequence runs once after every step; the
+// Traps. The trap under the character goes off through TriggerTrap
+// (events/world_events.h), which the step sequence runs once after every step; the
 // kinds and their colours are in world/terrain.h.
 #include "world/floor.h"
 

@@ -2,6 +2,7 @@
 // often for a seasoned character, and sometimes a powerful one.
 #include <cstdint>
 
+#include "events/world_events.h"
 #include "floors/floor_feelings.h"
 #include "floors/tile_draws.h"
 #include "player/commands.h"
@@ -38,7 +39,7 @@ int32_t PowerfulOdds(int32_t f, int32_t layoutType) {
 
 }  // namespace
 
-void MessageLog::SpawnWanderingMonster() {
+void SpawnWanderingMonster() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr || floor->layoutType == kLayoutPrebuilt) return;
     const int32_t f = player.currentFloor;

@@ -2,6 +2,7 @@
 // roof, which comes and goes and leaves its marks on the floor and on the character.
 #include <cstdint>
 
+#include "events/world_events.h"
 #include "player/commands.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
@@ -71,7 +72,7 @@ void Drizzle() {
 
 }  // namespace
 
-void MessageLog::UpdateWeather() {
+void UpdateWeather() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr) return;
     if (floor->weather != kWeatherNone) {

@@ -2,6 +2,7 @@
 // the random draws is part of how a seed plays.
 #include "events/event_area.h"
 #include "events/fading_boosts.h"
+#include "events/world_events.h"
 #include "items/item_prefixes.h"
 #include "player/commands.h"
 #include "player/worn_gear.h"
@@ -73,7 +74,7 @@ void WadeThroughSlush(const Floor& floor) {
 
 }  // namespace
 
-void MessageLog::UpdateWorld() {
+void UpdateWorld() {
     Floor* floor = CurrentFloor();
     if (floor == nullptr || !Floor::OnMap(player.x, player.y)) return;
     SpawnWanderingMonster();

@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/screen_redraw.h"
 #include "game/title_screen.h"
+#include "player/map_view.h"
 #include "records/save_game.h"
 #include "shell/command_line.h"
 #include "toolkit/program_end.h"
@@ -34,6 +35,11 @@ void EndOnTermination(int signalNumber) {
     QuitGame();
 }
 
+// Back from the message history to the game screen, while there is a character to show.
+void RedrawAfterHistory() {
+    if (player.hp > 0 && RestoreMapView()) RedrawWholeScreen();
+}
+
 // The monsters are the one thing the game holds that the program's end frees.
 void FreeMonsters() {
     if (monsterListHead != nullptr) FreeAllMonsters();
@@ -46,6 +52,7 @@ void InstallToolkitHooks() {
     toolkitHooks.screenCleared = MapLeftTheScreen;
     toolkitHooks.wordOnFirstLine = StopRunning;
     toolkitHooks.flushWaitsForSpace = CharacterCannotAct;
+    toolkitHooks.historyClosed = RedrawAfterHistory;
     toolkitHooks.terminate = EndOnTermination;
     toolkitHooks.releaseGame = FreeMonsters;
 }

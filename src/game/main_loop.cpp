@@ -1,4 +1,5 @@
 // The main loop's pass: the player's turn, the world, the monsters, the redraw.
+#include "events/world_events.h"
 #include "floors/field_of_view.h"
 #include "game/command_reader.h"
 #include "game/game.h"
@@ -37,7 +38,7 @@ void RunPlayerTurn() {
             player.RecomputePlayerStats();
             if (++actions >= 2) {
                 ComputePlayerView();
-                messageLog.UpdateWorld();
+                UpdateWorld();
                 RedrawWholeScreen();
             }
             const bool rageHoldsBack = player.berserkBoon == kBoonMaskWaiting && player.IsHostileMonsterInSight();
@@ -84,7 +85,7 @@ void RedrawEndOfTurn() {
 void RunMainLoopPass() {
     RunPlayerTurn();
     ComputePlayerView();
-    messageLog.UpdateWorld();
+    UpdateWorld();
     RunMonsterPhase();
     RedrawEndOfTurn();
 }

@@ -1,4 +1,5 @@
 // The command executor: what each command index does, and whether it used the action.
+#include "events/world_events.h"
 #include "player/commands.h"
 #include "records/save_game.h"
 #include "shell/quitting.h"
@@ -39,7 +40,7 @@ int32_t TakeStairs(Player& p, bool down) {
         return 0;
     }
     if ((down ? p.DescendStairs() : p.AscendStairs()) == 0) return 0;
-    messageLog.StepOnTile();
+    StepOnTile();
     return 1;
 }
 

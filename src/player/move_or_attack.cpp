@@ -1,5 +1,6 @@
 // A move in one of the eight directions: into a monster it is an attack,
 // anywhere else a step, unless something holds the character back.
+#include "events/world_events.h"
 #include "player/commands.h"
 #include "skills/skill_def.h"
 #include "toolkit/drawing.h"
@@ -44,6 +45,6 @@ int32_t MoveOrAttack(int32_t command) {
     if (p.IsOverburdened()) return 0;
     if (!p.IsBerserkMoveAllowed(step.x, step.y)) return 0;
     if (Step(command) == 0) return 0;
-    messageLog.StepOnTile();
+    StepOnTile();
     return 1;
 }

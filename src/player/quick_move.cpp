@@ -2,6 +2,7 @@
 // replays step by step, or a quick rest of up to 50 further rests.
 #include <array>
 
+#include "events/world_events.h"
 #include "player/commands.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
@@ -65,7 +66,7 @@ int32_t StartRun(Player& p, int32_t command) {
     if (moved == 0) return 0;
     // A found trap right ahead ends the run before it begins.
     p.runKey = GlyphBesidePlayer(step.x, step.y) == kFoundTrapGlyph ? kNoRunKey : RunKeyOf(command);
-    messageLog.StepOnTile();
+    StepOnTile();
     return 1;
 }
 

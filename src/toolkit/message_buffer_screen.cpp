@@ -1,13 +1,11 @@
 // The "Message Buffer" screen: the message history, newest line at the bottom.
 #include <algorithm>
 
-#include "player/map_view.h"
 #include "toolkit/drawing.h"
 #include "toolkit/list_frame.h"
 #include "toolkit/message_log.h"
 #include "toolkit/terminal.h"
-#include "world/game_hooks.h"
-#include "world/player.h"
+#include "toolkit/toolkit_hooks.h"
 
 namespace {
 
@@ -67,5 +65,5 @@ void MessageLog::ShowMessageBuffer() {
         }
     }
     ClearScreen();
-    if (player.hp > 0 && RestoreMapView()) RedrawScreen();
+    if (toolkitHooks.historyClosed != nullptr) toolkitHooks.historyClosed();
 }

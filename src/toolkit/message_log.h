@@ -9,47 +9,19 @@ class MessageLog {
 public:
     MessageLog();
 
-    // ---- shell/: the message functions ----
     void PrintMessage(const std::string& word);
     void FlushMessages(bool noPrompt);
     // Ends the pending page with "-More-" as a full page ends, shows it and waits
     // for any key: for a text the player must read before something takes the
     // controls away. Nothing pending, nothing happens.
     void FlushWithMore();
+    // The "Message Buffer" screen: the history, scrolled until the player leaves
+    // it; the screen is then cleared and the game draws itself back (toolkit_hooks.h).
     void ShowMessageBuffer();
     static char LastColourCode(std::string text);
     static void PadToWidth(std::string& text);
     static int VisibleLength(std::string text);
     static std::string StripColourCodes(const std::string& text);
-
-    // ---- events/: the per-turn world update and what happens on the player's tile ----
-    // One turn of the world: wanderers, rage, campfires, upkeep, boosts, melting,
-    // domination, slush, weather and the berserk state, in that order.
-    void UpdateWorld();
-    void SpawnWanderingMonster();
-    void BurnInCampfire();
-    void ApplyRingOfDomination();
-    void UpdateWeather();
-    // What the tile the character just stepped onto does, in a fixed order.
-    void StepOnTile();
-    void DescribeIcePool();
-    void EnterTrainingRoom();
-    void MeetRotatingMask();
-    void GreetNpc();
-    void SummonAngryHorde();
-    void SinkInDeepSnow();
-    void DropStalactite();
-    void ShakeLevel();
-    void HearPriestPrayer();
-    void TriggerAvalanche();
-    void FindHiddenTrap();
-    void DigUpItem();
-    // What lies under the character's feet: told, and the gold and ammunition picked up.
-    void DescribeItemsHere();
-    void PickUpMoneyAndAmmo();
-    // The trap under the character, and the blood stand's look (the features' own code).
-    void TriggerTrap();
-    void DescribeBloodStand();
 
     std::string line[3];
     bool used[3] = {false, false, false};

@@ -15,6 +15,9 @@ struct ToolkitHooks {
     // Message log: true when a flush must wait for the space bar, because the
     // character cannot act on what the messages say (asleep or paralysed).
     bool (*flushWaitsForSpace)() = nullptr;
+    // Message log: the message history was left, and the screen cleared; the
+    // game screen comes back (unless the character is gone).
+    void (*historyClosed)() = nullptr;
     // Key read: a termination signal, or a terminal that is gone, met where
     // the game may act on it. It ends the program.
     void (*terminate)(int signalNumber) = nullptr;

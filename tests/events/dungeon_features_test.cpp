@@ -1,6 +1,7 @@
 // The features used in place: the dispatcher, the mirror, the blood stand, the
 // spirit veil, the snowman and the icy pool.
 #include "events/feature_fixture.h"
+#include "events/world_events.h"
 #include "items/item_prefixes.h"
 
 namespace {
@@ -90,19 +91,19 @@ TEST_F(FeatureTest, TheMirrorChangesOneAttributeByOneAndIsSpent) {
 
 TEST_F(FeatureTest, TheBloodStandDescribesItselfByItsColour) {
     PlaceFeature(kBloodStandGlyph, 0, kFreshBlood);
-    messageLog.DescribeBloodStand();
+    DescribeBloodStand();
     EXPECT_EQ(Messages(),
               "You see a stand covered in fresh blood here. The engravings seem to indicate that a weapon or a piece "
               "of armor could be placed here. (Press 'u' to use.)");
     ResetGameState();
     PrepareFeatureFloor(0, kStoneWalls);
     PlaceFeature(kBloodStandGlyph, 0, kDriedBlood);
-    messageLog.DescribeBloodStand();
+    DescribeBloodStand();
     EXPECT_EQ(Messages(), "You see a stand covered in dried blood here. The engravings have disappeared.");
     ResetGameState();
     PrepareFeatureFloor(0, kStoneWalls);
     PlaceFeature(kMirrorGlyph, kFeatureUnused, kMirrorColour);
-    messageLog.DescribeBloodStand();
+    DescribeBloodStand();
     EXPECT_EQ(Messages(), "");
 }
 

@@ -3,6 +3,7 @@
 #include <climits>
 #include <string>
 
+#include "events/world_events.h"
 #include "events_fixture.h"
 #include "game/game.h"
 #include "items/appearances.h"
@@ -41,7 +42,7 @@ TEST_F(ItemsUnderFoot, OneShortSentenceTellsWhatLiesHere) {
         Here().gold = c.gold;
         for (int32_t i = 0; i < c.count; ++i) Lay(events::kArrowKind, c.quantity);
         messageLog = MessageLog();
-        messageLog.DescribeItemsHere();
+        DescribeItemsHere();
         EXPECT_EQ(Messages(), c.text);
     }
 }
@@ -51,22 +52,22 @@ TEST_F(ItemsUnderFoot, PotionsShowTheirLookUntilIdentifiedAndPrefixesOnlyOnKnown
     ShufflePotionNames();
     const std::string look = PotionAppearanceName(events::kPotionKind);
     Lay(events::kPotionKind, 1);
-    messageLog.DescribeItemsHere();
+    DescribeItemsHere();
     EXPECT_EQ(Messages(), "You see " + ItemNameWithArticle(look) + "here.");
 
     player.identifiedKinds[events::kPotionKind] = 1;
     messageLog = MessageLog();
-    messageLog.DescribeItemsHere();
+    DescribeItemsHere();
     EXPECT_EQ(Messages(), "You see a potion of healing here.");
 
     Here().items.clear();
     Lay(kWeaponKind, 1, kPrefixVaporizing, 0);
     messageLog = MessageLog();
-    messageLog.DescribeItemsHere();
+    DescribeItemsHere();
     EXPECT_EQ(Messages(), "You see a crude copper sword here.");
     Here().items.back().identified = 1;
     messageLog = MessageLog();
-    messageLog.DescribeItemsHere();
+    DescribeItemsHere();
     EXPECT_EQ(Messages(), "You see a vaporizing crude copper sword here.");
 }
 
@@ -74,7 +75,7 @@ TEST_F(ItemsUnderFoot, GoldAndArrowsArePickedUpAsTheStepsLastCheck) {
     Here().gold = 5;
     Lay(events::kArrowKind, 1);
     rng.RandomInit(1);
-    messageLog.StepOnTile();
+    StepOnTile();
     EXPECT_EQ(Messages(), "You see an arrow and some money here. You pick up 5 coins. You pick up the arrow.");
     EXPECT_EQ(player.gold, 5);
     EXPECT_EQ(player.ArrowCount(), 1);
@@ -86,7 +87,7 @@ TEST_F(ItemsUnderFoot, WithTheToggleOffOnlyGoldIsTakenAndNothingWhileDizzy) {
     Here().gold = 1;
     Lay(events::kArrowKind, 4);
     player.ammoAutoPickup = 0;
-    messageLog.PickUpMoneyAndAmmo();
+    PickUpMoneyAndAmmo();
     EXPECT_EQ(Messages(), "You pick up 1 coin.");
     EXPECT_EQ(Here().items.size(), 1u);
 
@@ -94,7 +95,7 @@ TEST_F(ItemsUnderFoot, WithTheToggleOffOnlyGoldIsTakenAndNothingWhileDizzy) {
     player.dizziness = 3;
     Here().gold = 8;
     messageLog = MessageLog();
-    messageLog.PickUpMoneyAndAmmo();
+    PickUpMoneyAndAmmo();
     EXPECT_EQ(Messages(), "");
     EXPECT_EQ(Here().gold, 8);
     EXPECT_EQ(Here().items.size(), 1u);
@@ -109,7 +110,7 @@ TEST_F(ItemsUnderFoot, OtherAmmunitionJoinsItsStackOrComesBackToTheThrowingSlot)
     conditions::DefineKind(23, kItemAmmunition, 0, "throwing knife");
     Lay(23, 6);
     player.lastThrownKind = 23;
-    messageLog.PickUpMoneyAndAmmo();
+    PickUpMoneyAndAmmo();
     EXPECT_EQ(Messages(), "You pick up the ammunition. You pick up the ammunition.");
     ASSERT_EQ(Here().items.size(), 2u);
     int32_t darts = 0;
@@ -127,7 +128,7 @@ TEST_F(ItemsUnderFoot, OtherAmmunitionJoinsItsStackOrComesBackToTheThrowingSlot)
 TEST_F(ItemsUnderFoot, AFullPurseStaysFullInsteadOfTurningIntoADebt) {
     player.gold = INT32_MAX - 2;
     Here().gold = 5;
-    messageLog.PickUpMoneyAndAmmo();
+    PickUpMoneyAndAmmo();
     EXPECT_EQ(player.gold, INT32_MAX);
     EXPECT_EQ(Here().gold, 0);
 }
@@ -137,7 +138,7 @@ TEST_F(ItemsUnderFoot, ATakenLoadCountsAtOnce) {
     player.strength = 1;  // carries 25
     player.RecomputePlayerStats();
     Lay(events::kArrowKind, 3);
-    messageLog.PickUpMoneyAndAmmo();
+    PickUpMoneyAndAmmo();
     EXPECT_EQ(player.burdened, 1);
     EXPECT_NE(Messages().find("You feel burdened."), std::string::npos);
 }

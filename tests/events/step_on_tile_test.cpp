@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "events/world_events.h"
 #include "events_fixture.h"
 #include "floors/floor_feelings.h"
 #include "items/item_prefixes.h"
@@ -62,7 +63,7 @@ TEST_F(TileDescriptions, FeaturesAreDescribedWithTheUseKeyWhileUsable) {
         tile.colour = c.colour;
         messageLog = MessageLog();
         rng.RandomInit(1);
-        messageLog.StepOnTile();
+        StepOnTile();
         EXPECT_EQ(Messages(), c.text) << c.glyph << " " << c.state;
     }
 }
@@ -89,7 +90,7 @@ TEST_F(TileDescriptions, StairsTakeTheirWordFromTheWallsOfTheFloorTheyLeadTo) {
         floorArray[c.floor].At(player.x, player.y).glyph = c.glyph;
         messageLog = MessageLog();
         rng.RandomInit(1);
-        messageLog.StepOnTile();
+        StepOnTile();
         EXPECT_EQ(Messages(), c.text) << c.floor;
     }
 }
@@ -99,17 +100,17 @@ TEST_F(TileDescriptions, StairsTakeTheirWordFromTheWallsOfTheFloorTheyLeadTo) {
 TEST_F(EventTest, TheFolkGreetOncePerApproachTheFirstInVisitingOrder) {
     floorArray[0].At(9, 11).glyph = kDeepSmithGlyph;  // dx -1: visited before the sage at dx +1
     AddSage(11, 9, 0);
-    messageLog.GreetNpc();
+    GreetNpc();
     EXPECT_EQ(Messages(), "The smith waves a hello to you. (Press 'c' to chat.)");
     messageLog = MessageLog();
-    messageLog.GreetNpc();  // still beside them
+    GreetNpc();  // still beside them
     EXPECT_EQ(Messages(), "");
     player.x = 30;  // away from both
-    messageLog.GreetNpc();
+    GreetNpc();
     EXPECT_EQ(player.besideNpc, 0);
     player.x = 12;
     player.y = 10;  // beside the sage only
-    messageLog.GreetNpc();
+    GreetNpc();
     EXPECT_EQ(Messages(), "The sage nods a greeting to you. (Press 'c' to chat.)");
 }
 
@@ -124,7 +125,7 @@ TEST_F(EventTest, UnstableGearThrowsTheCharacterOntoAFreeFloorTileAndTheStepGoes
     floorArray[0].At(60, 4).glyph = kFloorGlyph;
     floorArray[0].At(60, 4).gold = 7;
     SeedFor([](RandomMother& g) { return g.Random(150) == 0; });
-    messageLog.StepOnTile();
+    StepOnTile();
     EXPECT_EQ(player.x, 60);
     EXPECT_EQ(player.y, 4);
     EXPECT_EQ(floorArray[0].At(10, 10).monsterPresent, 0);
@@ -136,7 +137,7 @@ TEST_F(EventTest, UnstableGearThrowsTheCharacterOntoAFreeFloorTileAndTheStepGoes
     floorArray[0].At(10, 10).glyph = kWallGlyph;
     messageLog = MessageLog();
     SeedFor([](RandomMother& g) { return g.Random(150) == 0; });
-    messageLog.StepOnTile();
+    StepOnTile();
     EXPECT_EQ(player.x, 60);
     EXPECT_EQ(player.y, 4);
     EXPECT_EQ(Messages(), "*Flop*.");
@@ -149,7 +150,7 @@ TEST_F(EventTest, TheTrapRingFindsEveryHiddenTrapAroundAndColoursItByKind) {
     floorArray[0].At(9, 9).trapKind = kTrapPoisonedSpear;
     floorArray[0].At(11, 11).trapKind = kTrapPurseRay;
     floorArray[0].At(12, 10).trapKind = kTrapLava;  // out of reach
-    messageLog.FindHiddenTrap();
+    FindHiddenTrap();
     EXPECT_EQ(floorArray[0].At(9, 9).glyph, kFoundTrapGlyph);
     EXPECT_EQ(floorArray[0].At(9, 9).colour, kLightGreen);
     EXPECT_EQ(floorArray[0].At(11, 11).glyph, kFoundTrapGlyph);
@@ -166,7 +167,7 @@ TEST_F(StepEvents, TheLightBallTrainsTheCharacterAndLeavesSlush) {
     floorArray[0].At(player.x, player.y).glyph = kLightBallGlyph;
     player.traits[kTraitExtraHp] = 0;
     Type("   a   ");
-    messageLog.EnterTrainingRoom();
+    EnterTrainingRoom();
     EXPECT_EQ(floorArray[0].At(player.x, player.y).glyph, kSlushGlyph);
     EXPECT_EQ(floorArray[0].At(player.x, player.y).colour, kMagenta);
     EXPECT_EQ(player.traits[kTraitExtraHp], 1);
@@ -177,14 +178,14 @@ TEST_F(StepEvents, TheMaskMeldsIntoACalmCharacterAndIgnoresARagingOne) {
     floorArray[0].At(0, 0).colour = kIcyWalls;
     floorArray[0].At(player.x, player.y).glyph = kMaskGlyph;
     player.berserkTurns = 3;
-    messageLog.MeetRotatingMask();
+    MeetRotatingMask();
     EXPECT_EQ(Messages(), "The mask ignores you.");
     EXPECT_EQ(floorArray[0].At(player.x, player.y).glyph, kMaskGlyph);
 
     player.berserkTurns = 0;
     messageLog = MessageLog();
     Type("   ");
-    messageLog.MeetRotatingMask();
+    MeetRotatingMask();
     EXPECT_EQ(player.berserkBoon, kBoonMaskWaiting);
     EXPECT_EQ(floorArray[0].At(player.x, player.y).glyph, kFloorGlyph);
     EXPECT_EQ(floorArray[0].At(player.x, player.y).colour, kIcyGround);
@@ -196,7 +197,7 @@ TEST_F(StepEvents, TheMaskMeldsIntoACalmCharacterAndIgnoresARagingOne) {
 TEST_F(StepEvents, TheMasksLastSentenceIsReadBeforeTheRageCanStart) {
     floorArray[0].At(player.x, player.y).glyph = kMaskGlyph;
     Type(" ");  // the first page of the story
-    EXPECT_TRUE(RunUntilItWaitsForAKey([] { messageLog.MeetRotatingMask(); }));
+    EXPECT_TRUE(RunUntilItWaitsForAKey([] { MeetRotatingMask(); }));
     const std::string rows = Row(19) + Row(20) + Row(21);
     EXPECT_NE(rows.find("you're only left with a feeling of anticipation."), std::string::npos) << Dump();
     EXPECT_NE(rows.find("-More-"), std::string::npos) << Dump();
@@ -209,7 +210,7 @@ TEST_F(StepEvents, AHordeGathersOnNineCellsOutOfSight) {
     }
     SeedFor([](RandomMother& g) { return g.Random(10000) == 0; });
     Type(" ");
-    messageLog.SummonAngryHorde();
+    SummonAngryHorde();
     EXPECT_EQ(MonsterCount(0), 9);
     EXPECT_TRUE(IsMonsterAt(40, 5, 0));
     EXPECT_TRUE(IsMonsterAt(42, 7, 0));
@@ -218,13 +219,13 @@ TEST_F(StepEvents, AHordeGathersOnNineCellsOutOfSight) {
 
 TEST_F(EventTest, NoHordeWithoutAHiddenSpotNorOnTheDemonsFloors) {
     SeedFor([](RandomMother& g) { return g.Random(10000) == 0; });
-    messageLog.SummonAngryHorde();  // everything is in view
+    SummonAngryHorde();  // everything is in view
     EXPECT_EQ(MonsterCount(0), 0);
     EXPECT_EQ(Messages(), "");
     player.currentFloor = 6;
     OpenArea(floorArray[6], 1, 1, 78, 17);
     const RandomMother before = rng;
-    messageLog.SummonAngryHorde();
+    SummonAngryHorde();
     EXPECT_EQ(rng.Random(1000000), RandomMother(before).Random(1000000));
 }
 
@@ -249,7 +250,7 @@ TEST_F(StepEvents, IllnessStrikesOnlyTheHealthyAndUnprotected) {
         });
         messageLog = MessageLog();
         Type(" ");
-        messageLog.StepOnTile();
+        StepOnTile();
         EXPECT_EQ(player.fever > 0, c.fever) << c.temperature;
         EXPECT_EQ(player.sickness > 0, c.sickness) << c.temperature;
         EXPECT_TRUE(Said("You sneeze. You've become ill.")) << c.temperature;
@@ -271,13 +272,13 @@ TEST_F(StepEvents, SlippingOnIceHurtsUnlessTheRingKeepsTheCharacterSteady) {
     };
     SeedFor(seed);
     Type(" ");
-    messageLog.StepOnTile();
+    StepOnTile();
     EXPECT_EQ(player.hp, 44);
     EXPECT_TRUE(Said("You slip and fall over!"));
 
     WearAccessory(kSlotRightRing, kPropertySureFooting);
     SeedFor(seed);
-    messageLog.StepOnTile();
+    StepOnTile();
     EXPECT_EQ(player.hp, 44);
 }
 
@@ -290,13 +291,13 @@ TEST_F(StepEvents, DeepSnowHoldsTheCharacterOnSnowyFloorsOnly) {
         return sink == 0 && g.Random(11) == 10;
     });
     Type(" ");
-    messageLog.SinkInDeepSnow();
+    SinkInDeepSnow();
     EXPECT_EQ(player.immobility, 15);
     EXPECT_TRUE(Said("Your foot sinks deep into a snowy hole! You're immobilized."));
 
     floorArray[0].feeling = kFeelingHardSnow;
     const RandomMother before = rng;
-    messageLog.SinkInDeepSnow();
+    SinkInDeepSnow();
     EXPECT_EQ(rng.Random(1000000), RandomMother(before).Random(1000000));
 }
 
@@ -310,7 +311,7 @@ TEST_F(StepEvents, AQuakeDropsIceBlocksOnlyOnFreeFloor) {
     floorArray[0].At(20, 5).PutItemOnTile(kClothKind, 10, 0, 1, kNotMadeByGame, -1, 0);
     AddMonster(21, 5, 0);
     Type(" ");
-    messageLog.ShakeLevel();
+    ShakeLevel();
     int32_t blocks = 0;
     for (const Tile& tile : floorArray[0].tiles) {
         if (tile.glyph == kIceBlockGlyph) {
@@ -335,7 +336,7 @@ TEST_F(StepEvents, TheAvalancheNeedsAWallAndFloorInViewAndBuriesTheFreeFloor) {
         return rumble == 0 && g.Random(6) == 0;
     });
     Type(" ");
-    messageLog.TriggerAvalanche();
+    TriggerAvalanche();
     EXPECT_EQ(floorArray[0].At(9, 9).glyph, kIceBlockGlyph);
     EXPECT_EQ(floorArray[0].At(12, 8).glyph, kIceBlockGlyph);
     EXPECT_EQ(floorArray[0].At(11, 10).glyph, kFloorGlyph);  // the monster's
@@ -349,7 +350,7 @@ TEST_F(StepEvents, ThePriestsPrayerStunsTheMonstersInSightWhenThreeAreThere) {
     Monster* far = AddMonster(40, 10, 0);
     SeedFor([](RandomMother& g) { return g.Random(1250) == 0; });
     Type("   ");
-    messageLog.HearPriestPrayer();
+    HearPriestPrayer();
     for (Monster* m : near) EXPECT_EQ(m->stunTurns, 10);
     EXPECT_EQ(far->stunTurns, 0);
     // The whole prayer reaches the message lines, word by word.
@@ -382,7 +383,7 @@ TEST_F(StepEvents, TheColdWindAndWarmBreezeFollowTheDepth) {
         });
         floorArray[c.floor].layoutType = kLayoutRooms;
         Type(" ");
-        messageLog.StepOnTile();
+        StepOnTile();
         EXPECT_EQ(player.bodyTemperature, 6000 - c.change) << c.floor;
         EXPECT_TRUE(Said("A cold wind makes you shiver.")) << c.floor;
     }
@@ -399,7 +400,7 @@ TEST_F(StepEvents, ABuriedFindOnAFullTileIsGold) {
     player.currentFloor = 0;
     SeedFor([](RandomMother& g) { return g.Random(3) == 0; });
     Type(" ");
-    messageLog.DigUpItem();
+    DigUpItem();
     EXPECT_EQ(tile.featureState, 0);
     EXPECT_EQ(tile.items.size(), static_cast<std::size_t>(kMaxTileItems));
     EXPECT_EQ(tile.gold, 6);  // floor 0: 6 + 0 + Random(1)

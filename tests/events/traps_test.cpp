@@ -1,6 +1,7 @@
 // Traps: when one goes off (the lock, the avoid roll) and what each kind does.
 #include "events/feature_fixture.h"
 #include "events/traps.h"
+#include "events/world_events.h"
 #include "items/item_prefixes.h"
 
 namespace {
@@ -20,7 +21,7 @@ void LayTrap(int32_t kind, bool found) {
 void SetOff(int32_t kind) {
     LayTrap(kind, true);
     SeedFor([](RandomMother& r) { return r.Random(4) == 0; });
-    messageLog.TriggerTrap();
+    TriggerTrap();
 }
 
 TEST_F(FeatureTest, TheLockAndTheAvoidRollDecideWhetherATrapGoesOff) {
@@ -51,7 +52,7 @@ TEST_F(FeatureTest, TheLockAndTheAvoidRollDecideWhetherATrapGoesOff) {
         player.trapLock = c.lock;
         player.sp = 7;
         SeedFor([&c](RandomMother& r) { return r.Random(4) == c.avoidRoll; });
-        messageLog.TriggerTrap();
+        TriggerTrap();
         EXPECT_EQ(player.sp, c.goesOff ? 0 : 7) << c.name;
         EXPECT_TRUE(Says(c.said)) << c.name << ": " << Messages();
         EXPECT_EQ(player.trapLock, c.lockAfter) << c.name;
@@ -68,7 +69,7 @@ TEST_F(FeatureTest, StandingOnTheTrapSetsItOffOnlyOnce) {
     player.sp = 7;
     SetOff(kTrapEnergyDrain);
     player.sp = 7;
-    messageLog.TriggerTrap();
+    TriggerTrap();
     EXPECT_EQ(player.sp, 7);
 }
 
@@ -79,7 +80,7 @@ TEST_F(FeatureTest, WoundingTrapsHitForOneToThreeTimesTheLevelPlusThree) {
         player.hp = 20;
         LayTrap(kind, true);
         SeedFor([](RandomMother& r) { return r.Random(4) == 0 && r.Random(9) == 8; });
-        messageLog.TriggerTrap();
+        TriggerTrap();
         EXPECT_EQ(player.hp, 11) << kind;
     }
     EXPECT_TRUE(Says("You step on a trap! An icy stone block hits your head!"));
@@ -148,7 +149,7 @@ TEST_F(FeatureTest, SingleUseTrapsVanishIntoTheFloorsOwnColour) {
 TEST_F(FeatureTest, AvoidingASingleUseTrapDoesNotUseItUp) {
     LayTrap(kTrapPurseRay, true);
     SeedFor([](RandomMother& r) { return r.Random(4) == 1; });
-    messageLog.TriggerTrap();
+    TriggerTrap();
     EXPECT_EQ(Here().trapKind, kTrapPurseRay);
 }
 
@@ -165,7 +166,7 @@ TEST_F(FeatureTest, ThePurseRayTakesAtLeastOneCoinAndNeverMoreThanThePurseHolds)
     Type(" ");
     LayTrap(kTrapPurseRay, true);
     SeedFor([](RandomMother& r) { return r.Random(4) == 0 && r.Random(96) == 95; });
-    messageLog.TriggerTrap();
+    TriggerTrap();
     EXPECT_EQ(player.gold, 0);
 
     Type(" ");
@@ -181,7 +182,7 @@ TEST_F(FeatureTest, TheBagExplosionSparesWornItemsAndStacks) {
     Type(" ");
     LayTrap(kTrapBagExplosion, true);
     SeedFor([](RandomMother& r) { return r.Random(4) == 0 && r.Random(2) == 1; });
-    messageLog.TriggerTrap();
+    TriggerTrap();
     EXPECT_EQ(player.inventory.size(), 2u);
     EXPECT_TRUE(Says("Luckily nothing is destroyed."));
 
@@ -189,7 +190,7 @@ TEST_F(FeatureTest, TheBagExplosionSparesWornItemsAndStacks) {
     Type(" ");
     LayTrap(kTrapBagExplosion, true);
     SeedFor([](RandomMother& r) { return r.Random(4) == 0 && r.Random(2) == 1; });
-    messageLog.TriggerTrap();
+    TriggerTrap();
     ASSERT_EQ(player.inventory.size(), 2u);
     EXPECT_TRUE(Says("The explosion destroys your linen shirt!"));
     EXPECT_EQ(player.inventory[player.equipSlots[kSlotMainWeapon]].kind, kWeaponKind);
@@ -214,7 +215,7 @@ TEST_F(FeatureTest, TheCurseRayCursesOnlyWornItemsNotYetCursed) {
     Type(" ");
     LayTrap(kTrapCurseRay, true);
     SeedFor([](RandomMother& r) { return r.Random(4) == 0 && r.Random(3) == 0; });
-    messageLog.TriggerTrap();
+    TriggerTrap();
     EXPECT_TRUE(Says("Luckily nothing seems to happen."));
     EXPECT_EQ(player.inventory[thrown].blessing, kUncursed);
 
@@ -224,7 +225,7 @@ TEST_F(FeatureTest, TheCurseRayCursesOnlyWornItemsNotYetCursed) {
     Type(" ");
     LayTrap(kTrapCurseRay, true);
     SeedFor([](RandomMother& r) { return r.Random(4) == 0 && r.Random(3) == 0; });
-    messageLog.TriggerTrap();
+    TriggerTrap();
     EXPECT_TRUE(Says("Something you're wearing feels heavier."));
     EXPECT_EQ(player.inventory[ring].blessing, kCursed);
     EXPECT_EQ(player.inventory[ring].identified, 1);
@@ -301,7 +302,7 @@ TEST_F(FeatureTest, ColdWaterChillsByTheDepth) {
             player.bodyTemperature = 6000;
             LayTrap(kTrapColdWater, true);
             rng.RandomInit(FindSeed([](RandomMother& r) { return r.Random(4) == 0; }, 1000 * seed));
-            messageLog.TriggerTrap();
+            TriggerTrap();
             EXPECT_EQ(player.bodyTemperature, 6000 - c.loss) << c.floor;
             // No frostbite in the warmth after the final demon's death.
             if (c.slain) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "events/fading_boosts.h"
+#include "events/world_events.h"
 #include "events_fixture.h"
 #include "floors/floor_feelings.h"
 #include "skills/skill_def.h"
@@ -42,7 +43,7 @@ TEST_F(WanderingMonsters, NeverOnPrebuiltOrDullFloorsNorBesideASnowmanOrWriting)
         floorArray[0].feeling = c.feeling;
         floorArray[0].At(player.x, player.y).glyph = c.underfoot;
         const RandomMother before = rng;
-        messageLog.SpawnWanderingMonster();
+        SpawnWanderingMonster();
         EXPECT_EQ(rng.Random(1000000), RandomMother(before).Random(1000000)) << c.layout << " " << c.feeling;
         EXPECT_EQ(MonsterCount(0), 0);
     }
@@ -70,10 +71,10 @@ TEST_F(WanderingMonsters, OddsFollowDepthLevelAndFeeling) {
         player.level = c.level;
         // A roll of 0 spawns; a roll of 1 (just past it) does not. Both need the odds right.
         SeedFor([&](RandomMother& g) { return g.Random(c.odds) == 0; });
-        messageLog.SpawnWanderingMonster();
+        SpawnWanderingMonster();
         EXPECT_EQ(MonsterCount(c.floor), 1) << c.floor << " " << c.level;
         SeedFor([&](RandomMother& g) { return g.Random(c.odds) == 1; });
-        messageLog.SpawnWanderingMonster();
+        SpawnWanderingMonster();
         EXPECT_EQ(MonsterCount(c.floor), 1) << c.floor << " " << c.level;
     }
 }
@@ -81,10 +82,10 @@ TEST_F(WanderingMonsters, OddsFollowDepthLevelAndFeeling) {
 TEST_F(WanderingMonsters, AFloorOfThirtyMayReachThirtyOneButNoMore) {
     for (int32_t i = 0; i < 30; ++i) AddMonster(50 + i % 20, 1 + i / 20, 0);
     SeedFor([](RandomMother& g) { return g.Random(350) == 0; });
-    messageLog.SpawnWanderingMonster();
+    SpawnWanderingMonster();
     EXPECT_EQ(MonsterCount(0), 31);
     SeedFor([](RandomMother& g) { return g.Random(350) == 0; });
-    messageLog.SpawnWanderingMonster();
+    SpawnWanderingMonster();
     EXPECT_EQ(MonsterCount(0), 31);
 }
 
@@ -93,7 +94,7 @@ TEST_F(WanderingMonsters, ArrivesOutOfSightOnOpenFloor) {
     for (Tile& tile : floorArray[0].tiles) tile.visibleNow = 1;
     floorArray[0].At(40, 9).visibleNow = 0;
     SeedFor([](RandomMother& g) { return g.Random(350) == 0; });
-    messageLog.SpawnWanderingMonster();
+    SpawnWanderingMonster();
     ASSERT_NE(monsterListHead, nullptr);
     EXPECT_EQ(monsterListHead->x, 40);
     EXPECT_EQ(monsterListHead->y, 9);
@@ -115,7 +116,7 @@ TEST_F(WildRage, BurnsLevelSpecialPointsAndEndsWhenTheyRunOut) {
         player.sp = c.sp;
         player.level = c.level;
         messageLog = MessageLog();
-        messageLog.UpdateWorld();
+        UpdateWorld();
         EXPECT_EQ(player.sp, c.spAfter) << c.sp;
         EXPECT_EQ(player.activeSkill == 0, c.ends) << c.sp;
         EXPECT_EQ(Messages().find("You run out of energy to rage.") != std::string::npos, c.ends) << c.sp;
@@ -149,7 +150,7 @@ TEST_F(EventTest, VaporizingGearMeltsEveryIceBlockInViewWithASloshEach) {
     floorArray[0].At(30, 3).glyph = kIceBlockGlyph;
     floorArray[0].At(12, 10).inViewMark = 1;
     floorArray[0].At(13, 11).inViewMark = 1;
-    messageLog.UpdateWorld();
+    UpdateWorld();
     EXPECT_EQ(floorArray[0].At(12, 10).glyph, kFloorGlyph);
     EXPECT_EQ(floorArray[0].At(13, 11).glyph, kFloorGlyph);
     EXPECT_EQ(floorArray[0].At(30, 3).glyph, kIceBlockGlyph);
@@ -162,7 +163,7 @@ using Slush = EventTest;
 
 TEST_F(Slush, SlowsTheCharacterUnlessBoostedOrProtected) {
     floorArray[0].At(player.x, player.y).glyph = kSlushGlyph;
-    messageLog.UpdateWorld();
+    UpdateWorld();
     // The upkeep's tick comes first, so the slush's 2 or 3 turns stand whole.
     EXPECT_GE(player.slowness, 2);
     EXPECT_LE(player.slowness, 3);
@@ -171,12 +172,12 @@ TEST_F(Slush, SlowsTheCharacterUnlessBoostedOrProtected) {
     player.slowness = 0;
     player.speedBoost = 5;
     messageLog = MessageLog();
-    messageLog.UpdateWorld();
+    UpdateWorld();
     EXPECT_EQ(player.slowness, 0);
 
     player.speedBoost = 0;
     WearAccessory(kSlotAmulet, kPropertyNimbleRecovery);
-    messageLog.UpdateWorld();
+    UpdateWorld();
     EXPECT_EQ(player.slowness, 0);
 }
 
@@ -190,7 +191,7 @@ TEST_F(Slush, AnAlreadySlowedCharacterGetsTheTurnsWithoutTheMessage) {
         return left;
     }();
     messageLog = MessageLog();
-    messageLog.UpdateWorld();
+    UpdateWorld();
     EXPECT_GE(player.slowness, afterTick + 2);
     EXPECT_LE(player.slowness, afterTick + 3);
     EXPECT_EQ(Messages().find("You step into the slush"), std::string::npos);
@@ -208,7 +209,7 @@ TEST_F(Campfires, OnlyTheFirstSeenBurningFireBurnsDown) {
         floor.At(at.x, at.y).featureState = 50;
     }
     floor.At(3, 12).remembered = 0;  // never seen: keeps its fuel though it comes first
-    messageLog.BurnInCampfire();
+    BurnInCampfire();
     EXPECT_EQ(floor.At(3, 12).featureState, 50);
     EXPECT_EQ(floor.At(5, 5).featureState, 49);
     EXPECT_EQ(floor.At(5, 7).featureState, 50);
@@ -224,7 +225,7 @@ TEST_F(Campfires, ClothesAndArrowsFeedTheFire) {
     fire.PutItemOnTile(events::kArrowKind, -1, 0, 1, kNotMadeByGame, -1, 0);
     fire.items.back().quantity = 7;
     Type("   ");
-    messageLog.BurnInCampfire();
+    BurnInCampfire();
     EXPECT_EQ(fire.featureState, 20 + 200 + 35 - 1);
     ASSERT_EQ(fire.items.size(), 1u);
     EXPECT_EQ(fire.items[0].kind, conditions::kWeaponKind);
@@ -240,19 +241,19 @@ TEST_F(Campfires, WarnsAtTenTurnsOfFuelAndNeverRevivesOnceDead) {
     fire.colour = kCampfireColour;
     fire.featureState = 11;
     Type("   ");
-    messageLog.BurnInCampfire();
+    BurnInCampfire();
     EXPECT_NE(Messages().find("The campfire's flame will die soon, but the burning time could be extended by "
                               "dropping clothes or arrows on the fire."),
               std::string::npos);
     fire.featureState = 1;
     fire.visibleNow = 0;  // dies out of sight: no word of it
     messageLog = MessageLog();
-    messageLog.BurnInCampfire();
+    BurnInCampfire();
     EXPECT_EQ(fire.featureState, 0);
     EXPECT_EQ(fire.colour, kDeadCampfireColour);
     EXPECT_EQ(Messages(), "");
     fire.PutItemOnTile(kClothKind, 10, 0, 1, kNotMadeByGame, -1, 0);
-    messageLog.BurnInCampfire();
+    BurnInCampfire();
     EXPECT_EQ(fire.featureState, 0);
     EXPECT_EQ(fire.items.size(), 1u);
 }
@@ -270,7 +271,7 @@ TEST_F(Campfires, AStrayFlameSingesAWornClothButNeverBelowTwo) {
         return breeze == 0 && slot == 1;
     });
     Type("   ");
-    messageLog.BurnInCampfire();
+    BurnInCampfire();
     EXPECT_EQ(player.inventory.back().durability, 2);
     EXPECT_EQ(fire.featureState, 199);
     EXPECT_NE(Messages().find("catch a corner of a cloth you're wearing!"), std::string::npos);
@@ -295,7 +296,7 @@ TEST_F(RingOfDomination, TauntsEachRangedMonsterInSightButNotTheDemons) {
     demon->ranged = 1;
     SeedFor([](RandomMother& g) { return g.Random(50) == 0; });
     Type("   ");
-    messageLog.ApplyRingOfDomination();
+    ApplyRingOfDomination();
     for (Monster* m : archers) {
         EXPECT_EQ(m->ranged, 0);
         EXPECT_EQ(m->tauntTurns, 6);
@@ -315,7 +316,7 @@ TEST_F(Weather, StopsOneTimeInSixHundredAndThenPaintsNothing) {
     floorArray[0].weather = kWeatherFreezingDrizzle;
     SeedFor([](RandomMother& g) { return g.Random(600) == 0; });
     Type(" ");
-    messageLog.UpdateWeather();
+    UpdateWeather();
     EXPECT_EQ(floorArray[0].weather, kWeatherNone);
     EXPECT_NE(Messages().find("The raining stops."), std::string::npos);
 }
@@ -340,7 +341,7 @@ TEST_F(Weather, StartsByTheWallsOfTheFloor) {
         });
         messageLog = MessageLog();
         Type(" ");
-        messageLog.UpdateWeather();
+        UpdateWeather();
         EXPECT_EQ(floorArray[0].weather, c.weather) << c.text;
         EXPECT_NE(Messages().find(c.text), std::string::npos) << c.text;
     }
@@ -359,7 +360,7 @@ TEST_F(Weather, AHailstormHurtsAndCanKill) {
     });
     player.hp = 10;
     Type(" ");
-    messageLog.UpdateWeather();
+    UpdateWeather();
     EXPECT_EQ(player.hp, 6);
     EXPECT_NE(Messages().find("You're caught in a passing hailstorm!"), std::string::npos);
 }
