@@ -12,6 +12,8 @@
 #include "world/floor.h"
 
 constexpr int32_t kSpotDrawLimit = 20000;
+// The probes draw their places over the map.
+static_assert(kProbeColumns == kFloorWidth && kProbeRows == kFloorHeight);
 
 // After kSpotDrawLimit probes missed: one of the places that fit, drawn by
 // count, in storage order.

@@ -1,12 +1,16 @@
 #pragma once
-// Many spot-search probes weighed at once. A probe is a pair of draws, x from
-// Random(80) and then y from Random(19); a place test that is one bit of a byte
-// table can be read for 16 probes side by side, and the search takes the first
-// probe that fits, so it consumes exactly the draws the one-at-a-time loop would.
+// Many probes of a random search over the map weighed at once. A probe is a
+// pair of draws, x from Random(80) and then y from Random(19); a place test that
+// is one bit of a byte table can be read for 16 probes side by side, and the
+// search takes the first probe that fits, so it consumes exactly the draws the
+// one-at-a-time loop would.
 #include <cstdint>
 
 #include "toolkit/random_mother.h"
-#include "world/floor.h"
+
+// The columns and rows a probe draws from: the map's width and height.
+constexpr int32_t kProbeColumns = 80;
+constexpr int32_t kProbeRows = 19;
 
 struct PlaceBits;
 
@@ -79,5 +83,5 @@ inline uint32_t FittingPlaces(const uint32_t (&places)[kProbeBatch], const Place
 }
 
 // The place drawn by a probe: Random(80) and Random(19) of its two draws.
-inline int32_t ProbeColumn(uint32_t draw) { return ScaleDraw(draw, kFloorWidth); }
-inline int32_t ProbeRow(uint32_t draw) { return ScaleDraw(draw, kFloorHeight); }
+inline int32_t ProbeColumn(uint32_t draw) { return ScaleDraw(draw, kProbeColumns); }
+inline int32_t ProbeRow(uint32_t draw) { return ScaleDraw(draw, kProbeRows); }

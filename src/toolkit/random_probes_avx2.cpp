@@ -1,12 +1,12 @@
-// Spot probes in 256-bit registers: four probes a register, one per 64-bit slot.
+// Probes in 256-bit registers: four probes a register, one per 64-bit slot.
 #include <immintrin.h>
 
 #include "toolkit/random_probes.h"
 
 __attribute__((target("avx2"))) int32_t FirstFittingProbeAvx2(const uint32_t* draws, int32_t probes,
                                                              const PlaceTable& table) {
-    const __m256i columns = _mm256_set1_epi64x(kFloorWidth);
-    const __m256i rows = _mm256_set1_epi64x(kFloorHeight);
+    const __m256i columns = _mm256_set1_epi64x(kProbeColumns);
+    const __m256i rows = _mm256_set1_epi64x(kProbeRows);
     const __m256i stride = _mm256_set1_epi32(table.columnStride);
     for (int32_t batch = 0; batch < probes; batch += kProbeBatch) {
         alignas(32) uint64_t places[kProbeBatch];

@@ -1,4 +1,4 @@
-// Spot probes in 512-bit registers: eight probes a register, one per 64-bit slot.
+// Probes in 512-bit registers: eight probes a register, one per 64-bit slot.
 #include <immintrin.h>
 
 #include "toolkit/random_probes_avx512.h"

@@ -11,8 +11,8 @@
 // n times the draw, lands in the high half of the product, where the place is
 // then worked out.
 __attribute__((target("avx512f"))) inline __m512i ProbePlacesAvx512(const uint32_t* draws, int32_t columnStride) {
-    const __m512i columns = _mm512_set1_epi64(kFloorWidth);
-    const __m512i rows = _mm512_set1_epi64(kFloorHeight);
+    const __m512i columns = _mm512_set1_epi64(kProbeColumns);
+    const __m512i rows = _mm512_set1_epi64(kProbeRows);
     const __m512i stride = _mm512_set1_epi32(columnStride);
     __m512i places[2];
     for (int32_t half = 0; half < 2; ++half) {

@@ -1,4 +1,4 @@
-// Spot probes looked up in a bitmap held in registers. The places a search can
+// Probes looked up in a bitmap held in registers. The places a search can
 // draw fit in 2048 bits, four 512-bit registers; a byte permute over two of
 // them reads the byte of 16 places at once, so a batch is weighed without
 // touching memory.
@@ -19,7 +19,7 @@ constexpr int32_t kChunkBytes = 64;  // places read a register at a time
 constexpr int32_t kBitmapPlaces = PlaceBits::kWords * kChunkBytes;
 
 // The places a probe can draw: 0 .. (79 * columnStride + 18).
-int32_t ProbePlaceCount(const PlaceTable& table) { return (kFloorWidth - 1) * table.columnStride + kFloorHeight; }
+int32_t ProbePlaceCount(const PlaceTable& table) { return (kProbeColumns - 1) * table.columnStride + kProbeRows; }
 
 __attribute__((target("avx512f,avx512bw"))) void ReadBits(const PlaceTable& table, uint64_t (&words)[PlaceBits::kWords]) {
     const __m512i mask = _mm512_set1_epi8(static_cast<char>(table.mask));

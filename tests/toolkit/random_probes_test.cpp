@@ -36,7 +36,7 @@ std::vector<uint8_t> MakeCells(const TableCase& tableCase, std::mt19937_64& rand
 
 // Every scan, with and without bits kept beside the table, finds the probe the
 // plain loop does, over tables from empty to full and scans of one batch to many.
-TEST(SpotProbes, EveryScanFindsTheFirstFittingProbe) {
+TEST(RandomProbes, EveryScanFindsTheFirstFittingProbe) {
     NamedProbeScan scans[4];
     const int32_t scanCount = SupportedProbeScans(scans);
     std::mt19937_64 random(20240611);
