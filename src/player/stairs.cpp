@@ -124,3 +124,5 @@ int32_t Player::AscendStairs() {
     RedrawArrival();
     return 1;
 }
+
+bool Player::PlaceOnUpStairs() { return PlaceOnFirstGlyph(kUpStairsGlyph); }
