@@ -6,7 +6,7 @@
 // Null when the character stands on no floor (the surface) or off the map.
 inline Tile* FeatureTile() {
     const Player& p = player;
-    if (p.currentFloor < 0 || p.currentFloor >= kFloorCount || !Floor::OnMap(p.x, p.y)) return nullptr;
+    if (!IsFloorNumber(p.currentFloor) || !Floor::OnMap(p.x, p.y)) return nullptr;
     return &floorArray[p.currentFloor].At(p.x, p.y);
 }
 

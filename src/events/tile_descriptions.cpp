@@ -21,7 +21,7 @@ constexpr int32_t kPoolThirteenFeet = 8;
 // The word the walls of another floor lend to its stairs; a random wall of that
 // floor decides. A floor without such walls lends none.
 std::string StairsAdjective(int32_t floorNumber) {
-    if (floorNumber < 0 || floorNumber >= kFloorCount) return "";
+    if (!IsFloorNumber(floorNumber)) return "";
     const Floor& floor = floorArray[floorNumber];
     const auto fits = [&floor](int32_t x, int32_t y) {
         const Tile& tile = floor.At(x, y);

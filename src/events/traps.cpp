@@ -66,7 +66,7 @@ static_assert(OneRowPerIdInOrder(kTrapEffects, &TrapEffectRow::kind, kTrapStoneB
 void TriggerTrap() {
     Player& p = player;
     if (p.trapLock != 0) return;
-    if (p.currentFloor < 0 || p.currentFloor >= kFloorCount || !Floor::OnMap(p.x, p.y)) return;
+    if (!IsFloorNumber(p.currentFloor) || !Floor::OnMap(p.x, p.y)) return;
     Tile& tile = TrapFloor().At(p.x, p.y);
     // A kind the table does not know is no trap; it must not read past the colours.
     if (tile.trapKind < 1 || tile.trapKind > kTrapKindCount) return;

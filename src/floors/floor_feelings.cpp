@@ -95,7 +95,7 @@ void Floor::ChooseFeeling(int32_t depth) {
 std::vector<std::string> ArrivalTexts() {
     std::vector<std::string> texts;
     const int32_t f = player.currentFloor;
-    if (f < 0 || f >= kFloorCount) return texts;
+    if (!IsFloorNumber(f)) return texts;
     const Floor& floor = floorArray[f];
     const bool finalDemonSlain = player.demonSlainFlags[kFinalDemon] != 0;
 

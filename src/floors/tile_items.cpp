@@ -125,7 +125,7 @@ void Tile::RefreshTopItem() {
 
 // Tiles out of view keep what they had: what the player remembers.
 void RefreshTopItems() {
-    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return;
+    if (!IsFloorNumber(player.currentFloor)) return;
     for (Tile& tile : floorArray[player.currentFloor].tiles)
         if (tile.visibleNow) tile.RefreshTopItem();
 }

@@ -24,7 +24,7 @@ void DrawSages() {
 
 void cSage::DrawSage() {
     if (x < 1 || x > 79 || y < 1 || y > 18 || floor != player.currentFloor) return;
-    if (floor < 0 || floor >= kFloorCount) return;
+    if (!IsFloorNumber(floor)) return;
     const Floor& map = floorArray[floor];
     const Tile& tile = map.At(x, y);
     const bool solid = BlocksSight(tile.glyph);

@@ -75,7 +75,7 @@ void InvariantReport::CheckItem(const ItemData& item, const std::string& where) 
 }
 
 void InvariantReport::CheckCharacter() {
-    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount || !Floor::OnMap(player.x, player.y)) {
+    if (!IsFloorNumber(player.currentFloor) || !Floor::OnMap(player.x, player.y)) {
         Fail(FormatText("the character is off the dungeon: %s", Place(player.currentFloor, player.x, player.y).c_str()));
         return;
     }
@@ -91,7 +91,7 @@ void InvariantReport::CheckCharacter() {
 
 void InvariantReport::CheckMonsters() {
     for (const cSage& sage : sages) {
-        if (sage.floor < 0 || sage.floor >= kFloorCount || !Floor::OnMap(sage.x, sage.y)) {
+        if (!IsFloorNumber(sage.floor) || !Floor::OnMap(sage.x, sage.y)) {
             Fail(FormatText("a sage is off the dungeon: %s", Place(sage.floor, sage.x, sage.y).c_str()));
             continue;
         }
@@ -102,7 +102,7 @@ void InvariantReport::CheckMonsters() {
         auto who = [monster] {
             return FormatText("monster '%s' %s", MonsterName(*monster).c_str(), Place(monster->floor, monster->x, monster->y).c_str());
         };
-        if (monster->floor < 0 || monster->floor >= kFloorCount || !Floor::OnMap(monster->x, monster->y)) {
+        if (!IsFloorNumber(monster->floor) || !Floor::OnMap(monster->x, monster->y)) {
             Fail(who() + " is off the dungeon");
             continue;
         }

@@ -13,7 +13,7 @@
 namespace {
 
 void ComputePlayerView() {
-    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return;
+    if (!IsFloorNumber(player.currentFloor)) return;
     ComputeFieldOfView(&floorArray[player.currentFloor], player.x, player.y, player.sightRadius);
 }
 
@@ -68,7 +68,7 @@ void RunMonsterPhase() {
     }
     PurgeDeadMonsters();
     // A monster that died under the player (crushed on the arrival stairs) leaves the player's tile taken.
-    if (player.currentFloor >= 0 && player.currentFloor < kFloorCount && Floor::OnMap(player.x, player.y)) {
+    if (IsFloorNumber(player.currentFloor) && Floor::OnMap(player.x, player.y)) {
         floorArray[player.currentFloor].At(player.x, player.y).monsterPresent = 1;
     }
 }

@@ -15,7 +15,7 @@ namespace {
 
 // The map, the monsters, the sages and the character, then a refresh.
 void DrawPlayfield() {
-    if (player.currentFloor >= 0 && player.currentFloor < kFloorCount) floorArray[player.currentFloor].DrawFloor();
+    if (IsFloorNumber(player.currentFloor)) floorArray[player.currentFloor].DrawFloor();
     DrawMonsters();
     DrawSages();
     player.UpdateWarmthColour();

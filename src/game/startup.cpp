@@ -101,7 +101,7 @@ bool ChooseNamedGame() {
     // game must not be played.
     if (!LoadGame(name.c_str())) QuitGame();
     ClearScreen();
-    if (player.currentFloor >= 0 && player.currentFloor < kFloorCount) floorArray[player.currentFloor].RedrawSeenTiles();
+    if (IsFloorNumber(player.currentFloor)) floorArray[player.currentFloor].RedrawSeenTiles();
     return false;
 }
 
@@ -118,7 +118,7 @@ void SetUpNewGame() {
     player.ApplyTrainingSkills(false);
     GenerateDungeon();
     player.PlaceOnUpStairs();
-    if (player.currentFloor >= 0 && player.currentFloor < kFloorCount && Floor::OnMap(player.x, player.y)) {
+    if (IsFloorNumber(player.currentFloor) && Floor::OnMap(player.x, player.y)) {
         floorArray[player.currentFloor].At(player.x, player.y).monsterPresent = 1;
     }
     ClearScreen();
@@ -171,7 +171,7 @@ void InitGame() {
     if (newGame) SetUpNewGame();
 
     player.RecomputePlayerStats();
-    if (player.currentFloor >= 0 && player.currentFloor < kFloorCount) {
+    if (IsFloorNumber(player.currentFloor)) {
         ComputeFieldOfView(&floorArray[player.currentFloor], player.x, player.y, player.sightRadius);
     }
     RedrawWholeScreen();

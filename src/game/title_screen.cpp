@@ -133,7 +133,7 @@ bool TitleMenu() {
                 DrawText("Loading...", 30, 5, kCyan);
                 if (LoadGame(name.c_str())) {
                     ClearScreen();
-                    if (player.currentFloor >= 0 && player.currentFloor < kFloorCount) {
+                    if (IsFloorNumber(player.currentFloor)) {
                         floorArray[player.currentFloor].RedrawSeenTiles();
                     }
                     return false;

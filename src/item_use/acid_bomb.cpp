@@ -19,7 +19,7 @@ constexpr int32_t kBombPromptRow = 21;
 
 // The burst, column by column from the left, each column from the top.
 void Burst(Player& p, int32_t centreX, int32_t centreY, bool thrown) {
-    if (p.currentFloor < 0 || p.currentFloor >= kFloorCount) return;
+    if (!IsFloorNumber(p.currentFloor)) return;
     Floor& floor = floorArray[p.currentFloor];
     for (int32_t x = centreX - 1; x <= centreX + 1; ++x) {
         for (int32_t y = centreY - 1; y <= centreY + 1; ++y) {

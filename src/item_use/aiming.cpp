@@ -58,7 +58,7 @@ bool IsTargetInView(const Player& p) {
     const Monster* target = p.target;
     // A target left on another floor is out of view, whatever its square here shows.
     if (target == nullptr || target->floor != p.currentFloor) return false;
-    if (p.currentFloor < 0 || p.currentFloor >= kFloorCount || !Floor::OnMap(target->x, target->y)) return false;
+    if (!IsFloorNumber(p.currentFloor) || !Floor::OnMap(target->x, target->y)) return false;
     return floorArray[p.currentFloor].At(target->x, target->y).visibleNow != 0;
 }
 

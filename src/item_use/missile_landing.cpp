@@ -18,7 +18,7 @@ void Player::LandMissile(int32_t landX, int32_t landY, int32_t kind, bool keep) 
     // The roll is made even for a missile that cannot break, to keep the draws in step.
     const int32_t roll = rng.Random(chances);
     if (roll <= 1 && !keep) return;
-    if (currentFloor < 0 || currentFloor >= kFloorCount || !Floor::OnMap(landX, landY)) return;
+    if (!IsFloorNumber(currentFloor) || !Floor::OnMap(landX, landY)) return;
     std::vector<ItemData>& items = floorArray[currentFloor].At(landX, landY).items;
     if (static_cast<int32_t>(items.size()) >= kMaxTileItems) return;
     for (ItemData& item : items) {

@@ -12,7 +12,7 @@ namespace {
 
 // The dream shows the floor and bag squares around the character, with what touches them.
 void MarkVision(Player& p) {
-    if (p.currentFloor < 0 || p.currentFloor >= kFloorCount) return;
+    if (!IsFloorNumber(p.currentFloor)) return;
     Floor& floor = floorArray[p.currentFloor];
     for (int32_t x = p.x - 19; x <= p.x + 18; ++x) {
         for (int32_t y = p.y - 9; y <= p.y + 8; ++y) {

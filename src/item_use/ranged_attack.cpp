@@ -33,7 +33,7 @@ bool AimRangedAttack(Player& p, const char* verb, bool crumbleIce) {
 
 bool IsDeflected(const Player& p, const Monster& monster) {
     if (monster.ability != kAbilityDeflectsMissiles) return false;
-    if (p.currentFloor >= 0 && p.currentFloor < kFloorCount && floorArray[p.currentFloor].feeling == kFeelingStupid) {
+    if (IsFloorNumber(p.currentFloor) && floorArray[p.currentFloor].feeling == kFeelingStupid) {
         return false;
     }
     const int32_t roll = rng.Random(10);

@@ -136,7 +136,7 @@ Monster* Player::DescribeSquare(int32_t squareX, int32_t squareY) {
         if (squareY == -1) BlankMessageRows(kPromptRow, kItemRow);
         return nullptr;
     }
-    if (!Floor::OnMap(squareX, squareY) || currentFloor < 0 || currentFloor >= kFloorCount) return nullptr;
+    if (!Floor::OnMap(squareX, squareY) || !IsFloorNumber(currentFloor)) return nullptr;
     const Tile& tile = floorArray[currentFloor].At(squareX, squareY);
     if (tile.visibleNow == 0) {
         DrawPadded("You can't see there", kFixedTextWidth, kPromptRow);

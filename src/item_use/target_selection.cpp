@@ -23,7 +23,7 @@ namespace {
 constexpr int32_t kNameWidth = 70;
 
 bool InView(const Player& p, int32_t x, int32_t y) {
-    if (!Floor::OnMap(x, y) || p.currentFloor < 0 || p.currentFloor >= kFloorCount) return false;
+    if (!Floor::OnMap(x, y) || !IsFloorNumber(p.currentFloor)) return false;
     return floorArray[p.currentFloor].At(x, y).visibleNow != 0;
 }
 
@@ -72,7 +72,7 @@ void ShootIceBlock(Player& p, Floor& floor, int32_t x, int32_t y) {
 
 bool IsIceBlockForArcher(const Player& p, bool crumbleIce, int32_t x, int32_t y) {
     if (!crumbleIce || p.training != kTrainingArcher || !Floor::OnMap(x, y)) return false;
-    if (p.currentFloor < 0 || p.currentFloor >= kFloorCount) return false;
+    if (!IsFloorNumber(p.currentFloor)) return false;
     return floorArray[p.currentFloor].At(x, y).glyph == kIceBlockGlyph;
 }
 

@@ -212,7 +212,7 @@ static_assert(OneRowPerIdInOrder(kWandEffects, &WandEffectRow::effect, kWandLigh
 
 void RunWandEffect(int32_t effect, int32_t kind) {
     // Every effect works on the character's floor; off the floors there is none.
-    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return;
+    if (!IsFloorNumber(player.currentFloor)) return;
     if (effect < kWandLightningBolt || effect > kWandEffectCount) return;
     kWandEffects[effect - kWandLightningBolt].zap(effect, kind);
 }

@@ -14,7 +14,7 @@ void Player::PossessedWeaponSummon(bool secondHand) {
     if (index < 0 || static_cast<size_t>(index) >= inventory.size()) return;
     const int32_t prefix = inventory[static_cast<size_t>(index)].prefix;
     if (prefix < 0 || prefix >= kItemPrefixCount || itemPrefixes[prefix].id != kPrefixPossessed) return;
-    if (currentFloor < 0 || currentFloor >= kFloorCount) return;
+    if (!IsFloorNumber(currentFloor)) return;
 
     for (int32_t dx = -1; dx <= 1; ++dx) {
         for (int32_t dy = -1; dy <= 1; ++dy) {

@@ -524,7 +524,7 @@ void NoteVirveOutOfView(Monster& virve) {
 
 void Monster::PerformDemonTrick() {
     if (FloorFeelingAt(player.currentFloor) == kFeelingStupid || !IsUniqueDemon(name)) return;
-    if (floor < 0 || floor >= kFloorCount || !Floor::OnMap(x, y)) return;
+    if (!IsFloorNumber(floor) || !Floor::OnMap(x, y)) return;
     if (IsDemonNamed(*this, kVirve)) VirveTrick(*this);
     if (IsDemonNamed(*this, kIkuazz)) IkuazzTrick(*this);
     if (IsDemonNamed(*this, kOmuerp)) OmuerpTrick(*this);

@@ -94,8 +94,8 @@ void Monster::ShowMonsterExamination(std::string healthWord) {
     DrawSheet(*this, healthWord.empty() ? ExaminationHealthWord(*this) : healthWord);
     ReadKey();
     ClearScreen();
-    if (floor >= 0 && floor < kFloorCount) floorArray[floor].RedrawSeenTiles();
-    if (player.currentFloor >= 0 && player.currentFloor < kFloorCount) {
+    if (IsFloorNumber(floor)) floorArray[floor].RedrawSeenTiles();
+    if (IsFloorNumber(player.currentFloor)) {
         ComputeFieldOfView(&floorArray[player.currentFloor], player.x, player.y, player.sightRadius);
     }
     RedrawScreen();

@@ -11,11 +11,9 @@ int32_t monsterVisionRange = 7;
 
 namespace {
 
-bool OnFloorArray(int32_t floor) { return floor >= 0 && floor < kFloorCount; }
-
 // A tile of the player's floor on which a monster or its absence can be seen right now.
 bool ShowsOccupantNow(const Monster& monster) {
-    if (monster.floor != player.currentFloor || !OnFloorArray(monster.floor)) return false;
+    if (monster.floor != player.currentFloor || !IsFloorNumber(monster.floor)) return false;
     if (monster.x < 1 || monster.x > 79 || monster.y < 1 || monster.y > 18) return false;
     const Tile& tile = floorArray[monster.floor].At(monster.x, monster.y);
     return tile.visibleNow == 1 && !BlocksSight(tile.glyph) && tile.rememberedDrawn == 0;
@@ -27,7 +25,7 @@ bool IsPlayerTile(const Monster& monster) {
 
 // Clears the tile, redraws its terrain when in view, and frees the record.
 void DisposeOfDeadMonster(Monster* dead) {
-    if (OnFloorArray(dead->floor) && Floor::OnMap(dead->x, dead->y)) {
+    if (IsFloorNumber(dead->floor) && Floor::OnMap(dead->x, dead->y)) {
         Tile& tile = floorArray[dead->floor].At(dead->x, dead->y);
         // The player may stand where a monster died (it was on the arrival stairs),
         // and a new monster may have come to the square before the purge: such a

@@ -94,8 +94,6 @@ bool IsOpenGround(char glyph) {
 
 const Floor& FloorOf(const Monster& monster) { return floorArray[monster.floor]; }
 
-bool IsOnFloorArray(const Monster& monster) { return monster.floor >= 0 && monster.floor < kFloorCount; }
-
 // Moves the record and the occupied flags; nothing else of the record changes.
 void Relocate(Monster& monster, int32_t x, int32_t y) {
     Floor& floor = floorArray[monster.floor];
@@ -107,7 +105,7 @@ void Relocate(Monster& monster, int32_t x, int32_t y) {
 }
 
 int32_t Step(Monster& monster, StepCode code) {
-    if (!IsOnFloorArray(monster)) return 0;
+    if (!IsFloorNumber(monster.floor)) return 0;
     const XY offset = DirectionStep(code);
     const int32_t toX = monster.x + offset.x;
     const int32_t toY = monster.y + offset.y;
@@ -217,7 +215,7 @@ void Monster::WanderMonster() {
 
 int32_t Monster::SwapPlacesWithAlly() {
     if (hp > maxHp / 2 && ranged == 0) return 0;
-    if (!IsAdjacentToPlayer(x, y) || !IsOnFloorArray(*this)) return 0;
+    if (!IsAdjacentToPlayer(x, y) || !IsFloorNumber(floor)) return 0;
     Monster* ally = nullptr;
     const auto fresher = [this, &ally](int32_t nx, int32_t ny) {
         if (!IsMonsterAt(nx, ny, floor) || IsAdjacentToPlayer(nx, ny)) return false;
@@ -239,7 +237,7 @@ int32_t Monster::SwapPlacesWithAlly() {
 }
 
 int32_t Monster::MakeRoomForAlly() {
-    if (!IsOnFloorArray(*this) || floor != player.currentFloor) return 0;
+    if (!IsFloorNumber(floor) || floor != player.currentFloor) return 0;
     const Floor& map = FloorOf(*this);
     if (!IsOpenGround(map.GlyphAt(player.x, player.y)) || !IsAdjacentToPlayer(x, y)) return 0;
     const int32_t open = OpenGroundAround(*this);

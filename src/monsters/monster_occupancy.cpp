@@ -34,7 +34,7 @@ void Unlink(Monster& monster) {
 }  // namespace
 
 int32_t FiledSquareOf(int32_t x, int32_t y, int32_t floor) {
-    if (floor < 0 || floor >= kFloorCount || !Floor::OnMap(x, y)) return kNotFiled;
+    if (!IsFloorNumber(floor) || !Floor::OnMap(x, y)) return kNotFiled;
     return floor * kSquaresPerFloor + x * kFloorHeight + y;
 }
 

@@ -15,8 +15,6 @@ namespace {
 
 constexpr int32_t kHighestWantedLevel = 50;
 
-bool OnFloorArray(int32_t floor) { return floor >= 0 && floor < kFloorCount; }
-
 // The colour of the corner wall tells a floor's colour scheme.
 ColourCode CornerWallColour(int32_t floor) { return floorArray[floor].At(0, 0).colour; }
 
@@ -51,7 +49,7 @@ int32_t LevelJitter() {
 
 // A snowman under the player calls up tougher monsters, magic writing weaker ones.
 int32_t JitterFromPlayersTile(int32_t floor) {
-    if (!OnFloorArray(player.currentFloor) || !Floor::OnMap(player.x, player.y)) return 0;
+    if (!IsFloorNumber(player.currentFloor) || !Floor::OnMap(player.x, player.y)) return 0;
     const char underfoot = floorArray[player.currentFloor].At(player.x, player.y).glyph;
     int32_t jitter = 0;
     if (floor < 32 && underfoot == kSnowmanGlyph) jitter += 4;
@@ -138,7 +136,7 @@ Monster* AddCompanion(const Monster& leader, const MonsterTemplate& from, Monste
 
 int32_t Spawn(int32_t x, int32_t y, int32_t floor, bool byDepth, int32_t variant, int32_t level,
               bool companionsClearOfUpStairs) {
-    if (!OnFloorArray(floor) || !Floor::OnMap(x, y)) return 0;
+    if (!IsFloorNumber(floor) || !Floor::OnMap(x, y)) return 0;
     Floor& map = floorArray[floor];
     if (map.At(x, y).monsterPresent != 0) return 0;
     Monster* monster = new (std::nothrow) Monster;
@@ -185,7 +183,7 @@ int32_t SpawnMonsterClearOfUpStairs(int32_t x, int32_t y, int32_t floor, bool by
 void Monster::MatchMonsterToFloorColour() {
     const std::string_view ownName(name, strnlen(name, sizeof name));
     if (ability != kAbilityChameleon && ownName != "floating wall" && ownName != "rolling boulder") return;
-    if (!OnFloorArray(floor)) return;
+    if (!IsFloorNumber(floor)) return;
     const ColourCode corner = CornerWallColour(floor);
     if (glyph == kWallGlyph) {
         colour = corner;

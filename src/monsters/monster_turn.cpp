@@ -23,10 +23,8 @@ constexpr int32_t kShotReachAfter = 4;
 // A ring of stealth shortens the range at which monsters notice the player.
 constexpr int32_t kStealthShortening = 2;
 
-bool OnFloorArray(int32_t floor) { return floor >= 0 && floor < kFloorCount; }
-
 Tile* TileUnder(const Monster& monster) {
-    if (!OnFloorArray(monster.floor) || !Floor::OnMap(monster.x, monster.y)) return nullptr;
+    if (!IsFloorNumber(monster.floor) || !Floor::OnMap(monster.x, monster.y)) return nullptr;
     return &floorArray[monster.floor].At(monster.x, monster.y);
 }
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-bool OnFloorArray(int32_t floor) { return floor >= 0 && floor < kFloorCount; }
-
 // The first free floor square around the staircase, columns outer and rows inner.
 bool FindLandingSquare(int32_t floor, XY stairs, XY& landing) {
     const Floor& map = floorArray[floor];
@@ -33,7 +31,7 @@ bool FindLandingSquare(int32_t floor, XY stairs, XY& landing) {
 }  // namespace
 
 XY FindStaircase(int32_t floor, bool down) {
-    if (!OnFloorArray(floor)) return XY{-1, -1};
+    if (!IsFloorNumber(floor)) return XY{-1, -1};
     const char wanted = down ? kDownStairsGlyph : kUpStairsGlyph;
     const Floor& map = floorArray[floor];
     for (int32_t x = 0; x < kFloorWidth; ++x) {
@@ -56,7 +54,7 @@ void Monster::FollowThroughStairs(int32_t direction) {
     if (alive == 0 || hp < 1 || hp < maxHp / 2) return;
     if (!IsAdjacentToPlayer(x, y)) return;
     const int32_t to = floor + direction;
-    if (!OnFloorArray(floor) || !OnFloorArray(to)) return;
+    if (!IsFloorNumber(floor) || !IsFloorNumber(to)) return;
     // Going up the player arrives on the '>' above, going down on the '<' below.
     const XY stairs = FindStaircase(to, direction < 0);
     if (stairs.x < 0) return;
@@ -71,7 +69,7 @@ void Monster::FollowThroughStairs(int32_t direction) {
 }
 
 void ClearArrivalStairs(int32_t x, int32_t y, int32_t floor) {
-    if (!OnFloorArray(floor) || !Floor::OnMap(x, y) || !IsStairs(floorArray[floor].At(x, y).glyph)) return;
+    if (!IsFloorNumber(floor) || !Floor::OnMap(x, y) || !IsStairs(floorArray[floor].At(x, y).glyph)) return;
     for (Monster* monster = monsterListHead; monster != nullptr; monster = monster->next) {
         // Left for the next death pass, which tells the kill; until then it does nothing.
         if (monster->x == x && monster->y == y && monster->floor == floor) monster->hp = -1;

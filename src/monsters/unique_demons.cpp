@@ -83,7 +83,7 @@ void Fill(Monster& demon, const DemonStats& stats) {
 void CreateUniqueDemon(int32_t x, int32_t y, int32_t floor, int32_t copyKind) {
     const DemonStats* stats = StatsFor(floor, copyKind);
     // A floor without a demon of its own, or a place off the map, gets nothing.
-    if (stats == nullptr || floor < 0 || floor >= kFloorCount || !Floor::OnMap(x, y)) return;
+    if (stats == nullptr || !IsFloorNumber(floor) || !Floor::OnMap(x, y)) return;
     Monster* demon = new (std::nothrow) Monster;
     if (demon == nullptr) return;
     PlaceMonster(*demon, x, y, floor);

@@ -8,7 +8,7 @@
 void MoveCursorToPlayer() { MoveCursor(player.x, player.y); }
 
 bool RestoreMapView() {
-    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return false;
+    if (!IsFloorNumber(player.currentFloor)) return false;
     Floor& floor = floorArray[player.currentFloor];
     floor.RedrawSeenTiles();
     ComputeFieldOfView(&floor, player.x, player.y, player.sightRadius);

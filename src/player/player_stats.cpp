@@ -111,7 +111,7 @@ void Player::RecomputePlayerStats() {
     }
     if (fightingStyle == kStyleAccurate) pace = fastLearned ? 11000 : 10000;
     pace += TemperatureSpeedChange(bodyTemperature, agilitySpeed);
-    if (currentFloor >= 0 && currentFloor < kFloorCount && floorArray[currentFloor].feeling == kFeelingSlushy) {
+    if (IsFloorNumber(currentFloor) && floorArray[currentFloor].feeling == kFeelingSlushy) {
         pace -= agilitySpeed / 2;
     }
     if (pace > 15000) pace = 15000 + (pace - 15000) / 3;

@@ -4,11 +4,6 @@
 #include "world/floor.h"
 #include "world/player.h"
 
-Floor* FloorAt(int32_t index) {
-    if (index < 0 || index >= kFloorCount) return nullptr;
-    return &floorArray[index];
-}
-
 int32_t FloorFeelingAt(int32_t index) {
     const Floor* floor = FloorAt(index);
     return floor ? floor->feeling : 0;

@@ -7,8 +7,6 @@
 class Floor;
 class Tile;
 
-// The floor with that index, or null outside 0..34 (the surface is -1).
-Floor* FloorAt(int32_t index);
 // The feeling of the floor with that index; 0 where there is no floor.
 int32_t FloorFeelingAt(int32_t index);
 // The tile under the character, or null when it is on no floor or off the map.

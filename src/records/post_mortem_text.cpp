@@ -215,7 +215,7 @@ bool IsSeenSageAt(int32_t x, int32_t y, int32_t floor, bool visibleNow) {
 std::string MapSection() {
     std::string text = "\n\n\n-----Map-----\n";
     const int32_t f = player.currentFloor;
-    if (f < 0 || f >= kFloorCount) return text;
+    if (!IsFloorNumber(f)) return text;
     std::vector<std::string> rows(kFloorHeight, std::string(kFloorWidth, ' '));
     for (int32_t x = 0; x < kFloorWidth; ++x) {
         for (int32_t y = 0; y < kFloorHeight; ++y) {
@@ -522,7 +522,7 @@ std::string OtherInfoSection(const Report& r) {
     const Pronouns& p = r.pronouns;
     std::string text = "\n\n-----Other info-----\n";
     text += LayoutsBelow();
-    if (!r.victory && player.currentFloor >= 0 && player.currentFloor < kFloorCount) {
+    if (!r.victory && IsFloorNumber(player.currentFloor)) {
         const char* phrase = FeelingPhrase(floorArray[player.currentFloor].feeling);
         if (*phrase != '\0') text += p.subject + phrase;
     }

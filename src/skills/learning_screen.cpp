@@ -164,7 +164,7 @@ int32_t Player::LearnSkill(bool browseOnly) {
                 skill.learned = 1;
                 messageLog.PrintMessage(FormatText("You learn a new skill: %s. ", skill.name));
                 ClearScreen();
-                if (currentFloor >= 0 && currentFloor < kFloorCount) floorArray[currentFloor].RedrawSeenTiles();
+                if (IsFloorNumber(currentFloor)) floorArray[currentFloor].RedrawSeenTiles();
                 SortSkillList(kSortDefault);
                 return 1;
             }

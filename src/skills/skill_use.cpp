@@ -45,7 +45,7 @@ int32_t ShownSkillCost(const Player& p, int32_t position) {
 }
 
 bool IsSkillFreeFloor(const Player& p) {
-    return p.currentFloor >= 0 && p.currentFloor < kFloorCount &&
+    return IsFloorNumber(p.currentFloor) &&
            floorArray[p.currentFloor].feeling == kFeelingStupid;
 }
 

@@ -38,7 +38,7 @@ int32_t Floor::CountGlyphAround(int32_t x, int32_t y, int32_t radius, char glyph
 }
 
 bool FloorHasKnownLandmark(int32_t f) {
-    if (f < 0 || f >= kFloorCount) return false;
+    if (!IsFloorNumber(f)) return false;
     const Floor& floor = floorArray[f];
     if (floor.feeling == kConfusingFeeling) return false;
     for (int32_t x = 0; x < kFloorWidth; ++x) {

@@ -178,6 +178,11 @@ public:
 
 extern Floor floorArray[kFloorCount];
 
+// True for the number of one of the floors, 0..34; the surface is -1.
+inline bool IsFloorNumber(int32_t number) { return number >= 0 && number < kFloorCount; }
+// The floor with that number, or null when it is none (the surface is -1).
+inline Floor* FloorAt(int32_t number) { return IsFloorNumber(number) ? &floorArray[number] : nullptr; }
+
 // Recomputes the top glyph and colour of every tile in view on the player's floor.
 void RefreshTopItems();
 // True when floor f has a remembered altar, deep smith or sage.
