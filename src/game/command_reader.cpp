@@ -3,6 +3,7 @@
 #include "toolkit/drawing.h"
 #include "toolkit/terminal.h"
 #include "world/command_keys.h"
+#include "world/direction.h"
 #include "world/player.h"
 
 namespace {
@@ -43,16 +44,13 @@ int MapIdleKey(int key) {
 int32_t KeypadQuickMove(int key) {
     struct Pad {
         int code;
-        int32_t command;
         char digit;
     };
     static constexpr Pad kPads[] = {
-        {449, kCommandNorthWest, '7'}, {450, kCommandNorth, '8'}, {451, kCommandNorthEast, '9'},
-        {452, kCommandWest, '4'},      {453, kCommandRest, '5'},  {454, kCommandEast, '6'},
-        {455, kCommandSouthWest, '1'}, {456, kCommandSouth, '2'}, {457, kCommandSouthEast, '3'},
+        {449, '7'}, {450, '8'}, {451, '9'}, {452, '4'}, {453, '5'}, {454, '6'}, {455, '1'}, {456, '2'}, {457, '3'},
     };
     for (const Pad& pad : kPads) {
-        if (pad.code == key && keyTable[pad.command] == pad.digit) {
+        if (pad.code == key && keyTable[DirectionOfDigit(pad.digit).command] == pad.digit) {
             player.quickMoveDigit = pad.digit;
             return Choose(kCommandQuickMove);
         }

@@ -6,22 +6,17 @@
 #include "toolkit/drawing.h"
 #include "toolkit/terminal.h"
 #include "world/command_keys.h"
+#include "world/direction.h"
 #include "world/floor.h"
 #include "world/monster.h"
 #include "world/player.h"
 
 namespace {
 
-// The direction commands and the digit each turns into, in the order they are tested:
-// a key bound to two of them ends as the later one's digit.
-struct DirectionDigit {
-    int32_t command;
-    int digit;
-};
-constexpr DirectionDigit kDirectionDigits[] = {
-    {kCommandSouth, '2'},     {kCommandNorth, '8'},     {kCommandEast, '6'},      {kCommandWest, '4'},
-    {kCommandNorthEast, '9'}, {kCommandNorthWest, '7'}, {kCommandSouthEast, '3'}, {kCommandSouthWest, '1'},
-};
+// The direction commands in the order they are tested, each turning the key into
+// its digit: a key bound to two of them ends as the later one's digit.
+constexpr int32_t kCursorCommands[] = {kCommandSouth,     kCommandNorth,     kCommandEast,      kCommandWest,
+                                       kCommandNorthEast, kCommandNorthWest, kCommandSouthEast, kCommandSouthWest};
 
 }  // namespace
 
@@ -32,24 +27,17 @@ int TranslateCursorKey(int key, int enterKey) {
     if (key == kKeyUp) key = '8';
     if (key == kKeyLeft) key = '4';
     if (key == kKeyRight) key = '6';
-    for (const DirectionDigit& direction : kDirectionDigits) {
-        if (IsBoundKey(key, direction.command)) key = direction.digit;
+    for (const int32_t command : kCursorCommands) {
+        if (IsBoundKey(key, command)) key = DirectionOfCommand(command).digit;
     }
     return key;
 }
 
 bool CursorStep(int key, XY& step) {
-    switch (key) {
-        case '1': step = {-1, 1}; return true;
-        case '2': step = {0, 1}; return true;
-        case '3': step = {1, 1}; return true;
-        case '4': step = {-1, 0}; return true;
-        case '6': step = {1, 0}; return true;
-        case '7': step = {-1, -1}; return true;
-        case '8': step = {0, -1}; return true;
-        case '9': step = {1, -1}; return true;
-        default: return false;
-    }
+    const Direction direction = DirectionOfDigit(key);
+    if (!IsDirectionCommand(direction.command)) return false;
+    step = direction.step;
+    return true;
 }
 
 void RestoreCursorVisibility() { TerminalSetCursor(AccessibilityMarkerExists() ? 1 : 0); }

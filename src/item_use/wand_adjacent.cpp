@@ -173,9 +173,9 @@ void ZapAdjacentWand(int32_t effect, int32_t kind, char direction) {
         OnSelf(*wand, kind);
         return;
     }
-    const ZapDirection step = ZapDirectionOf(direction);
-    const int32_t x = player.x + step.dx;
-    const int32_t y = player.y + step.dy;
+    const XY step = DirectionOfDigit(direction).step;
+    const int32_t x = player.x + step.x;
+    const int32_t y = player.y + step.y;
     if (!Floor::OnMap(x, y)) return;
     if (wand->onMonster == nullptr) {
         MakeTerrain(effect, kind, x, y);

@@ -67,30 +67,30 @@ void ZapElementalBolt(const ElementalBolt& bolt, char direction) {
         return;
     }
     PrintWords(bolt.shoots);
-    TraceBolt(ZapDirectionOf(direction), bolt.colour, kBoltSteps, AtWall::kEnds, bolt.actAt);
+    TraceBolt(DirectionOfDigit(direction), bolt.colour, kBoltSteps, AtWall::kEnds, bolt.actAt);
 }
 
 }  // namespace
 
-void TraceBolt(ZapDirection direction, ColourCode colour, int32_t steps, AtWall atWall, void (*actAt)(int32_t, int32_t)) {
+void TraceBolt(Direction direction, ColourCode colour, int32_t steps, AtWall atWall, void (*actAt)(int32_t, int32_t)) {
     Floor& floor = PlayersFloor();
-    int32_t x = player.x + direction.dx;
-    int32_t y = player.y + direction.dy;
+    int32_t x = player.x + direction.step.x;
+    int32_t y = player.y + direction.step.y;
     for (int32_t step = 0; step < steps; ++step) {
         if (!Floor::OnMap(x, y)) return;
         const Tile& tile = floor.At(x, y);
         if (StopsBolts(tile.glyph)) {
             if (atWall == AtWall::kEnds) return;
             // A ray turns on the wall itself and comes off it on the next step.
-            direction.dx = -direction.dx;
-            direction.dy = -direction.dy;
+            direction.step.x = -direction.step.x;
+            direction.step.y = -direction.step.y;
             PrintWords("The ray bounces. ");
         } else if (tile.visibleNow) {
-            ShowMark(direction.glyph, x, y, colour);
+            ShowMark(direction.lineGlyph, x, y, colour);
         }
         actAt(x, y);
-        x += direction.dx;
-        y += direction.dy;
+        x += direction.step.x;
+        y += direction.step.y;
         WaitMilliseconds(kZapStepMilliseconds);
     }
 }
@@ -119,5 +119,5 @@ void ZapSlowBolt(char direction) {
         return;
     }
     PrintWords("The wand shoots out a strange transparent bolt. ");
-    TraceBolt(ZapDirectionOf(direction), kBrown, kBoltSteps, AtWall::kEnds, SlowAt);
+    TraceBolt(DirectionOfDigit(direction), kBrown, kBoltSteps, AtWall::kEnds, SlowAt);
 }

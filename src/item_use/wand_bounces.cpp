@@ -17,7 +17,8 @@ constexpr int32_t kRaySteps = 5;
 bool IsZappersSquare(int32_t x, int32_t y) { return x == player.x && y == player.y; }
 
 // The four rays as they start from the zapper's square: east, west, south, north.
-constexpr ZapDirection kRays[4] = {{1, 0, '-'}, {-1, 0, '-'}, {0, 1, '|'}, {0, -1, '|'}};
+constexpr Direction kRays[4] = {DirectionOfCommand(kCommandEast), DirectionOfCommand(kCommandWest),
+                                DirectionOfCommand(kCommandSouth), DirectionOfCommand(kCommandNorth)};
 
 void RayAt(int32_t x, int32_t y) {
     if (Monster* monster = MonsterOnPlayersFloor(x, y)) {
@@ -39,10 +40,10 @@ void ZapLightningBolt(char direction) {
         return;
     }
     PrintWords("The wand shoots out an electric bolt. ");
-    const ZapDirection start = ZapDirectionOf(direction);
-    int32_t dx = start.dx;
-    int32_t dy = start.dy;
-    char glyph = start.glyph;
+    const Direction start = DirectionOfDigit(direction);
+    int32_t dx = start.step.x;
+    int32_t dy = start.step.y;
+    char glyph = start.lineGlyph;
     Floor& floor = PlayersFloor();
     // p is where the bolt is, q the square it came from.
     int32_t qx = player.x;
@@ -95,5 +96,5 @@ void ZapFourRays(int32_t kind) {
     QuietRedraw();
     IdentifyWand(kind);
     PrintWords("The wand shoots out four magical rays. ");
-    for (const ZapDirection& ray : kRays) TraceBolt(ray, kLightBlue, kRaySteps, AtWall::kTurnsBack, RayAt);
+    for (const Direction& ray : kRays) TraceBolt(ray, kLightBlue, kRaySteps, AtWall::kTurnsBack, RayAt);
 }

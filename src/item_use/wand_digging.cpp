@@ -57,17 +57,17 @@ void ZapDigging(char direction) {
         return;
     }
     PrintWords("The wand shoots out a flying shovel! ");
-    const ZapDirection step = ZapDirectionOf(direction);
+    const Direction line = DirectionOfDigit(direction);
     Floor& floor = PlayersFloor();
-    int32_t x = player.x + step.dx;
-    int32_t y = player.y + step.dy;
+    int32_t x = player.x + line.step.x;
+    int32_t y = player.y + line.step.y;
     for (int32_t count = 0; count < kShovelSteps; ++count) {
         if (ShovelStopsAt(x, y)) return;
         Tile& tile = floor.At(x, y);
         DigWall(tile);
-        if (tile.visibleNow) ShowMark(step.glyph, x, y, kDarkGrey);
-        x += step.dx;
-        y += step.dy;
+        if (tile.visibleNow) ShowMark(line.lineGlyph, x, y, kDarkGrey);
+        x += line.step.x;
+        y += line.step.y;
         WaitMilliseconds(kZapStepMilliseconds);
     }
 }

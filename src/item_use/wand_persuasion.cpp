@@ -22,9 +22,9 @@ void ZapPersuasion(int32_t kind, char direction) {
         IdentifyWand(kind);
         return;
     }
-    const ZapDirection step = ZapDirectionOf(direction);
-    const int32_t x = player.x + step.dx;
-    const int32_t y = player.y + step.dy;
+    const XY step = DirectionOfDigit(direction).step;
+    const int32_t x = player.x + step.x;
+    const int32_t y = player.y + step.y;
     if (!Floor::OnMap(x, y)) return;
     const char glyph = PlayersFloor().At(x, y).glyph;
     if (MonsterOnPlayersFloor(x, y) != nullptr) {
@@ -39,7 +39,7 @@ void ZapPersuasion(int32_t kind, char direction) {
         PrintWords("The spell fizzles. ");
         FlashTile(x, y, kWhite);
         IdentifyWand(kind);
-    } else if (IsSageNextToPlayer(step.dx, step.dy)) {
+    } else if (IsSageNextToPlayer(step.x, step.y)) {
         IdentifyWand(kind);
         PrintWords("An ethereal man appears in front of the sage and starts talking. After a short discussion the sage "
                    "agrees to lower his prices. The man disappears. ");

@@ -72,9 +72,9 @@ void ZapTeleport(int32_t kind, char direction) {
         if (DrawDestination(false, destination)) MoveOccupant(player.x, player.y, destination);
         return;
     }
-    const ZapDirection step = ZapDirectionOf(direction);
-    const int32_t x = player.x + step.dx;
-    const int32_t y = player.y + step.dy;
+    const XY step = DirectionOfDigit(direction).step;
+    const int32_t x = player.x + step.x;
+    const int32_t y = player.y + step.y;
     if (!Floor::OnMap(x, y)) return;
     if (Monster* monster = MonsterOnPlayersFloor(x, y)) {
         PrintWords("The monster disappears. ");

@@ -21,12 +21,6 @@
 
 namespace {
 
-// The direction digits '1' to '9', as the keypad lays them out.
-constexpr ZapDirection kZapDirections[9] = {
-    {-1, 1, '/'}, {0, 1, '|'}, {1, 1, '\\'}, {-1, 0, '-'}, {0, 0, ' '},
-    {1, 0, '-'},  {-1, -1, '\\'}, {0, -1, '|'}, {1, -1, '/'},
-};
-
 // An effect that needs a direction: the map with the zap message first, the
 // wand known at once for those whose bolt always shows, then the question.
 char AskZapDirection(int32_t kind, bool identifyFirst) {
@@ -36,11 +30,6 @@ char AskZapDirection(int32_t kind, bool identifyFirst) {
 }
 
 }  // namespace
-
-ZapDirection ZapDirectionOf(char digit) {
-    if (digit < '1' || digit > '9') return {};
-    return kZapDirections[digit - '1'];
-}
 
 char BoltGlyph(int32_t dx, int32_t dy) {
     if (dy == 0) return '-';

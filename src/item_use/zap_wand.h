@@ -7,6 +7,7 @@
 #include "item_use/aiming.h"
 #include "item_use/item_use_redraws.h"
 #include "toolkit/colour.h"
+#include "world/direction.h"
 #include "world/terrain.h"
 
 class Floor;
@@ -46,14 +47,6 @@ constexpr int32_t kWandEffectCount = 26;
 // The killer code of every death a wand causes.
 constexpr int32_t kWandKiller = 35;
 
-// A direction digit of AskDirection as a step and the glyph a bolt flies with.
-// '5', the zapper himself, has no step and no glyph.
-struct ZapDirection {
-    int32_t dx = 0;
-    int32_t dy = 0;
-    char glyph = ' ';
-};
-ZapDirection ZapDirectionOf(char digit);
 // The glyph of a bolt flying along (dx, dy): '-' across, '|' up and down, '\' and '/' aslant.
 char BoltGlyph(int32_t dx, int32_t dy);
 
@@ -101,7 +94,7 @@ void ShowMark(char glyph, int32_t x, int32_t y, ColourCode colour);
 enum class AtWall { kEnds, kTurnsBack };
 // The walk of a bolt or ray from the square next to the zapper, the steps given:
 // each square in view is drawn and the bolt acts there (monsters in view or not).
-void TraceBolt(ZapDirection direction, ColourCode colour, int32_t steps, AtWall atWall, void (*actAt)(int32_t x, int32_t y));
+void TraceBolt(Direction direction, ColourCode colour, int32_t steps, AtWall atWall, void (*actAt)(int32_t x, int32_t y));
 void ZapLightningBolt(char direction);
 void ZapFrostBolt(char direction);
 void ZapFireBolt(char direction);

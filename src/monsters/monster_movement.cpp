@@ -6,6 +6,7 @@
 #include "monsters/monster_messages.h"
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
+#include "world/direction.h"
 #include "world/floor.h"
 #include "world/monster.h"
 #include "world/monster_abilities.h"
@@ -14,16 +15,16 @@
 
 namespace {
 
-// The steps by their last-move codes, which are the player's direction commands.
+// The steps by their last-move codes, which are the direction commands (world/direction.h).
 enum StepCode : int32_t {
-    kNorth = 2,
-    kSouth = 3,
-    kWest = 4,
-    kEast = 5,
-    kNorthWest = 6,
-    kNorthEast = 7,
-    kSouthWest = 8,
-    kSouthEast = 9,
+    kNorth = kCommandNorth,
+    kSouth = kCommandSouth,
+    kWest = kCommandWest,
+    kEast = kCommandEast,
+    kNorthWest = kCommandNorthWest,
+    kNorthEast = kCommandNorthEast,
+    kSouthWest = kCommandSouthWest,
+    kSouthEast = kCommandSouthEast,
 };
 
 using StepOrder = StepCode[8];

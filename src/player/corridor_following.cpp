@@ -2,6 +2,7 @@
 // make up the bend (the character's own, the one it came from and one to the side).
 #include "player/commands.h"
 #include "world/command_keys.h"
+#include "world/direction.h"
 #include "world/floor.h"
 #include "world/player.h"
 

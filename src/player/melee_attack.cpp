@@ -16,6 +16,7 @@
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
 #include "toolkit/xy.h"
+#include "world/direction.h"
 #include "world/floor.h"
 #include "world/item_kind.h"
 #include "world/monster.h"

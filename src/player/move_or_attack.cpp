@@ -7,6 +7,7 @@
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
 #include "world/command_keys.h"
+#include "world/direction.h"
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/sage.h"

@@ -4,6 +4,7 @@
 #include "player/commands.h"
 #include "player/surroundings.h"
 #include "world/command_keys.h"
+#include "world/direction.h"
 #include "world/floor.h"
 #include "world/player.h"
 

@@ -10,6 +10,7 @@
 #include "toolkit/text_format.h"
 #include "toolkit/xy.h"
 #include "world/command_keys.h"
+#include "world/direction.h"
 #include "world/player.h"
 #include "world/sage.h"
 #include "world/terrain.h"

@@ -3,6 +3,7 @@
 // just ahead. The rules are written for a run to the north and turned with the run.
 #include "player/commands.h"
 #include "world/command_keys.h"
+#include "world/direction.h"
 #include "world/floor.h"
 #include "world/player.h"
 

@@ -4,6 +4,7 @@
 #include "toolkit/terminal.h"
 #include "toolkit/xy.h"
 #include "world/command_keys.h"
+#include "world/direction.h"
 #include "world/player.h"
 #include "world/sage.h"
 #include "world/terrain.h"

@@ -4,6 +4,7 @@
 #include "toolkit/random_mother.h"
 #include "toolkit/xy.h"
 #include "world/command_keys.h"
+#include "world/direction.h"
 #include "world/player.h"
 #include "world/terrain.h"
 

@@ -4,18 +4,14 @@
 #include "toolkit/message_log.h"
 #include "toolkit/terminal.h"
 #include "world/command_keys.h"
+#include "world/direction.h"
 
 char AskDirection() {
     DrawText(messageLog.blank, 0, 21, kBlack);
     DrawText("Select a numpad or arrow key direction.", 0, 21, kLightCyan);
-    struct Answer {
-        int32_t command;
-        char digit;
-    };
-    static constexpr Answer kAnswers[] = {
-        {kCommandNorth, '8'},     {kCommandSouth, '2'},     {kCommandWest, '4'},      {kCommandEast, '6'},
-        {kCommandNorthWest, '7'}, {kCommandNorthEast, '9'}, {kCommandSouthEast, '3'}, {kCommandSouthWest, '1'},
-    };
+    // The order in which a key is compared with the bindings of the directions.
+    static constexpr int32_t kAnswers[] = {kCommandNorth,     kCommandSouth,     kCommandWest,      kCommandEast,
+                                           kCommandNorthWest, kCommandNorthEast, kCommandSouthEast, kCommandSouthWest};
     for (;;) {
         int key = ReadKey();
         switch (key) {
@@ -26,8 +22,8 @@ char AskDirection() {
             default: break;
         }
         if (IsRestKey(key)) return '5';
-        for (const Answer& answer : kAnswers) {
-            if (IsBoundKey(key, answer.command)) return answer.digit;
+        for (const int32_t command : kAnswers) {
+            if (IsBoundKey(key, command)) return DirectionOfCommand(command).digit;
         }
         if (key >= '1' && key <= '9') return static_cast<char>(key);
     }

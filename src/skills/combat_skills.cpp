@@ -41,15 +41,15 @@ Monster* VisibleMonsterAt(const Player& p, int32_t x, int32_t y) {
 
 // Up to four tiles along the direction, until a wall or an ice block; hit is called for each monster met.
 template <typename Hit>
-void WalkPenetratingLine(Player& p, const SkillDirection& direction, Hit hit) {
+void WalkPenetratingLine(Player& p, const Direction& direction, Hit hit) {
     Floor* floor = CurrentFloor();
     if (floor == nullptr) return;
     for (int32_t step = 1; step <= kPenetratingReach; ++step) {
-        const int32_t x = p.x + step * direction.dx;
-        const int32_t y = p.y + step * direction.dy;
+        const int32_t x = p.x + step * direction.step.x;
+        const int32_t y = p.y + step * direction.step.y;
         if (IsSolidAt(*floor, x, y)) return;
         if (floor->At(x, y).visibleNow != 0) {
-            DrawChar(direction.pathGlyph, x, y, kLightGreen);
+            DrawChar(direction.lineGlyph, x, y, kLightGreen);
             RefreshScreen();
         }
         if (Monster* monster = FindMonsterAt(x, y, p.currentFloor)) {
@@ -102,7 +102,7 @@ int32_t PerformMultishot(Player& p) {
 }
 
 int32_t PerformPenetratingStrike(Player& p) {
-    const SkillDirection direction = AskSkillDirection();
+    const Direction direction = AskSkillDirection();
     WalkPenetratingLine(p, direction, [&p](Monster& monster) {
         p.MeleeAttack(&monster, false);
         return true;
@@ -117,7 +117,7 @@ int32_t PerformPenetratingShot(Player& p) {
     }
     // The shot needs an arrow only: without a bow it is driven by hand.
     const bool withBow = MainWeaponIsRanged();
-    const SkillDirection direction = AskSkillDirection();
+    const Direction direction = AskSkillDirection();
     WalkPenetratingLine(p, direction, [&p, withBow](Monster& monster) {
         // A line longer than the quiver ends where the arrows do.
         if (p.ArrowCount() < 1) {

@@ -22,12 +22,12 @@ bool IsBlockedFor(const Player& p, const Floor& floor, int32_t x, int32_t y) {
 }  // namespace
 
 int32_t PerformDash(Player& p) {
-    const SkillDirection direction = AskSkillDirection();
+    const Direction direction = AskSkillDirection();
     Floor* floor = CurrentFloor();
     if (floor == nullptr) return 1;
     for (int32_t step = 0; step < kDashSteps; ++step) {
-        const int32_t x = p.x + direction.dx;
-        const int32_t y = p.y + direction.dy;
+        const int32_t x = p.x + direction.step.x;
+        const int32_t y = p.y + direction.step.y;
         // The deep smith blocks the dash as he blocks every step.
         if (IsBlockedFor(p, *floor, x, y)) {
             PrintWords("The way is blocked! ");
@@ -43,18 +43,18 @@ int32_t PerformDash(Player& p) {
 }
 
 int32_t PerformKnockback(Player& p) {
-    const SkillDirection direction = AskSkillDirection();
+    const Direction direction = AskSkillDirection();
     Floor* floor = CurrentFloor();
-    const int32_t x = p.x + direction.dx;
-    const int32_t y = p.y + direction.dy;
+    const int32_t x = p.x + direction.step.x;
+    const int32_t y = p.y + direction.step.y;
     Monster* monster = FindMonsterAt(x, y, p.currentFloor);
     if (floor == nullptr || monster == nullptr) {
         PrintWords("There's nothing to knock there! ");
         return 0;
     }
     FlashCharacter('*', x, y, kBrown, 50);
-    const XY twoAway{x + direction.dx, y + direction.dy};
-    const XY threeAway{twoAway.x + direction.dx, twoAway.y + direction.dy};
+    const XY twoAway{x + direction.step.x, y + direction.step.y};
+    const XY threeAway{twoAway.x + direction.step.x, twoAway.y + direction.step.y};
     XY landing{};
     if (!IsBlockedFor(p, *floor, twoAway.x, twoAway.y) && !IsBlockedFor(p, *floor, threeAway.x, threeAway.y)) {
         landing = threeAway;

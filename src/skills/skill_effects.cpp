@@ -126,19 +126,12 @@ const SkillEffectRow* RowOf(int32_t effect) {
 
 const char* StartWords(int32_t effect) { return RowOf(effect)->startWords; }
 
-// The direction digits '1' to '9' as the keypad lays them out; '5', the
-// character's own square, is no direction.
-constexpr SkillDirection kKeypadDirections[9] = {
-    {-1, 1, '/'}, {0, 1, '|'}, {1, 1, '\\'}, {-1, 0, '-'}, {0, 0, ' '},
-    {1, 0, '-'},  {-1, -1, '\\'}, {0, -1, '|'}, {1, -1, '/'},
-};
-
 }  // namespace
 
-SkillDirection AskSkillDirection() {
+Direction AskSkillDirection() {
     for (;;) {
         const char key = AskDirection();
-        if (key >= '1' && key <= '9' && key != '5') return kKeypadDirections[key - '1'];
+        if (key >= '1' && key <= '9' && key != '5') return DirectionOfDigit(key);
     }
 }
 

@@ -3,20 +3,17 @@
 // small pieces of map work those effects share.
 #include <cstdint>
 
+#include "world/direction.h"
+
 class Floor;
 class Player;
 class Tile;
 
 // ---- shared by the effects ----
 
-// A direction of a directed skill: the step, and the glyph a penetrating path is drawn with.
-struct SkillDirection {
-    int32_t dx = 0;
-    int32_t dy = 0;
-    char pathGlyph = '-';
-};
-// Asks for a direction until it is one of the eight around the character.
-SkillDirection AskSkillDirection();
+// Asks for a direction until it is one of the eight around the character; a
+// penetrating path is drawn with its line glyph.
+Direction AskSkillDirection();
 
 // The attribute boosts at a character level: how much they give for the full price,
 // and that price on top of the one point the skill itself costs.

@@ -102,9 +102,9 @@ int32_t PerformCreateIceballs(Player& p) {
 }
 
 int32_t PerformDestroyWalls(Player& p) {
-    const SkillDirection direction = AskSkillDirection();
-    const int32_t x = p.x + direction.dx;
-    const int32_t y = p.y + direction.dy;
+    const Direction direction = AskSkillDirection();
+    const int32_t x = p.x + direction.step.x;
+    const int32_t y = p.y + direction.step.y;
     Floor* floor = CurrentFloor();
     if (floor == nullptr || !Floor::OnMap(x, y) || IsOnBorder(x, y)) {
         PrintWords("The wall is way too hard. You'd break your leg before destroying the wall. ");

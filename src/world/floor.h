@@ -6,6 +6,7 @@
 
 #include "toolkit/colour.h"
 #include "toolkit/xy.h"
+#include "world/direction.h"
 #include "world/item_data.h"
 #include "world/terrain.h"
 
@@ -187,10 +188,11 @@ inline Floor* FloorAt(int32_t number) { return IsFloorNumber(number) ? &floorArr
 void RefreshTopItems();
 // True when floor f has a remembered altar, deep smith or sage.
 bool FloorHasKnownLandmark(int32_t f);
-// A digging direction from any generator: Random(4) gives 2 north, 3 south, 5 east, 4 west.
+// A digging direction from any generator, a direction command: Random(4) gives
+// north, south, east, west.
 constexpr int32_t kDirectionDraws = 4;
 inline int32_t DirectionOfDraw(int32_t drawn) {
-    static constexpr int32_t kDirections[kDirectionDraws] = {2, 3, 5, 4};
+    static constexpr int32_t kDirections[kDirectionDraws] = {kCommandNorth, kCommandSouth, kCommandEast, kCommandWest};
     return kDirections[drawn];
 }
 template <class Generator>

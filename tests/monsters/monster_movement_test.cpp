@@ -7,6 +7,7 @@
 
 #include "monsters/monster_fixture.h"
 #include "support/game_state.h"
+#include "world/direction.h"
 #include "world/monster_abilities.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "toolkit/message_log.h"
 #include "toolkit/random_mother.h"
 #include "world/command_keys.h"
+#include "world/direction.h"
 #include "world/floor.h"
 #include "world/player.h"
 
