@@ -4,6 +4,7 @@
 #include "toolkit/drawing.h"
 #include "world/floor.h"
 #include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 
@@ -24,6 +25,22 @@ void ColourStairsByLandmark(Tile& tile, int32_t floorNumber) {
 }
 
 }  // namespace
+
+bool FloorHasKnownLandmark(int32_t f) {
+    if (!IsFloorNumber(f)) return false;
+    const Floor& floor = floorArray[f];
+    if (floor.feeling == kConfusingFeeling) return false;
+    for (int32_t x = 0; x < kFloorWidth; ++x) {
+        for (int32_t y = 0; y < kFloorHeight; ++y) {
+            const Tile& tile = floor.At(x, y);
+            if (!tile.remembered) continue;
+            if (tile.glyph == kAltarGlyph && tile.colour == kAltarColour) return true;
+            if (tile.glyph == kDeepSmithGlyph) return true;
+            if (IsSageAt(x, y, 0, 0, f)) return true;
+        }
+    }
+    return false;
+}
 
 void Floor::DrawFloor() {
     player.mapDrawnFlag = 1;
