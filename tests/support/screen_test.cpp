@@ -3,10 +3,14 @@
 #include <curses.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <term.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 
@@ -16,8 +20,8 @@
 
 namespace {
 
-// Every key a screen test needs is typed before the code runs, so a read that
-// has waited this long is waiting for a key the test forgot.
+// Every key a screen test needs is typed before the code runs (and is there to
+// be read when Type returns), so a read that finds none waits for a key the test forgot.
 void FailOnKeyStarvation() { throw KeyStarvation(); }
 
 const char* CapabilityOf(int key) {
@@ -45,6 +49,23 @@ const char* CapabilityOf(int key) {
     }
 }
 
+// Whatever curses writes is read away at once by a child process, so drawing
+// never blocks. It ends when the test closes its side of the terminal (the
+// read fails), when it is told to, or with the test process.
+pid_t StartDrainer(int master, int slave) {
+    std::fflush(nullptr);
+    const pid_t parent = getpid();
+    const pid_t child = fork();
+    if (child != 0) return child;
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) _exit(0);
+    close(slave);
+    char buffer[4096];
+    while (read(master, buffer, sizeof buffer) > 0 || errno == EINTR) {
+    }
+    _exit(0);
+}
+
 }  // namespace
 
 void ScreenTest::SetUp() {
@@ -60,14 +81,8 @@ void ScreenTest::SetUp() {
     size.ws_col = 80;
     ASSERT_EQ(ioctl(slave_, TIOCSWINSZ, &size), 0);
 
-    // Whatever curses writes is read away at once, so drawing never blocks.
-    drainer_ = std::thread([this] {
-        char buffer[4096];
-        while (!stopDraining_) {
-            pollfd waiting{master_, POLLIN, 0};
-            if (poll(&waiting, 1, 20) > 0 && read(master_, buffer, sizeof buffer) <= 0) break;
-        }
-    });
+    drainer_ = StartDrainer(master_, slave_);
+    ASSERT_GT(drainer_, 0);
 
     input_ = fdopen(dup(slave_), "r");
     output_ = fdopen(dup(slave_), "w");
@@ -83,7 +98,7 @@ void ScreenTest::SetUp() {
     TerminalStartColours();
     InitColorPairs();
     TerminalSetInputModes();
-    SetKeyWaitHook(FailOnKeyStarvation);
+    SetKeyWaitHook(FailOnKeyStarvation, 0);
     ASSERT_EQ(LINES, 25);
     ASSERT_EQ(COLS, 80);
 }
@@ -99,9 +114,13 @@ void ScreenTest::TearDown() {
     if (input_ != nullptr) std::fclose(input_);
     if (output_ != nullptr) std::fclose(output_);
     input_ = output_ = nullptr;
-    stopDraining_ = true;
-    if (drainer_.joinable()) drainer_.join();
     if (slave_ >= 0) close(slave_);
+    if (drainer_ > 0) {
+        kill(drainer_, SIGKILL);
+        while (waitpid(drainer_, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    drainer_ = -1;
     if (master_ >= 0) close(master_);
     slave_ = master_ = -1;
 }
