@@ -128,6 +128,7 @@ bool FileExists(const std::string& fileName) { return PlatformCanRead(fileName);
 
 void InitGame() {
     InstallToolkitHooks();
+    SetWaitPercentFromEnvironment();
     std::fputs("...", stdout);
     std::fflush(stdout);
     gameVersion = 106;

@@ -18,6 +18,7 @@ constexpr int kKeyWaitSliceMs = 100;
 constexpr int kLostInputFailures = 200;
 
 KeyWaitHook keyWaitHook = nullptr;
+int keyWaitHookSliceMs = kKeyWaitSliceMs;
 
 void OnTerminationSignal(int signalNumber) { pendingTerminationSignal = signalNumber; }
 
@@ -124,7 +125,7 @@ void Beep() { beep(); }
 int ReadKey() {
     int lostInput = 0;
     for (;;) {
-        const int code = ReadCodeWithin(kKeyWaitSliceMs, lostInput);
+        const int code = ReadCodeWithin(keyWaitHook != nullptr ? keyWaitHookSliceMs : kKeyWaitSliceMs, lostInput);
         if (code != ERR) {
             const int key = TranslateKey(code);
             if (key >= 0) return key;
@@ -139,7 +140,8 @@ void WaitForSpaceKey() {
     }
 }
 
-bool PauseUnlessKey(uint32_t milliseconds, int key) {
+bool PauseUnlessKey(uint32_t pauseLength, int key) {
+    const uint32_t milliseconds = WaitLength(pauseLength);
     const uint32_t start = PlatformTickCount();
     int lostInput = 0;
     for (;;) {
@@ -197,4 +199,7 @@ void GuardAgainstKillingKeys() {
     def_prog_mode();
 }
 
-void SetKeyWaitHook(KeyWaitHook hook) { keyWaitHook = hook; }
+void SetKeyWaitHook(KeyWaitHook hook, int sliceMs) {
+    keyWaitHook = hook;
+    keyWaitHookSliceMs = hook != nullptr ? std::max(sliceMs, 0) : kKeyWaitSliceMs;
+}
