@@ -2,7 +2,6 @@
 
 #include <curses.h>
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/prctl.h>
@@ -134,7 +133,7 @@ void ScreenTest::Send(const std::string& bytes) {
     ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     // The terminal hands typed bytes on a moment later; wait until they are readable,
     // so that a read without waiting sees them.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     int pending = 0;
     while (ioctl(slave_, FIONREAD, &pending) == 0 && pending < pendingBefore + static_cast<int>(bytes.size())) {
         ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "typed keys never reached the terminal";
