@@ -3,8 +3,8 @@
 #include <curses.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/ioctl.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <term.h>
 #include <unistd.h>
@@ -48,43 +48,44 @@ const char* CapabilityOf(int key) {
     }
 }
 
-// Whatever curses writes is read away at once by a child process, so drawing
-// never blocks. It ends when the test closes its side of the terminal (the
-// read fails), when it is told to, or with the test process.
-pid_t StartDrainer(int master, int slave) {
-    std::fflush(nullptr);
-    const pid_t parent = getpid();
-    const pid_t child = fork();
-    if (child != 0) return child;
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() != parent) _exit(0);
-    close(slave);
-    char buffer[4096];
-    while (read(master, buffer, sizeof buffer) > 0 || errno == EINTR) {
-    }
-    _exit(0);
+// Whatever curses writes is read away at once by a child process (cat, into
+// nothing), so drawing never blocks. It ends when the terminal's other side is
+// closed, which the test's end (or the test process's) does, or when told to.
+pid_t StartDrainer(int master) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, master, STDIN_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    char name[] = "cat";
+    char* arguments[] = {name, nullptr};
+    pid_t child = -1;
+    const int failed = posix_spawnp(&child, name, &actions, nullptr, arguments, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return failed == 0 ? child : -1;
 }
 
 }  // namespace
 
 void ScreenTest::SetUp() {
     ResetGameState();
-    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     ASSERT_GE(master_, 0);
     ASSERT_EQ(grantpt(master_), 0);
     ASSERT_EQ(unlockpt(master_), 0);
-    slave_ = open(ptsname(master_), O_RDWR | O_NOCTTY);
+    slave_ = open(ptsname(master_), O_RDWR | O_NOCTTY | O_CLOEXEC);
     ASSERT_GE(slave_, 0);
     winsize size{};
     size.ws_row = 25;
     size.ws_col = 80;
     ASSERT_EQ(ioctl(slave_, TIOCSWINSZ, &size), 0);
 
-    drainer_ = StartDrainer(master_, slave_);
+    drainer_ = StartDrainer(master_);
     ASSERT_GT(drainer_, 0);
 
-    input_ = fdopen(dup(slave_), "r");
-    output_ = fdopen(dup(slave_), "w");
+    // The terminal's descriptors stay out of every program the test starts.
+    input_ = fdopen(fcntl(slave_, F_DUPFD_CLOEXEC, 0), "r");
+    output_ = fdopen(fcntl(slave_, F_DUPFD_CLOEXEC, 0), "w");
     ASSERT_NE(input_, nullptr);
     ASSERT_NE(output_, nullptr);
     setenv("LINES", "25", 1);
