@@ -22,21 +22,40 @@
 #include "shell/key_bindings.h"
 #include "shell/key_reader.h"
 #include "shell/message_log.h"
+#include "shell/platform.h"
 #include "shell/random_mother.h"
 #include "shell/terminal.h"
 #include "skills/skill_def.h"
 
 // Not reset by either, as nothing of a game lives in them:
-// - mainWindow, separatorDirty and the cells the drawing remembers
-//   (shell/drawing.h), pendingTerminationSignal and the key-wait hook, a test
-//   seam (shell/terminal.h), toolkitHooks (shell/toolkit_hooks.h), the file
-//   fault seam of shell/platform.cpp: the terminal and the process;
+// - mainWindow and separatorDirty (shell/drawing.h), pendingTerminationSignal
+//   (shell/terminal.h), toolkitHooks (shell/toolkit_hooks.h): the terminal and
+//   the process;
 // - shadowCaster (floors/field_of_view.h): holds nothing between calls;
-// - the damage-range texts of player/damage_ranges.cpp and the name buffer of
-//   items/item_names.cpp: written afresh by each call; the article table there is constant;
 // - monsterVariantWords (monsters/monster.h): constant;
 // - randomBlock (shell/random_block.h): draws made ahead; a generator reads it
 //   only while it holds the block's current stamp, which RandomInit drops.
+//
+// The file-local statics of the game, each on a line that names its file:
+// - shell/drawing.cpp: shownCells, cursorX and cursorY, what the screen shows;
+//   shell/drawing.cpp: drawsCutAtRightEdge, the draws that lost text past the edge;
+//   shell/drawing.cpp: waitPercent, the wait seam. The program's reset puts
+//   them back (ResetDrawingState).
+// - shell/terminal.cpp: keyWaitHook and keyWaitHookSliceMs, a test seam; the
+//   program's reset removes it.
+// - shell/platform.cpp: fileStepsBeforeFault, the file fault seam; the
+//   program's reset turns it off.
+// - monsters/monster_list.cpp: knownTail and headOfKnownTail, where the list
+//   last ended; monsters/monster_occupancy.cpp: firstOnSquare, the monsters
+//   filed by square. Freeing the monster list (monsterListHead) forgets them.
+// - shell/random_block.cpp: pathChosen and activePath, the way this processor
+//   makes draws, chosen once; shell/random_block.cpp: byLanes, the jumps that
+//   start each lane, made once. Not reset: every way draws the same.
+// - items/item_names.cpp: table, the article of each paired or bottled name,
+//   made once from constants; items/item_names.cpp: buffer, written afresh by
+//   each call. Not reset.
+// - player/damage_ranges.cpp: meleeDamageBuffer and rangedDamageBuffer, written
+//   afresh by each call. Not reset.
 
 void ResetGameState(uint32_t seed) {
     // ---- Saved, block 1: the version (gameVersion, shell/game.h), a constant of the program. ----
@@ -65,8 +84,7 @@ void ResetGameState(uint32_t seed) {
     for (Floor& floor : floorArray) floor = Floor();
 
     // ---- Saved, block 8: the monster list (monsters/). ----
-    if (monsterListHead != nullptr) FreeAllMonsters();
-    monsterListHead = nullptr;
+    FreeAllMonsters();             // also forgets the filing by square and the known tail
 
     // ---- Not saved: what a game keeps besides. ----
     messageLog = MessageLog();     // shell/: the message lines and their history
@@ -100,9 +118,12 @@ void ResetProgramState(uint32_t seed) {
     player.dotBound = 0;
     highScores = HighScoreTable();      // records/: "scores.hmd"
 
-    // ---- The terminal's side that a test may leave behind. ----
+    // ---- The terminal's side, and the seams, that a test may leave behind. ----
     pendingTerminationSignal = 0;
     separatorDirty = 1;
+    ResetDrawingState();                // shell/drawing.cpp: remembered cells, cut draws, real waits
+    SetKeyWaitHook(nullptr);            // shell/terminal.cpp
+    PlatformFailFileStep(0);            // shell/platform.cpp
 
     ResetGameState(seed);
 }

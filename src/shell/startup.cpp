@@ -136,6 +136,7 @@ bool FileExists(const std::string& fileName) { return PlatformCanRead(fileName);
 
 void InitGame() {
     InstallToolkitHooks();
+    SetWaitPercentFromEnvironment();
     std::fputs("...", stdout);
     std::fflush(stdout);
     gameVersion = 106;

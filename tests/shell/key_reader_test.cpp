@@ -6,6 +6,7 @@
 
 #include "floors/floor.h"
 #include "player/player.h"
+#include "shell/drawing.h"
 #include "shell/key_bindings.h"
 #include "shell/random_mother.h"
 #include "support/screen_test.h"
@@ -158,6 +159,7 @@ TEST_F(KeyReader, KeysDuringARunAreSwallowedButSpaceStopsIt) {
 TEST_F(KeyReader, ALongPauseBetweenStepsStillListensForSpace) {
     OpenFloor();
     runDelayMs = 2000000000;
+    SetWaitPercent(100);
     player.runKey = '4';
     Type("e i");
     EXPECT_EQ(ReadCommandKey(), 1);

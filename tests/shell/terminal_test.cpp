@@ -12,6 +12,7 @@ class Terminal : public ScreenTest {};
 // The pause between the steps of a quick move listens for the space bar, so
 // that even a pause of weeks can be cut short; other keys are dropped.
 TEST_F(Terminal, APauseEndsAtItsKey) {
+    SetWaitPercent(100);
     Type("ab ");
     EXPECT_TRUE(PauseUnlessKey(2000000000, kKeySpace));
     Type("xy");
