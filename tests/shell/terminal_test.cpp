@@ -40,6 +40,7 @@ TEST_F(Terminal, AnEscapeSequenceTheTerminalDoesNotKnowIsDroppedWhole) {
     EXPECT_EQ(ReadKey(), KEY_HOME);
 
     // The poll and the pause drop them as well.
+    SetWaitPercent(100);
     Type("\x1b[1~");
     EXPECT_EQ(PollKey(), kNoKey);
     Type("\x1b[1~1");

@@ -55,16 +55,35 @@ bool IsTheProgram(pid_t process) {
     return std::getline(name, comm) && comm == kProgramName;
 }
 
+// True while the program sleeps where a key read sleeps, by the kernel
+// function it waits in. Linux shows that to a user who may not read the system
+// call itself (a program of another session under kernel.yama.ptrace_scope 1).
+bool SleepsInAKeyRead(const std::string& process) {
+    std::ifstream wchan(process + "/wchan");
+    std::string function;
+    if (!(wchan >> function)) return false;
+    for (const char* sleep : {"poll_schedule_timeout", "do_sys_poll", "do_select", "core_sys_select", "wait_woken",
+                              "n_tty_read"}) {
+        if (function.rfind(sleep, 0) == 0) return true;
+    }
+    return false;
+}
+
 // True while the program sits in its key read (a poll, a select, or a read of
 // its standard input) with no typed key left unread.
 bool AwaitsAKey(pid_t program) {
-    std::ifstream call("/proc/" + std::to_string(program) + "/syscall");
+    const std::string process = "/proc/" + std::to_string(program);
+    std::ifstream call(process + "/syscall");
     long number = -1;
     std::string firstArgument;
-    if (!(call >> number >> firstArgument)) return false;  // "running", or gone
-    const bool polls = number == 7 || number == 23 || number == 270 || number == 271;  // poll, select, pselect6, ppoll
-    const bool readsInput = number == 0 && std::strtoul(firstArgument.c_str(), nullptr, 16) == 0;
-    if (!polls && !readsInput) return false;
+    if (!call.is_open()) {
+        if (!SleepsInAKeyRead(process)) return false;
+    } else {
+        if (!(call >> number >> firstArgument)) return false;  // "running", or gone
+        const bool polls = number == 7 || number == 23 || number == 270 || number == 271;  // poll, select, pselect6, ppoll
+        const bool readsInput = number == 0 && std::strtoul(firstArgument.c_str(), nullptr, 16) == 0;
+        if (!polls && !readsInput) return false;
+    }
     const int terminal = open(("/proc/" + std::to_string(program) + "/fd/0").c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
     if (terminal < 0) return false;
     // Keys tmux has written may still be on their way through the terminal's
