@@ -15,6 +15,7 @@
 #include "skills/skill_def.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
+#include "toolkit/platform.h"
 #include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
 #include "world/command_keys.h"
@@ -27,17 +28,35 @@
 #include "world/sage.h"
 
 // Not reset by either, as nothing of a game lives in them:
-// - mainWindow, separatorDirty and the cells the drawing remembers
-//   (toolkit/drawing.h), pendingTerminationSignal and the key-wait hook, a test
-//   seam (toolkit/terminal.h), toolkitHooks (toolkit/toolkit_hooks.h), the file
-//   fault seam of toolkit/platform.cpp: the terminal and the process;
+// - mainWindow and separatorDirty (toolkit/drawing.h), pendingTerminationSignal
+//   (toolkit/terminal.h), toolkitHooks (toolkit/toolkit_hooks.h): the terminal and
+//   the process;
 // - gameHooks (world/game_hooks.h): the top's answers, the same for every game;
 // - shadowCaster (floors/field_of_view.h): holds nothing between calls;
-// - the damage-range texts of player/damage_ranges.cpp and the name buffer of
-//   items/item_names.cpp: written afresh by each call; the article table there is constant;
 // - monsterVariantWords (world/monster.h): constant;
 // - randomBlock (toolkit/random_block.h): draws made ahead; a generator reads it
 //   only while it holds the block's current stamp, which RandomInit drops.
+//
+// The file-local statics of the game, each on a line that names its file:
+// - toolkit/drawing.cpp: shownCells, cursorX and cursorY, what the screen shows;
+//   toolkit/drawing.cpp: drawsCutAtRightEdge, the draws that lost text past the edge;
+//   toolkit/drawing.cpp: waitPercent, the wait seam. The program's reset puts
+//   them back (ResetDrawingState).
+// - toolkit/terminal.cpp: keyWaitHook and keyWaitHookSliceMs, a test seam; the
+//   program's reset removes it.
+// - toolkit/platform.cpp: fileStepsBeforeFault, the file fault seam; the
+//   program's reset turns it off.
+// - monsters/monster_list.cpp: knownTail and headOfKnownTail, where the list
+//   last ended; monsters/monster_occupancy.cpp: firstOnSquare, the monsters
+//   filed by square. Freeing the monster list (monsterListHead) forgets them.
+// - toolkit/random_block.cpp: pathChosen and activePath, the way this processor
+//   makes draws, chosen once; toolkit/random_block.cpp: byLanes, the jumps that
+//   start each lane, made once. Not reset: every way draws the same.
+// - items/item_names.cpp: table, the article of each paired or bottled name,
+//   made once from constants; items/item_names.cpp: buffer, written afresh by
+//   each call. Not reset.
+// - player/damage_ranges.cpp: meleeDamageBuffer and rangedDamageBuffer, written
+//   afresh by each call. Not reset.
 
 void ResetGameState(uint32_t seed) {
     // ---- Saved, block 1: the version (gameVersion, world/game_status.h), a constant of the program. ----
@@ -66,11 +85,10 @@ void ResetGameState(uint32_t seed) {
     for (Floor& floor : floorArray) floor = Floor();
 
     // ---- Saved, block 8: the monster list (monsters/). ----
-    if (monsterListHead != nullptr) FreeAllMonsters();
-    monsterListHead = nullptr;
+    FreeAllMonsters();             // also forgets the filing by square and the known tail
 
     // ---- Not saved: what a game keeps besides. ----
-    messageLog = MessageLog();     // shell/: the message lines and their history
+    messageLog = MessageLog();     // toolkit/: the message lines and their history
     monsterVisionRange = 7;        // monsters/: follows the floor's light; a load sets it again
     altarCount = 0;                // floors/: generation's bookkeeping
     for (int32_t& layout : layoutShuffle) layout = 0;
@@ -79,9 +97,9 @@ void ResetGameState(uint32_t seed) {
     runStuckTurns = 0;             // player/: a running quick move
     runLastX = 0;
     runLastY = 0;
-    currentCommand = 0;            // shell/: the last command read
-    gameInPlay = 0;                // shell/: set once a game is ready
-    rng.RandomInit(seed);          // shell/: the one random generator
+    currentCommand = 0;            // world/: the last command read
+    gameInPlay = 0;                // world/: set once a game is ready
+    rng.RandomInit(seed);          // toolkit/: the one random generator
 }
 
 void ResetProgramState(uint32_t seed) {
@@ -90,21 +108,24 @@ void ResetProgramState(uint32_t seed) {
 
     // ---- Not saved: read or set once at start-up. ----
     programArgs = {"Noargs"};           // shell/: as given without arguments
-    gameVersion = 106;                  // shell/
-    randomSeed = 0;                     // shell/: the tick count start-up reads
+    gameVersion = 106;                  // world/
+    randomSeed = 0;                     // toolkit/: the tick count start-up reads
     monsterKinds = MonsterKindTable();  // monsters/: "monsters.hmd"
     monsterDescriptions.clear();        // monsters/: filled on first use
     itemKinds = ItemKindTable();        // items/: "items.hmd"
     arrowKindIndex = -1;                // items/
     for (ItemPrefix& prefix : itemPrefixes) prefix = ItemPrefix();  // items/: named at start-up
-    keyTable.fill(0);                   // shell/: the key-binding file
+    keyTable.fill(0);                   // world/: the key-binding file fills it
     runDelayMs = 0;
     player.dotBound = 0;
     highScores = HighScoreTable();      // records/: "scores.hmd"
 
-    // ---- The terminal's side that a test may leave behind. ----
+    // ---- The terminal's side, and the seams, that a test may leave behind. ----
     pendingTerminationSignal = 0;
     separatorDirty = 1;
+    ResetDrawingState();                // toolkit/drawing.cpp: remembered cells, cut draws, real waits
+    SetKeyWaitHook(nullptr);            // toolkit/terminal.cpp
+    PlatformFailFileStep(0);            // toolkit/platform.cpp
 
     ResetGameState(seed);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The game's long-lived state in one place. game_state.cpp lists every global
 // object of the game, where it is defined, whether the save file holds it (and
-// in which of its blocks), and which reset puts it back. Whoever adds a global
-// lists it there.
+// in which of its blocks), and which reset puts it back, and every variable a
+// file keeps to itself (a static, or one in an anonymous namespace). Whoever
+// adds one lists it there; a test reads the sources for them.
 #include <cstdint>
 
 // Every global that a game changes (all that a save holds, and what a game in

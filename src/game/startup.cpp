@@ -134,6 +134,7 @@ void SetUpNewGame() {
 void InitGame() {
     InstallToolkitHooks();
     InstallGameHooks();
+    SetWaitPercentFromEnvironment();
     std::fputs("...", stdout);
     std::fflush(stdout);
     gameVersion = 106;

@@ -3,7 +3,9 @@
 #include <curses.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "toolkit/platform.h"
 #include "toolkit/random_mother.h"
@@ -24,6 +26,8 @@ chtype shownCells[kLastRow + 1][kLastColumn + 1] = {};
 int32_t cursorX = 0;
 int32_t cursorY = 0;
 uint32_t drawsCutAtRightEdge = 0;
+constexpr uint32_t kRealWaits = 100;
+uint32_t waitPercent = kRealWaits;
 
 // Blanks past the edge are padding; anything else was meant to be seen.
 void NoteCutText(const char* rest) {
@@ -119,6 +123,12 @@ void NoteCutCodedText(const char* rest) {
 
 uint32_t DrawsCutAtRightEdge() { return drawsCutAtRightEdge; }
 
+void ResetDrawingState() {
+    ForgetShownCells();
+    drawsCutAtRightEdge = 0;
+    waitPercent = kRealWaits;
+}
+
 void DrawText(std::string text, int32_t x, int32_t y, ColourCode colour) { PutClipped(text, x, y, colour); }
 
 void DrawNumber(int32_t number, int32_t x, int32_t y, ColourCode colour) {
@@ -209,7 +219,24 @@ bool AccessibilityMarkerExists() { return PlatformCanRead("sokeille.txt"); }
 
 void SetCursorVeryVisible() { curs_set(2); }
 
-void WaitMilliseconds(uint32_t milliseconds) { PlatformSleep(milliseconds); }
+void WaitMilliseconds(uint32_t milliseconds) {
+    const uint32_t length = WaitLength(milliseconds);
+    if (length > 0) PlatformSleep(length);
+}
+
+void SetWaitPercent(uint32_t percent) { waitPercent = std::min(percent, kRealWaits); }
+
+void SetWaitPercentFromEnvironment() {
+    const std::string text = PlatformEnvironment("HOLLOWMERE_WAIT_PERCENT");
+    if (text.empty()) return;
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(text.c_str(), &end, 10);
+    if (end != text.c_str() && *end == '\0') SetWaitPercent(static_cast<uint32_t>(std::min<unsigned long>(value, kRealWaits)));
+}
+
+uint32_t WaitLength(uint32_t milliseconds) {
+    return static_cast<uint32_t>(uint64_t{milliseconds} * waitPercent / kRealWaits);
+}
 
 void FlashCharacter(char character, int32_t x, int32_t y, ColourCode colour, uint32_t milliseconds) {
     DrawChar(character, x, y, colour);

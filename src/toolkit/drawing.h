@@ -33,7 +33,18 @@ void RepaintScreen();
 // (The game's own redraws, RedrawScreen and the like, are asked for through world/game_hooks.h.)
 bool AccessibilityMarkerExists();
 void SetCursorVeryVisible();
+// Every wait of the game (flashes, explosions, the level-up wheel, the final
+// screens, the quick move's pause between steps) is for a player's eyes, and
+// goes through here or through WaitLength.
 void WaitMilliseconds(uint32_t milliseconds);
+// A test seam: each wait lasts this percentage of its length. 100, as the
+// program begins, waits for real; 0 skips every wait.
+void SetWaitPercent(uint32_t percent);
+// The percentage from HOLLOWMERE_WAIT_PERCENT (0 to 100), when that is set;
+// start-up reads it.
+void SetWaitPercentFromEnvironment();
+// How long a wait meant to last the given milliseconds lasts now.
+uint32_t WaitLength(uint32_t milliseconds);
 // A flash: the character drawn at (x, y), brought onto the terminal, and a wait.
 void FlashCharacter(char character, int32_t x, int32_t y, ColourCode colour, uint32_t milliseconds);
 
@@ -43,3 +54,7 @@ extern uint8_t separatorDirty;
 // How many draws since the program began lost visible text past column 79
 // (the screen clips it): each one is a screen laid out wider than the terminal.
 uint32_t DrawsCutAtRightEdge();
+
+// What the drawing keeps between calls back to how the program begins: no
+// cell remembered, the cursor at the corner, no draw cut, the waits real.
+void ResetDrawingState();

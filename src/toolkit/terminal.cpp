@@ -28,6 +28,7 @@ constexpr int kLastFinalByte = 0x7E;
 constexpr int kSequenceByteWaitMs = 25;
 
 KeyWaitHook keyWaitHook = nullptr;
+int keyWaitHookSliceMs = kKeyWaitSliceMs;
 
 void OnTerminationSignal(int signalNumber) { pendingTerminationSignal = signalNumber; }
 
@@ -165,7 +166,7 @@ void Beep() { beep(); }
 int ReadKey() {
     int lostInput = 0;
     for (;;) {
-        const int code = ReadCodeWithin(kKeyWaitSliceMs, lostInput);
+        const int code = ReadCodeWithin(keyWaitHook != nullptr ? keyWaitHookSliceMs : kKeyWaitSliceMs, lostInput);
         if (code != ERR) {
             const int key = TranslateKey(code);
             if (key >= 0) return key;
@@ -180,7 +181,8 @@ void WaitForSpaceKey() {
     }
 }
 
-bool PauseUnlessKey(uint32_t milliseconds, int key) {
+bool PauseUnlessKey(uint32_t pauseLength, int key) {
+    const uint32_t milliseconds = WaitLength(pauseLength);
     const uint32_t start = PlatformTickCount();
     int lostInput = 0;
     for (;;) {
@@ -238,4 +240,7 @@ void GuardAgainstKillingKeys() {
     def_prog_mode();
 }
 
-void SetKeyWaitHook(KeyWaitHook hook) { keyWaitHook = hook; }
+void SetKeyWaitHook(KeyWaitHook hook, int sliceMs) {
+    keyWaitHook = hook;
+    keyWaitHookSliceMs = hook != nullptr ? std::max(sliceMs, 0) : kKeyWaitSliceMs;
+}

@@ -60,7 +60,8 @@ int ReadKey();
 int PollKey();
 // Reads keys until the space bar comes; every other key is ignored.
 void WaitForSpaceKey();
-// Waits the given milliseconds, cut short when `key` is pressed: true then.
+// Waits the given milliseconds (as the wait seam of drawing.h shortens them),
+// cut short when `key` is pressed: true then.
 // Other keys pressed meanwhile are dropped. A termination signal is acted on
 // at once, as in the key read.
 bool PauseUnlessKey(uint32_t milliseconds, int key);
@@ -78,7 +79,9 @@ void CatchTerminationSignals();
 // keys reach the game as keys.
 void GuardAgainstKillingKeys();
 
-// Called each time the key read has waited a tenth of a second without a key. Tests use it
-// to fail instead of waiting for ever for a key they forgot to feed.
+// Called each time the key read has waited sliceMs (a tenth of a second unless
+// given) without a key. Tests use it to fail instead of waiting for ever for a
+// key they forgot to feed; a test that typed every key first gives 0, and the
+// hook is called as soon as no key is there. Null removes it.
 using KeyWaitHook = void (*)();
-void SetKeyWaitHook(KeyWaitHook hook);
+void SetKeyWaitHook(KeyWaitHook hook, int sliceMs = 100);

@@ -7,9 +7,9 @@
 namespace {
 
 // A session past the title menu's '1', with the first-play tutorial already seen.
-void StartNewGame(GameSession& game) {
+void StartNewGame(GameSession& game, const SessionOptions& options = {}) {
     game.WriteFile("Mortems/.keep", "");
-    game.Start();
+    game.Start(options);
     ASSERT_TRUE(game.WaitForText("Welcome to the Hollowmere!")) << game.Dump();
     game.Type("1");
     ASSERT_TRUE(game.WaitForText(7, 22, "Are you a battle-hardened veteran?")) << game.Dump();
@@ -107,7 +107,8 @@ TEST(CharacterCreationInPlay, ASavedCharactersNameIsRefused) {
 
 TEST(CharacterCreationInPlay, TheShortcutStartShowsThreeLevelUpPages) {
     GameSession game;
-    StartNewGame(game);
+    // The level-up wheel turns as slowly as a player sees it.
+    StartNewGame(game, SessionOptions().WithRealWaits());
     game.Type("2");
     ASSERT_TRUE(game.WaitForText(5, 5, "Would you like to play")) << game.Dump();
     game.Type("1");

@@ -1,10 +1,8 @@
 #include "e2e/dungeon_walker.h"
 
 #include <cctype>
-#include <chrono>
 #include <cstdlib>
 #include <deque>
-#include <thread>
 
 namespace {
 
@@ -23,8 +21,6 @@ bool Shows(const Sight& sight, const std::string& text) {
     }
     return false;
 }
-
-void Nap(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
 }  // namespace
 
@@ -59,58 +55,29 @@ std::string Sight::MessageRows() const {
 }
 
 Sight DungeonWalker::Look() const {
-    Sight previous;
-    for (int tries = 0; tries < 100; ++tries) {
-        Sight now;
-        now.rows = game_.Screen();
-        const auto [column, row] = game_.Cursor();
-        now.x = column;
-        now.y = row;
-        if (now.rows == previous.rows && now.x == previous.x && now.y == previous.y) break;
-        previous = now;
-        Nap(30);
+    game_.WaitUntilItAwaitsAKey();
+    Sight sight;
+    sight.rows = game_.Screen();
+    const auto [column, row] = game_.Cursor();
+    if (column >= 0 && column < kMapWidth && row >= 0 && row < kMapHeight) {
+        knownX_ = column;
+        knownY_ = row;
     }
-    if (previous.x >= 0 && previous.x < kMapWidth && previous.y >= 0 && previous.y < kMapHeight) {
-        knownX_ = previous.x;
-        knownY_ = previous.y;
-    }
-    previous.x = knownX_;
-    previous.y = knownY_;
-    return previous;
+    sight.x = knownX_;
+    sight.y = knownY_;
+    return sight;
 }
 
-Sight DungeonWalker::Press(const std::string& key, double patience) const {
-    const Sight before = Look();
+Sight DungeonWalker::Press(const std::string& key, double) const {
     if (key.size() == 1) {
         game_.Type(key);
     } else {
         game_.Press(key);
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(patience);
-    while (std::chrono::steady_clock::now() < deadline) {
-        const auto [column, row] = game_.Cursor();
-        if (game_.Screen() != before.rows || column != before.x || row != before.y) break;
-        Nap(10);
-    }
     return Look();
 }
 
-Sight DungeonWalker::PressAndWaitUntilStill(const std::string& key, double quiet) const {
-    Sight last = Press(key);
-    auto stillSince = std::chrono::steady_clock::now();
-    const auto deadline = stillSince + std::chrono::seconds(20);
-    while (std::chrono::steady_clock::now() < deadline) {
-        Nap(20);
-        const Sight now = Look();
-        if (now.rows != last.rows || now.x != last.x || now.y != last.y) {
-            last = now;
-            stillSince = std::chrono::steady_clock::now();
-        } else if (std::chrono::steady_clock::now() - stillSince >= std::chrono::duration<double>(quiet)) {
-            break;
-        }
-    }
-    return last;
-}
+Sight DungeonWalker::PressAndWaitUntilStill(const std::string& key, double) const { return Press(key); }
 
 bool DungeonWalker::EnterTheDungeon(const SessionOptions& options, const char* training) {
     game_.Start(options);
@@ -126,7 +93,6 @@ bool DungeonWalker::EnterTheDungeon(const SessionOptions& options, const char* t
         {"press '3' to", "3"},              {"press '4' to", "4"},        {"Press space", " "},
     };
     for (int screens = 0; screens < 40; ++screens) {
-        Nap(150);
         const Sight sight = Look();
         if (sight.InGame() && sight.x >= 0) return true;
         if (Shows(sight, "What is your name?")) {

@@ -46,14 +46,16 @@ public:
     // With "-name" among the options there is no title to answer.
     // training is the key answered on the training screen ("1" warrior, "3" archer).
     bool EnterTheDungeon(const SessionOptions& options = {}, const char* training = "1");
-    // The screen once it has stopped changing.
+    // The screen once the game waits for a key (or has ended).
     Sight Look() const;
-    // Presses a key and returns the screen once it has settled; waits at most
-    // `patience` seconds for anything to change first.
-    Sight Press(const std::string& key, double patience = 3) const;
-    // Presses a key that starts something lasting (a quick move steps every few dozen
-    // milliseconds) and returns the screen once it has not changed for `quiet` seconds.
-    Sight PressAndWaitUntilStill(const std::string& key, double quiet = 0.4) const;
+    // Presses a key and returns the screen once the game waits for the next
+    // one. (The second argument is left from a former way of waiting.)
+    Sight Press(const std::string& key, double unused = 0) const;
+    // Presses a key that starts something lasting, a quick move or a quick
+    // rest, and returns the screen once it has ended and the game waits for a
+    // key. The session's waits must be skipped (as they are unless a test asks
+    // for real ones): a real pause between steps reads keys too.
+    Sight PressAndWaitUntilStill(const std::string& key, double unused = 0) const;
     // Steps (pressing the direction keys) until `arrived` holds, going to the
     // nearest square that `wanted` accepts or, while there is none in sight,
     // into the unknown. False when the way runs out or after `most` steps.

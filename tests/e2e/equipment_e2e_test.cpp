@@ -69,6 +69,7 @@ TEST_F(EquipmentInPlay, TakeOffPutOnAndSwapToTheReadiedBow) {
     ASSERT_TRUE(ShowsTurn(game, 0)) << game.Dump();
     game.Type("e");
     ASSERT_TRUE(game.WaitForText(0, 35, "Equipment")) << game.Dump();
+    ASSERT_TRUE(game.WaitUntilItAwaitsAKey()) << game.Dump();  // the whole screen drawn
     if (game.Screen()[1].substr(30, 4) == "None") {
         game.Press("Escape");
         game.Type("x");
@@ -88,6 +89,7 @@ TEST_F(EquipmentInPlay, TakeOffPutOnAndSwapToTheReadiedBow) {
     EXPECT_SHOWN(game, 4, 6, "[a] 1H crude copper sword");
     game.Type("a");
     EXPECT_SHOWN(game, 1, 30, "1H crude copper sword 18");
+    ASSERT_TRUE(game.WaitUntilItAwaitsAKey()) << game.Dump();
     EXPECT_EQ(game.Screen()[16].substr(59, 20), std::string(20, ' '));
     game.Type("z");
     EXPECT_TRUE(ShowsTurn(game, 1)) << game.Dump();  // opening a list used the turn

@@ -41,8 +41,9 @@ int ExperiencePercent(const Sight& sight) {
 TEST(Fight, ANewWarriorKillsAMonsterOnTheFirstFloor) {
     GameSession game;
     DungeonWalker walker{game};
-    // A game whose first monster met is one worth experience (a wanderer may come first on other seeds).
-    ASSERT_TRUE(walker.EnterTheDungeon(SessionOptions().WithSeed(2))) << game.Dump();
+    // A game whose first monster met is one worth experience (a wanderer may come first on other seeds),
+    // with the monster's death flash as a player sees it.
+    ASSERT_TRUE(walker.EnterTheDungeon(SessionOptions().WithSeed(2).WithRealWaits())) << game.Dump();
     const Sight start = walker.Look();
     ASSERT_EQ(start.Depth(), 1) << game.Dump();
     const int experienceBefore = ExperiencePercent(start);
@@ -80,7 +81,8 @@ TEST(Fight, ANewWarriorKillsAMonsterOnTheFirstFloor) {
 TEST(Fight, ACharacterThatOnlyRestsBesideAMonsterDies) {
     GameSession game;
     DungeonWalker walker{game};
-    ASSERT_TRUE(walker.EnterTheDungeon()) << game.Dump();
+    // The final screens with their pauses as a player sees them.
+    ASSERT_TRUE(walker.EnterTheDungeon(SessionOptions().WithRealWaits())) << game.Dump();
     const bool beside = WalkBesideAMonster(walker);
     ASSERT_TRUE(beside) << game.Dump();
 

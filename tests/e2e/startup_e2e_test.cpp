@@ -236,6 +236,7 @@ TEST(Resizing, AShrunkAndRegrownTerminalIsDrawnWholeAgain) {
     // (character creation) a random character
     game.Type("12");
     ASSERT_TRUE(game.WaitForText(23, 0, "HP: ")) << game.Dump();
+    ASSERT_TRUE(game.WaitUntilItAwaitsAKey()) << game.Dump();  // the whole screen drawn
     const std::vector<std::string> before = game.Screen();
     game.Resize(60, 20);
     ASSERT_TRUE(game.WaitForScreen([](const std::vector<std::string>& rows) { return rows.size() == 20; })) << game.Dump();
@@ -249,7 +250,7 @@ TEST(Resizing, AShrunkAndRegrownTerminalIsDrawnWholeAgain) {
 TEST(Signals, TerminationEndsEvenAQuickMovesLongPause) {
     GameSession game;
     game.WriteFile("Data/Tester/Tester.txt", "2000000000 5Q82467913<>giefcxwaltupLsS?mCFqvT");
-    game.Start(SessionOptions().WithArguments({"-name", "Tester"}));
+    game.Start(SessionOptions().WithArguments({"-name", "Tester"}).WithRealWaits());
     // (character creation) a random character
     game.Type("12");
     ASSERT_TRUE(game.WaitForText(23, 0, "HP: ")) << game.Dump();

@@ -6,6 +6,7 @@
 
 #include "support/screen_test.h"
 #include "support/working_directory.h"
+#include "toolkit/drawing.h"
 #include "toolkit/random_mother.h"
 #include "world/command_keys.h"
 #include "world/floor.h"
@@ -158,6 +159,7 @@ TEST_F(CommandReader, KeysDuringARunAreSwallowedButSpaceStopsIt) {
 TEST_F(CommandReader, ALongPauseBetweenStepsStillListensForSpace) {
     OpenFloor();
     runDelayMs = 2000000000;
+    SetWaitPercent(100);
     player.runKey = '4';
     Type("e i");
     EXPECT_EQ(ReadCommandKey(), 1);

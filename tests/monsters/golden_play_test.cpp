@@ -112,7 +112,7 @@ protected:
         ComputeFieldOfView(&floorArray[player.currentFloor], player.x, player.y, player.sightRadius);
         RedrawScreen();
         playing = this;
-        SetKeyWaitHook(SupplyKeys);
+        SetKeyWaitHook(SupplyKeys, 0);
 
         std::string text = "== seed " + std::to_string(seed) +
                            (weather != kWeatherNone ? ", weather " + std::to_string(weather) : "") + "\n";

@@ -1,9 +1,16 @@
 #include "support/game_session.h"
 
+#include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -11,7 +18,6 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -42,15 +48,53 @@ std::string RunCommand(const std::string& command) {
     return output;
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
-    return lines;
+// The program's process, told by its name.
+bool IsTheProgram(pid_t process) {
+    std::ifstream name("/proc/" + std::to_string(process) + "/comm");
+    std::string comm;
+    return std::getline(name, comm) && comm == kProgramName;
 }
 
-void Pause() { std::this_thread::sleep_for(std::chrono::milliseconds(40)); }
+// True while the program sleeps where a key read sleeps, by the kernel
+// function it waits in. Linux shows that to a user who may not read the system
+// call itself (a program of another session under kernel.yama.ptrace_scope 1).
+bool SleepsInAKeyRead(const std::string& process) {
+    std::ifstream wchan(process + "/wchan");
+    std::string function;
+    if (!(wchan >> function)) return false;
+    for (const char* sleep : {"poll_schedule_timeout", "do_sys_poll", "do_select", "core_sys_select", "wait_woken",
+                              "n_tty_read"}) {
+        if (function.rfind(sleep, 0) == 0) return true;
+    }
+    return false;
+}
+
+// True while the program sits in its key read (a poll, a select, or a read of
+// its standard input) with no typed key left unread.
+bool AwaitsAKey(pid_t program) {
+    const std::string process = "/proc/" + std::to_string(program);
+    std::ifstream call(process + "/syscall");
+    long number = -1;
+    std::string firstArgument;
+    if (!call.is_open()) {
+        if (!SleepsInAKeyRead(process)) return false;
+    } else {
+        if (!(call >> number >> firstArgument)) return false;  // "running", or gone
+        const bool polls = number == 7 || number == 23 || number == 270 || number == 271;  // poll, select, pselect6, ppoll
+        const bool readsInput = number == 0 && std::strtoul(firstArgument.c_str(), nullptr, 16) == 0;
+        if (!polls && !readsInput) return false;
+    }
+    const int terminal = open(("/proc/" + std::to_string(program) + "/fd/0").c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    if (terminal < 0) return false;
+    // Keys tmux has written may still be on their way through the terminal's
+    // buffers: a poll with nothing readable yet hands them on first.
+    pollfd input{terminal, POLLIN, 0};
+    const bool nothingReadable = poll(&input, 1, 0) == 0;
+    int unread = -1;
+    const bool known = ioctl(terminal, FIONREAD, &unread) == 0;
+    close(terminal);
+    return nothingReadable && known && unread == 0;
+}
 
 // Applies one SGR parameter list to the current colour state.
 void ApplyGraphicRendition(const std::string& parameters, ShownCell& pen) {
@@ -87,6 +131,11 @@ void ApplyGraphicRendition(const std::string& parameters, ShownCell& pen) {
     }
 }
 
+// A tmux command run on its own, for starting the server.
+std::string TmuxCommandLine(const std::string& socket, const std::string& arguments) {
+    return "env -u TMUX tmux -L " + socket + " -f /dev/null " + arguments + " 2>&1";
+}
+
 }  // namespace
 
 GameSession::GameSession() {
@@ -104,13 +153,105 @@ GameSession::GameSession() {
 }
 
 GameSession::~GameSession() {
-    if (started_) Tmux("kill-server");
+    StopControlClient();
     std::error_code ignored;
     fs::remove_all(directory_, ignored);
 }
 
-std::string GameSession::Tmux(const std::string& arguments) const {
-    return RunCommand("env -u TMUX tmux -L " + socket_ + " -f /dev/null " + arguments + " 2>&1");
+void GameSession::StartControlClient() {
+    int ends[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) throw std::runtime_error("no socket pair");
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child < 0) throw std::runtime_error("cannot start the tmux control client");
+    if (child == 0) {
+        dup2(ends[1], STDIN_FILENO);
+        dup2(ends[1], STDOUT_FILENO);
+        const int nowhere = open("/dev/null", O_WRONLY);
+        if (nowhere >= 0) dup2(nowhere, STDERR_FILENO);
+        unsetenv("TMUX");
+        execlp("tmux", "tmux", "-L", socket_.c_str(), "-f", "/dev/null", "-C", "attach-session", "-t", "game",
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(ends[1]);
+    control_ = ends[0];
+    controlClient_ = child;
+    controlPending_.clear();
+}
+
+void GameSession::StopControlClient() {
+    if (!started_) return;
+    // The control client's input ends (tmux itself reads it), then the server
+    // goes, and with it the client and the pane.
+    if (control_ >= 0) close(control_);
+    control_ = -1;
+    RunCommand(TmuxCommandLine(socket_, "kill-server"));
+    if (controlClient_ > 0) {
+        while (waitpid(controlClient_, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    controlClient_ = -1;
+    started_ = false;
+    // tmux leaves its socket behind.
+    const char* folder = std::getenv("TMUX_TMPDIR");
+    std::error_code ignored;
+    fs::remove(fs::path(folder != nullptr && *folder != '\0' ? folder : "/tmp") / ("tmux-" + std::to_string(getuid())) / socket_,
+               ignored);
+}
+
+bool GameSession::ReadControlLine(std::string& line, Clock::time_point deadline) const {
+    for (;;) {
+        const std::size_t end = controlPending_.find('\n');
+        if (end != std::string::npos) {
+            line = controlPending_.substr(0, end);
+            controlPending_.erase(0, end + 1);
+            return true;
+        }
+        if (control_ < 0) return false;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left < 0) return false;
+        pollfd waiting{control_, POLLIN, 0};
+        const int ready = poll(&waiting, 1, static_cast<int>(std::min<long long>(left, 1000)));
+        if (ready < 0 && errno != EINTR) return false;
+        if (ready <= 0) continue;
+        char buffer[65536];
+        const ssize_t got = read(control_, buffer, sizeof buffer);
+        if (got <= 0) return false;
+        controlPending_.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+std::vector<std::string> GameSession::Tmux(const std::string& command) const {
+    std::vector<std::string> answer;
+    if (control_ < 0) return answer;
+    const std::string line = command + "\n";
+    if (send(control_, line.data(), line.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(line.size())) return answer;
+    // The answer is framed by %begin and %end (or %error) lines ending in flag 1;
+    // notifications come only between answers.
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(60);
+    bool inAnswer = false;
+    for (std::string text; ReadControlLine(text, deadline);) {
+        if (inAnswer) {
+            if ((text.rfind("%end ", 0) == 0 || text.rfind("%error ", 0) == 0) && text.compare(text.size() - 2, 2, " 1") == 0) {
+                return answer;
+            }
+            answer.push_back(text);
+        } else if (text.rfind("%begin ", 0) == 0 && text.compare(text.size() - 2, 2, " 1") == 0) {
+            inAnswer = true;
+        } else if (text.rfind("%output ", 0) == 0) {
+            ++outputs_;
+        }
+    }
+    return answer;
+}
+
+bool GameSession::AwaitOutput(uint64_t seen, Clock::time_point deadline) const {
+    for (std::string text; outputs_ <= seen;) {
+        if (!ReadControlLine(text, deadline)) return false;
+        if (text.rfind("%output ", 0) == 0) ++outputs_;
+    }
+    return true;
 }
 
 void GameSession::WriteFile(const std::string& name, const std::string& content) const {
@@ -128,6 +269,7 @@ void GameSession::Start(const SessionOptions& options) {
     columns_ = options.columns;
     std::string command = "cd " + Quoted(directory_) + " || exit 99\n";
     command += "export HOLLOWMERE_SEED=" + std::to_string(options.seed) + "\n";
+    if (!options.realWaits) command += "export HOLLOWMERE_WAIT_PERCENT=0\n";
     // A sanitizer build reports into files here instead of into the screen.
     command += "export ASAN_OPTIONS=" + Quoted("exitcode=86:log_path=" + directory_ + "/sanitizer") + "\n";
     command += "export UBSAN_OPTIONS=" + Quoted("print_stacktrace=1:exitcode=87:log_path=" + directory_ + "/sanitizer") + "\n";
@@ -136,30 +278,41 @@ void GameSession::Start(const SessionOptions& options) {
     command += Quoted(std::string(HOLLOWMERE_PLAY_DIR) + "/" + kProgramName);
     for (const std::string& argument : options.arguments) command += " " + Quoted(argument);
     command += "\necho $? > exit_status.part && mv exit_status.part exit_status\n";
+    // A title change after it, which the control client hears of as output.
+    command += "printf '\\033]2;exited\\007'\n";
     // The pane stays open so that what the program printed last can be read.
     command += "exec sleep 600\n";
     WriteFile("run.sh", command);
-    const std::string output = Tmux("new-session -d -s game -x " + std::to_string(options.columns) + " -y " +
-                                    std::to_string(options.rows) + " " + Quoted("sh " + directory_ + "/run.sh"));
+    const std::string output = RunCommand(TmuxCommandLine(socket_, "new-session -d -s game -x " + std::to_string(options.columns) +
+                                                                       " -y " + std::to_string(options.rows) + " " +
+                                                                       Quoted("sh " + directory_ + "/run.sh")));
     if (!output.empty()) throw std::runtime_error("tmux did not start: " + output);
     started_ = true;
+    StartControlClient();
 }
 
 void GameSession::Restart(const SessionOptions& options) {
-    if (started_) Tmux("kill-server");
-    started_ = false;
+    StopControlClient();
     // A server of its own: the old one may still be letting go of its socket.
     socket_ += "-again";
     fs::remove(fs::path(directory_) / "exit_status");
     Start(options);
 }
 
-void GameSession::Type(const std::string& text) const { Tmux("send-keys -t game -l " + Quoted(text)); }
+void GameSession::Type(const std::string& text) const {
+    Tmux("send-keys -t game -l " + Quoted(text));
+    // tmux hands the keys to the terminal on its next turn; one more command
+    // makes sure it has, so that a wait after this sees them unread or read.
+    Tmux("display-message -p ''");
+}
 
-void GameSession::Press(const std::string& keyName) const { Tmux("send-keys -t game " + keyName); }
+void GameSession::Press(const std::string& keyName) const {
+    Tmux("send-keys -t game " + keyName);
+    Tmux("display-message -p ''");
+}
 
 std::vector<std::string> GameSession::Screen() const {
-    std::vector<std::string> rows = SplitLines(Tmux("capture-pane -p -t game"));
+    std::vector<std::string> rows = Tmux("capture-pane -p -t game");
     for (std::string& row : rows) {
         if (static_cast<int>(row.size()) < columns_) row.append(static_cast<std::size_t>(columns_) - row.size(), ' ');
     }
@@ -168,7 +321,7 @@ std::vector<std::string> GameSession::Screen() const {
 
 std::vector<std::vector<ShownCell>> GameSession::ColouredScreen() const {
     std::vector<std::vector<ShownCell>> screen;
-    for (const std::string& line : SplitLines(Tmux("capture-pane -p -e -t game"))) {
+    for (const std::string& line : Tmux("capture-pane -p -e -t game")) {
         std::vector<ShownCell> row;
         ShownCell pen;
         for (std::size_t i = 0; i < line.size(); ++i) {
@@ -190,7 +343,8 @@ std::vector<std::vector<ShownCell>> GameSession::ColouredScreen() const {
 }
 
 std::pair<int, int> GameSession::Cursor() const {
-    std::istringstream in(Tmux("display-message -p -t game '#{cursor_x} #{cursor_y}'"));
+    const std::vector<std::string> answer = Tmux("display-message -p -t game '#{cursor_x} #{cursor_y}'");
+    std::istringstream in(answer.empty() ? "" : answer[0]);
     int column = -1;
     int row = -1;
     in >> column >> row;
@@ -204,11 +358,11 @@ std::string GameSession::Dump() const {
 }
 
 bool GameSession::WaitForScreen(const std::function<bool(const std::vector<std::string>&)>& test, double seconds) const {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     for (;;) {
+        const uint64_t seen = outputs_;
         if (test(Screen())) return true;
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        Pause();
+        if (!AwaitOutput(seen, deadline)) return test(Screen());
     }
 }
 
@@ -232,6 +386,52 @@ bool GameSession::WaitForText(const std::string& text, double seconds) const {
         seconds);
 }
 
+pid_t GameSession::Program() const {
+    const std::vector<std::string> shell = Tmux("list-panes -t game -F '#{pane_pid}'");
+    if (shell.empty()) return 0;
+    const std::string pane = std::to_string(std::atoi(shell[0].c_str()));
+    std::ifstream children("/proc/" + pane + "/task/" + pane + "/children");
+    for (pid_t child = 0; children >> child;) {
+        if (IsTheProgram(child)) return child;
+    }
+    return 0;
+}
+
+bool GameSession::Ended() const { return fs::exists(fs::path(directory_) / "exit_status"); }
+
+bool GameSession::WaitUntilItAwaitsAKey(double seconds) const {
+    const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    while (Clock::now() < deadline) {
+        const pid_t program = Program();
+        if (program == 0 && Ended()) return true;
+        if (program == 0 || !AwaitsAKey(program)) {
+            // Looked at again as soon as the program shows something, and often besides.
+            AwaitOutput(outputs_, std::min(deadline, Clock::now() + std::chrono::milliseconds(2)));
+            continue;
+        }
+        // It waits; what it drew may still be on its way to tmux. A title change
+        // written after it comes through behind it: once tmux shows that title,
+        // it has taken in everything before.
+        const std::string marker = "settled-" + std::to_string(++markers_);
+        const int terminal = open(("/proc/" + std::to_string(program) + "/fd/1").c_str(), O_WRONLY | O_NOCTTY);
+        if (terminal < 0) continue;
+        const std::string title = "\033]2;" + marker + "\007";
+        const bool written = write(terminal, title.data(), title.size()) == static_cast<ssize_t>(title.size());
+        close(terminal);
+        if (!written) continue;
+        bool shown = false;
+        while (!shown && Clock::now() < deadline) {
+            const uint64_t seen = outputs_;
+            const std::vector<std::string> answer = Tmux("display-message -p -t game '#{pane_title}'");
+            shown = !answer.empty() && answer[0] == marker;
+            if (!shown) AwaitOutput(seen, deadline);
+        }
+        // Still waiting, then it drew nothing after the marker.
+        if (shown && Program() == program && AwaitsAKey(program)) return true;
+    }
+    return false;
+}
+
 void GameSession::Resize(int columns, int rows) {
     Tmux("resize-window -t game -x " + std::to_string(columns) + " -y " + std::to_string(rows));
     columns_ = columns;
@@ -239,20 +439,19 @@ void GameSession::Resize(int columns, int rows) {
 
 void GameSession::Signal(int signalNumber) const {
     // The pane runs the shell script, and the program is that shell's child.
-    const std::string shell = Tmux("list-panes -t game -F '#{pane_pid}'");
-    std::ifstream children("/proc/" + std::to_string(std::atoi(shell.c_str())) + "/task/" +
-                           std::to_string(std::atoi(shell.c_str())) + "/children");
-    pid_t program = 0;
-    if (!(children >> program) || program <= 0) throw std::runtime_error("the program is not running");
+    const pid_t program = Program();
+    if (program <= 0) throw std::runtime_error("the program is not running");
     kill(program, signalNumber);
 }
 
 std::optional<int> GameSession::WaitForExit(double seconds) const {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     const fs::path status = fs::path(directory_) / "exit_status";
-    while (!fs::exists(status)) {
-        if (std::chrono::steady_clock::now() > deadline) return std::nullopt;
-        Pause();
+    for (;;) {
+        const uint64_t seen = outputs_;
+        if (fs::exists(status)) break;
+        // The script changes the title once the status is written: that is output.
+        if (!AwaitOutput(seen, deadline) && !fs::exists(status)) return std::nullopt;
     }
     std::ifstream in(status);
     int code = -1;

@@ -1,6 +1,10 @@
 #pragma once
 // End-to-end tests: the built program in a tmux session of its own, in a fresh
 // working directory that holds copies of the ready-to-play data files.
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -17,6 +21,9 @@ struct SessionOptions {
     // HOLLOWMERE_SEED: the same seed gives the same game.
     unsigned seed = 1;
     std::map<std::string, std::string> environment;
+    // The game's waits (flashes, explosions, the final screens, the quick
+    // move's pause) are skipped unless the test asks for them.
+    bool realWaits = false;
 
     SessionOptions& WithArguments(std::vector<std::string> list) {
         arguments = std::move(list);
@@ -37,6 +44,10 @@ struct SessionOptions {
     }
     SessionOptions& WithVariable(const std::string& name, const std::string& value) {
         environment[name] = value;
+        return *this;
+    }
+    SessionOptions& WithRealWaits() {
+        realWaits = true;
         return *this;
     }
 };
@@ -79,12 +90,16 @@ public:
     std::pair<int, int> Cursor() const;
     std::string Dump() const;
 
-    // Waits until the screen satisfies the test; false after the timeout.
+    // Waits until the screen satisfies the test; false after the timeout. The
+    // screen is read again each time the program has drawn something.
     bool WaitForScreen(const std::function<bool(const std::vector<std::string>&)>& test, double seconds = 20) const;
     // Waits until the row holds the text at the column.
     bool WaitForText(int row, int column, const std::string& text, double seconds = 20) const;
     // Waits until the text shows anywhere.
     bool WaitForText(const std::string& text, double seconds = 20) const;
+    // Waits until the program has read every key typed and waits for another,
+    // with all it drew on the screen, or until it has ended; false after the timeout.
+    bool WaitUntilItAwaitsAKey(double seconds = 20) const;
     // Makes the pane the given size, as a player resizing the terminal would.
     void Resize(int columns, int rows);
     // Sends a signal to the program (not to tmux or the shell around it).
@@ -95,12 +110,31 @@ public:
     std::string SanitizerReports() const;
 
 private:
-    std::string Tmux(const std::string& arguments) const;
+    using Clock = std::chrono::steady_clock;
+
+    // A tmux command through the control client; the lines of its answer.
+    std::vector<std::string> Tmux(const std::string& command) const;
+    void StartControlClient();
+    void StopControlClient();
+    // Reads what the control client says until a line is complete; false at the deadline or its end.
+    bool ReadControlLine(std::string& line, Clock::time_point deadline) const;
+    // Waits until the pane has shown more output than `seen` pieces; false at the deadline.
+    bool AwaitOutput(uint64_t seen, Clock::time_point deadline) const;
+    // The running program's process, or 0 while there is none.
+    pid_t Program() const;
+    bool Ended() const;
 
     std::string directory_;
     std::string socket_;
     bool started_ = false;
     int columns_ = 80;
+    // The tmux client in control mode: one connection for every command, and
+    // word of every piece of output the pane shows.
+    int control_ = -1;
+    pid_t controlClient_ = -1;
+    mutable std::string controlPending_;
+    mutable uint64_t outputs_ = 0;
+    mutable uint64_t markers_ = 0;
 };
 
 // Expects the text at (row, column) within the session's time limit; on failure

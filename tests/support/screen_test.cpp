@@ -2,11 +2,14 @@
 
 #include <curses.h>
 #include <fcntl.h>
-#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <term.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 
@@ -15,8 +18,8 @@
 
 namespace {
 
-// Every key a screen test needs is typed before the code runs, so a read that
-// has waited this long is waiting for a key the test forgot.
+// Every key a screen test needs is typed before the code runs (and is there to
+// be read when Type returns), so a read that finds none waits for a key the test forgot.
 void FailOnKeyStarvation() { throw KeyStarvation(); }
 
 const char* CapabilityOf(int key) {
@@ -44,32 +47,44 @@ const char* CapabilityOf(int key) {
     }
 }
 
+// Whatever curses writes is read away at once by a child process (cat, into
+// nothing), so drawing never blocks. It ends when the terminal's other side is
+// closed, which the test's end (or the test process's) does, or when told to.
+pid_t StartDrainer(int master) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, master, STDIN_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    char name[] = "cat";
+    char* arguments[] = {name, nullptr};
+    pid_t child = -1;
+    const int failed = posix_spawnp(&child, name, &actions, nullptr, arguments, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return failed == 0 ? child : -1;
+}
+
 }  // namespace
 
 void ScreenTest::SetUp() {
     ResetGameState();
-    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     ASSERT_GE(master_, 0);
     ASSERT_EQ(grantpt(master_), 0);
     ASSERT_EQ(unlockpt(master_), 0);
-    slave_ = open(ptsname(master_), O_RDWR | O_NOCTTY);
+    slave_ = open(ptsname(master_), O_RDWR | O_NOCTTY | O_CLOEXEC);
     ASSERT_GE(slave_, 0);
     winsize size{};
     size.ws_row = 25;
     size.ws_col = 80;
     ASSERT_EQ(ioctl(slave_, TIOCSWINSZ, &size), 0);
 
-    // Whatever curses writes is read away at once, so drawing never blocks.
-    drainer_ = std::thread([this] {
-        char buffer[4096];
-        while (!stopDraining_) {
-            pollfd waiting{master_, POLLIN, 0};
-            if (poll(&waiting, 1, 20) > 0 && read(master_, buffer, sizeof buffer) <= 0) break;
-        }
-    });
+    drainer_ = StartDrainer(master_);
+    ASSERT_GT(drainer_, 0);
 
-    input_ = fdopen(dup(slave_), "r");
-    output_ = fdopen(dup(slave_), "w");
+    // The terminal's descriptors stay out of every program the test starts.
+    input_ = fdopen(fcntl(slave_, F_DUPFD_CLOEXEC, 0), "r");
+    output_ = fdopen(fcntl(slave_, F_DUPFD_CLOEXEC, 0), "w");
     ASSERT_NE(input_, nullptr);
     ASSERT_NE(output_, nullptr);
     setenv("LINES", "25", 1);
@@ -82,7 +97,7 @@ void ScreenTest::SetUp() {
     TerminalStartColours();
     InitColorPairs();
     TerminalSetInputModes();
-    SetKeyWaitHook(FailOnKeyStarvation);
+    SetKeyWaitHook(FailOnKeyStarvation, 0);
     ASSERT_EQ(LINES, 25);
     ASSERT_EQ(COLS, 80);
 }
@@ -98,9 +113,13 @@ void ScreenTest::TearDown() {
     if (input_ != nullptr) std::fclose(input_);
     if (output_ != nullptr) std::fclose(output_);
     input_ = output_ = nullptr;
-    stopDraining_ = true;
-    if (drainer_.joinable()) drainer_.join();
     if (slave_ >= 0) close(slave_);
+    if (drainer_ > 0) {
+        kill(drainer_, SIGKILL);
+        while (waitpid(drainer_, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    drainer_ = -1;
     if (master_ >= 0) close(master_);
     slave_ = master_ = -1;
 }
@@ -114,7 +133,7 @@ void ScreenTest::Send(const std::string& bytes) {
     ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     // The terminal hands typed bytes on a moment later; wait until they are readable,
     // so that a read without waiting sees them.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     int pending = 0;
     while (ioctl(slave_, FIONREAD, &pending) == 0 && pending < pendingBefore + static_cast<int>(bytes.size())) {
         ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "typed keys never reached the terminal";

@@ -1,7 +1,7 @@
 #pragma once
 // A fresh temporary folder as the working directory for one test, removed
-// afterwards. Each test runs in its own process under ctest, so changing the
-// working directory does not disturb other tests.
+// afterwards; the working directory before it is restored, so tests run one
+// after another in one process do not disturb each other.
 #include <filesystem>
 #include <string>
 

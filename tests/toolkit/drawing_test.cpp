@@ -1,5 +1,8 @@
 #include <curses.h>
 
+#include <cstdlib>
+#include <utility>
+
 #include "support/screen_test.h"
 #include "toolkit/drawing.h"
 #include "toolkit/random_mother.h"
@@ -127,6 +130,24 @@ TEST_F(Drawing, AQuickRestRedrawsOnlyTheStatusPanel) {
     player.runKey = kNoRunKey;
     RedrawScreen();
     EXPECT_EQ(CharAt(0, 4), '@');
+}
+
+// Every wait lasts the seam's share of its length; the real program reads the
+// share from the environment at start-up, and a value it cannot read changes nothing.
+TEST(Waits, TheSeamShortensEveryWait) {
+    SetWaitPercent(100);
+    EXPECT_EQ(WaitLength(750), 750u);
+    SetWaitPercent(10);
+    EXPECT_EQ(WaitLength(750), 75u);
+    EXPECT_EQ(WaitLength(2000000000), 200000000u);
+    SetWaitPercent(0);
+    EXPECT_EQ(WaitLength(750), 0u);
+    for (const auto& [text, percent] : {std::pair<const char*, uint32_t>{"50", 50}, {"x", 50}, {"", 50}, {"500", 100}}) {
+        setenv("HOLLOWMERE_WAIT_PERCENT", text, 1);
+        SetWaitPercentFromEnvironment();
+        EXPECT_EQ(WaitLength(100), percent) << '"' << text << '"';
+    }
+    unsetenv("HOLLOWMERE_WAIT_PERCENT");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ class Terminal : public ScreenTest {};
 // The pause between the steps of a quick move listens for the space bar, so
 // that even a pause of weeks can be cut short; other keys are dropped.
 TEST_F(Terminal, APauseEndsAtItsKey) {
+    SetWaitPercent(100);
     Type("ab ");
     EXPECT_TRUE(PauseUnlessKey(2000000000, kKeySpace));
     Type("xy");
@@ -39,6 +40,7 @@ TEST_F(Terminal, AnEscapeSequenceTheTerminalDoesNotKnowIsDroppedWhole) {
     EXPECT_EQ(ReadKey(), KEY_HOME);
 
     // The poll and the pause drop them as well.
+    SetWaitPercent(100);
     Type("\x1b[1~");
     EXPECT_EQ(PollKey(), kNoKey);
     Type("\x1b[1~1");

@@ -187,6 +187,8 @@ void PlaySoakSeed(uint32_t seed, int32_t rounds, const SoakKeys& keys, const std
     setenv("LINES", "25", 1);
     setenv("COLUMNS", "80", 1);
     setenv("HOLLOWMERE_SEED", std::to_string(seed).c_str(), 1);
+    // The game's waits (animations, the final screens, the quick move's pause) are for a player's eyes.
+    setenv("HOLLOWMERE_WAIT_PERCENT", "0", 1);
 
     static KeyTypist keysForGame(master, slave, keys, seed);
     typist = &keysForGame;

@@ -30,9 +30,6 @@
 // A finding must stop the game at once, and its exit must not pass for the game's own exit code 1.
 extern "C" const char* __asan_default_options() { return "abort_on_error=1:detect_leaks=1"; }
 extern "C" const char* __ubsan_default_options() { return "abort_on_error=1:print_stacktrace=1"; }
-// The game's pauses (animations, the final screens) are for a player's eyes: the soak
-// links the game's sleeps here (-Wl,--wrap=nanosleep) and skips them.
-extern "C" int __wrap_nanosleep(const timespec*, timespec*) { return 0; }
 
 namespace {
 
