@@ -15,6 +15,6 @@ void ResetGameState(uint32_t seed);
 
 // ResetGameState, and also the data that start-up reads back to how the
 // program begins, before anything is read (no kinds, no keys bound, the
-// command line "Noargs"), with the toolkit's and the game's hooks installed as start-up
-// installs them first. Tests start each case from here.
+// command line "Noargs"), with the toolkit's and the game's hooks installed
+// as start-up installs them first. Tests start each case from here.
 void ResetProgramState(uint32_t seed);

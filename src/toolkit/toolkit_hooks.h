@@ -1,7 +1,8 @@
 #pragma once
-// What the toolkit (terminal, drawing, message log, the program's end) needs to know of
-// the game above it. The toolkit includes nothing of the game: the game's top
-// installs these answers at start-up (InstallToolkitHooks in game/game.h).
+// What the toolkit (terminal, drawing, message log, the program's end) needs
+// to know of the game above it. The toolkit includes nothing of the game: the
+// game's top installs these answers at start-up (InstallToolkitHooks in
+// game/game.h).
 // Until then every hook is empty and the toolkit behaves as if no game ran:
 // no tint, nothing to stop or free, and a termination ends the program at once.
 struct ToolkitHooks {
