@@ -6,6 +6,7 @@
 
 #include "floors/dungeon_generation.h"
 #include "floors/floor_features.h"
+#include "game/game.h"
 #include "toolkit/random_mother.h"
 #include "world/floor.h"
 #include "world/item_kind.h"
@@ -14,9 +15,11 @@
 #include "world/sage.h"
 
 // Reads the data files once; false when the play folder has none. The working
-// directory becomes the play folder, where the floors file is read from.
+// directory becomes the play folder, where the floors file is read from. The
+// rules reach the game's top (its redraws) as they do in the program.
 inline bool LoadData() {
     static const bool loaded = [] {
+        InstallGameHooks();
         const std::string folder = HOLLOWMERE_PLAY_DIR;
         if (monsterKinds.ReadMonsterKinds(folder + "/monsters.hmd") != DataFileResult::kRead) return false;
         if (itemKinds.ReadItemKinds(folder + "/items.hmd") != DataFileResult::kRead) return false;
