@@ -11,6 +11,9 @@
 //   runs from there, side by side with the others in vector registers
 //   (random_lanes_avx2.cpp, random_lanes_avx512.cpp).
 // - random_local_scope.h: a scope that lends the block to a tight loop of draws.
+// - random_probes.h: the probes of a search over the map, each a pair of
+//   draws, weighed many at once from the block (random_probes_avx2.cpp,
+//   random_probes_avx512.cpp, random_probes_bitmap.cpp).
 //
 // The draws stay exactly those of drawing one at a time, in the same order:
 // every entry of the block is the number the one-at-a-time generator gives at
