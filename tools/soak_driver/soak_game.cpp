@@ -16,6 +16,7 @@
 #include "game/game_invariants.h"
 #include "toolkit/drawing.h"
 #include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
 #include "toolkit/terminal.h"
 #include "world/floor.h"
 #include "world/game_status.h"
@@ -187,6 +188,9 @@ void PlaySoakSeed(uint32_t seed, int32_t rounds, const SoakKeys& keys, const std
     setenv("LINES", "25", 1);
     setenv("COLUMNS", "80", 1);
     setenv("HOLLOWMERE_SEED", std::to_string(seed).c_str(), 1);
+    // The generator was seeded when the soak started, before the seed was known:
+    // seed it again so the seed alone decides the game and a replay plays it again.
+    rng.RandomInit(StartingSeed());
     // The game's waits (animations, the final screens, the quick move's pause) are for a player's eyes.
     setenv("HOLLOWMERE_WAIT_PERCENT", "0", 1);
 
