@@ -34,7 +34,7 @@ char KeyOfStep(int dx, int dy) {
     return 0;
 }
 
-bool IsWalkable(char glyph) { return glyph == '.' || glyph == ',' || glyph == '<' || glyph == '>'; }
+bool IsWalkerGround(char glyph) { return glyph == '.' || glyph == ',' || glyph == '<' || glyph == '>'; }
 
 char Sight::At(int column, int row) const {
     if (column < 0 || column >= kMapWidth || row < 0 || row >= kMapHeight) return ' ';
@@ -154,7 +154,7 @@ bool DungeonWalker::WalkUntil(const std::function<bool(const Sight&)>& arrived,
                 const char glyph = sight.At(nx, ny);
                 if (glyph == ' ') besideUnknown = true;
                 const int next = nx * kMapHeight + ny;
-                if (!IsWalkable(glyph) || from[static_cast<std::size_t>(next)] >= 0 || refused[static_cast<std::size_t>(next)] ||
+                if (!IsWalkerGround(glyph) || from[static_cast<std::size_t>(next)] >= 0 || refused[static_cast<std::size_t>(next)] ||
                     monster[static_cast<std::size_t>(next)]) {
                     continue;
                 }

@@ -73,7 +73,7 @@ private:
 };
 
 // Ground the walker treats as free to walk on.
-bool IsWalkable(char glyph);
+bool IsWalkerGround(char glyph);
 
 // The screen and where the player stands, for failure messages.
 std::string Described(const Sight& sight);
