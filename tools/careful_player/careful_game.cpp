@@ -143,7 +143,11 @@ void GiveKey() {
 
 void CheckInvariants() {
     const std::vector<std::string> broken = BrokenGameInvariants(InvariantScope::kCharactersFloor);
-    if (!broken.empty()) Finish("invariant", broken.front());
+    if (!broken.empty()) {
+        std::string all;
+        for (const std::string& line : broken) all += line + "; ";
+        Finish("invariant", all);
+    }
 }
 
 // The game's terminal: keys from a pseudo-terminal that nobody types on (the
