@@ -45,11 +45,12 @@ constexpr int32_t kRestPercent = 70;
 // Body temperatures: below the first the character seeks warmth, at the second it is warm again.
 constexpr int32_t kColdTemperature = 5000;
 constexpr int32_t kWarmTemperature = 6000;
-constexpr int32_t kFreezingTemperature = 4000;
 // Turns the character waits for a seen monster to come before going to it.
 constexpr int32_t kWaitForApproach = 6;
 // Keys the character gives at one turn before it stops trying what it planned.
 constexpr int32_t kPromptsBeforeFallback = 24;
+// Keys at one turn before the character stops pressing a fight the game refuses.
+constexpr int32_t kPromptsBeforeRetreat = 6;
 
 const ItemKind* KindOfItem(const ItemData& item) {
     if (item.kind < 0 || item.kind >= kItemKindCount) return nullptr;
@@ -321,6 +322,16 @@ void CarefulBrain::DecideCommand() {
         if (LearnSkill()) return;
         if (DrinkHealing()) return;
     }
+    // A fight the game will not let the character fight (horror, a refused skill): away, or wait.
+    if (promptsThisTurn_ > kPromptsBeforeRetreat && promptsThisTurn_ <= kPromptsBeforeFallback) {
+        const XY away = StepAwayFrom(SeenMonsters());
+        if (away.x != player.x || away.y != player.y) {
+            queue_.push_back(StepKey(away.x - player.x, away.y - player.y));
+        } else {
+            queue_.push_back('5');
+        }
+        return;
+    }
     if (FightAdjacent()) return;
     if (FaceTheSeen()) return;
     if (!fallback) {
@@ -529,7 +540,10 @@ bool CarefulBrain::EquipBetter() {
 }
 
 bool CarefulBrain::KeepWarm() {
-    if (player.bodyTemperature >= kColdTemperature) return false;
+    // Once at a fire it stays until warm; elsewhere it acts when it is cold.
+    const Tile& here = floorArray[player.currentFloor].At(player.x, player.y);
+    const bool onFire = here.glyph == kCampfireGlyph && here.colour != kDeadCampfireColour;
+    if (player.bodyTemperature >= (onFire ? kWarmTemperature : kColdTemperature)) return false;
     const Floor& floor = floorArray[player.currentFloor];
     // A burning campfire the character knows of: it goes there and rests on it until warm.
     XY fire{-1, -1};
@@ -553,7 +567,6 @@ bool CarefulBrain::KeepWarm() {
             return true;
         }
     }
-    if (player.bodyTemperature >= kFreezingTemperature && player.bodyTemperature >= kWarmTemperature - 1000) return false;
     // Food warms: the warmest first.
     int32_t best = -1;
     for (size_t i = 0; i < player.inventory.size(); ++i) {
