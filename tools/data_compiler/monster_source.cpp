@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <set>
 
@@ -109,6 +111,47 @@ bool Qualifies(const MonsterKind& kind, int32_t level, ColourCode floorColour, b
     return !(variant && kind.ability == kAbilityPack);
 }
 
+// The level curve of a plain kind, as the source's header writes it: hit points and
+// the top of the damage (softened on the floors around the first two demons), and
+// experience that doubles every three levels up to level 10 and every two beyond,
+// with the head start of the low levels on top.
+constexpr int32_t kSoftenedFrom = 8;
+constexpr int32_t kSoftenedTo = 24;
+constexpr double kSoftening = 0.8;
+constexpr int32_t kFasterExperienceFrom = 10;
+
+double Softening(int32_t level) { return level >= kSoftenedFrom && level <= kSoftenedTo ? kSoftening : 1.0; }
+double CurveHitPoints(int32_t level) { return (4 + 3.2 * level + 0.08 * level * level) * Softening(level); }
+double CurveTopDamage(int32_t level) { return (2 + 1.35 * level) * Softening(level); }
+double CurveExperience(int32_t level) {
+    const int32_t slow = std::min(level, kFasterExperienceFrom);
+    const double doubling = 0.6 * std::pow(2.0, slow / 3.0) * std::pow(2.0, (level - slow) / 2.0);
+    const int32_t headStart = level <= 7 ? 2 : level <= 10 ? 1 : 0;
+    return doubling + headStart;
+}
+
+// A kind's nature bends the curve (a tank has 1.5 times the hit points, a frail
+// kind 0.6, a three-strike kind 0.45 the damage, a fast one more experience), but
+// never this far: outside these bands a figure is a slip, not a nature.
+struct Band {
+    const char* what;
+    double low;
+    double high;
+};
+constexpr Band kHitPointBand = {"hit points", 0.4, 2.0};
+constexpr Band kDamageBand = {"top damage", 0.35, 1.6};
+constexpr Band kExperienceBand = {"experience", 0.5, 2.5};
+
+// The figure's distance from the curve, as a message; empty when it lies within the band.
+std::string OutsideBand(const Band& band, double figure, double curve) {
+    const double ratio = figure / curve;
+    if (ratio >= band.low && ratio <= band.high) return "";
+    char text[160];
+    std::snprintf(text, sizeof text, "%s %.0f is %.2f times the curve's %.1f for its level (allowed %.2f to %.2f)",
+                  band.what, figure, ratio, curve, band.low, band.high);
+    return text;
+}
+
 const char* FloorName(ColourCode colour) {
     return colour == kLightCyan ? "icy (colour 11)" : colour == kGrey ? "stone (colour 7)" : "snowy (colour 15)";
 }
@@ -204,6 +247,14 @@ void CheckMonsterSource(const MonsterSource& source, Diagnostics& diagnostics) {
         if (kind.ability == kAbilityTerrainSpecific && kind.colour != kLightCyan && kind.colour != kGrey &&
             kind.colour != kWhite) {
             broke("terrain colour", "a terrain kind appears only on floors of its colour: light-cyan, grey or white");
+        }
+        if (kind.level >= 1) {
+            for (const std::string& off :
+                 {OutsideBand(kHitPointBand, kind.hitPoints, CurveHitPoints(kind.level)),
+                  OutsideBand(kDamageBand, std::max(kind.damageBound1, kind.damageBound2), CurveTopDamage(kind.level)),
+                  OutsideBand(kExperienceBand, static_cast<double>(kind.experience), CurveExperience(kind.level))}) {
+                if (!off.empty()) broke("kind curve", off);
+            }
         }
         if (i > 0 && kind.level < source.kinds[i - 1].level) {
             broke("rising danger", "level " + std::to_string(kind.level) + " after level " +

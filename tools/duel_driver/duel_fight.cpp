@@ -1,0 +1,191 @@
+#include "duel_fight.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "player/commands.h"
+#include "player/worn_gear.h"
+#include "game/game.h"
+#include "toolkit/message_log.h"
+#include "toolkit/random_mother.h"
+#include "world/command_keys.h"
+#include "world/direction.h"
+#include "world/floor.h"
+#include "world/monster.h"
+#include "world/monster_kind.h"
+#include "world/unique_demon_names.h"
+#include "world/variant_words.h"
+
+namespace {
+
+// The open room, its corners included, and the character's square in it.
+constexpr int32_t kRoomLeft = 20;
+constexpr int32_t kRoomRight = 44;
+constexpr int32_t kRoomTop = 5;
+constexpr int32_t kRoomBottom = 15;
+constexpr int32_t kStartX = 26;
+constexpr int32_t kStartY = 10;
+constexpr int32_t kApart = 3;
+// A fight that lasts this many passes is a draw (counted as not won).
+constexpr int32_t kTurnCap = 600;
+// Below this many arrows the archer's quiver is filled again.
+constexpr int32_t kFewArrows = 20;
+
+// A bare floor with the room open and every tile of it in view, as if lit and seen.
+void PrepareFloor(int32_t floor) {
+    Floor& map = floorArray[floor];
+    map = Floor{};
+    map.layoutType = kLayoutRooms;
+    for (int32_t x = kRoomLeft; x <= kRoomRight; ++x) {
+        for (int32_t y = kRoomTop; y <= kRoomBottom; ++y) {
+            Tile& tile = map.At(x, y);
+            tile.glyph = kFloorGlyph;
+            tile.visibleNow = 1;
+            tile.remembered = 1;
+        }
+    }
+}
+
+// Spawns the kind by the game's own spawning: every other kind is hidden for the
+// moment (a kind without hit points is never chosen), and the wanted level is the
+// one whose match is the kind's own level, so the draw can only fall on it.
+void SpawnKind(int32_t kind, int32_t x, int32_t y, int32_t floor) {
+    static MonsterKindTable hidden;
+    const MonsterKindTable kept = monsterKinds;
+    hidden = monsterKinds;
+    for (int32_t k = 0; k < kMonsterKindCount; ++k) {
+        if (k != kind) hidden.kinds[k].hitPoints = 0;
+    }
+    monsterKinds = hidden;
+    SpawnMonster(x, y, floor, true, kVariantNever, kept.kinds[kind].level - 1);
+    monsterKinds = kept;
+}
+
+Monster* NearestFoe() {
+    Monster* nearest = nullptr;
+    int32_t best = 1 << 30;
+    for (Monster* m = monsterListHead; m != nullptr; m = m->next) {
+        if (m->floor != player.currentFloor || m->alive == 0 || m->hp < 1) continue;
+        const int32_t distance = std::max(std::abs(m->x - player.x), std::abs(m->y - player.y));
+        if (distance < best) {
+            best = distance;
+            nearest = m;
+        }
+    }
+    return nearest;
+}
+
+int32_t CommandToward(const Monster& foe) {
+    const XY step{(foe.x > player.x) - (foe.x < player.x), (foe.y > player.y) - (foe.y < player.y)};
+    for (int32_t command = kCommandNorth; command <= kCommandSouthEast; ++command) {
+        const XY d = DirectionStep(command);
+        if (d.x == step.x && d.y == step.y) return command;
+    }
+    return kCommandRest;
+}
+
+// One action: a shooter shoots the nearest foe, anyone else strikes it or steps toward it.
+void Act(bool shoots) {
+    Monster* foe = NearestFoe();
+    int32_t used = 0;
+    if (foe != nullptr && shoots && MainWeaponIsRanged()) {
+        if (player.ArrowCount() < kFewArrows) player.AddArrows(100);
+        player.target = foe;
+        used = player.Shoot();
+    } else if (foe != nullptr) {
+        used = MoveOrAttack(CommandToward(*foe));
+    }
+    if (used == 0) CountRest();
+}
+
+// The player's share of a pass, as the main loop runs it, with Act for the commands.
+void RunCharacterTurn(bool shoots) {
+    if (player.dizziness > 0 && player.immobility > 0) player.dizziness = 0;
+    while (player.AccumulateEnergy()) {
+        player.acted = 1;
+        player.RecomputePlayerStats();
+        if (player.sleep == 0 && player.paralysis == 0) Act(shoots);
+        PurgeDeadMonsters();
+        player.RegeneratePlayer();
+        player.CountPlayerTurn();
+        if (player.deathsAverted > 0) return;
+    }
+}
+
+// The character's ailments of a pass, in the world update's order.
+void TickAilments() {
+    Player& p = player;
+    p.TickPoison();
+    p.TickBleeding();
+    p.TickFever();
+    p.TickSickness();
+    p.TickDizziness();
+    p.TickSleep();
+    p.TickParalysis();
+    p.TickClumsiness();
+    p.TickFrostbite();
+    p.TickSlowness();
+    p.TickImmobility();
+    p.TickHorror();
+    p.TickBerserk();
+}
+
+bool AnyLeft(const std::set<std::string>& names) {
+    for (const Monster* m = monsterListHead; m != nullptr; m = m->next) {
+        if (m->floor == player.currentFloor && m->alive != 0 && m->hp >= 1 && names.count(m->name) != 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+DuelResult RunDuel(const Player& character, bool shoots, int32_t floor, int32_t opponent, uint32_t seed) {
+    FreeAllMonsters();
+    monsterListHead = nullptr;
+    PrepareFloor(floor);
+    player = character;
+    player.currentFloor = floor;
+    player.x = kStartX;
+    player.y = kStartY;
+    player.target = nullptr;
+    // A death is taken back by the sage's insurance, which tells the table that the character lost.
+    player.insured = 1;
+    player.deathsAverted = 0;
+    // The level stays what the table asks for: a kill in a pack fight raises nobody.
+    player.levelThreshold = INT64_MAX;
+    floorArray[floor].At(kStartX, kStartY).monsterPresent = 1;
+    rng.RandomInit(seed);
+
+    const bool rangedFoe = opponent == kFloorDemon || monsterKinds[opponent].ranged != 0;
+    const int32_t foeX = kStartX + (shoots || rangedFoe ? kApart : 1);
+    if (opponent == kFloorDemon) {
+        CreateUniqueDemon(foeX, kStartY, floor, kFloorsOwnDemon);
+    } else {
+        SpawnKind(opponent, foeX, kStartY, floor);
+    }
+    std::set<std::string> names;
+    for (Monster* m = monsterListHead; m != nullptr; m = m->next) {
+        m->awake = 1;
+        m->hunting = 1;
+        names.insert(m->name);
+    }
+
+    DuelResult result;
+    for (result.turns = 1; result.turns <= kTurnCap; ++result.turns) {
+        RunCharacterTurn(shoots);
+        if (player.deathsAverted == 0) TickAilments();
+        if (player.deathsAverted == 0) RunMonsterPhase();
+        messageLog.FlushMessages(true);
+        if (player.deathsAverted > 0) return result;
+        if (!AnyLeft(names)) {
+            result.won = true;
+            result.hpLeft = player.hp;
+            return result;
+        }
+    }
+    result.hpLeft = player.hp;
+    return result;
+}
