@@ -128,6 +128,20 @@ bool SlotUsable(int32_t slot) {
     return Worn(kSlotSecondWeapon) == nullptr;
 }
 
+// A slot whose piece the character knows to be cursed: it cannot be taken off.
+bool KnownCursed(int32_t slot) {
+    const ItemData* item = Worn(slot);
+    return item != nullptr && item->blessing == kCursed && item->identified != 0;
+}
+
+// The armour slot worn over a cloth slot's choice.
+int32_t ArmourOver(const SlotChoice& cloth) {
+    for (const SlotChoice& choice : kWornSlots) {
+        if (!choice.alternate && choice.selector == cloth.selector) return choice.slot;
+    }
+    return cloth.slot;
+}
+
 bool IsEquipped(int32_t index) {
     for (int32_t slot = 0; slot < kEquipSlotCount; ++slot) {
         if (player.equipSlots[slot] == index) return true;
@@ -157,7 +171,8 @@ int32_t keptWeaponSubtype = kSubtypeOneHanded;
 bool Wanted(const ItemData& item) {
     const ItemKind* kind = KindOfItem(item);
     if (kind == nullptr) return false;
-    if (player.carryingCapacity > 0 && player.carriedWeight + kind->weight * item.quantity > player.carryingCapacity * 9 / 10) {
+    // Burdened (above three quarters of the capacity) the character hits, dodges and moves worse.
+    if (player.carryingCapacity > 0 && (player.carriedWeight + kind->weight * item.quantity) * 4 > player.carryingCapacity * 3) {
         return false;
     }
     switch (kind->type) {
@@ -179,6 +194,9 @@ bool Wanted(const ItemData& item) {
         default: return false;
     }
 }
+
+// A berserk character only steps toward a monster in view ("Ber" on the status row).
+bool Berserk() { return player.berserkBoon >= kBoonStronger; }
 
 char StepKey(int32_t dx, int32_t dy) {
     static const char kKeys[3][3] = {{'7', '8', '9'}, {'4', '5', '6'}, {'1', '2', '3'}};
@@ -205,6 +223,11 @@ CarefulBrain::CarefulBrain(const CarefulTraining& training) : training_(training
     Queue(kName);
     queue_.push_back(kKeyEnter);
     queue_.push_back('1');
+}
+
+bool CarefulBrain::Chose(const char* reason, bool chose) {
+    if (chose) reason_ = reason;
+    return chose;
 }
 
 void CarefulBrain::Queue(const std::string& keys) {
@@ -245,6 +268,9 @@ bool CarefulBrain::MorePending() const {
 
 int CarefulBrain::AnswerMessages() {
     answeredRows_ = MessageRows();
+    const size_t more = answeredRows_.find("-More-");
+    const size_t press = answeredRows_.find("Press space.");
+    spaceOwed_ = more != std::string::npos && press != std::string::npos && press < more;
     keysAtAnswer_ = keysSinceTurn_;
     return kKeySpace;
 }
@@ -264,8 +290,9 @@ int CarefulBrain::NextKey() {
         int cursorRow = 0;
         int cursorColumn = 0;
         getyx(stdscr, cursorRow, cursorColumn);
-        std::fprintf(stderr, "turn %d at (%d, %d) cursor (%d, %d) key %d '%c' | %s\n", player.turns, player.x, player.y,
-                     cursorColumn, cursorRow, key, key >= 32 && key < 127 ? key : '?', Row(19).c_str());
+        std::fprintf(stderr, "turn %d at (%d, %d) cursor (%d, %d) key %d '%c' %s | %s\n", player.turns, player.x, player.y,
+                     cursorColumn, cursorRow, key, key >= 32 && key < 127 ? key : '?', reason_,
+                     std::strcmp(std::getenv("CAREFUL_TRACE"), "rows") == 0 ? MessageRows().c_str() : Row(19).c_str());
     }
     return key;
 }
@@ -279,6 +306,7 @@ int CarefulBrain::ChooseKey() {
         unknownScreens_ = 0;
     }
     ++keysSinceTurn_;
+    reason_ = "queued";
     if (!queue_.empty()) {
         // A page of messages in the middle of a plan is read first.
         if (MorePending()) return AnswerMessages();
@@ -286,7 +314,12 @@ int CarefulBrain::ChooseKey() {
         queue_.pop_front();
         return key;
     }
+    reason_ = "screen";
     if (MorePending()) return AnswerMessages();
+    if (spaceOwed_) {
+        spaceOwed_ = false;
+        return kKeySpace;
+    }
     // The level-up pages: the attribute, then a trait (hit points first, then
     // regeneration, dodge and speed as each is maxed out), each page ended by space.
     if (Row(24).find("Press space to") != std::string::npos || ScreenHolds("   Press Space   ")) return kKeySpace;
@@ -296,6 +329,7 @@ int CarefulBrain::ChooseKey() {
     }
     if (ScreenHolds("Select an attribute to train")) return training_.attributeDigit;
     if (AtCommandPrompt()) {
+        reason_ = "command";
         DecideCommand();
         if (!queue_.empty()) {
             const int key = queue_.front();
@@ -306,6 +340,7 @@ int CarefulBrain::ChooseKey() {
     }
     if (ScreenHolds("ress space") || ScreenHolds("Press a key") || ScreenHolds("Remember the items")) return kKeySpace;
     // A screen or a question the player did not plan for: leave it in the ways screens are left.
+    reason_ = "unknown screen";
     static const int kWaysOut[] = {'z', kKeySpace, 'n', kKeyEnter, kKeyEscape, '1'};
     return kWaysOut[unknownScreens_++ % 6];
 }
@@ -319,35 +354,40 @@ void CarefulBrain::DecideCommand() {
     // A plan that the game did not take as a turn many times over: only the plainest acts now.
     const bool fallback = promptsThisTurn_ > kPromptsBeforeFallback;
     if (!fallback) {
-        if (LearnSkill()) return;
-        if (DrinkHealing()) return;
+        if (Chose("LearnSkill", LearnSkill())) return;
+        if (Chose("DrinkHealing", DrinkHealing())) return;
     }
     // A fight the game will not let the character fight (horror, a refused skill): away, or wait.
-    if (promptsThisTurn_ > kPromptsBeforeRetreat && promptsThisTurn_ <= kPromptsBeforeFallback) {
+    // A berserk character may not step away: it waits.
+    if (promptsThisTurn_ > kPromptsBeforeRetreat && !fallback) {
+        reason_ = "refused";
         const XY away = StepAwayFrom(SeenMonsters());
-        if (away.x != player.x || away.y != player.y) {
+        if (!Berserk() && (away.x != player.x || away.y != player.y)) {
             queue_.push_back(StepKey(away.x - player.x, away.y - player.y));
         } else {
             queue_.push_back('5');
         }
         return;
     }
-    if (FightAdjacent()) return;
-    if (FaceTheSeen()) return;
-    if (!fallback) {
-        if (PickUpHere()) return;
-        if (EquipBetter()) return;
-        if (KeepWarm()) return;
-        if (RestIfHurt()) return;
-    }
-    if (Explore()) return;
-    // Nothing to do: a turn's rest, or a random step when even that does not count.
-    if (promptsThisTurn_ > kPromptsBeforeFallback * 2) {
-        const int32_t dx = std::rand() % 3 - 1;
-        const int32_t dy = std::rand() % 3 - 1;
-        queue_.push_back(StepKey(dx, dy));
+    // Nothing planned counts as a turn: a turn's rest, then random steps.
+    if (fallback) {
+        reason_ = "fallback";
+        if (promptsThisTurn_ <= kPromptsBeforeFallback + 4) {
+            queue_.push_back('5');
+        } else {
+            queue_.push_back(StepKey(std::rand() % 3 - 1, std::rand() % 3 - 1));
+        }
         return;
     }
+    if (Chose("FightAdjacent", FightAdjacent())) return;
+    if (Chose("FaceTheSeen", FaceTheSeen())) return;
+    if (Chose("LightenLoad", LightenLoad())) return;
+    if (Chose("PickUpHere", PickUpHere())) return;
+    if (Chose("EquipBetter", EquipBetter())) return;
+    if (Chose("KeepWarm", KeepWarm())) return;
+    if (Chose("RestIfHurt", RestIfHurt())) return;
+    if (Chose("Explore", Explore())) return;
+    reason_ = "nothing to do";
     queue_.push_back('5');
 }
 
@@ -446,12 +486,40 @@ bool CarefulBrain::FaceTheSeen() {
         queue_.push_back('5');
         return true;
     }
-    const XY step = NextStepToward(nearest->x, nearest->y);
+    XY step = NextStepToward(nearest->x, nearest->y);
+    if (Berserk()) step = StepCloserToAny(seen, step);
     if (step.x == player.x && step.y == player.y) {
         queue_.push_back('5');
         return true;
     }
     queue_.push_back(StepKey(step.x - player.x, step.y - player.y));
+    return true;
+}
+
+bool CarefulBrain::LightenLoad() {
+    if (player.carryingCapacity <= 0 || player.carriedWeight * 4 <= player.carryingCapacity * 3) return false;
+    // What it can best do without: spare gear and valuables (the heaviest first), then potions, then food.
+    int32_t best = -1;
+    int32_t bestScore = 0;
+    for (size_t i = 0; i < player.inventory.size(); ++i) {
+        const ItemData& item = player.inventory[i];
+        const ItemKind* kind = KindOfItem(item);
+        if (kind == nullptr || IsEquipped(static_cast<int32_t>(i))) continue;
+        const int32_t weight = kind->weight * item.quantity;
+        if (weight <= 0) continue;
+        int32_t score = 10000 + weight;
+        if (kind->type == kItemPotion) score = 5000;
+        // Of the food, the least warming goes first.
+        if (kind->type == kItemFood) score = 4000 - kind->secondValue;
+        if (score > bestScore) {
+            bestScore = score;
+            best = static_cast<int32_t>(i);
+        }
+    }
+    if (best < 0) return false;
+    queue_.push_back('i');
+    for (int32_t i = 0; i < best; ++i) queue_.push_back('2');
+    Queue("Dz");
     return true;
 }
 
@@ -479,6 +547,12 @@ bool CarefulBrain::PickUpHere() {
 
 bool CarefulBrain::EquipBetter() {
     if (equipTriedTurn_ == player.turns) return false;
+    // A piece the game did not put on (a slot it holds shut) is not tried again.
+    if (lastEquip_.first >= 0) {
+        const ItemData* worn = Worn(lastEquip_.first);
+        if (worn == nullptr || worn->kind != lastEquip_.second) refusedEquips_.insert(lastEquip_);
+        lastEquip_ = {-1, -1};
+    }
     // The main weapon: a better one of its sort, or any of its sort when it broke.
     {
         const ItemData* held = Worn(kSlotMainWeapon);
@@ -487,19 +561,23 @@ bool CarefulBrain::EquipBetter() {
         int32_t row = 0;
         int32_t bestRow = -1;
         int32_t bestWorth = held != nullptr ? WeaponWorth(*held) : -1;
+        int32_t bestKind = -1;
         for (const ChooserList& list : lists) {
             for (const ChooserEntry& entry : list.entries) {
                 const ItemData& item = player.inventory[static_cast<size_t>(entry.index)];
                 const ItemKind* kind = KindOfItem(item);
-                if (!IsEquipped(entry.index) && kind != nullptr && kind->subtype == keptWeaponSubtype && WeaponWorth(item) > bestWorth) {
+                if (!IsEquipped(entry.index) && kind != nullptr && kind->subtype == keptWeaponSubtype && WeaponWorth(item) > bestWorth &&
+                    refusedEquips_.count({kSlotMainWeapon, item.kind}) == 0) {
                     bestWorth = WeaponWorth(item);
                     bestRow = row;
+                    bestKind = item.kind;
                 }
                 ++row;
             }
         }
         if (bestRow >= 0 && bestRow < 20 && (held == nullptr || held->blessing != kCursed || held->identified == 0)) {
             equipTriedTurn_ = player.turns;
+            lastEquip_ = {kSlotMainWeapon, bestKind};
             queue_.push_back('e');
             queue_.push_back('a');
             queue_.push_back('a' + bestRow);
@@ -508,21 +586,20 @@ bool CarefulBrain::EquipBetter() {
         }
     }
     for (const SlotChoice& choice : kWornSlots) {
-        if (!SlotUsable(choice.slot)) continue;
-        if (Worn(choice.slot) != nullptr && player.inventory[static_cast<size_t>(player.equipSlots[choice.slot])].blessing == kCursed &&
-            player.inventory[static_cast<size_t>(player.equipSlots[choice.slot])].identified != 0) {
-            continue;
-        }
+        if (!SlotUsable(choice.slot) || KnownCursed(choice.slot) || (choice.alternate && KnownCursed(ArmourOver(choice)))) continue;
         const std::vector<ChooserList> lists = ChooserLists(choice.selector, choice.alternate, false, false);
         int32_t row = 0;
         int32_t bestRow = -1;
         int32_t bestWorth = WornWorth(choice.slot);
+        int32_t bestKind = -1;
         for (const ChooserList& list : lists) {
             for (const ChooserEntry& entry : list.entries) {
                 const ItemData& item = player.inventory[static_cast<size_t>(entry.index)];
-                if (!entry.equipped && !IsEquipped(entry.index) && PieceWorth(item) > bestWorth) {
+                if (!entry.equipped && !IsEquipped(entry.index) && PieceWorth(item) > bestWorth &&
+                    refusedEquips_.count({choice.slot, item.kind}) == 0) {
                     bestWorth = PieceWorth(item);
                     bestRow = row;
+                    bestKind = item.kind;
                 }
                 ++row;
             }
@@ -530,6 +607,7 @@ bool CarefulBrain::EquipBetter() {
         // The chooser shows 20 rows a page and waits between pages; only the first is used.
         if (bestRow < 0 || bestRow >= 20) continue;
         equipTriedTurn_ = player.turns;
+        lastEquip_ = {choice.slot, bestKind};
         queue_.push_back('e');
         queue_.push_back(choice.key);
         queue_.push_back('a' + bestRow);

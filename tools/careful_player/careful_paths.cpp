@@ -137,6 +137,36 @@ XY StepAwayFrom(const std::vector<const Monster*>& monsters) {
     return best;
 }
 
+XY StepCloserToAny(const std::vector<const Monster*>& monsters, XY preferred) {
+    auto rowsPlusColumns = [](int ax, int ay, int bx, int by) { return std::abs(ax - bx) + std::abs(ay - by); };
+    auto closer = [&](int x, int y) {
+        for (const Monster* monster : monsters) {
+            if (rowsPlusColumns(x, y, monster->x, monster->y) < rowsPlusColumns(player.x, player.y, monster->x, monster->y)) return true;
+        }
+        return monsters.empty();
+    };
+    const XY here{player.x, player.y};
+    if ((preferred.x != here.x || preferred.y != here.y) && closer(preferred.x, preferred.y)) return preferred;
+    XY best = here;
+    int bestDistance = 1000;
+    const Floor& floor = CharactersFloor();
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            const int x = here.x + dx;
+            const int y = here.y + dy;
+            if ((dx == 0 && dy == 0) || !Walkable(x, y) || floor.At(x, y).monsterPresent != 0 || !closer(x, y)) continue;
+            for (const Monster* monster : monsters) {
+                const int d = std::max(std::abs(monster->x - x), std::abs(monster->y - y));
+                if (d < bestDistance) {
+                    bestDistance = d;
+                    best = {x, y};
+                }
+            }
+        }
+    }
+    return best;
+}
+
 XY ExplorationTargetOnce(bool (*wanted)(const ItemData&));
 
 XY ExplorationTarget(bool (*wanted)(const ItemData&)) {
