@@ -19,6 +19,7 @@
 #include "world/item_kind.h"
 #include "world/monster.h"
 #include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 
@@ -40,11 +41,18 @@ int32_t HealthPercent() { return player.maxHp > 0 ? player.hp * 100 / player.max
 // Below this share the character leaves a fight it can leave, and drinks healing in one it cannot.
 constexpr int32_t kFleePercent = 40;
 constexpr int32_t kDrinkPercent = 30;
-// Rests when no monster is in view and hit points are below this share.
+// Rests when no monster is in view and hit points are below this share; when chilly, below
+// the second, and it descends with the third.
 constexpr int32_t kRestPercent = 70;
-// Body temperatures: below the first the character seeks warmth, at the second it is warm again.
+constexpr int32_t kChillyRestPercent = 40;
+constexpr int32_t kChillyDescendPercent = 60;
+// Body temperatures: below the first the character seeks warmth and eats what fits under the
+// last; below the second it stops resting to full and makes for the stairs; below the third it
+// eats anything. Between 6000 and 8000 it is quickest.
 constexpr int32_t kColdTemperature = 5000;
-constexpr int32_t kWarmTemperature = 6000;
+constexpr int32_t kChillyTemperature = 3500;
+constexpr int32_t kFreezingTemperature = 1500;
+constexpr int32_t kWarmTemperature = 8000;
 // Turns the character waits for a seen monster to come before going to it.
 constexpr int32_t kWaitForApproach = 6;
 // Keys the character gives at one turn before it stops trying what it planned.
@@ -195,6 +203,9 @@ bool Wanted(const ItemData& item) {
     }
 }
 
+// The cold is the bigger danger than wounds.
+bool Chilly() { return player.bodyTemperature < kChillyTemperature; }
+
 // A berserk character only steps toward a monster in view ("Ber" on the status row).
 bool Berserk() { return player.berserkBoon >= kBoonStronger; }
 
@@ -290,7 +301,7 @@ int CarefulBrain::NextKey() {
         int cursorRow = 0;
         int cursorColumn = 0;
         getyx(stdscr, cursorRow, cursorColumn);
-        std::fprintf(stderr, "turn %d at (%d, %d) cursor (%d, %d) key %d '%c' %s | %s\n", player.turns, player.x, player.y,
+        std::fprintf(stderr, "turn %d temp %d at (%d, %d) cursor (%d, %d) key %d '%c' %s | %s\n", player.turns, player.bodyTemperature, player.x, player.y,
                      cursorColumn, cursorRow, key, key >= 32 && key < 127 ? key : '?', reason_,
                      std::strcmp(std::getenv("CAREFUL_TRACE"), "rows") == 0 ? MessageRows().c_str() : Row(19).c_str());
     }
@@ -617,41 +628,63 @@ bool CarefulBrain::EquipBetter() {
     return false;
 }
 
-bool CarefulBrain::KeepWarm() {
-    // Once at a fire it stays until warm; elsewhere it acts when it is cold.
-    const Tile& here = floorArray[player.currentFloor].At(player.x, player.y);
-    const bool onFire = here.glyph == kCampfireGlyph && here.colour != kDeadCampfireColour;
-    if (player.bodyTemperature >= (onFire ? kWarmTemperature : kColdTemperature)) return false;
+// A burning campfire the character has seen on its floor, (-1, -1) when none.
+XY KnownFire() {
     const Floor& floor = floorArray[player.currentFloor];
-    // A burning campfire the character knows of: it goes there and rests on it until warm.
-    XY fire{-1, -1};
-    for (int32_t x = 0; x < kFloorWidth && fire.x < 0; ++x) {
+    for (int32_t x = 0; x < kFloorWidth; ++x) {
         for (int32_t y = 0; y < kFloorHeight; ++y) {
             const Tile& tile = floor.At(x, y);
-            if (tile.glyph == kCampfireGlyph && tile.remembered != 0 && tile.colour != kDeadCampfireColour) {
-                fire = {x, y};
-                break;
-            }
+            if (tile.glyph == kCampfireGlyph && tile.remembered != 0 && tile.colour != kDeadCampfireColour) return {x, y};
         }
     }
-    if (fire.x >= 0) {
-        if (fire.x == player.x && fire.y == player.y) {
-            queue_.push_back('5');
-            return true;
-        }
-        const XY step = NextStepToward(fire.x, fire.y);
-        if (step.x != player.x || step.y != player.y) {
-            queue_.push_back(StepKey(step.x - player.x, step.y - player.y));
-            return true;
-        }
+    return {-1, -1};
+}
+
+// A sage the character has seen on its floor whose heating it can pay for, or null.
+const cSage* AffordableSage() {
+    for (const cSage& sage : sages) {
+        if (sage.floor == player.currentFloor && sage.seen != 0 && player.gold >= sage.priceLevel / 2) return &sage;
     }
-    // Food warms: the warmest first.
+    return nullptr;
+}
+
+bool CarefulBrain::StepToward(int32_t x, int32_t y) {
+    const XY step = NextStepToward(x, y);
+    if (step.x == player.x && step.y == player.y) return false;
+    queue_.push_back(StepKey(step.x - player.x, step.y - player.y));
+    return true;
+}
+
+bool CarefulBrain::KeepWarm() {
+    // Once at a fire it stays until warm, one turn at a time (a fire too hot would boil it).
+    const Tile& here = floorArray[player.currentFloor].At(player.x, player.y);
+    const bool onFire = here.glyph == kCampfireGlyph && here.colour != kDeadCampfireColour;
+    if (onFire && player.bodyTemperature < kWarmTemperature) {
+        queue_.push_back('5');
+        return true;
+    }
+    if (player.bodyTemperature >= kColdTemperature) return false;
+    const XY fire = KnownFire();
+    if (fire.x >= 0 && StepToward(fire.x, fire.y)) return true;
+    // A sage heats for half his price level: beside him, the chat, heating, and yes.
+    if (const cSage* sage = AffordableSage()) {
+        if (std::max(std::abs(sage->x - player.x), std::abs(sage->y - player.y)) == 1) {
+            Queue("chH");
+            return true;
+        }
+        if (StepToward(sage->x, sage->y)) return true;
+    }
+    // Food warms: the warmest that leaves the character no hotter than warm, or any when freezing.
     int32_t best = -1;
+    int32_t bestWarmth = 0;
     for (size_t i = 0; i < player.inventory.size(); ++i) {
         const ItemKind* kind = KindOfItem(player.inventory[i]);
         if (kind == nullptr || kind->type != kItemFood) continue;
-        if (best < 0 || kind->secondValue > itemKinds[player.inventory[static_cast<size_t>(best)].kind].secondValue) {
+        const int32_t warmth = kind->secondValue;
+        const bool fits = player.bodyTemperature + warmth <= kWarmTemperature;
+        if ((fits || player.bodyTemperature < kFreezingTemperature) && (best < 0 || warmth > bestWarmth)) {
             best = static_cast<int32_t>(i);
+            bestWarmth = warmth;
         }
     }
     if (best < 0) return false;
@@ -660,38 +693,30 @@ bool CarefulBrain::KeepWarm() {
 }
 
 bool CarefulBrain::RestIfHurt() {
-    if (HealthPercent() >= kRestPercent && player.sp * 2 >= player.maxSp) return false;
+    const bool chilly = Chilly();
+    if (HealthPercent() >= (chilly ? kChillyRestPercent : kRestPercent) && (chilly || player.sp * 2 >= player.maxSp)) return false;
     // The quick rest: it stops by itself when a monster comes into view.
     Queue("w5");
     return true;
 }
 
 bool CarefulBrain::Explore() {
-    const XY target = ExplorationTarget(Wanted);
-    if (target.x >= 0) {
-        const XY step = NextStepToward(target.x, target.y);
-        if (step.x != player.x || step.y != player.y) {
-            queue_.push_back(StepKey(step.x - player.x, step.y - player.y));
-            return true;
-        }
+    // Chilly, with the way down known, it leaves the rest of the floor unseen.
+    const XY stairs = FindKnownGlyph(kDownStairsGlyph);
+    const bool chilly = Chilly();
+    if (!chilly || stairs.x < 0) {
+        const XY target = ExplorationTarget(Wanted);
+        if (target.x >= 0 && StepToward(target.x, target.y)) return true;
     }
-    // The floor is seen: down, at full health.
+    // Down at full health, or once it has most of it back when the cold presses.
     const Floor& floor = floorArray[player.currentFloor];
     if (floor.At(player.x, player.y).glyph == kDownStairsGlyph) {
-        if (player.hp < player.maxHp) {
+        if (chilly ? HealthPercent() < kChillyDescendPercent : player.hp < player.maxHp) {
             Queue("w5");
             return true;
         }
         queue_.push_back('>');
         return true;
     }
-    const XY stairs = FindKnownGlyph(kDownStairsGlyph);
-    if (stairs.x >= 0) {
-        const XY step = NextStepToward(stairs.x, stairs.y);
-        if (step.x != player.x || step.y != player.y) {
-            queue_.push_back(StepKey(step.x - player.x, step.y - player.y));
-            return true;
-        }
-    }
-    return false;
+    return stairs.x >= 0 && StepToward(stairs.x, stairs.y);
 }

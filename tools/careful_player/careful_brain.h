@@ -53,7 +53,8 @@ private:
     bool KeepWarm();
     bool RestIfHurt();
     bool Explore();
-    void StepTo(int32_t x, int32_t y);
+    // Queues the next step of the known way to (x, y); false when there is none.
+    bool StepToward(int32_t x, int32_t y);
     // Notes what chose the keys (shown by CAREFUL_TRACE); passes `chose` on.
     bool Chose(const char* reason, bool chose);
     void Queue(const std::string& keys);

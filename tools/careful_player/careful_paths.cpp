@@ -8,6 +8,7 @@
 #include "world/floor.h"
 #include "world/monster.h"
 #include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ bool Walkable(int x, int y) {
     const Tile& tile = CharactersFloor().At(x, y);
     if (!Known(tile)) return false;
     if (bold && (tile.glyph == kFoundTrapGlyph || tile.glyph == kIceBlockGlyph)) return true;
-    if (!IsWalkable(tile.glyph)) return false;
+    if (!IsWalkable(tile.glyph) || IsSageAt(x, y, 0, 0, player.currentFloor)) return false;
     return tile.glyph != kFoundTrapGlyph && tile.glyph != kPoolGlyph && tile.glyph != kSnowmanGlyph;
 }
 
