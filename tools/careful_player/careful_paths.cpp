@@ -9,6 +9,7 @@
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/sage.h"
+#include "careful_sight.h"
 
 namespace {
 
@@ -16,6 +17,24 @@ constexpr int kUnreached = -1;
 using Distances = std::array<int, kFloorWidth * kFloorHeight>;
 
 int Cell(int x, int y) { return x * kFloorHeight + y; }
+
+// Whether a monster the character sees stands on the square; one out of its view is not
+// in its way (it finds it when it bumps into it).
+bool SeenMonsterAt(int x, int y) {
+    // The squares, looked up again each turn and place of the character.
+    static std::vector<XY> seen;
+    static std::array<int, 4> seenAt{-1, -1, -1, -1};
+    const std::array<int, 4> now{player.turns, player.x, player.y, player.currentFloor};
+    if (now != seenAt) {
+        seenAt = now;
+        seen.clear();
+        for (const Monster* monster : SeenMonsters()) seen.push_back({monster->x, monster->y});
+    }
+    for (const XY& at : seen) {
+        if (at.x == x && at.y == y) return true;
+    }
+    return false;
+}
 
 const Floor& CharactersFloor() { return floorArray[player.currentFloor]; }
 
@@ -53,7 +72,6 @@ Distances DistancesFrom(int fromX, int fromY, int goalX, int goalY) {
     std::deque<XY> open;
     distance[static_cast<size_t>(Cell(fromX, fromY))] = 0;
     open.push_back({fromX, fromY});
-    const Floor& floor = CharactersFloor();
     while (!open.empty()) {
         const XY at = open.front();
         open.pop_front();
@@ -65,7 +83,7 @@ Distances DistancesFrom(int fromX, int fromY, int goalX, int goalY) {
                 int& seen = distance[static_cast<size_t>(Cell(x, y))];
                 if (seen != kUnreached) continue;
                 const bool goal = x == goalX && y == goalY;
-                if (!goal && floor.At(x, y).monsterPresent != 0 && !(x == player.x && y == player.y)) continue;
+                if (!goal && SeenMonsterAt(x, y) && !(x == player.x && y == player.y)) continue;
                 seen = distance[static_cast<size_t>(Cell(at.x, at.y))] + 1;
                 open.push_back({x, y});
             }
@@ -89,7 +107,6 @@ XY NextStepTowardOnce(int x, int y) {
     const Distances distance = DistancesFrom(x, y, here.x, here.y);
     XY best = here;
     int bestDistance = kUnreached;
-    const Floor& floor = CharactersFloor();
     for (int dx = -1; dx <= 1; ++dx) {
         for (int dy = -1; dy <= 1; ++dy) {
             const int nx = here.x + dx;
@@ -97,7 +114,7 @@ XY NextStepTowardOnce(int x, int y) {
             if ((dx == 0 && dy == 0) || !Floor::OnMap(nx, ny)) continue;
             const int d = distance[static_cast<size_t>(Cell(nx, ny))];
             if (d == kUnreached) continue;
-            if (floor.At(nx, ny).monsterPresent != 0 && !(nx == x && ny == y)) continue;
+            if (SeenMonsterAt(nx, ny) && !(nx == x && ny == y)) continue;
             if (bestDistance == kUnreached || d < bestDistance) {
                 bestDistance = d;
                 best = {nx, ny};
@@ -121,12 +138,11 @@ XY StepAwayFrom(const std::vector<const Monster*>& monsters) {
     XY best = here;
     int bestScore = nearestMonster(here.x, here.y) * 100 -
                     (toStairs[static_cast<size_t>(Cell(here.x, here.y))] == kUnreached ? 0 : toStairs[static_cast<size_t>(Cell(here.x, here.y))]);
-    const Floor& floor = CharactersFloor();
     for (int dx = -1; dx <= 1; ++dx) {
         for (int dy = -1; dy <= 1; ++dy) {
             const int x = here.x + dx;
             const int y = here.y + dy;
-            if ((dx == 0 && dy == 0) || !Walkable(x, y) || floor.At(x, y).monsterPresent != 0) continue;
+            if ((dx == 0 && dy == 0) || !Walkable(x, y) || SeenMonsterAt(x, y)) continue;
             const int toUp = toStairs[static_cast<size_t>(Cell(x, y))];
             const int score = nearestMonster(x, y) * 100 - (toUp == kUnreached ? 0 : toUp);
             if (score > bestScore) {
@@ -150,12 +166,11 @@ XY StepCloserToAny(const std::vector<const Monster*>& monsters, XY preferred) {
     if ((preferred.x != here.x || preferred.y != here.y) && closer(preferred.x, preferred.y)) return preferred;
     XY best = here;
     int bestDistance = 1000;
-    const Floor& floor = CharactersFloor();
     for (int dx = -1; dx <= 1; ++dx) {
         for (int dy = -1; dy <= 1; ++dy) {
             const int x = here.x + dx;
             const int y = here.y + dy;
-            if ((dx == 0 && dy == 0) || !Walkable(x, y) || floor.At(x, y).monsterPresent != 0 || !closer(x, y)) continue;
+            if ((dx == 0 && dy == 0) || !Walkable(x, y) || SeenMonsterAt(x, y) || !closer(x, y)) continue;
             for (const Monster* monster : monsters) {
                 const int d = std::max(std::abs(monster->x - x), std::abs(monster->y - y));
                 if (d < bestDistance) {
