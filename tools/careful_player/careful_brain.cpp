@@ -175,33 +175,43 @@ int32_t MainWeaponSubtype(int32_t trainingSubtype) {
 // The subtype of main weapon each training keeps to (the kit it chose).
 int32_t keptWeaponSubtype = kSubtypeOneHanded;
 
+// The kinds of gear the character left behind to lighten its load: it does not take them up again.
+std::set<int32_t> leftBehind;
+
 // Whether an item lying on the floor is worth carrying.
 bool Wanted(const ItemData& item) {
     const ItemKind* kind = KindOfItem(item);
-    if (kind == nullptr) return false;
-    // Burdened (above three quarters of the capacity) the character hits, dodges and moves worse.
-    if (player.carryingCapacity > 0 && (player.carriedWeight + kind->weight * item.quantity) * 4 > player.carryingCapacity * 3) {
-        return false;
-    }
+    if (kind == nullptr || leftBehind.count(item.kind) != 0) return false;
+    // Better gear takes the place of the worn piece, which is then left behind.
+    const ItemData* replaced = nullptr;
+    bool useful = false;
     switch (kind->type) {
         case kItemFood:
-        case kItemPotion: return true;
-        case kItemAmmunition: return item.kind == arrowKindIndex && (MainWeaponIsBow() || ReadiedIsBow());
-        case kItemWeapon: {
+        case kItemPotion: useful = true; break;
+        case kItemAmmunition: useful = item.kind == arrowKindIndex && (MainWeaponIsBow() || ReadiedIsBow()); break;
+        case kItemWeapon:
             if (kind->subtype != MainWeaponSubtype(keptWeaponSubtype)) return false;
-            const ItemData* held = Worn(kSlotMainWeapon);
-            return WeaponWorth(item) > (held != nullptr ? WeaponWorth(*held) : -1);
-        }
+            replaced = Worn(kSlotMainWeapon);
+            useful = WeaponWorth(item) > (replaced != nullptr ? WeaponWorth(*replaced) : -1);
+            break;
         case kItemArmour:
         case kItemCloth:
             for (const SlotChoice& choice : kWornSlots) {
                 if (choice.itemType != kind->type || choice.selector != kind->subtype || !SlotUsable(choice.slot)) continue;
-                return PieceWorth(item) > WornWorth(choice.slot);
+                replaced = Worn(choice.slot);
+                useful = PieceWorth(item) > WornWorth(choice.slot);
+                break;
             }
-            return false;
+            break;
         default: return false;
     }
+    if (!useful) return false;
+    // Burdened (above three quarters of the capacity) the character hits, dodges and moves worse.
+    const ItemKind* replacedKind = replaced != nullptr ? KindOfItem(*replaced) : nullptr;
+    const int32_t added = kind->weight * item.quantity - (replacedKind != nullptr ? replacedKind->weight : 0);
+    return player.carryingCapacity <= 0 || (player.carriedWeight + added) * 4 <= player.carryingCapacity * 3;
 }
+
 
 // The cold is the bigger danger than wounds.
 bool Chilly() { return player.bodyTemperature < kChillyTemperature; }
@@ -358,6 +368,7 @@ int CarefulBrain::ChooseKey() {
 
 void CarefulBrain::DecideCommand() {
     ++promptsThisTurn_;
+    RememberSeenSquares();
     if (player.currentFloor != lastFloor_) {
         lastFloor_ = player.currentFloor;
         waitedForApproach_ = 0;
@@ -392,9 +403,9 @@ void CarefulBrain::DecideCommand() {
     }
     if (Chose("FightAdjacent", FightAdjacent())) return;
     if (Chose("FaceTheSeen", FaceTheSeen())) return;
-    if (Chose("LightenLoad", LightenLoad())) return;
     if (Chose("PickUpHere", PickUpHere())) return;
     if (Chose("EquipBetter", EquipBetter())) return;
+    if (Chose("LightenLoad", LightenLoad())) return;
     if (Chose("KeepWarm", KeepWarm())) return;
     if (Chose("RestIfHurt", RestIfHurt())) return;
     if (Chose("Explore", Explore())) return;
@@ -528,6 +539,8 @@ bool CarefulBrain::LightenLoad() {
         }
     }
     if (best < 0) return false;
+    const int32_t type = itemKinds[player.inventory[static_cast<size_t>(best)].kind].type;
+    if (type == kItemWeapon || type == kItemArmour || type == kItemCloth) leftBehind.insert(player.inventory[static_cast<size_t>(best)].kind);
     queue_.push_back('i');
     for (int32_t i = 0; i < best; ++i) queue_.push_back('2');
     Queue("Dz");
@@ -634,7 +647,7 @@ XY KnownFire() {
     for (int32_t x = 0; x < kFloorWidth; ++x) {
         for (int32_t y = 0; y < kFloorHeight; ++y) {
             const Tile& tile = floor.At(x, y);
-            if (tile.glyph == kCampfireGlyph && tile.remembered != 0 && tile.colour != kDeadCampfireColour) return {x, y};
+            if (tile.glyph == kCampfireGlyph && KnownSquare(x, y) && tile.colour != kDeadCampfireColour) return {x, y};
         }
     }
     return {-1, -1};

@@ -38,7 +38,14 @@ bool SeenMonsterAt(int x, int y) {
 
 const Floor& CharactersFloor() { return floorArray[player.currentFloor]; }
 
-bool Known(const Tile& tile) { return tile.remembered != 0 || tile.visibleNow != 0; }
+// The squares the character has seen, floor by floor, as a player keeps them in mind where
+// the game's map forgets them (a confusing floor).
+std::array<std::array<bool, kFloorWidth * kFloorHeight>, kFloorCount> seenSquares{};
+
+bool Known(int x, int y) {
+    const Tile& tile = CharactersFloor().At(x, y);
+    return tile.remembered != 0 || tile.visibleNow != 0 || seenSquares[static_cast<size_t>(player.currentFloor)][static_cast<size_t>(Cell(x, y))];
+}
 
 // Squares the character walks over: seen, open, and no trap, pool or snowman it
 // knows of. When no other way is left (bold), it crosses known traps and kicks
@@ -47,7 +54,7 @@ bool bold = false;
 bool Walkable(int x, int y) {
     if (!Floor::OnMap(x, y)) return false;
     const Tile& tile = CharactersFloor().At(x, y);
-    if (!Known(tile)) return false;
+    if (!Known(x, y)) return false;
     if (bold && (tile.glyph == kFoundTrapGlyph || tile.glyph == kIceBlockGlyph)) return true;
     if (!IsWalkable(tile.glyph) || IsSageAt(x, y, 0, 0, player.currentFloor)) return false;
     return tile.glyph != kFoundTrapGlyph && tile.glyph != kPoolGlyph && tile.glyph != kSnowmanGlyph;
@@ -93,6 +100,19 @@ Distances DistancesFrom(int fromX, int fromY, int goalX, int goalY) {
 }
 
 }  // namespace
+
+void RememberSeenSquares() {
+    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return;
+    auto& seen = seenSquares[static_cast<size_t>(player.currentFloor)];
+    const Floor& floor = CharactersFloor();
+    for (int x = 0; x < kFloorWidth; ++x) {
+        for (int y = 0; y < kFloorHeight; ++y) {
+            if (floor.At(x, y).visibleNow != 0) seen[static_cast<size_t>(Cell(x, y))] = true;
+        }
+    }
+}
+
+bool KnownSquare(int x, int y) { return Floor::OnMap(x, y) && Known(x, y); }
 
 XY NextStepTowardOnce(int x, int y);
 
@@ -205,7 +225,7 @@ XY ExplorationTargetOnce(bool (*wanted)(const ItemData&)) {
                 for (int dy = -1; dy <= 1 && !worth; ++dy) {
                     const int nx = x + dx;
                     const int ny = y + dy;
-                    if (Floor::OnMap(nx, ny) && !Known(floor.At(nx, ny))) worth = true;
+                    if (Floor::OnMap(nx, ny) && !Known(nx, ny)) worth = true;
                 }
             }
             if (worth && (bestDistance == kUnreached || d < bestDistance)) {
@@ -222,7 +242,7 @@ XY FindKnownGlyph(char glyph) {
     for (int x = 0; x < kFloorWidth; ++x) {
         for (int y = 0; y < kFloorHeight; ++y) {
             const Tile& tile = floor.At(x, y);
-            if (tile.glyph == glyph && Known(tile)) return {x, y};
+            if (tile.glyph == glyph && Known(x, y)) return {x, y};
         }
     }
     return {-1, -1};

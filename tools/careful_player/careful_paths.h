@@ -8,6 +8,10 @@
 class ItemData;
 class Monster;
 
+// Notes the squares in view as seen; the ways go over seen squares only.
+void RememberSeenSquares();
+// Whether the character has seen the square of its floor (the map remembers it, or it did).
+bool KnownSquare(int x, int y);
 // The square next to the character on the shortest known way to (x, y), or the
 // character's own square when there is none.
 XY NextStepToward(int x, int y);
