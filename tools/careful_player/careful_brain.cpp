@@ -25,11 +25,12 @@ namespace {
 
 constexpr CarefulTraining kTrainings[] = {
     // A dwarf warrior with a one-handed weapon and a shield, trained in vitality.
-    {"warrior", '1', '1', '2', '2'},
+    {"warrior", '1', '1', '2', '2', false},
     // A human ranger with a one-handed weapon and a bow, trained in dexterity.
-    {"ranger", '2', '2', '2', '3'},
-    // An elf archer with a bow and a one-handed weapon, trained in dexterity.
-    {"archer", '3', '3', '2', '3'},
+    {"ranger", '2', '2', '2', '3', false},
+    // An elf archer with a bow and a one-handed weapon, trained in dexterity; its bow is its
+    // better weapon even at arm's length.
+    {"archer", '3', '3', '2', '3', true},
 };
 
 // The name typed at creation; its save would be "Careful.hmd", which no game writes.
@@ -53,6 +54,8 @@ constexpr int32_t kColdTemperature = 5000;
 constexpr int32_t kChillyTemperature = 3500;
 constexpr int32_t kFreezingTemperature = 1500;
 constexpr int32_t kWarmTemperature = 8000;
+// Above this a warm floor is boiling the character: it leaves as it would leave a cold one.
+constexpr int32_t kHotTemperature = 9200;
 // Turns the character waits for a seen monster to come before going to it.
 constexpr int32_t kWaitForApproach = 6;
 // Keys the character gives at one turn before it stops trying what it planned.
@@ -213,8 +216,8 @@ bool Wanted(const ItemData& item) {
 }
 
 
-// The cold is the bigger danger than wounds.
-bool Chilly() { return player.bodyTemperature < kChillyTemperature; }
+// The cold (or, on a warm floor, the heat) is the bigger danger than wounds.
+bool Chilly() { return player.bodyTemperature < kChillyTemperature || player.bodyTemperature > kHotTemperature; }
 
 // A berserk character only steps toward a monster in view ("Ber" on the status row).
 bool Berserk() { return player.berserkBoon >= kBoonStronger; }
@@ -457,6 +460,10 @@ bool CarefulBrain::FightAdjacent() {
     const Floor& floor = floorArray[player.currentFloor];
     if (HealthPercent() < kFleePercent && floor.At(player.x, player.y).glyph == kUpStairsGlyph && player.currentFloor > 0) {
         queue_.push_back('<');
+        return true;
+    }
+    if (MainWeaponIsBow() && training_.shootsAdjacent && player.ArrowCount() > 0 && promptsThisTurn_ <= 2) {
+        Queue("ff");
         return true;
     }
     if (MainWeaponIsBow() && ReadiedIsMelee() && promptsThisTurn_ <= 2) {
@@ -714,7 +721,7 @@ bool CarefulBrain::RestIfHurt() {
 }
 
 bool CarefulBrain::Explore() {
-    // Chilly, with the way down known, it leaves the rest of the floor unseen.
+    // Chilly (or too hot), with the way down known, it leaves the rest of the floor unseen.
     const XY stairs = FindKnownGlyph(kDownStairsGlyph);
     const bool chilly = Chilly();
     if (!chilly || stairs.x < 0) {

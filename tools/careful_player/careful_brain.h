@@ -17,6 +17,7 @@ struct CarefulTraining {
     char raceDigit;       // the race it takes, fixed per training
     char weaponryDigit;   // the weaponry it starts with
     char attributeDigit;  // the attribute it trains at creation and at each level
+    bool shootsAdjacent;  // keeps shooting a monster beside it rather than take out its melee weapon
 };
 // Null for a word that names no training.
 const CarefulTraining* FindCarefulTraining(const std::string& word);
