@@ -19,16 +19,18 @@
 #include "world/item_kind.h"
 #include "world/monster.h"
 #include "world/player.h"
+#include "world/sage.h"
 
 namespace {
 
 constexpr CarefulTraining kTrainings[] = {
     // A dwarf warrior with a one-handed weapon and a shield, trained in vitality.
-    {"warrior", '1', '1', '2', '2'},
+    {"warrior", '1', '1', '2', '2', false},
     // A human ranger with a one-handed weapon and a bow, trained in dexterity.
-    {"ranger", '2', '2', '2', '3'},
-    // An elf archer with a bow and a one-handed weapon, trained in dexterity.
-    {"archer", '3', '3', '2', '3'},
+    {"ranger", '2', '2', '2', '3', false},
+    // An elf archer with a bow and a one-handed weapon, trained in dexterity; its bow is its
+    // better weapon even at arm's length.
+    {"archer", '3', '3', '2', '3', true},
 };
 
 // The name typed at creation; its save would be "Careful.hmd", which no game writes.
@@ -40,11 +42,20 @@ int32_t HealthPercent() { return player.maxHp > 0 ? player.hp * 100 / player.max
 // Below this share the character leaves a fight it can leave, and drinks healing in one it cannot.
 constexpr int32_t kFleePercent = 40;
 constexpr int32_t kDrinkPercent = 30;
-// Rests when no monster is in view and hit points are below this share.
+// Rests when no monster is in view and hit points are below this share; when chilly, below
+// the second, and it descends with the third.
 constexpr int32_t kRestPercent = 70;
-// Body temperatures: below the first the character seeks warmth, at the second it is warm again.
+constexpr int32_t kChillyRestPercent = 40;
+constexpr int32_t kChillyDescendPercent = 60;
+// Body temperatures: below the first the character seeks warmth and eats what fits under the
+// last; below the second it stops resting to full and makes for the stairs; below the third it
+// eats anything. Between 6000 and 8000 it is quickest.
 constexpr int32_t kColdTemperature = 5000;
-constexpr int32_t kWarmTemperature = 6000;
+constexpr int32_t kChillyTemperature = 3500;
+constexpr int32_t kFreezingTemperature = 1500;
+constexpr int32_t kWarmTemperature = 8000;
+// Above this a warm floor is boiling the character: it leaves as it would leave a cold one.
+constexpr int32_t kHotTemperature = 9200;
 // Turns the character waits for a seen monster to come before going to it.
 constexpr int32_t kWaitForApproach = 6;
 // Keys the character gives at one turn before it stops trying what it planned.
@@ -128,6 +139,20 @@ bool SlotUsable(int32_t slot) {
     return Worn(kSlotSecondWeapon) == nullptr;
 }
 
+// A slot whose piece the character knows to be cursed: it cannot be taken off.
+bool KnownCursed(int32_t slot) {
+    const ItemData* item = Worn(slot);
+    return item != nullptr && item->blessing == kCursed && item->identified != 0;
+}
+
+// The armour slot worn over a cloth slot's choice.
+int32_t ArmourOver(const SlotChoice& cloth) {
+    for (const SlotChoice& choice : kWornSlots) {
+        if (!choice.alternate && choice.selector == cloth.selector) return choice.slot;
+    }
+    return cloth.slot;
+}
+
 bool IsEquipped(int32_t index) {
     for (int32_t slot = 0; slot < kEquipSlotCount; ++slot) {
         if (player.equipSlots[slot] == index) return true;
@@ -153,32 +178,49 @@ int32_t MainWeaponSubtype(int32_t trainingSubtype) {
 // The subtype of main weapon each training keeps to (the kit it chose).
 int32_t keptWeaponSubtype = kSubtypeOneHanded;
 
+// The kinds of gear the character left behind to lighten its load: it does not take them up again.
+std::set<int32_t> leftBehind;
+
 // Whether an item lying on the floor is worth carrying.
 bool Wanted(const ItemData& item) {
     const ItemKind* kind = KindOfItem(item);
-    if (kind == nullptr) return false;
-    if (player.carryingCapacity > 0 && player.carriedWeight + kind->weight * item.quantity > player.carryingCapacity * 9 / 10) {
-        return false;
-    }
+    if (kind == nullptr || leftBehind.count(item.kind) != 0) return false;
+    // Better gear takes the place of the worn piece, which is then left behind.
+    const ItemData* replaced = nullptr;
+    bool useful = false;
     switch (kind->type) {
         case kItemFood:
-        case kItemPotion: return true;
-        case kItemAmmunition: return item.kind == arrowKindIndex && (MainWeaponIsBow() || ReadiedIsBow());
-        case kItemWeapon: {
+        case kItemPotion: useful = true; break;
+        case kItemAmmunition: useful = item.kind == arrowKindIndex && (MainWeaponIsBow() || ReadiedIsBow()); break;
+        case kItemWeapon:
             if (kind->subtype != MainWeaponSubtype(keptWeaponSubtype)) return false;
-            const ItemData* held = Worn(kSlotMainWeapon);
-            return WeaponWorth(item) > (held != nullptr ? WeaponWorth(*held) : -1);
-        }
+            replaced = Worn(kSlotMainWeapon);
+            useful = WeaponWorth(item) > (replaced != nullptr ? WeaponWorth(*replaced) : -1);
+            break;
         case kItemArmour:
         case kItemCloth:
             for (const SlotChoice& choice : kWornSlots) {
                 if (choice.itemType != kind->type || choice.selector != kind->subtype || !SlotUsable(choice.slot)) continue;
-                return PieceWorth(item) > WornWorth(choice.slot);
+                replaced = Worn(choice.slot);
+                useful = PieceWorth(item) > WornWorth(choice.slot);
+                break;
             }
-            return false;
+            break;
         default: return false;
     }
+    if (!useful) return false;
+    // Burdened (above three quarters of the capacity) the character hits, dodges and moves worse.
+    const ItemKind* replacedKind = replaced != nullptr ? KindOfItem(*replaced) : nullptr;
+    const int32_t added = kind->weight * item.quantity - (replacedKind != nullptr ? replacedKind->weight : 0);
+    return player.carryingCapacity <= 0 || (player.carriedWeight + added) * 4 <= player.carryingCapacity * 3;
 }
+
+
+// The cold (or, on a warm floor, the heat) is the bigger danger than wounds.
+bool Chilly() { return player.bodyTemperature < kChillyTemperature || player.bodyTemperature > kHotTemperature; }
+
+// A berserk character only steps toward a monster in view ("Ber" on the status row).
+bool Berserk() { return player.berserkBoon >= kBoonStronger; }
 
 char StepKey(int32_t dx, int32_t dy) {
     static const char kKeys[3][3] = {{'7', '8', '9'}, {'4', '5', '6'}, {'1', '2', '3'}};
@@ -205,6 +247,11 @@ CarefulBrain::CarefulBrain(const CarefulTraining& training) : training_(training
     Queue(kName);
     queue_.push_back(kKeyEnter);
     queue_.push_back('1');
+}
+
+bool CarefulBrain::Chose(const char* reason, bool chose) {
+    if (chose) reason_ = reason;
+    return chose;
 }
 
 void CarefulBrain::Queue(const std::string& keys) {
@@ -245,6 +292,9 @@ bool CarefulBrain::MorePending() const {
 
 int CarefulBrain::AnswerMessages() {
     answeredRows_ = MessageRows();
+    const size_t more = answeredRows_.find("-More-");
+    const size_t press = answeredRows_.find("Press space.");
+    spaceOwed_ = more != std::string::npos && press != std::string::npos && press < more;
     keysAtAnswer_ = keysSinceTurn_;
     return kKeySpace;
 }
@@ -264,8 +314,9 @@ int CarefulBrain::NextKey() {
         int cursorRow = 0;
         int cursorColumn = 0;
         getyx(stdscr, cursorRow, cursorColumn);
-        std::fprintf(stderr, "turn %d at (%d, %d) cursor (%d, %d) key %d '%c' | %s\n", player.turns, player.x, player.y,
-                     cursorColumn, cursorRow, key, key >= 32 && key < 127 ? key : '?', Row(19).c_str());
+        std::fprintf(stderr, "turn %d temp %d at (%d, %d) cursor (%d, %d) key %d '%c' %s | %s\n", player.turns, player.bodyTemperature, player.x, player.y,
+                     cursorColumn, cursorRow, key, key >= 32 && key < 127 ? key : '?', reason_,
+                     std::strcmp(std::getenv("CAREFUL_TRACE"), "rows") == 0 ? MessageRows().c_str() : Row(19).c_str());
     }
     return key;
 }
@@ -279,6 +330,7 @@ int CarefulBrain::ChooseKey() {
         unknownScreens_ = 0;
     }
     ++keysSinceTurn_;
+    reason_ = "queued";
     if (!queue_.empty()) {
         // A page of messages in the middle of a plan is read first.
         if (MorePending()) return AnswerMessages();
@@ -286,7 +338,12 @@ int CarefulBrain::ChooseKey() {
         queue_.pop_front();
         return key;
     }
+    reason_ = "screen";
     if (MorePending()) return AnswerMessages();
+    if (spaceOwed_) {
+        spaceOwed_ = false;
+        return kKeySpace;
+    }
     // The level-up pages: the attribute, then a trait (hit points first, then
     // regeneration, dodge and speed as each is maxed out), each page ended by space.
     if (Row(24).find("Press space to") != std::string::npos || ScreenHolds("   Press Space   ")) return kKeySpace;
@@ -296,6 +353,7 @@ int CarefulBrain::ChooseKey() {
     }
     if (ScreenHolds("Select an attribute to train")) return training_.attributeDigit;
     if (AtCommandPrompt()) {
+        reason_ = "command";
         DecideCommand();
         if (!queue_.empty()) {
             const int key = queue_.front();
@@ -306,12 +364,14 @@ int CarefulBrain::ChooseKey() {
     }
     if (ScreenHolds("ress space") || ScreenHolds("Press a key") || ScreenHolds("Remember the items")) return kKeySpace;
     // A screen or a question the player did not plan for: leave it in the ways screens are left.
+    reason_ = "unknown screen";
     static const int kWaysOut[] = {'z', kKeySpace, 'n', kKeyEnter, kKeyEscape, '1'};
     return kWaysOut[unknownScreens_++ % 6];
 }
 
 void CarefulBrain::DecideCommand() {
     ++promptsThisTurn_;
+    RememberSeenSquares();
     if (player.currentFloor != lastFloor_) {
         lastFloor_ = player.currentFloor;
         waitedForApproach_ = 0;
@@ -319,35 +379,40 @@ void CarefulBrain::DecideCommand() {
     // A plan that the game did not take as a turn many times over: only the plainest acts now.
     const bool fallback = promptsThisTurn_ > kPromptsBeforeFallback;
     if (!fallback) {
-        if (LearnSkill()) return;
-        if (DrinkHealing()) return;
+        if (Chose("LearnSkill", LearnSkill())) return;
+        if (Chose("DrinkHealing", DrinkHealing())) return;
     }
     // A fight the game will not let the character fight (horror, a refused skill): away, or wait.
-    if (promptsThisTurn_ > kPromptsBeforeRetreat && promptsThisTurn_ <= kPromptsBeforeFallback) {
+    // A berserk character may not step away: it waits.
+    if (promptsThisTurn_ > kPromptsBeforeRetreat && !fallback) {
+        reason_ = "refused";
         const XY away = StepAwayFrom(SeenMonsters());
-        if (away.x != player.x || away.y != player.y) {
+        if (!Berserk() && (away.x != player.x || away.y != player.y)) {
             queue_.push_back(StepKey(away.x - player.x, away.y - player.y));
         } else {
             queue_.push_back('5');
         }
         return;
     }
-    if (FightAdjacent()) return;
-    if (FaceTheSeen()) return;
-    if (!fallback) {
-        if (PickUpHere()) return;
-        if (EquipBetter()) return;
-        if (KeepWarm()) return;
-        if (RestIfHurt()) return;
-    }
-    if (Explore()) return;
-    // Nothing to do: a turn's rest, or a random step when even that does not count.
-    if (promptsThisTurn_ > kPromptsBeforeFallback * 2) {
-        const int32_t dx = std::rand() % 3 - 1;
-        const int32_t dy = std::rand() % 3 - 1;
-        queue_.push_back(StepKey(dx, dy));
+    // Nothing planned counts as a turn: a turn's rest, then random steps.
+    if (fallback) {
+        reason_ = "fallback";
+        if (promptsThisTurn_ <= kPromptsBeforeFallback + 4) {
+            queue_.push_back('5');
+        } else {
+            queue_.push_back(StepKey(std::rand() % 3 - 1, std::rand() % 3 - 1));
+        }
         return;
     }
+    if (Chose("FightAdjacent", FightAdjacent())) return;
+    if (Chose("FaceTheSeen", FaceTheSeen())) return;
+    if (Chose("PickUpHere", PickUpHere())) return;
+    if (Chose("EquipBetter", EquipBetter())) return;
+    if (Chose("LightenLoad", LightenLoad())) return;
+    if (Chose("KeepWarm", KeepWarm())) return;
+    if (Chose("RestIfHurt", RestIfHurt())) return;
+    if (Chose("Explore", Explore())) return;
+    reason_ = "nothing to do";
     queue_.push_back('5');
 }
 
@@ -395,6 +460,10 @@ bool CarefulBrain::FightAdjacent() {
     const Floor& floor = floorArray[player.currentFloor];
     if (HealthPercent() < kFleePercent && floor.At(player.x, player.y).glyph == kUpStairsGlyph && player.currentFloor > 0) {
         queue_.push_back('<');
+        return true;
+    }
+    if (MainWeaponIsBow() && training_.shootsAdjacent && player.ArrowCount() > 0 && promptsThisTurn_ <= 2) {
+        Queue("ff");
         return true;
     }
     if (MainWeaponIsBow() && ReadiedIsMelee() && promptsThisTurn_ <= 2) {
@@ -446,12 +515,42 @@ bool CarefulBrain::FaceTheSeen() {
         queue_.push_back('5');
         return true;
     }
-    const XY step = NextStepToward(nearest->x, nearest->y);
+    XY step = NextStepToward(nearest->x, nearest->y);
+    if (Berserk()) step = StepCloserToAny(seen, step);
     if (step.x == player.x && step.y == player.y) {
         queue_.push_back('5');
         return true;
     }
     queue_.push_back(StepKey(step.x - player.x, step.y - player.y));
+    return true;
+}
+
+bool CarefulBrain::LightenLoad() {
+    if (player.carryingCapacity <= 0 || player.carriedWeight * 4 <= player.carryingCapacity * 3) return false;
+    // What it can best do without: spare gear and valuables (the heaviest first), then potions, then food.
+    int32_t best = -1;
+    int32_t bestScore = 0;
+    for (size_t i = 0; i < player.inventory.size(); ++i) {
+        const ItemData& item = player.inventory[i];
+        const ItemKind* kind = KindOfItem(item);
+        if (kind == nullptr || IsEquipped(static_cast<int32_t>(i))) continue;
+        const int32_t weight = kind->weight * item.quantity;
+        if (weight <= 0) continue;
+        int32_t score = 10000 + weight;
+        if (kind->type == kItemPotion) score = 5000;
+        // Of the food, the least warming goes first.
+        if (kind->type == kItemFood) score = 4000 - kind->secondValue;
+        if (score > bestScore) {
+            bestScore = score;
+            best = static_cast<int32_t>(i);
+        }
+    }
+    if (best < 0) return false;
+    const int32_t type = itemKinds[player.inventory[static_cast<size_t>(best)].kind].type;
+    if (type == kItemWeapon || type == kItemArmour || type == kItemCloth) leftBehind.insert(player.inventory[static_cast<size_t>(best)].kind);
+    queue_.push_back('i');
+    for (int32_t i = 0; i < best; ++i) queue_.push_back('2');
+    Queue("Dz");
     return true;
 }
 
@@ -479,6 +578,12 @@ bool CarefulBrain::PickUpHere() {
 
 bool CarefulBrain::EquipBetter() {
     if (equipTriedTurn_ == player.turns) return false;
+    // A piece the game did not put on (a slot it holds shut) is not tried again.
+    if (lastEquip_.first >= 0) {
+        const ItemData* worn = Worn(lastEquip_.first);
+        if (worn == nullptr || worn->kind != lastEquip_.second) refusedEquips_.insert(lastEquip_);
+        lastEquip_ = {-1, -1};
+    }
     // The main weapon: a better one of its sort, or any of its sort when it broke.
     {
         const ItemData* held = Worn(kSlotMainWeapon);
@@ -487,19 +592,23 @@ bool CarefulBrain::EquipBetter() {
         int32_t row = 0;
         int32_t bestRow = -1;
         int32_t bestWorth = held != nullptr ? WeaponWorth(*held) : -1;
+        int32_t bestKind = -1;
         for (const ChooserList& list : lists) {
             for (const ChooserEntry& entry : list.entries) {
                 const ItemData& item = player.inventory[static_cast<size_t>(entry.index)];
                 const ItemKind* kind = KindOfItem(item);
-                if (!IsEquipped(entry.index) && kind != nullptr && kind->subtype == keptWeaponSubtype && WeaponWorth(item) > bestWorth) {
+                if (!IsEquipped(entry.index) && kind != nullptr && kind->subtype == keptWeaponSubtype && WeaponWorth(item) > bestWorth &&
+                    refusedEquips_.count({kSlotMainWeapon, item.kind}) == 0) {
                     bestWorth = WeaponWorth(item);
                     bestRow = row;
+                    bestKind = item.kind;
                 }
                 ++row;
             }
         }
         if (bestRow >= 0 && bestRow < 20 && (held == nullptr || held->blessing != kCursed || held->identified == 0)) {
             equipTriedTurn_ = player.turns;
+            lastEquip_ = {kSlotMainWeapon, bestKind};
             queue_.push_back('e');
             queue_.push_back('a');
             queue_.push_back('a' + bestRow);
@@ -508,21 +617,20 @@ bool CarefulBrain::EquipBetter() {
         }
     }
     for (const SlotChoice& choice : kWornSlots) {
-        if (!SlotUsable(choice.slot)) continue;
-        if (Worn(choice.slot) != nullptr && player.inventory[static_cast<size_t>(player.equipSlots[choice.slot])].blessing == kCursed &&
-            player.inventory[static_cast<size_t>(player.equipSlots[choice.slot])].identified != 0) {
-            continue;
-        }
+        if (!SlotUsable(choice.slot) || KnownCursed(choice.slot) || (choice.alternate && KnownCursed(ArmourOver(choice)))) continue;
         const std::vector<ChooserList> lists = ChooserLists(choice.selector, choice.alternate, false, false);
         int32_t row = 0;
         int32_t bestRow = -1;
         int32_t bestWorth = WornWorth(choice.slot);
+        int32_t bestKind = -1;
         for (const ChooserList& list : lists) {
             for (const ChooserEntry& entry : list.entries) {
                 const ItemData& item = player.inventory[static_cast<size_t>(entry.index)];
-                if (!entry.equipped && !IsEquipped(entry.index) && PieceWorth(item) > bestWorth) {
+                if (!entry.equipped && !IsEquipped(entry.index) && PieceWorth(item) > bestWorth &&
+                    refusedEquips_.count({choice.slot, item.kind}) == 0) {
                     bestWorth = PieceWorth(item);
                     bestRow = row;
+                    bestKind = item.kind;
                 }
                 ++row;
             }
@@ -530,6 +638,7 @@ bool CarefulBrain::EquipBetter() {
         // The chooser shows 20 rows a page and waits between pages; only the first is used.
         if (bestRow < 0 || bestRow >= 20) continue;
         equipTriedTurn_ = player.turns;
+        lastEquip_ = {choice.slot, bestKind};
         queue_.push_back('e');
         queue_.push_back(choice.key);
         queue_.push_back('a' + bestRow);
@@ -539,41 +648,63 @@ bool CarefulBrain::EquipBetter() {
     return false;
 }
 
-bool CarefulBrain::KeepWarm() {
-    // Once at a fire it stays until warm; elsewhere it acts when it is cold.
-    const Tile& here = floorArray[player.currentFloor].At(player.x, player.y);
-    const bool onFire = here.glyph == kCampfireGlyph && here.colour != kDeadCampfireColour;
-    if (player.bodyTemperature >= (onFire ? kWarmTemperature : kColdTemperature)) return false;
+// A burning campfire the character has seen on its floor, (-1, -1) when none.
+XY KnownFire() {
     const Floor& floor = floorArray[player.currentFloor];
-    // A burning campfire the character knows of: it goes there and rests on it until warm.
-    XY fire{-1, -1};
-    for (int32_t x = 0; x < kFloorWidth && fire.x < 0; ++x) {
+    for (int32_t x = 0; x < kFloorWidth; ++x) {
         for (int32_t y = 0; y < kFloorHeight; ++y) {
             const Tile& tile = floor.At(x, y);
-            if (tile.glyph == kCampfireGlyph && tile.remembered != 0 && tile.colour != kDeadCampfireColour) {
-                fire = {x, y};
-                break;
-            }
+            if (tile.glyph == kCampfireGlyph && KnownSquare(x, y) && tile.colour != kDeadCampfireColour) return {x, y};
         }
     }
-    if (fire.x >= 0) {
-        if (fire.x == player.x && fire.y == player.y) {
-            queue_.push_back('5');
-            return true;
-        }
-        const XY step = NextStepToward(fire.x, fire.y);
-        if (step.x != player.x || step.y != player.y) {
-            queue_.push_back(StepKey(step.x - player.x, step.y - player.y));
-            return true;
-        }
+    return {-1, -1};
+}
+
+// A sage the character has seen on its floor whose heating it can pay for, or null.
+const cSage* AffordableSage() {
+    for (const cSage& sage : sages) {
+        if (sage.floor == player.currentFloor && sage.seen != 0 && player.gold >= sage.priceLevel / 2) return &sage;
     }
-    // Food warms: the warmest first.
+    return nullptr;
+}
+
+bool CarefulBrain::StepToward(int32_t x, int32_t y) {
+    const XY step = NextStepToward(x, y);
+    if (step.x == player.x && step.y == player.y) return false;
+    queue_.push_back(StepKey(step.x - player.x, step.y - player.y));
+    return true;
+}
+
+bool CarefulBrain::KeepWarm() {
+    // Once at a fire it stays until warm, one turn at a time (a fire too hot would boil it).
+    const Tile& here = floorArray[player.currentFloor].At(player.x, player.y);
+    const bool onFire = here.glyph == kCampfireGlyph && here.colour != kDeadCampfireColour;
+    if (onFire && player.bodyTemperature < kWarmTemperature) {
+        queue_.push_back('5');
+        return true;
+    }
+    if (player.bodyTemperature >= kColdTemperature) return false;
+    const XY fire = KnownFire();
+    if (fire.x >= 0 && StepToward(fire.x, fire.y)) return true;
+    // A sage heats for half his price level: beside him, the chat, heating, and yes.
+    if (const cSage* sage = AffordableSage()) {
+        if (std::max(std::abs(sage->x - player.x), std::abs(sage->y - player.y)) == 1) {
+            Queue("chH");
+            return true;
+        }
+        if (StepToward(sage->x, sage->y)) return true;
+    }
+    // Food warms: the warmest that leaves the character no hotter than warm, or any when freezing.
     int32_t best = -1;
+    int32_t bestWarmth = 0;
     for (size_t i = 0; i < player.inventory.size(); ++i) {
         const ItemKind* kind = KindOfItem(player.inventory[i]);
         if (kind == nullptr || kind->type != kItemFood) continue;
-        if (best < 0 || kind->secondValue > itemKinds[player.inventory[static_cast<size_t>(best)].kind].secondValue) {
+        const int32_t warmth = kind->secondValue;
+        const bool fits = player.bodyTemperature + warmth <= kWarmTemperature;
+        if ((fits || player.bodyTemperature < kFreezingTemperature) && (best < 0 || warmth > bestWarmth)) {
             best = static_cast<int32_t>(i);
+            bestWarmth = warmth;
         }
     }
     if (best < 0) return false;
@@ -582,38 +713,30 @@ bool CarefulBrain::KeepWarm() {
 }
 
 bool CarefulBrain::RestIfHurt() {
-    if (HealthPercent() >= kRestPercent && player.sp * 2 >= player.maxSp) return false;
+    const bool chilly = Chilly();
+    if (HealthPercent() >= (chilly ? kChillyRestPercent : kRestPercent) && (chilly || player.sp * 2 >= player.maxSp)) return false;
     // The quick rest: it stops by itself when a monster comes into view.
     Queue("w5");
     return true;
 }
 
 bool CarefulBrain::Explore() {
-    const XY target = ExplorationTarget(Wanted);
-    if (target.x >= 0) {
-        const XY step = NextStepToward(target.x, target.y);
-        if (step.x != player.x || step.y != player.y) {
-            queue_.push_back(StepKey(step.x - player.x, step.y - player.y));
-            return true;
-        }
+    // Chilly (or too hot), with the way down known, it leaves the rest of the floor unseen.
+    const XY stairs = FindKnownGlyph(kDownStairsGlyph);
+    const bool chilly = Chilly();
+    if (!chilly || stairs.x < 0) {
+        const XY target = ExplorationTarget(Wanted);
+        if (target.x >= 0 && StepToward(target.x, target.y)) return true;
     }
-    // The floor is seen: down, at full health.
+    // Down at full health, or once it has most of it back when the cold presses.
     const Floor& floor = floorArray[player.currentFloor];
     if (floor.At(player.x, player.y).glyph == kDownStairsGlyph) {
-        if (player.hp < player.maxHp) {
+        if (chilly ? HealthPercent() < kChillyDescendPercent : player.hp < player.maxHp) {
             Queue("w5");
             return true;
         }
         queue_.push_back('>');
         return true;
     }
-    const XY stairs = FindKnownGlyph(kDownStairsGlyph);
-    if (stairs.x >= 0) {
-        const XY step = NextStepToward(stairs.x, stairs.y);
-        if (step.x != player.x || step.y != player.y) {
-            queue_.push_back(StepKey(step.x - player.x, step.y - player.y));
-            return true;
-        }
-    }
-    return false;
+    return stairs.x >= 0 && StepToward(stairs.x, stairs.y);
 }

@@ -6,7 +6,9 @@
 // closed): those wait in a queue and go one a read.
 #include <cstdint>
 #include <deque>
+#include <set>
 #include <string>
+#include <utility>
 
 // The trainings the player tries, by the word the summary uses.
 struct CarefulTraining {
@@ -15,6 +17,7 @@ struct CarefulTraining {
     char raceDigit;       // the race it takes, fixed per training
     char weaponryDigit;   // the weaponry it starts with
     char attributeDigit;  // the attribute it trains at creation and at each level
+    bool shootsAdjacent;  // keeps shooting a monster beside it rather than take out its melee weapon
 };
 // Null for a word that names no training.
 const CarefulTraining* FindCarefulTraining(const std::string& word);
@@ -45,12 +48,16 @@ private:
     bool DrinkHealing();
     bool FightAdjacent();
     bool FaceTheSeen();
+    bool LightenLoad();
     bool PickUpHere();
     bool EquipBetter();
     bool KeepWarm();
     bool RestIfHurt();
     bool Explore();
-    void StepTo(int32_t x, int32_t y);
+    // Queues the next step of the known way to (x, y); false when there is none.
+    bool StepToward(int32_t x, int32_t y);
+    // Notes what chose the keys (shown by CAREFUL_TRACE); passes `chose` on.
+    bool Chose(const char* reason, bool chose);
     void Queue(const std::string& keys);
     void UseInventoryItem(int32_t index);
 
@@ -66,4 +73,11 @@ private:
     int32_t pickUpTurn_ = -1;
     int32_t lastFloor_ = -1;
     int32_t equipTriedTurn_ = -1;
+    const char* reason_ = "";
+    // A page of messages that asked for the space bar and ran on into a "-More-": the
+    // game reads that space once the next page is shown, whatever that page says.
+    bool spaceOwed_ = false;
+    // The equip last tried (slot, item kind) and those the game refused, never tried again.
+    std::pair<int32_t, int32_t> lastEquip_{-1, -1};
+    std::set<std::pair<int32_t, int32_t>> refusedEquips_;
 };

@@ -8,6 +8,8 @@
 #include "world/floor.h"
 #include "world/monster.h"
 #include "world/player.h"
+#include "world/sage.h"
+#include "careful_sight.h"
 
 namespace {
 
@@ -16,9 +18,34 @@ using Distances = std::array<int, kFloorWidth * kFloorHeight>;
 
 int Cell(int x, int y) { return x * kFloorHeight + y; }
 
+// Whether a monster the character sees stands on the square; one out of its view is not
+// in its way (it finds it when it bumps into it).
+bool SeenMonsterAt(int x, int y) {
+    // The squares, looked up again each turn and place of the character.
+    static std::vector<XY> seen;
+    static std::array<int, 4> seenAt{-1, -1, -1, -1};
+    const std::array<int, 4> now{player.turns, player.x, player.y, player.currentFloor};
+    if (now != seenAt) {
+        seenAt = now;
+        seen.clear();
+        for (const Monster* monster : SeenMonsters()) seen.push_back({monster->x, monster->y});
+    }
+    for (const XY& at : seen) {
+        if (at.x == x && at.y == y) return true;
+    }
+    return false;
+}
+
 const Floor& CharactersFloor() { return floorArray[player.currentFloor]; }
 
-bool Known(const Tile& tile) { return tile.remembered != 0 || tile.visibleNow != 0; }
+// The squares the character has seen, floor by floor, as a player keeps them in mind where
+// the game's map forgets them (a confusing floor).
+std::array<std::array<bool, kFloorWidth * kFloorHeight>, kFloorCount> seenSquares{};
+
+bool Known(int x, int y) {
+    const Tile& tile = CharactersFloor().At(x, y);
+    return tile.remembered != 0 || tile.visibleNow != 0 || seenSquares[static_cast<size_t>(player.currentFloor)][static_cast<size_t>(Cell(x, y))];
+}
 
 // Squares the character walks over: seen, open, and no trap, pool or snowman it
 // knows of. When no other way is left (bold), it crosses known traps and kicks
@@ -27,9 +54,9 @@ bool bold = false;
 bool Walkable(int x, int y) {
     if (!Floor::OnMap(x, y)) return false;
     const Tile& tile = CharactersFloor().At(x, y);
-    if (!Known(tile)) return false;
+    if (!Known(x, y)) return false;
     if (bold && (tile.glyph == kFoundTrapGlyph || tile.glyph == kIceBlockGlyph)) return true;
-    if (!IsWalkable(tile.glyph)) return false;
+    if (!IsWalkable(tile.glyph) || IsSageAt(x, y, 0, 0, player.currentFloor)) return false;
     return tile.glyph != kFoundTrapGlyph && tile.glyph != kPoolGlyph && tile.glyph != kSnowmanGlyph;
 }
 
@@ -52,7 +79,6 @@ Distances DistancesFrom(int fromX, int fromY, int goalX, int goalY) {
     std::deque<XY> open;
     distance[static_cast<size_t>(Cell(fromX, fromY))] = 0;
     open.push_back({fromX, fromY});
-    const Floor& floor = CharactersFloor();
     while (!open.empty()) {
         const XY at = open.front();
         open.pop_front();
@@ -64,7 +90,7 @@ Distances DistancesFrom(int fromX, int fromY, int goalX, int goalY) {
                 int& seen = distance[static_cast<size_t>(Cell(x, y))];
                 if (seen != kUnreached) continue;
                 const bool goal = x == goalX && y == goalY;
-                if (!goal && floor.At(x, y).monsterPresent != 0 && !(x == player.x && y == player.y)) continue;
+                if (!goal && SeenMonsterAt(x, y) && !(x == player.x && y == player.y)) continue;
                 seen = distance[static_cast<size_t>(Cell(at.x, at.y))] + 1;
                 open.push_back({x, y});
             }
@@ -74,6 +100,19 @@ Distances DistancesFrom(int fromX, int fromY, int goalX, int goalY) {
 }
 
 }  // namespace
+
+void RememberSeenSquares() {
+    if (player.currentFloor < 0 || player.currentFloor >= kFloorCount) return;
+    auto& seen = seenSquares[static_cast<size_t>(player.currentFloor)];
+    const Floor& floor = CharactersFloor();
+    for (int x = 0; x < kFloorWidth; ++x) {
+        for (int y = 0; y < kFloorHeight; ++y) {
+            if (floor.At(x, y).visibleNow != 0) seen[static_cast<size_t>(Cell(x, y))] = true;
+        }
+    }
+}
+
+bool KnownSquare(int x, int y) { return Floor::OnMap(x, y) && Known(x, y); }
 
 XY NextStepTowardOnce(int x, int y);
 
@@ -88,7 +127,6 @@ XY NextStepTowardOnce(int x, int y) {
     const Distances distance = DistancesFrom(x, y, here.x, here.y);
     XY best = here;
     int bestDistance = kUnreached;
-    const Floor& floor = CharactersFloor();
     for (int dx = -1; dx <= 1; ++dx) {
         for (int dy = -1; dy <= 1; ++dy) {
             const int nx = here.x + dx;
@@ -96,7 +134,7 @@ XY NextStepTowardOnce(int x, int y) {
             if ((dx == 0 && dy == 0) || !Floor::OnMap(nx, ny)) continue;
             const int d = distance[static_cast<size_t>(Cell(nx, ny))];
             if (d == kUnreached) continue;
-            if (floor.At(nx, ny).monsterPresent != 0 && !(nx == x && ny == y)) continue;
+            if (SeenMonsterAt(nx, ny) && !(nx == x && ny == y)) continue;
             if (bestDistance == kUnreached || d < bestDistance) {
                 bestDistance = d;
                 best = {nx, ny};
@@ -120,17 +158,45 @@ XY StepAwayFrom(const std::vector<const Monster*>& monsters) {
     XY best = here;
     int bestScore = nearestMonster(here.x, here.y) * 100 -
                     (toStairs[static_cast<size_t>(Cell(here.x, here.y))] == kUnreached ? 0 : toStairs[static_cast<size_t>(Cell(here.x, here.y))]);
-    const Floor& floor = CharactersFloor();
     for (int dx = -1; dx <= 1; ++dx) {
         for (int dy = -1; dy <= 1; ++dy) {
             const int x = here.x + dx;
             const int y = here.y + dy;
-            if ((dx == 0 && dy == 0) || !Walkable(x, y) || floor.At(x, y).monsterPresent != 0) continue;
+            if ((dx == 0 && dy == 0) || !Walkable(x, y) || SeenMonsterAt(x, y)) continue;
             const int toUp = toStairs[static_cast<size_t>(Cell(x, y))];
             const int score = nearestMonster(x, y) * 100 - (toUp == kUnreached ? 0 : toUp);
             if (score > bestScore) {
                 bestScore = score;
                 best = {x, y};
+            }
+        }
+    }
+    return best;
+}
+
+XY StepCloserToAny(const std::vector<const Monster*>& monsters, XY preferred) {
+    auto rowsPlusColumns = [](int ax, int ay, int bx, int by) { return std::abs(ax - bx) + std::abs(ay - by); };
+    auto closer = [&](int x, int y) {
+        for (const Monster* monster : monsters) {
+            if (rowsPlusColumns(x, y, monster->x, monster->y) < rowsPlusColumns(player.x, player.y, monster->x, monster->y)) return true;
+        }
+        return monsters.empty();
+    };
+    const XY here{player.x, player.y};
+    if ((preferred.x != here.x || preferred.y != here.y) && closer(preferred.x, preferred.y)) return preferred;
+    XY best = here;
+    int bestDistance = 1000;
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            const int x = here.x + dx;
+            const int y = here.y + dy;
+            if ((dx == 0 && dy == 0) || !Walkable(x, y) || SeenMonsterAt(x, y) || !closer(x, y)) continue;
+            for (const Monster* monster : monsters) {
+                const int d = std::max(std::abs(monster->x - x), std::abs(monster->y - y));
+                if (d < bestDistance) {
+                    bestDistance = d;
+                    best = {x, y};
+                }
             }
         }
     }
@@ -159,7 +225,7 @@ XY ExplorationTargetOnce(bool (*wanted)(const ItemData&)) {
                 for (int dy = -1; dy <= 1 && !worth; ++dy) {
                     const int nx = x + dx;
                     const int ny = y + dy;
-                    if (Floor::OnMap(nx, ny) && !Known(floor.At(nx, ny))) worth = true;
+                    if (Floor::OnMap(nx, ny) && !Known(nx, ny)) worth = true;
                 }
             }
             if (worth && (bestDistance == kUnreached || d < bestDistance)) {
@@ -176,7 +242,7 @@ XY FindKnownGlyph(char glyph) {
     for (int x = 0; x < kFloorWidth; ++x) {
         for (int y = 0; y < kFloorHeight; ++y) {
             const Tile& tile = floor.At(x, y);
-            if (tile.glyph == glyph && Known(tile)) return {x, y};
+            if (tile.glyph == glyph && Known(x, y)) return {x, y};
         }
     }
     return {-1, -1};
