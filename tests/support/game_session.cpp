@@ -48,6 +48,16 @@ std::string RunCommand(const std::string& command) {
     return output;
 }
 
+// True while the process runs: neither gone nor ended and waiting to be reaped
+// (tmux's server is not the test's child, and whoever reaps it may be slow to).
+bool StillRuns(pid_t process) {
+    std::ifstream stat("/proc/" + std::to_string(process) + "/stat");
+    std::string text;
+    if (!std::getline(stat, text)) return false;
+    const std::size_t nameEnd = text.rfind(')');
+    return nameEnd != std::string::npos && nameEnd + 2 < text.size() && text[nameEnd + 2] != 'Z';
+}
+
 // The program's process, told by its name.
 bool IsTheProgram(pid_t process) {
     std::ifstream name("/proc/" + std::to_string(process) + "/comm");
@@ -178,20 +188,46 @@ void GameSession::StartControlClient() {
     control_ = ends[0];
     controlClient_ = child;
     controlPending_.clear();
+    const std::vector<std::string> server = Tmux("display-message -p '#{pid}'");
+    server_ = server.empty() ? -1 : static_cast<pid_t>(std::atol(server.front().c_str()));
 }
 
 void GameSession::StopControlClient() {
     if (!started_) return;
-    // The control client's input ends (tmux itself reads it), then the server
-    // goes, and with it the client and the pane.
-    if (control_ >= 0) close(control_);
+    // The server is told to go through the control client itself, and what the
+    // client still says is read to its end: a server whose control client
+    // cannot take its last words waits for it for ever.
+    if (control_ >= 0) {
+        const std::string line = "kill-server\n";
+        send(control_, line.data(), line.size(), MSG_NOSIGNAL);
+        const Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
+        for (std::string text; ReadControlLine(text, deadline);) {
+        }
+        close(control_);
+    }
     control_ = -1;
-    RunCommand(TmuxCommandLine(socket_, "kill-server"));
+    controlPending_.clear();
+    // Should either still linger after that, it is ended by force: it holds
+    // the test, and the server holds whatever the test runner gave the test.
     if (controlClient_ > 0) {
-        while (waitpid(controlClient_, nullptr, 0) < 0 && errno == EINTR) {
+        const Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
+        while (waitpid(controlClient_, nullptr, WNOHANG) == 0) {
+            if (Clock::now() > deadline) {
+                kill(controlClient_, SIGKILL);
+                while (waitpid(controlClient_, nullptr, 0) < 0 && errno == EINTR) {
+                }
+                break;
+            }
+            poll(nullptr, 0, 10);
         }
     }
     controlClient_ = -1;
+    if (server_ > 0) {
+        const Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
+        while (StillRuns(server_) && Clock::now() < deadline) poll(nullptr, 0, 10);
+        if (StillRuns(server_)) kill(server_, SIGKILL);
+    }
+    server_ = -1;
     started_ = false;
     // tmux leaves its socket behind.
     const char* folder = std::getenv("TMUX_TMPDIR");

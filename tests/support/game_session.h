@@ -132,6 +132,8 @@ private:
     // word of every piece of output the pane shows.
     int control_ = -1;
     pid_t controlClient_ = -1;
+    // The tmux server's process, to end it should it outlive the session.
+    pid_t server_ = -1;
     mutable std::string controlPending_;
     mutable uint64_t outputs_ = 0;
     mutable uint64_t markers_ = 0;
