@@ -9,6 +9,7 @@
 #include "world/item_kind.h"
 #include "world/item_types.h"
 #include "world/player.h"
+#include "world/trait_rows.h"
 
 namespace {
 
@@ -108,6 +109,28 @@ void WearKit(DuelTraining training, const std::vector<int32_t>& kit) {
     p.sp = p.maxSp;
 }
 
+bool TraitMaxed(char letter) {
+    for (const TraitRow& row : kTraitRows) {
+        if (row.letter == letter) return player.traits[row.index] >= kTraitMaximum;
+    }
+    return true;
+}
+
+// The trait a level-up raises: the plan's next one, or once a plan trait is
+// maxed the next of the plan's that is not, and once all of them are (from
+// about level 21 on) the first trait of the menu that is not; the menu would
+// otherwise ask again and again.
+char NextTrait(const std::string& traits, int32_t step) {
+    for (size_t i = 0; i < traits.size(); ++i) {
+        const char letter = traits[(static_cast<size_t>(step) + i) % traits.size()];
+        if (!TraitMaxed(letter)) return letter;
+    }
+    for (const TraitRow& row : kTraitRows) {
+        if (!TraitMaxed(row.letter)) return row.letter;
+    }
+    return ' ';
+}
+
 }  // namespace
 
 const char* TrainingName(DuelTraining training) { return PlanOf(training).name; }
@@ -152,7 +175,7 @@ void BuildCharacter(DuelTraining training, int32_t level, const std::vector<int3
     const std::string traits = plan.traitKeys;
     for (int32_t step = 0; player.level < level; ++step) {
         // The attribute, the space after the bonus draw, the trait; the confirmation closes with a space.
-        QueueKeys(std::string(1, attributes[step % attributes.size()]) + " " + traits[step % traits.size()]);
+        QueueKeys(std::string(1, attributes[step % attributes.size()]) + " " + NextTrait(traits, step));
         player.experience = player.levelThreshold;
         player.LevelUp(true, false);
         ClearKeys();

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "duel_keys.h"
 #include "player/commands.h"
 #include "player/worn_gear.h"
 #include "game/game.h"
@@ -31,6 +32,9 @@ constexpr int32_t kStartY = 10;
 constexpr int32_t kApart = 3;
 // A fight that lasts this many passes is a draw (counted as not won).
 constexpr int32_t kTurnCap = 600;
+// A fight in which the foes' hit points reach no new low for this many passes
+// has stalled (the blows no longer outrun their regeneration): a draw as well.
+constexpr int32_t kStallTurns = 120;
 // Below this many arrows the archer's quiver is filled again.
 constexpr int32_t kFewArrows = 20;
 
@@ -94,7 +98,13 @@ void Act(bool shoots) {
     if (foe != nullptr && shoots && MainWeaponIsRanged()) {
         if (player.ArrowCount() < kFewArrows) player.AddArrows(100);
         player.target = foe;
+        // A foe the bow cannot take as its target (one out of sight) opens the
+        // target cursor; the queued 'z' closes it again, and the archer closes in.
+        ClearKeys();
+        QueueKeys("z");
         used = player.Shoot();
+        ClearKeys();
+        if (used == 0) used = MoveOrAttack(CommandToward(*foe));
     } else if (foe != nullptr) {
         used = MoveOrAttack(CommandToward(*foe));
     }
@@ -133,11 +143,13 @@ void TickAilments() {
     p.TickBerserk();
 }
 
-bool AnyLeft(const std::set<std::string>& names) {
+// The hit points of the foes that began the fight and still stand; 0 once none is left.
+int64_t HitPointsLeft(const std::set<std::string>& names) {
+    int64_t total = 0;
     for (const Monster* m = monsterListHead; m != nullptr; m = m->next) {
-        if (m->floor == player.currentFloor && m->alive != 0 && m->hp >= 1 && names.count(m->name) != 0) return true;
+        if (m->floor == player.currentFloor && m->alive != 0 && m->hp >= 1 && names.count(m->name) != 0) total += m->hp;
     }
-    return false;
+    return total;
 }
 
 }  // namespace
@@ -174,16 +186,23 @@ DuelResult RunDuel(const Player& character, bool shoots, int32_t floor, int32_t 
     }
 
     DuelResult result;
-    for (result.turns = 1; result.turns <= kTurnCap; ++result.turns) {
+    int64_t lowest = HitPointsLeft(names);
+    int32_t lowestAt = 0;
+    for (result.turns = 1; result.turns <= kTurnCap && result.turns - lowestAt <= kStallTurns; ++result.turns) {
         RunCharacterTurn(shoots);
         if (player.deathsAverted == 0) TickAilments();
         if (player.deathsAverted == 0) RunMonsterPhase();
         messageLog.FlushMessages(true);
         if (player.deathsAverted > 0) return result;
-        if (!AnyLeft(names)) {
+        const int64_t left = HitPointsLeft(names);
+        if (left == 0) {
             result.won = true;
             result.hpLeft = player.hp;
             return result;
+        }
+        if (left < lowest) {
+            lowest = left;
+            lowestAt = result.turns;
         }
     }
     result.hpLeft = player.hp;

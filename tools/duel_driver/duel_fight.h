@@ -2,7 +2,8 @@
 // One duel on a small open floor: the character as BuildCharacter left it
 // against one kind (a pack kind with its companions, as the floors make them)
 // or against the floor's demon, by the game's own attacks, monster turns and
-// ailments, until one side is dead or the turns run out.
+// ailments, until one side is dead, the turns run out or the fight stalls (the foes'
+// hit points reach no new low for a long while).
 #include <cstdint>
 
 #include "world/player.h"
