@@ -5,6 +5,7 @@
 
 #include "duel_keys.h"
 #include "game/game_state.h"
+#include "items/equip_rules.h"
 #include "items/inventory.h"
 #include "world/item_kind.h"
 #include "world/item_types.h"
@@ -50,27 +51,6 @@ int32_t BestKind(int32_t type, int32_t subtype, int32_t depthLimit) {
     return best;
 }
 
-int32_t SlotOfArmour(int32_t subtype) {
-    switch (subtype) {
-        case kSubtypeShield: return kSlotShield;
-        case kSubtypeHelmet: return kSlotHelmet;
-        case kSubtypeGauntlets: return kSlotGauntlets;
-        case kSubtypeLeggings: return kSlotLeggings;
-        case kSubtypeBoots: return kSlotBoots;
-        default: return kSlotChest;
-    }
-}
-
-int32_t SlotOfCloth(int32_t subtype) {
-    switch (subtype) {
-        case kSubtypeHelmet: return kSlotClothCap;
-        case kSubtypeGauntlets: return kSlotClothGloves;
-        case kSubtypeLeggings: return kSlotClothTrousers;
-        case kSubtypeBoots: return kSlotClothSocks;
-        default: return kSlotClothShirt;
-    }
-}
-
 constexpr int32_t kBodyArmour[] = {kSubtypeHelmet, kSubtypeGauntlets, kSubtypeLeggings, kSubtypeBoots, kSubtypeChest};
 
 // Arrows enough for any duel; the fight tops them up as well.
@@ -99,9 +79,9 @@ void WearKit(DuelTraining training, const std::vector<int32_t>& kit) {
             p.equipSlots[weaponsWorn == 0 ? kSlotMainWeapon : kSlotSecondWeapon] = PositionOf(kind, weaponsWorn);
             ++weaponsWorn;
         } else if (item.type == kItemArmour) {
-            p.equipSlots[SlotOfArmour(item.subtype)] = PositionOf(kind, 0);
+            p.equipSlots[ArmourSlotOfSubtype(item.subtype)] = PositionOf(kind, 0);
         } else if (item.type == kItemCloth) {
-            p.equipSlots[SlotOfCloth(item.subtype)] = PositionOf(kind, 0);
+            p.equipSlots[ClothSlotOfSubtype(item.subtype)] = PositionOf(kind, 0);
         }
     }
     p.RecomputePlayerStats();
