@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "careful_player/careful_brain.h"
 #include "careful_player/careful_game.h"
+#include "careful_player/careful_summary.h"
 
 namespace fs = std::filesystem;
 
@@ -64,6 +66,23 @@ TEST(CarefulPlayerTest, PlaysHundredsOfTurnsWithinTheRulesAndReplaysBySeed) {
     }
     // Another seed is another dungeon: the games differ.
     EXPECT_NE(PlayCapped(8, "warrior"), PlayCapped(7, "warrior"));
+}
+
+// The summary reads the armour worn on arrival at each floor where a line gives
+// it, and counts the games that slew the second demon among those that reached
+// its floor; a line written before the armour was recorded still counts its levels.
+TEST(CarefulPlayerTest, TheSummaryGivesTheArmourWornAndTheSecondDemonsFall) {
+    std::istringstream lines(
+        "seed=1\ttraining=warrior\tfloors=1:1:0:1,7:3:900:8,14:8:5000:12\tdeepest=14\tend=died\tcause=He was killed by Ikuazz.\tdemons=100000\n"
+        "seed=2\ttraining=warrior\tfloors=1:1:0:1,7:4:800:10,14:9:4000:14,15:9:4500:14\tdeepest=15\tend=died\tcause=He froze to death.\tdemons=110000\n"
+        "seed=3\ttraining=warrior\tfloors=1:1:0,7:3:700\tdeepest=7\tend=died\tcause=He was killed by Vir've.\tdemons=000000\n");
+    std::ostringstream out;
+    SummarizeCarefulGames(lines, out);
+    const std::string text = out.str();
+    EXPECT_NE(text.find("character level on floor 6 (DL 7): median 3, 10-90 % 3-4 (3 games)"), std::string::npos) << text;
+    EXPECT_NE(text.find("armour worn on arrival: median 10, 10-90 % 8-10"), std::string::npos) << text;
+    EXPECT_NE(text.find("armour worn on arrival: median 14, 10-90 % 12-14"), std::string::npos) << text;
+    EXPECT_NE(text.find("reached floor 13 (DL 14): 2, of which 1 slew its demon"), std::string::npos) << text;
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ struct FloorReached {
     int32_t depth;  // the floor number + 1
     int32_t level;
     int32_t turn;
+    int32_t armour;  // what the worn pieces give, before the level's cap and the body's own
 };
 
 struct GameRecord {
@@ -57,7 +58,7 @@ std::string Field(std::string text) {
 void NoteFloor() {
     const int32_t depth = player.currentFloor + 1;
     if (depth < 1 || (!game.floors.empty() && depth <= game.floors.back().depth)) return;
-    game.floors.push_back({depth, player.level, player.turns});
+    game.floors.push_back({depth, player.level, player.turns, player.ComputeArmourValue(false)});
 }
 
 std::string Kit() {
@@ -93,7 +94,8 @@ std::string Kit() {
     std::string floors;
     for (const FloorReached& reached : game.floors) {
         if (!floors.empty()) floors += ",";
-        floors += std::to_string(reached.depth) + ":" + std::to_string(reached.level) + ":" + std::to_string(reached.turn);
+        floors += std::to_string(reached.depth) + ":" + std::to_string(reached.level) + ":" + std::to_string(reached.turn) + ":" +
+                  std::to_string(reached.armour);
     }
     int32_t demons = 0;
     std::string demonFlags;

@@ -18,6 +18,7 @@ constexpr int kSecondDemonFloor = 13;
 struct Game {
     std::map<std::string, std::string> fields;
     std::map<int, int> levelAtFloor;
+    std::map<int, int> armourAtFloor;
     int deepest = 0;
 };
 
@@ -36,7 +37,10 @@ Game ParseLine(const std::string& line) {
         int depth = 0;
         int level = 0;
         int turn = 0;
-        if (std::sscanf(entry.c_str(), "%d:%d:%d", &depth, &level, &turn) == 3) game.levelAtFloor[depth] = level;
+        int armour = 0;
+        const int read = std::sscanf(entry.c_str(), "%d:%d:%d:%d", &depth, &level, &turn, &armour);
+        if (read >= 3) game.levelAtFloor[depth] = level;
+        if (read == 4) game.armourAtFloor[depth] = armour;
     }
     game.deepest = std::atoi(game.fields["deepest"].c_str());
     return game;
@@ -75,9 +79,12 @@ void SummarizeCarefulGames(std::istream& lines, std::ostream& out) {
         out << training << ": " << games.size() << " games\n";
         for (const int floor : kReportedFloors) {
             std::vector<int> levels;
+            std::vector<int> armours;
             for (const Game& game : games) {
                 const auto at = game.levelAtFloor.find(floor + 1);
                 if (at != game.levelAtFloor.end()) levels.push_back(at->second);
+                const auto worn = game.armourAtFloor.find(floor + 1);
+                if (worn != game.armourAtFloor.end()) armours.push_back(worn->second);
             }
             if (levels.empty()) {
                 out << "  character level on floor " << floor << " (DL " << floor + 1 << "): no game got there\n";
@@ -86,9 +93,14 @@ void SummarizeCarefulGames(std::istream& lines, std::ostream& out) {
             std::sort(levels.begin(), levels.end());
             out << "  character level on floor " << floor << " (DL " << floor + 1 << "): median " << Percentile(levels, 0.5) << ", 10-90 % "
                 << Percentile(levels, 0.1) << "-" << Percentile(levels, 0.9) << " (" << levels.size() << " games)\n";
+            if (armours.empty()) continue;
+            std::sort(armours.begin(), armours.end());
+            out << "    armour worn on arrival: median " << Percentile(armours, 0.5) << ", 10-90 % " << Percentile(armours, 0.1) << "-"
+                << Percentile(armours, 0.9) << "\n";
         }
         int passed = 0;
         int reached13 = 0;
+        int slewSecond = 0;
         std::vector<int> deepest;
         std::map<std::string, int> causes;
         for (const Game& game : games) {
@@ -97,6 +109,7 @@ void SummarizeCarefulGames(std::istream& lines, std::ostream& out) {
             // Depths: floor f is DL f + 1.
             if (slewFirst || game.deepest > kFirstDemonFloor + 1) ++passed;
             if (game.deepest >= kSecondDemonFloor + 1) ++reached13;
+            if (demons != game.fields.end() && demons->second.size() > 1 && demons->second[1] == '1') ++slewSecond;
             deepest.push_back(game.deepest);
             ++causes[CauseOf(game)];
         }
@@ -104,7 +117,7 @@ void SummarizeCarefulGames(std::istream& lines, std::ostream& out) {
         char share[32];
         std::snprintf(share, sizeof share, "%.0f %%", 100.0 * passed / static_cast<double>(games.size()));
         out << "  passed the first demon (slain, or floor 7 reached): " << passed << " (" << share << ")\n";
-        out << "  reached floor 13 (DL 14): " << reached13 << "\n";
+        out << "  reached floor 13 (DL 14): " << reached13 << ", of which " << slewSecond << " slew its demon\n";
         out << "  deepest DL: median " << Percentile(deepest, 0.5) << ", 10-90 % " << Percentile(deepest, 0.1) << "-"
             << Percentile(deepest, 0.9) << ", most " << deepest.back() << "\n";
         std::vector<std::pair<int, std::string>> ranked;
