@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <set>
 
 #include "monsters/monster_descriptions.h"
@@ -113,31 +114,33 @@ bool Qualifies(const MonsterKind& kind, int32_t level, ColourCode floorColour, b
 
 // The level curve of a plain kind, as the source's header writes it: hit points and
 // the top of the damage (softened on the floors around the first two demons), and
-// experience that doubles every three levels up to level 10, every two up to 25,
-// every 1.25 up to 40 and every 0.67 beyond (the deep floors' kills must keep up
-// with the thresholds that double at every character level), with the head start
-// of the low levels on top.
+// experience in stages: every three levels up to level 10, every two up to 22, about
+// every level up to 28, every 2.1 up to 38 and every 0.71 beyond. The character's
+// thresholds double at every level, so each stage sets how many levels a character
+// gains between two demons' floors.
 constexpr int32_t kSoftenedFrom = 8;
 constexpr int32_t kSoftenedTo = 24;
 constexpr double kSoftening = 0.8;
-constexpr int32_t kFasterExperienceFrom = 10;
-constexpr int32_t kFastestExperienceFrom = 25;
-constexpr double kFastestDoubling = 1.25;
-constexpr int32_t kDeepestExperienceFrom = 40;
-constexpr double kDeepestDoubling = 0.67;
+// From `from` on, experience doubles every `doubling` levels, up to the next stage.
+struct ExperienceStage {
+    int32_t from;
+    double doubling;
+};
+constexpr ExperienceStage kExperienceStages[] = {{0, 3.0}, {10, 2.0}, {22, 0.97}, {28, 2.1}, {38, 0.71}};
 
 double Softening(int32_t level) { return level >= kSoftenedFrom && level <= kSoftenedTo ? kSoftening : 1.0; }
 double CurveHitPoints(int32_t level) { return (4 + 3.2 * level + 0.08 * level * level) * Softening(level); }
 double CurveTopDamage(int32_t level) { return (2 + 1.35 * level) * Softening(level); }
 double CurveExperience(int32_t level) {
-    const int32_t slow = std::min(level, kFasterExperienceFrom);
-    const int32_t faster = std::min(level, kFastestExperienceFrom) - slow;
-    const int32_t fastest = std::min(level, kDeepestExperienceFrom) - slow - faster;
-    const int32_t deepest = level - slow - faster - fastest;
-    const double doubling = 0.6 * std::pow(2.0, slow / 3.0) * std::pow(2.0, faster / 2.0) *
-                            std::pow(2.0, fastest / kFastestDoubling) * std::pow(2.0, deepest / kDeepestDoubling);
-    const int32_t headStart = level <= 7 ? 2 : level <= 10 ? 1 : 0;
-    return doubling + headStart;
+    double experience = 0.6;
+    const size_t stages = std::size(kExperienceStages);
+    for (size_t i = 0; i < stages; ++i) {
+        const int32_t end = i + 1 < stages ? kExperienceStages[i + 1].from : level;
+        const int32_t levels = std::min(level, end) - kExperienceStages[i].from;
+        if (levels <= 0) break;
+        experience *= std::pow(2.0, levels / kExperienceStages[i].doubling);
+    }
+    return experience;
 }
 
 // A kind's nature bends the curve (a tank has 1.5 times the hit points, a frail
