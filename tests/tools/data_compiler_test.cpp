@@ -217,6 +217,7 @@ TEST(DataCompiler, BrokenMonsterSourcesAreRefusedWithTheirRule) {
         {"a kind out of its place", "\"bat\"", "  \"wolf\" b brown 1 4 2-3 593 18 0/0 1500/1000 1 30/1 none melee living", "kind names"},
         {"two kinds that look alike", "\"bat\"", "  \"bat\" r brown 1 4 2-3 593 18 0/0 1500/1000 1 30/1 none melee living", "look apart"},
         {"a terrain kind no floor has", "\"snow diver\"", "  \"snow diver\" B red 32 135 31-47 376 152 16/16 1500/1000 911 30/3 terrain melee living", "terrain colour"},
+        {"experience that doubles only every second level past 22", "\"doppelganger\"", "  \"doppelganger\" p magenta 25 134 22-36 425 85 12/12 1000/1000 1096 30/3 chameleon melee living", "kind curve"},
         {"experience that doubles only every 1.25 levels past 38", "\"titan\"", "  \"titan\" P yellow 51 488 53-89 283 98 26/26 1000/1000 2634385289 30/12 wall-crumbling melee living", "kind curve"},
         {"a blow far above its level", "\"rat\"", "  \"rat\" r brown 1 7 2-30 593 13 0/0 1000/1000 3 30/1 none melee living", "kind curve"},
         {"a missing column", "\"bat\"", "  \"bat\" b brown 1 4 2-3 593 18 0/0 1500/1000 1 30/1 none melee", "syntax"},
