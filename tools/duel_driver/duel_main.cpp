@@ -5,7 +5,7 @@
 // wins and the median hit points it keeps (0 for a lost fight).
 //
 //   hollowmere_duel_table [--fights N] [--kind-fights N] [--jobs N] [--floors 6,13,20,27,34]
-//                         [--usual 5,8,11,14,17] [--trainings warrior,ranger,archer] [--all-kinds]
+//                         [--usual 3,8,16,22,36] [--trainings warrior,ranger,archer] [--all-kinds]
 //   hollowmere_duel_table --project K
 //
 // --usual gives the usual character level of each floor; the table shows that
@@ -46,11 +46,11 @@ namespace {
 constexpr uint32_t kCharacterVariants = 8;
 
 struct Options {
-    int32_t fights = 200;
+    int32_t fights = 400;
     int32_t kindFights = 50;
     int32_t jobs = 1;
     std::vector<int32_t> floors = {6, 13, 20, 27, 34};
-    std::vector<int32_t> usual = {5, 8, 11, 14, 17};
+    std::vector<int32_t> usual = {3, 8, 16, 22, 36};
     std::vector<DuelTraining> trainings = {DuelTraining::kWarrior, DuelTraining::kRanger, DuelTraining::kArcher};
     bool allKinds = false;
     double projectKills = 0;
@@ -251,7 +251,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: hollowmere_duel_table [--fights N] [--kind-fights N] [--jobs N] [--floors 6,13,...] [--usual 5,8,...] "
+                     "usage: hollowmere_duel_table [--fights N] [--kind-fights N] [--jobs N] [--floors 6,13,...] [--usual 3,8,...] "
                      "[--trainings warrior,ranger,archer] [--all-kinds]\n       hollowmere_duel_table --project K\n(one usual level for each floor)\n");
         return 2;
     }
